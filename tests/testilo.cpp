@@ -1,0 +1,63 @@
+#include "testilo.h"
+#include "funkcioj.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+
+namespace testilo {
+
+void preparas()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("DarudAver"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Lerbo de Esperanto"));
+    lerbo_rimedoj();
+    sSistemo = QStringLiteral("linux");
+    Loko = QStringLiteral(":/");
+    savasLoko = kiuSistemo(QStringLiteral("skribebla"));
+    QDir().mkpath(savasLoko);
+    mrLoko = novaDosierujo(QStringLiteral("multrimedoj"));
+    TempoSkalo = 0.001;
+}
+
+QString novaDosierujo(const QString& nomo)
+{
+    const QString hejmo = QDir::homePath();
+    QDir d(hejmo + QLatin1Char('/') + nomo);
+    d.removeRecursively();
+    QDir().mkpath(d.path());
+    return d.path() + QLatin1Char('/');
+}
+
+void skribas(const QString& vojo, const QByteArray& enhavo)
+{
+    QDir().mkpath(QFileInfo(vojo).path());
+    QFile f(vojo);
+    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(vojo));
+    f.write(enhavo);
+}
+
+int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo)
+{
+    int kiom = 0;
+    QTimer gardisto;
+    QObject::connect(&gardisto, &QTimer::timeout, [&] {
+        QWidget* modalo = QApplication::activeModalWidget();
+        if (!modalo)
+            return;
+        ++kiom;
+        if (respondo)
+            respondo(modalo);
+        else
+            modalo->close();
+    });
+    gardisto.start(5);
+    ago();
+    return kiom;
+}
+
+} // namespace testilo

@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+#include <QtTest>
+#include <functional>
+
+// Shared set-up of the test programs: the application names, the platform
+// word, the resources and the short waits of a test run.
+namespace testilo {
+
+// Prepares the globals the way main() does, with a fresh writable folder and
+// a media folder of the test's own. Waits run at a thousandth of their length.
+void preparas();
+
+// A fresh empty folder under the test's home, ending in "/".
+QString novaDosierujo(const QString& nomo);
+
+// Writes a text file (UTF-8), creating its folder.
+void skribas(const QString& vojo, const QByteArray& enhavo);
+
+// Runs `ago` and, while it blocks in a modal box or dialog, hands that window
+// to `respondo` (which should close it). Returns how many modal windows came.
+int kunModalo(const std::function<void()>& ago,
+              const std::function<void(QWidget*)>& respondo = {});
+
+} // namespace testilo
+
+#define LERBO_TEST_MAIN(Klaso)                                   \
+    int main(int argc, char** argv)                              \
+    {                                                            \
+        QApplication app(argc, argv);                            \
+        testilo::preparas();                                     \
+        Klaso testo;                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                               \
+        return QTest::qExec(&testo, argc, argv);                 \
+    }

@@ -1,0 +1,121 @@
+#pragma once
+// The course's shared state and the free functions that every part of the
+// program calls. Everything here lives on the GUI thread only.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QProgressBar;
+class QTabWidget;
+class QWidget;
+
+// --- Platform and folders (each folder ends in "/" once set) --------------
+extern QString sSistemo;   // "linux", "windows", "osx", "android" or "ios"
+extern QString Loko;       // resource root ":/"
+extern QString mrLoko;     // media folder with sonoj/ and video/
+extern QString savasLoko;  // writable per-user folder
+
+// --- The loaded translation ------------------------------------------------
+extern QString sLingvo;
+extern QString sLingvoID;
+extern QString sTradukoDosiero;
+extern QString sTradukoDato;
+extern QString sTradukinto;
+extern QString Direkto;
+extern bool NeEkzistasTraduko;
+extern QString EkzercoAkuzativoTrad;
+
+// --- Message texts of the translation's [Mesagxoj] section -----------------
+extern QString smTondujo;
+extern QString smGratulon;
+extern QString smDenove;
+extern QString smRekomencu;
+extern QString smModifis;
+extern QString smDevasHaviKor;
+extern QString smDevasSavi;
+extern QString smKoverto;
+extern QString smDisketo;
+extern QString smPordo;
+extern QString smLigilo;
+extern QString smNeSono;
+extern QString Antauen;
+extern QString Nuligi;
+
+// --- The learner's preferences ---------------------------------------------
+extern bool lSxaltilo;      // spoken feedback
+extern bool lNoteto;        // short right/wrong notes
+extern bool lCxapeligo;     // x-system typing becomes accented letters
+extern int iSistemo;        // letter system of text for the corrector
+extern QString sTiparo;
+extern int iLiterGrando;
+extern QString sTiparoEo;
+extern int iLiterGrandoEo;
+extern int iFenestraStilo;
+
+// --- Navigation ------------------------------------------------------------
+extern int LastaLeciono;
+extern int LastaPagxo;
+
+// --- Blinking and feedback -------------------------------------------------
+extern int Ofteco;          // ms per blink phase
+extern int NumSec;          // seconds a blink lasts
+extern int iLastaFojo;      // praise word spoken last
+
+// Every wait of the course (Pauzu, blinking, feedback pauses, the farewell)
+// is multiplied by this. The program keeps 1; tests shrink it so that a run
+// of an exercise takes milliseconds instead of minutes.
+extern double TempoSkalo;
+
+// Media file name extensions.
+extern const QString mp3_finajho;    // ".oga"
+extern const QString video_finajho;  // ".ogv"
+
+// The placeholders of a missing text, each with its own spelling.
+extern const QString NeTradukita;          // main window and widget trees
+extern const QString NeTradukitaEkzerco;   // exercise sentence translations
+
+// --- Resources -------------------------------------------------------------
+// Registers the resource trees compiled into lerbo_kerno; the program and
+// every test call it once before touching a ":/" path.
+void lerbo_rimedoj();
+
+// --- Randomness, letter systems, answers -----------------------------------
+int random(int n);
+void randomize();
+QString CxSist(const QString& teksto, int k);
+QString purigas(const QString& teksto, bool minuskle);
+int limigo(int n);
+void Pauzu(double sekundoj);
+void PauzuMs(int milisekundoj);      // the same wait, in milliseconds
+int skalitaj_ms(double milisekundoj);  // a course wait after TempoSkalo
+void Sinkronigu();
+
+// --- Sounds, spoken feedback, the verdict ----------------------------------
+void mp3(const QString& nomo);
+void Noteto(bool gxusta);
+void Jes();
+void Ne();
+void Adiau();
+void Mesagxo(int malgxustaj, int gxustaj);
+void tekstoblinko(QWidget* w);
+
+// --- Platform folders, font scaling, help addresses ------------------------
+QString kiuSistemo(const QString& speco);
+int ghustigas_tiparon(int grando);
+int ghustigas_tiparon(int grando, double dpi);
+QString helpdosiero(const QString& kio);
+
+// --- Translation files -----------------------------------------------------
+// The copy of a translation file that the program reads: the downloaded one
+// in savasLoko when it exists, else the one built into the resources.
+QString TradukoVojo(const QString& dosiero);
+
+// --- Exercise item files ---------------------------------------------------
+int _Matriz(QStringList* el, const QString& kodo, const QString& speco);
+int _Matriz2(QList<QStringList>* el, const QString& kodo, const QString& speco, int kolumnoj);
+
+// --- Written answers, send pages, printing ---------------------------------
+void SxargxasEk(QTabWidget* leciono, bool savas);
+void Sendas(QWidget* pagho, int paghoNumero);
+void Sendas_Printilo(QTabWidget* leciono, QString titolo, QProgressBar* progreso);

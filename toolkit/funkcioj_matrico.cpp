@@ -1,0 +1,49 @@
+#include "funkcioj.h"
+#include "inidosiero.h"
+
+static QString itemDosiero(const QString& kodo)
+{
+    return QStringLiteral(":/ekzercoj/ekz") + kodo.left(2) + QStringLiteral(".dat");
+}
+
+// Reads the values of keys "0" .. n-1 of one group; n is the number of keys,
+// so a gap in the numbering yields the default and drops the highest key.
+static QStringList legasGrupon(const QString& vojo, const QString& grupo, const QString& defauxlto)
+{
+    QStringList el;
+    IniDosiero ini(vojo);
+    ini.beginGroup(grupo);
+    const int n = ini.childKeys().size();
+    for (int i = 0; i < n; ++i) {
+        const QVariant v = ini.value(QString::number(i), defauxlto);
+        // A value holding an unquoted comma comes back as a list; keep the text.
+        el << (v.type() == QVariant::StringList ? v.toStringList().join(QLatin1Char(','))
+                                                : v.toString());
+    }
+    ini.endGroup();
+    return el;
+}
+
+int _Matriz(QStringList* el, const QString& kodo, const QString& speco)
+{
+    el->clear();
+    if (speco == QLatin1String("T"))
+        *el = legasGrupon(TradukoVojo(sTradukoDosiero), QStringLiteral("Ekzerco-") + kodo,
+                          NeTradukitaEkzerco);
+    else
+        *el = legasGrupon(itemDosiero(kodo), kodo + speco, QString());
+    return el->size();
+}
+
+int _Matriz2(QList<QStringList>* el, const QString& kodo, const QString& speco, int kolumnoj)
+{
+    el->clear();
+    const QStringList valoroj = legasGrupon(itemDosiero(kodo), kodo + speco, QString());
+    for (const QString& v : valoroj) {
+        QStringList kampoj = v.split(QLatin1Char('~'));
+        while (kampoj.size() < kolumnoj)
+            kampoj << QString();
+        el->append(kampoj);
+    }
+    return el->size();
+}

@@ -1,0 +1,64 @@
+#include "funkcioj.h"
+#include "agordo.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
+#include <cmath>
+
+QString kiuSistemo(const QString& speco)
+{
+    QString dosierujo;
+    const QString skribebla = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString programo = QCoreApplication::applicationDirPath();
+    if (speco == QLatin1String("skribebla")) {
+        if (sSistemo == QLatin1String("android") || sSistemo == QLatin1String("windows")
+            || sSistemo == QLatin1String("linux") || sSistemo == QLatin1String("osx")
+            || sSistemo == QLatin1String("ios"))
+            dosierujo = skribebla;
+    } else if (speco == QLatin1String("multrimedoj")) {
+        if (sSistemo == QLatin1String("android"))
+            dosierujo = QStringLiteral("assets:/");
+        else if (sSistemo == QLatin1String("windows") || sSistemo == QLatin1String("linux"))
+            dosierujo = programo;
+        else if (sSistemo == QLatin1String("osx"))
+            dosierujo = programo + QStringLiteral("/../Resources/");
+        else if (sSistemo == QLatin1String("ios"))
+            dosierujo = programo + QStringLiteral("/assets/");
+    }
+    if (!dosierujo.endsWith(QLatin1Char('/')))
+        dosierujo += QLatin1Char('/');
+    return dosierujo;
+}
+
+int ghustigas_tiparon(int grando, double dpi)
+{
+    if (dpi <= 0)
+        return grando;
+    return int(std::round(96.0 / dpi * grando));
+}
+
+int ghustigas_tiparon(int grando)
+{
+    const QScreen* ekrano = QGuiApplication::primaryScreen();
+    return ghustigas_tiparon(grando, ekrano ? ekrano->logicalDotsPerInch() : 96.0);
+}
+
+QString helpdosiero(const QString& kio)
+{
+    if (kio == QLatin1String("kio"))
+        return QStringLiteral("https://" LERBO_ASOCIO "/info/") + sLingvoID
+               + QStringLiteral("/ghisdate_pri_esperanto");
+    QString nomo = sTradukoDosiero;
+    nomo.replace(QLatin1String(".trd"), QLatin1String(".html"));
+    return QStringLiteral("http://" LERBO_KURSEJO "/datumoj/kiel/kiel_") + nomo;
+}
+
+QString TradukoVojo(const QString& dosiero)
+{
+    if (!dosiero.isEmpty() && !savasLoko.isEmpty() && QFile::exists(savasLoko + dosiero))
+        return savasLoko + dosiero;
+    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/") + dosiero;
+}

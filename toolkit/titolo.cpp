@@ -1,0 +1,7 @@
+#include "titolo.h"
+
+titolo::titolo(QWidget* parent)
+    : QLabel(parent)
+{
+    setWordWrap(true);
+}
