@@ -273,6 +273,28 @@ private slots:
         dlg->Movighas("fina");
         QCOMPARE(w<QLabel>("Memo2")->text(), QStringLiteral("Ekzerca frazo 4"));
         QCOMPARE(w<QLabel>("Memo3")->text(), QStringLiteral("Ne tradukita."));
+
+        // The list reacts to the keyboard as to the mouse.
+        QTest::keyClick(listoSekcioj(), Qt::Key_Up);
+        QCOMPARE(dlg->Modelo().Sekcio(), QStringLiteral("Mesagxoj"));
+        QCOMPARE(pozicio(), QStringLiteral("Pozicio: 1 / 2        (smGratulon)   "));
+    }
+
+    void escapeClosesLikeTheCloseButton()
+    {
+        preparasDosierujon("[Tradukilo]\r\nLastaLeciono=1\r\n");
+        malfermas();
+        dlg->show();
+        memo1()->setPlainText(QStringLiteral("Sprechen Sie Esperanto?"));
+        QCOMPARE(kunMesaghoj([this] { QTest::keyClick(memo1(), Qt::Key_Escape); }), 1);
+        QVERIFY(dlg->isVisible());
+        w<QLineEdit>("Edit1")->setText(QStringLiteral("Deutsch — germana"));
+        w<QLineEdit>("Edit2")->setText(QStringLiteral("Karl Muster"));
+        w<QLineEdit>("dulitera_lingvokodo")->setText(QStringLiteral("de"));
+        QCOMPARE(kunMesaghoj([this] { QTest::keyClick(memo1(), Qt::Key_Escape); }), 0);
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(IniDosiero(savasLoko + "mia_traduko.trd").value("Lec01/Label10").toString(),
+                 QStringLiteral("Sprechen Sie Esperanto?"));
     }
 
     void findUntranslated()

@@ -448,3 +448,8 @@ void traduko::on_pushButton_clicked()
 {
     close();
 }
+
+void traduko::reject()
+{
+    close();
+}

@@ -69,6 +69,9 @@ public slots:
     void on_dosierujo_clicked();
     void on_pushButton_clicked();
 
+    // Escape closes the editor the same way as its close button.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
