@@ -332,14 +332,16 @@ void traduko::closeEvent(QCloseEvent* event)
 bool traduko::FinasLaboron()
 {
     if (Nekonservitaj()) {
-        if (!KapoMesagho().isEmpty() || !SavasTrad()) {
-            QMessageBox demando(QMessageBox::Question, QString(),
-                                QStringLiteral("En la tradukilo estas tradukoj, kiuj ne "
-                                               "estas konservitaj.\n")
-                                    + (KapoMesagho().isEmpty() ? QString() : KapoMesagho() + QLatin1Char('\n'))
-                                    + QStringLiteral("Ĉu vi volas reveni al la tradukilo por "
-                                                     "konservi ilin? Alie ili perdiĝos."),
-                                QMessageBox::NoButton, Gepatro());
+        const QString eraro = KapoMesagho();
+        if (!eraro.isEmpty() || !SavasTrad()) {
+            QString teksto = QStringLiteral("En la tradukilo estas tradukoj, kiuj ne estas "
+                                            "konservitaj.\n");
+            if (!eraro.isEmpty())
+                teksto += eraro + QLatin1Char('\n');
+            teksto += QStringLiteral("Ĉu vi volas reveni al la tradukilo por konservi ilin? "
+                                     "Alie ili perdiĝos.");
+            QMessageBox demando(QMessageBox::Question, QString(), teksto, QMessageBox::NoButton,
+                                Gepatro());
             QPushButton* reveni = demando.addButton(QStringLiteral("Reveni al la tradukilo"),
                                                     QMessageBox::RejectRole);
             QPushButton* forjheti = demando.addButton(QStringLiteral("Forĵeti la tradukojn"),
