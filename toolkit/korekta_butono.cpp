@@ -1,6 +1,7 @@
 #include "korekta_butono.h"
 #include "korekta.h"
 
+#include <QLayout>
 #include <QScrollArea>
 
 korekta_butono::korekta_butono(QWidget* parent)
@@ -26,6 +27,10 @@ void korekta_butono::klakita()
     const QList<korekta*> respondoj = rulumejo->findChildren<korekta*>();
     for (korekta* r : respondoj)
         r->setVisible(r->isHidden());
-    if (!respondoj.isEmpty())
-        rulumejo->ensureWidgetVisible(respondoj.first(), 50, 50);
+    if (respondoj.isEmpty())
+        return;
+    // The answers just shown have no place yet until their column is laid out.
+    if (rulumejo->widget() && rulumejo->widget()->layout())
+        rulumejo->widget()->layout()->activate();
+    rulumejo->ensureWidgetVisible(respondoj.first(), 50, 50);
 }
