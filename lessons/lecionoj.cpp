@@ -1,11 +1,14 @@
 #include "lecionoj.h"
 
+#include "lec01.h"
+
 #include <QFrame>
 
 QFrame* KreasLecionon(int numero, QWidget* patro)
 {
-    Q_UNUSED(patro);
     switch (numero) {
+    case 1:
+        return new lec01(patro);
     default:
         return nullptr;
     }
