@@ -3,14 +3,12 @@
 
 #include "funkcioj.h"
 #include "inidosiero.h"
-#include "klakbutono_nova.h"
+#include "ekzercilo.h"
 #include "vocxregistrilo_qt.h"
 
 #include <QApplication>
 #include <QMediaPlayer>
 #include <QMessageBox>
-#include <QScroller>
-#include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
 
@@ -34,7 +32,7 @@ prononco::prononco(QWidget* parent)
     ui->setupUi(this);
     ui->PP_Prog->hide();
     ui->PP_Kiomope->hide();
-    QScroller::grabGesture(ui->scrollArea->viewport(), QScroller::LeftMouseButtonGesture);
+    ekzercilo::kinetika(ui->scrollArea);
     sRegistrejo = savasLoko;
     metuRegistrilon(new VocxRegistriloQt);
     Ludilo = new QMediaPlayer(this);
@@ -70,14 +68,9 @@ void prononco::ludas(const QString& vojo)
 
 QString prononco::tekstoDeButono(int numero, const QString& leciono) const
 {
-    QObject* p = parent();
-    while (p && qstrcmp(p->metaObject()->className(), "QTabWidget") != 0)
-        p = p->parent();
-    if (!p)
-        return QString();
     const QString nomo = QStringLiteral("Lec") + leciono + QStringLiteral("_Button") + QString::number(numero);
-    const auto trovitaj = p->findChildren<klakbutono_nova*>(nomo);
-    return trovitaj.isEmpty() ? QString() : trovitaj.first()->text();
+    return ekzercilo::vorto(ekzercilo::leciono(const_cast<prononco*>(this)), nomo,
+                            {QStringLiteral("klakbutono_nova")});
 }
 
 void prononco::on_PP_Startu_clicked()
