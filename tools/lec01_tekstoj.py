@@ -18,7 +18,7 @@ TEKSTOJ = [
      "Listen to the word that is played and click the button of that word. A right answer makes the button disappear; "
      "after a wrong one the word comes back later in the exercise. To pass, at least 70% of your answers must be right.",
      "Aŭskultu la vorton, kiun vi aŭdas, kaj alklaku la butonon de tiu vorto. Ĝusta respondo malaperigas la butonon; "
-     "post malĝusta respondo la vorto revenos poste en la ekzerco. Por sukcesi, almenaŭ 70% de viaj respondoj devas esti ĝustaj."),
+     "post malĝusta respondo la vorto revenos pli malfrue en la ekzerco. Por sukcesi, almenaŭ 70% de viaj respondoj devas esti ĝustaj."),
     # page 3: personal pronouns
     ("Label12", "Pronomes pessoais", "Personal pronouns", "Personaj pronomoj"),
     ("Label131", "Singular", "Singular", "Singularo"),
@@ -26,7 +26,7 @@ TEKSTOJ = [
     ("Label14", "você, tu (uma pessoa)", "you (one person)", "la alparolato (unu persono)"),
     ("Label15", "ele", "he", "vira persono, pri kiu oni parolas"),
     ("Label16", "ela", "she", "virina persono, pri kiu oni parolas"),
-    ("Label17", "ele, ela (coisa, ou ser cujo sexo não é preciso dizer)", "it (a thing, or a being whose sex need not be told)",
+    ("Label17", "ele, ela (coisa, ou ser cujo sexo não é preciso dizer)", "it (a thing, or a being whose sex need not be stated)",
      "aĵo aŭ estaĵo, kies sekson oni ne bezonas diri"),
     ("Label132", "Plural", "Plural", "Pluralo"),
     ("Label18", "nós", "we", "la parolanto kune kun aliaj"),
@@ -69,7 +69,7 @@ TEKSTOJ = [
     # page 5: vocabulary
     ("Label35", "Vocabulário", "Vocabulary", "Vortaro"),
     ("Label44", "amigo", "friend", "persono, kiun oni ŝatas kaj fidas"),
-    ("Label45", "filho", "son", "vira infano de siaj gepatroj"),
+    ("Label45", "filho", "son", "ies vira infano"),
     ("Label46", "irmão", "brother", "filo de la samaj gepatroj"),
     ("Label47", "homem", "man", "plenkreska vira homo"),
     ("Label48", "menino, rapaz", "boy", "juna vira homo"),
