@@ -13,7 +13,7 @@ sys.path.insert(0, os.path.join(RADIKO, "tools"))
 from lec01_formo import (  # noqa: E402  the XML helpers lesson 1's form is written with
     IKONOJ_QRC, MAKS, aligno, anstatauigas_sekcion, bela_xml, bool_, enum, grasa, hbox, ini_valoro, item,
     num, pixmap, politiko, prop, s, size, spacer, vbox, widget)
-from lec02_tekstoj import TEKSTOJ  # noqa: E402
+from lec02_tekstoj import FRAZOJ_0204, TEKSTOJ  # noqa: E402
 
 PT = {k: pt for k, pt, _, _ in TEKSTOJ}
 LECIONO = ":/ikonoj/leciono.png"
@@ -309,6 +309,9 @@ def main():
     anstatauigas_sekcion(os.path.join(trd, "angla.trd"), "Lec02", ["%s=%s" % (k, ini_valoro(en)) for k, _, en, _ in TEKSTOJ])
     anstatauigas_sekcion(os.path.join(trd, "esperanto.trd"), "Lec02",
                          ["%s=%s" % (k, ini_valoro(eo)) for k, _, _, eo in TEKSTOJ])
+    for dosiero, kolumno in (("angla.trd", 0), ("esperanto.trd", 1)):
+        anstatauigas_sekcion(os.path.join(trd, dosiero), "Ekzerco-0204",
+                             ["%d=%s" % (i, ini_valoro(f[kolumno])) for i, f in enumerate(FRAZOJ_0204)])
     anstatauigas_sekcion(os.path.join(trd, "tradukendaj.tdf"), "Lec02",
                          ["%03d=%s" % (i, k) for i, k in enumerate(uzitaj_etikedoj)])
 

@@ -154,3 +154,38 @@ TEKSTOJ = [
     ("Label246", "10. Os meninos eram grandes amigos.", "10. The boys were great friends.",
      "10. la knaboj – grandaj amikoj (pasinta tempo)"),
 ]
+
+# Translations of the 28 sentences that the gap-filling exercise (0204) and
+# the accusative exercise (0202) share, index by index: (English, Esperanto).
+# The Esperanto ones turn the sentence round or hint at it, so that they never
+# show the words with their endings.
+FRAZOJ_0204 = [
+    ("The son loves his mother.", "La patrino estas amata de la filo."),
+    ("I am washing the new cup.", "La nova taso estas lavata de mi."),
+    ("The girl is drinking warm milk.", "Varma lakto estas trinkata de la knabino."),
+    ("Father will not wash the small cups.", "La malgrandaj tasoj ne estos lavataj de la patro."),
+    ("The beautiful bird caught a small insect.", "Malgranda insekto estis kaptita de la bela birdo."),
+    ("She doesn't have any paper.", "Ŝi estas sen papero."),
+    ("The friends saw the birds.", "La birdoj estis viditaj de la amikoj."),
+    ("The old man sells good cakes.", "Bonaj kukoj estas vendataj de la maljuna viro."),
+    ("I met your sister.", "Via fratino estis renkontita de mi."),
+    ("The shop is not new.", "la butiko – ne nova (nuna tempo)"),
+    ("You forgot the pen.", "La plumo estis forgesita de vi."),
+    ("It is the new cup that I am washing.", "Estas la nova taso, kiu estas lavata de mi."),
+    ("They will carry water and lemonade.", "Akvo kaj limonado estos portataj de ili."),
+    ("The teacher loves the flowers.", "La floroj estas amataj de la instruistino."),
+    ("My mother put sugar in the tea.", "La teo estis sukerita de mia patrino."),
+    ("The boys were great friends.", "la knaboj – grandaj amikoj (pasinta tempo)"),
+    ("We found a beautiful flower.", "Bela floro estis trovita de ni."),
+    ("The friend is asking for bread and coffee.", "Pano kaj kafo estas petataj de la amikino."),
+    ("He will not drink the cold tea.", "La malvarma teo ne estos trinkata de li."),
+    ("The stingy man has no friends.", "La avara viro estas sen amikoj."),
+    ("My daughter will be a teacher.", "mia filino – instruistino (estonta tempo)"),
+    ("The brother made a good cake.", "Bona kuko estis farita de la frato."),
+    ("Birds catch insects.", "Insektoj estas kaptataj de la birdoj."),
+    ("You have clean water.", "Ĉe vi estas pura akvo."),
+    ("I love you.", "Vi estas amata de mi."),
+    ("The old cups are clean.", "la malnovaj tasoj – puraj (nuna tempo)"),
+    ("The brothers will meet the new teachers.", "La novaj instruistoj estos renkontataj de la fratoj."),
+    ("I will not forget my enemy.", "Mia malamiko ne estos forgesata de mi."),
+]
