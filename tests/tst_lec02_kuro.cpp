@@ -1,0 +1,172 @@
+// Lesson 2 worked through as a learner works through it: the accusative and
+// gap-filling exercises run on the lesson's own items to their verdicts with
+// the right answers, showing the English sentence translations, and the
+// music page's video player asks for the lesson's video.
+#include "funkcioj.h"
+#include "inidosiero.h"
+#include "lecionoj.h"
+#include "testilo.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <memory>
+
+class TestoLec02Kuro : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QFrame> leciono;
+    QTabWidget* lec = nullptr;
+    QStringList angle; // [Ekzerco-0204] of the English file
+
+    QFrame* ekzerco(const char* nomo) { return lec->findChild<QFrame*>(QLatin1String(nomo)); }
+    static QPushButton* butono(QWidget* ekz, const char* nomo)
+    {
+        return ekz->findChild<QPushButton*>(QLatin1String(nomo));
+    }
+    static int valoro(QWidget* ekz, const char* nomo) { return ekz->findChild<QSpinBox*>(QLatin1String(nomo))->value(); }
+
+    // Runs `ago`, answering the verdict box; returns the texts of the boxes it opened.
+    static QStringList kunVerdikto(const std::function<void()>& ago)
+    {
+        QStringList tekstoj;
+        testilo::kunModalo(ago, [&](QWidget* w) {
+            if (auto* m = qobject_cast<QMessageBox*>(w))
+                tekstoj << m->text();
+            w->close();
+        });
+        return tekstoj;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        sTradukoDosiero = QStringLiteral("angla.trd");
+        smGratulon = QStringLiteral("GRATULON");
+        smDenove = QStringLiteral("DENOVE");
+        lNoteto = false;
+        lSxaltilo = false;
+        // The main window sets this when the learner opens lesson 2.
+        EkzercoAkuzativoTrad = QStringLiteral("0204");
+
+        IniDosiero trd(QStringLiteral(":/tradukoj/angla.trd"));
+        trd.beginGroup(QStringLiteral("Ekzerco-0204"));
+        for (int i = 0; i < 28; ++i)
+            angle << trd.value(QString::number(i)).toString();
+        QVERIFY(!angle.contains(QString()));
+
+        leciono.reset(KreasLecionon(2, nullptr));
+        lec = leciono->findChild<QTabWidget*>(QStringLiteral("Lec02"));
+        QVERIFY(lec);
+        leciono->resize(1000, 750);
+        leciono->show();
+        QVERIFY(QTest::qWaitForWindowExposed(leciono.get()));
+    }
+
+    void video()
+    {
+        // The form leaves the music page current, so the player has been shown.
+        QCOMPARE(lec->currentWidget()->objectName(), QStringLiteral("tab_16"));
+        QWidget* ludilo = lec->currentWidget()->findChild<QWidget*>(QStringLiteral("videoludilo"));
+        QVERIFY(ludilo && ludilo->isVisible());
+        auto* medio = ludilo->findChild<QMediaPlayer*>();
+        QVERIFY(medio);
+        QCOMPARE(medio->media().request().url(), QUrl::fromLocalFile(mrLoko + QStringLiteral("video/lec02/ziv_video.ogv")));
+        // The heading stands under the video.
+        QVERIFY(lec->currentWidget()->findChild<QWidget*>(QStringLiteral("Lec02_Label50"))->y()
+                >= ludilo->geometry().bottom());
+    }
+
+    void akuzativo()
+    {
+        lec->setCurrentWidget(lec->findChild<QWidget*>(QStringLiteral("Ekzerco4_Lec02")));
+        QFrame* ekz = ekzerco("Lec02_Ekz_Akuz_0202");
+        QVERIFY(ekz && ekz->isVisible());
+        QList<QStringList> d, r;
+        _Matriz2(&d, QStringLiteral("0202"), QStringLiteral("D"), 11);
+        _Matriz2(&r, QStringLiteral("0202"), QStringLiteral("R"), 11);
+        auto vorto = [&](int k) { return ekz->findChild<QLabel*>(QStringLiteral("label_%1").arg(164 + k)); };
+
+        butono(ekz, "BitBtn1")->click();
+        QCOMPARE(valoro(ekz, "Placar1"), 28);
+        QSet<int> viditaj;
+        QStringList verdikto;
+        for (int demando = 0; demando < 28; ++demando) {
+            QStringList montrataj;
+            for (int k = 0; k < 10; ++k)
+                montrataj << (vorto(k)->isHidden() ? QString() : vorto(k)->text());
+            int i = -1;
+            for (int j = 0; j < d.size() && i < 0; ++j)
+                if (d.at(j).mid(0, 10) == montrataj && !viditaj.contains(j))
+                    i = j;
+            QVERIFY2(i >= 0, qPrintable(montrataj.join(QLatin1Char(' '))));
+            viditaj << i;
+            // The sentence's English translation, from the group the lesson named.
+            QCOMPARE(ekz->findChild<QLabel*>(QStringLiteral("Traduko1"))->text(), angle.at(i));
+            for (int k = 0; k < 10; ++k)
+                if (r.at(i).at(k) == QLatin1String("1")) {
+                    QTest::mouseClick(vorto(k), Qt::LeftButton);
+                    QCOMPARE(vorto(k)->text(), d.at(i).at(k) + QLatin1Char('n'));
+                    // The explanation of an object praises the learner.
+                    QVERIFY(!ekz->findChild<QLabel*>(QStringLiteral("Klarigo"))->text().isEmpty());
+                }
+            verdikto = kunVerdikto([&] { butono(ekz, "BitBtn2")->click(); });
+            QCOMPARE(valoro(ekz, "Placar2"), demando + 1);
+            QCOMPARE(verdikto.isEmpty(), demando < 27);
+        }
+        QCOMPARE(verdikto, QStringList{QStringLiteral("GRATULON")});
+        QCOMPARE(valoro(ekz, "Placar1"), 0);
+        QCOMPARE(valoro(ekz, "Placar3"), 0);
+        QCOMPARE(valoro(ekz, "Placar4"), 100);
+        QVERIFY(butono(ekz, "BitBtn1")->isEnabled());
+    }
+
+    void plenigas()
+    {
+        lec->setCurrentWidget(lec->findChild<QWidget*>(QStringLiteral("Ekzerco5_Lec02")));
+        QFrame* ekz = ekzerco("Lec02_Ekz_Plen_0204");
+        QVERIFY(ekz && ekz->isVisible());
+        QList<QStringList> d, r;
+        _Matriz2(&d, QStringLiteral("0204"), QStringLiteral("D"), 6);
+        _Matriz2(&r, QStringLiteral("0204"), QStringLiteral("R"), 6);
+
+        butono(ekz, "BitBtn4")->click();
+        QCOMPARE(valoro(ekz, "Placar25"), 28);
+        QSet<int> viditaj;
+        QStringList verdikto;
+        for (int demando = 0; demando < 28; ++demando) {
+            QStringList partoj;
+            for (int j = 1; j <= 6; ++j)
+                partoj << ekz->findChild<QLabel*>(QStringLiteral("Vorto%1").arg(j))->text();
+            int i = -1;
+            for (int j = 0; j < d.size() && i < 0; ++j)
+                if (d.at(j).mid(0, 6) == partoj && !viditaj.contains(j))
+                    i = j;
+            QVERIFY2(i >= 0, qPrintable(partoj.join(QLatin1Char('|'))));
+            viditaj << i;
+            QCOMPARE(ekz->findChild<QLabel*>(QStringLiteral("Traduko"))->text(), angle.at(i));
+            for (int j = 1; j <= 5; ++j) {
+                auto* kampo = ekz->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(j));
+                QCOMPARE(kampo->isHidden(), r.at(i).at(j - 1).isEmpty());
+                if (!kampo->isHidden())
+                    QTest::keyClicks(kampo, r.at(i).at(j - 1));
+            }
+            verdikto = kunVerdikto([&] { butono(ekz, "BitBtn6")->click(); });
+            QCOMPARE(valoro(ekz, "Placar26"), demando + 1);
+            QCOMPARE(verdikto.isEmpty(), demando < 27);
+        }
+        QCOMPARE(verdikto, QStringList{QStringLiteral("GRATULON")});
+        QCOMPARE(valoro(ekz, "Placar25"), 0);
+        QCOMPARE(valoro(ekz, "Placar27"), 0);
+        QCOMPARE(valoro(ekz, "Placar28"), 100);
+        QVERIFY(butono(ekz, "BitBtn4")->isEnabled());
+    }
+};
+
+LERBO_TEST_MAIN(TestoLec02Kuro)
+#include "tst_lec02_kuro.moc"
