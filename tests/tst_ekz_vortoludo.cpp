@@ -156,8 +156,9 @@ private slots:
         const QString v = vorto();
         const int p = gxustaPozicio();
         bool blinkas = false;
-        lec99::dumAtendo([&] { blinkas = !grupo()->isEnabled() && !teksto(p)->styleSheet().isEmpty(); });
+        lec99::Dume dume([&] { blinkas = !grupo()->isEnabled() && !teksto(p)->styleSheet().isEmpty(); });
         lec99::klakas(radio(malgxustaPozicio()));
+        QVERIFY(dume.farita());
         QVERIFY(blinkas);
         QCOMPARE(valoro("Placar3"), 1);
         QCOMPARE(valoro("Placar2"), 0);
@@ -182,12 +183,13 @@ private slots:
         komencas("Lec99_Ekz_Vorto_9903");
         const int p = gxustaPozicio();
         const int q = malgxustaPozicio();
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             ekz->grupoclick(q);
             lec99::klakas(teksto(q));
             lec99::klakas(radio(p));
         });
         lec99::klakas(radio(p));
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar2"), 1);
         QCOMPARE(valoro("Placar3"), 0);
         QCOMPARE(valoro("Placar1"), 5);
@@ -224,12 +226,13 @@ private slots:
     {
         lNoteto = true;
         komencas("Lec99_Ekz_Vorto_9903");
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             lec99::klakas(butono("BitBtn20"));
             lec99::klakas(butono("BitBtn18"));
         });
         const int p = gxustaPozicio();
         QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 0);
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar1"), 6);
         QCOMPARE(valoro("Placar2"), 0);
         QCOMPARE(valoro("Placar4"), 0);
@@ -247,9 +250,10 @@ private slots:
     {
         lNoteto = true;
         komencas("Lec99_Ekz_Vorto_9903");
-        lec99::dumAtendo([&] { lec99::klakas(butono("BitBtn20")); });
+        lec99::Dume dume([&] { lec99::klakas(butono("BitBtn20")); });
         const int p = gxustaPozicio();
         QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 0);
+        QVERIFY(dume.farita());
         QVERIFY(grupo()->isHidden());
         QVERIFY(butono("BitBtn18")->isEnabled());
         QVERIFY(!iuMarkita());
