@@ -276,6 +276,25 @@ private slots:
         QCOMPARE(valoro("Placar2"), 40);
     }
 
+    // The percent drops its fraction: 2 right and 1 wrong show 66, 13 right
+    // and 7 wrong 65.
+    void procento()
+    {
+        komencas("Lec99_Ekz_Vorto_9910");
+        lec99::klakas(radio(gxustaPozicio()));
+        lec99::klakas(radio(gxustaPozicio()));
+        lec99::klakas(radio(malgxustaPozicio()));
+        QCOMPARE(valoro("Placar4"), 66);
+        for (int i = 0; i < 6; ++i)
+            lec99::klakas(radio(malgxustaPozicio()));
+        for (int i = 0; i < 11; ++i)
+            lec99::klakas(radio(gxustaPozicio()));
+        QCOMPARE(valoro("Placar2"), 13);
+        QCOMPARE(valoro("Placar3"), 7);
+        QCOMPARE(valoro("Placar4"), 65);
+        QCOMPARE(valoro("Placar1"), 27);
+    }
+
     void tropaucxajEroj_data()
     {
         QTest::addColumn<QString>("nomo");
