@@ -76,7 +76,7 @@ QString audkompreno::atendata() const
     const QString ero = eroj.value(kuro.nuna());
     if (auskultilo::estasVorto(ero))
         return ero;
-    QWidget* leciono = ekzercilo::leciono(const_cast<audkompreno*>(this));
+    QWidget* leciono = ekzercilo::leciono(this);
     return auskultilo::atendata(ekzercilo::vorto(leciono, prefikso + QStringLiteral("_Button") + ero,
                                                  {QStringLiteral("klakbutono_nova")}));
 }

@@ -6,7 +6,7 @@
 #include <QScrollArea>
 #include <QScroller>
 
-QWidget* ekzercilo::leciono(QWidget* ekzerco)
+QWidget* ekzercilo::leciono(const QWidget* ekzerco)
 {
     QWidget* w = ekzerco ? ekzerco->parentWidget() : nullptr;
     while (w && qstrcmp(w->metaObject()->className(), "QTabWidget") != 0)

@@ -15,7 +15,7 @@ class ekzercilo
 public:
     // The first ancestor of `ekzerco` (starting with its parent) whose class
     // is exactly QTabWidget; nullptr outside a lesson.
-    static QWidget* leciono(QWidget* ekzerco);
+    static QWidget* leciono(const QWidget* ekzerco);
 
     // The lesson's Esperanto word label of that exact name, the classes
     // tried in the given order (the first class that yields one wins).
