@@ -15,7 +15,7 @@ class ekzercilo
 public:
     // The first ancestor of `ekzerco` (starting with its parent) whose class
     // is exactly QTabWidget; nullptr outside a lesson.
-    static QWidget* leciono(QWidget* ekzerco);
+    static QWidget* leciono(const QWidget* ekzerco);
 
     // The lesson's Esperanto word label of that exact name, the classes
     // tried in the given order (the first class that yields one wins).
@@ -31,6 +31,12 @@ public:
 
     // "klakbutono_nova", "neklakebla_nova": the usual order of word labels.
     static QStringList vortklasoj();
+
+    // The clip of an Esperanto word of lesson `ll` ("01"): its x-system
+    // spelling in the lesson's sound folder, "auh" for "aŭ".
+    static QString vortklipo(const QString& ll, const QString& vorto);
+    // The clip of the word label numbered `n` of lesson `ll`.
+    static QString butonklipo(const QString& ll, const QString& n);
 
     // Drag with the left mouse button scrolls the area.
     static void kinetika(QScrollArea* areo);

@@ -1,6 +1,7 @@
 #include "ekzercfolio.h"
 #include "ekzercokuro.h"
 #include "funkcioj.h"
+#include "inidosiero.h"
 #include "testilo.h"
 
 #include <QFont>
@@ -132,6 +133,40 @@ private slots:
         QCOMPARE(kuro.kuras(), kuras);
         if (!kuras)
             QCOMPARE(kuro.procento(), 0);
+    }
+
+    // The titles and instructions of the exercise frames, in both shipped
+    // reference translations and in the list of keys to translate.
+    void gheneralajTekstoj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        QTest::addColumn<QString>("ekzemplo");
+        QTest::newRow("English") << "angla.trd" << "at least 70% right answers.";
+        QTest::newRow("Esperanto") << "esperanto.trd" << QString::fromUtf8("almenaŭ 70% da ĝustaj respondoj.");
+    }
+    void gheneralajTekstoj()
+    {
+        QFETCH(QString, dosiero);
+        QFETCH(QString, ekzemplo);
+        const QStringList sxlosiloj = {"TFrame1.Label7", "TFrame2.PP_Label1", "TFrame2.PP_Label41",
+                                       "TFrame3.Label59", "TFrame3.Label68", "TFrame4.Label83",
+                                       "TFrame5.Label1", "TFrame5.Label6", "Ekz_FrazoKonstruo"};
+        IniDosiero trd(":/tradukoj/" + dosiero);
+        for (const QString& k : sxlosiloj) {
+            const QVariant v = trd.value("Gheneralaj/" + k);
+            QVERIFY2(v.type() == QVariant::String, qPrintable(k));
+            QVERIFY2(!v.toString().isEmpty(), qPrintable(k));
+        }
+        QVERIFY(trd.value("Gheneralaj/TFrame3.Label68").toString().endsWith(ekzemplo));
+        IniDosiero tdf(":/tradukoj/tradukendaj.tdf");
+        tdf.beginGroup("Gheneralaj");
+        QStringList listigitaj;
+        for (const QString& k : tdf.childKeys())
+            listigitaj << tdf.value(k).toString();
+        QCOMPARE(listigitaj.size(), 9);
+        QCOMPARE(QSet<QString>(listigitaj.begin(), listigitaj.end()),
+                 QSet<QString>(sxlosiloj.begin(), sxlosiloj.end()));
+        QCOMPARE(tdf.value("000").toString(), QString("TFrame2.PP_Label1"));
     }
 
     void foliaGrando()
