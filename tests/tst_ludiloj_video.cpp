@@ -84,7 +84,7 @@ private slots:
         QSignalSpy shanghoj(medio(), &QMediaPlayer::mediaChanged);
         rulumejo->show();
         QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
-        QCOMPARE(medio()->media().canonicalUrl(),
+        QCOMPARE(medio()->media().request().url(),
                  QUrl::fromLocalFile(mrLoko + QStringLiteral("video/lec02/ziv_video.ogv")));
         rulumejo->hide();
         rulumejo->show();
