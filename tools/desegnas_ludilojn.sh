@@ -14,24 +14,21 @@ bildo() { # bildo DOSIERO LARGHO ALTO <<< SVG
   rsvg-convert -w "$2" -h "$3" "$provizora/b.svg" -o "$celo"
 }
 
-# Player buttons: a round button with its sign; "-over" is the lit version.
-butono() { # butono NOMO FONO SIGNO
+# The pause button of the music players, drawn like the exercise buttons of
+# resources/ikonoj/desegni.sh (which also draws the players' start and stop
+# buttons, komenci and halti): a rounded face, "-over" a lighter one.
+pauzo() { # NOMO SUPRO MALSUPRO
   bildo "ikonoj/ekzercoj/$1.png" 70 66 <<SVG
-<svg xmlns="http://www.w3.org/2000/svg" width="70" height="66" viewBox="0 0 70 66">
-  <circle cx="35" cy="33" r="30" fill="$2" stroke="#8a3a18" stroke-width="3"/>
-  $3
+<svg xmlns="http://www.w3.org/2000/svg" width="35" height="33" viewBox="0 0 35 33">
+  <defs><linearGradient id="g" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="$2"/><stop offset="1" stop-color="$3"/></linearGradient></defs>
+  <rect x="1" y="1" width="33" height="31" rx="6" fill="url(#g)" stroke="#4a5a6a" stroke-width="1"/>
+  <rect x="11" y="9" width="4.5" height="15" rx="1" fill="#ffffff" stroke="#2f5f8f" stroke-width="1"/>
+  <rect x="19.5" y="9" width="4.5" height="15" rx="1" fill="#ffffff" stroke="#2f5f8f" stroke-width="1"/>
 </svg>
 SVG
 }
-ludu='<path d="M27 18 L50 33 L27 48 Z" fill="#ffffff"/>'
-pauzu='<rect x="24" y="19" width="8" height="28" rx="2" fill="#ffffff"/><rect x="38" y="19" width="8" height="28" rx="2" fill="#ffffff"/>'
-haltu='<rect x="23" y="21" width="24" height="24" rx="3" fill="#ffffff"/>'
-butono komenci "#d35828" "$ludu"
-butono komenci-over "#f07a45" "$ludu"
-butono pauzo "#d35828" "$pauzu"
-butono pauzo-over "#f07a45" "$pauzu"
-butono halti "#d35828" "$haltu"
-butono halti-over "#f07a45" "$haltu"
+pauzo pauzo "#5b9bd5" "#2f5f8f"
+pauzo pauzo-over "#8cbbe6" "#4a86c0"
 
 # Show the model answers: a written sheet with a red tick over it.
 bildo ikonoj_androjdo/korekti_ekzercon.png 96 96 <<'SVG'
