@@ -1,6 +1,7 @@
 // Lesson 2 worked through as a learner works through it: the accusative and
 // gap-filling exercises run on the lesson's own items to their verdicts with
-// the right answers, showing the English sentence translations, and the
+// the right answers, showing the English sentence translations, the
+// word-choice exercise finds a meaning for every word it asks, and the
 // music page's video player asks for the lesson's video.
 #include "funkcioj.h"
 #include "inidosiero.h"
@@ -165,6 +166,42 @@ private slots:
         QCOMPARE(valoro(ekz, "Placar27"), 0);
         QCOMPARE(valoro(ekz, "Placar28"), 100);
         QVERIFY(butono(ekz, "BitBtn4")->isEnabled());
+    }
+
+    void vortoludo()
+    {
+        // Every word of the word-choice items is offered with the meaning
+        // its row on the lesson's pages gives it.
+        lec->setCurrentWidget(lec->findChild<QWidget*>(QStringLiteral("Ekzerco3_Lec02")));
+        QFrame* ekz = ekzerco("Lec02_Ekz_Vorto_0203");
+        QVERIFY(ekz && ekz->isVisible());
+        QStringList d, r;
+        _Matriz(&d, QStringLiteral("0203"), QStringLiteral("D"));
+        _Matriz(&r, QStringLiteral("0203"), QStringLiteral("R"));
+        QHash<QString, QString> signifoj;
+        for (int i = 0; i < d.size(); ++i)
+            signifoj.insert(lec->findChild<QLabel*>(QStringLiteral("Lec02_Button") + d.at(i))->text(),
+                            lec->findChild<QLabel*>(QStringLiteral("Lec02_Label") + r.at(i))->text());
+
+        butono(ekz, "BitBtn18")->click();
+        const int kiom = valoro(ekz, "Placar1");
+        QCOMPARE(kiom, limigo(42));
+        QStringList verdikto;
+        for (int demando = 0; demando < kiom; ++demando) {
+            const QString vorto = ekz->findChild<QLabel*>(QStringLiteral("Vorto"))->text();
+            QVERIFY2(signifoj.contains(vorto), qPrintable(vorto));
+            int p = -1;
+            for (int j = 0; j < 5; ++j)
+                if (ekz->findChild<QLabel*>(QStringLiteral("teksto%1").arg(j))->text() == signifoj.value(vorto))
+                    p = j;
+            QVERIFY2(p >= 0, qPrintable(vorto));
+            verdikto = kunVerdikto([&] {
+                QTest::mouseClick(ekz->findChild<QWidget*>(QStringLiteral("frazo%1").arg(p)), Qt::LeftButton);
+            });
+            QCOMPARE(valoro(ekz, "Placar2"), demando + 1);
+        }
+        QCOMPARE(verdikto, QStringList{QStringLiteral("GRATULON")});
+        QCOMPARE(valoro(ekz, "Placar4"), 100);
     }
 };
 
