@@ -8,6 +8,7 @@
 #include "titolo.h"
 #include "trad.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -259,6 +260,16 @@ private slots:
         QVERIFY(QImage(":/ikonoj/sago_antauen.png") != QImage(":/ikonoj/sago_antauen_RTL.png"));
         QVERIFY(QImage(":/ikonoj/sago_revena.png") != QImage(":/ikonoj/sago_revena_RTL.png"));
         QVERIFY(QImage(":/ikonoj/sago_revena.png") != QImage(":/ikonoj/sago_antauen_RTL.png"));
+    }
+
+    void shippedArabicIsRightToLeft()
+    {
+        QFile::remove(savasLoko + "araba.trd");
+        sTradukoDosiero = "araba.trd";
+        Leciono l;
+        Trad(&l.radiko, "Lec08");
+        QVERIFY(samaBildo(l.sago->pixmap(Qt::ReturnByValue), ":/ikonoj/sago_antauen_RTL.png"));
+        QCOMPARE(l.esperanta->text(), QString("Saluton!") + Marko);
     }
 
     void rtlTwiceMarksOnce()
