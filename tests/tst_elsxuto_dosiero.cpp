@@ -89,6 +89,7 @@ private slots:
         QTest::newRow("redirect") << 301 << QByteArray("moved") << int(ProvaServilo::Normala) << "a.trd";
         QTest::newRow("empty 200") << 200 << QByteArray() << int(ProvaServilo::Normala) << "a.trd";
         QTest::newRow("reset connection") << 200 << bona << int(ProvaServilo::Rompita) << "a.trd";
+        QTest::newRow("cut short") << 200 << bona << int(ProvaServilo::Mallonga) << "a.trd";
         QTest::newRow("stalled server") << 200 << bona << int(ProvaServilo::Silenta) << "a.trd";
         QTest::newRow("oversized, announced") << 200 << grandega << int(ProvaServilo::Normala) << "a.trd";
         QTest::newRow("oversized, unannounced") << 200 << grandega << int(ProvaServilo::SenLongo) << "a.trd";

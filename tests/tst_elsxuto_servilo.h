@@ -19,7 +19,8 @@ public:
         Normala,     // status line, Content-Length, body, close
         Rompita,     // promises more than it sends, then resets the connection
         Silenta,     // reads the request and never answers
-        SenLongo     // body without Content-Length, ended by closing
+        SenLongo,    // body without Content-Length, ended by closing
+        Mallonga     // promises more than it sends, then closes in order
     };
     struct Respondo {
         int stato = 200;
@@ -106,6 +107,11 @@ private:
             return;
         case SenLongo:
             s->write(statLinio + "Content-Type: text/plain\r\nConnection: close\r\n\r\n" + r.korpo);
+            s->disconnectFromHost();
+            return;
+        case Mallonga:
+            s->write(statLinio + "Content-Length: " + QByteArray::number(r.korpo.size() * 10 + 100)
+                     + "\r\nConnection: close\r\n\r\n" + r.korpo);
             s->disconnectFromHost();
             return;
         case Rompita: {
