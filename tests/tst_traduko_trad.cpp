@@ -1,5 +1,6 @@
 #include "funkcioj.h"
 #include "klakbutono_nova.h"
+#include "korekta.h"
 #include "label_klakebla.h"
 #include "label_sago.h"
 #include "label_sago_reversa.h"
@@ -18,17 +19,8 @@
 
 namespace {
 
-// Stand-ins that answer to the class names the pass looks for (the model
-// answer label and the gap-filling frame), without needing those classes.
-class FalsaKorekta : public QLabel
-{
-public:
-    using QLabel::QLabel;
-    void* qt_metacast(const char* nomo) override
-    {
-        return std::strcmp(nomo, "korekta") == 0 ? this : QLabel::qt_metacast(nomo);
-    }
-};
+// A stand-in that answers to the class name of the gap-filling frame, which
+// the pass recognises by name.
 class FalsaPlenigo : public QFrame
 {
 public:
@@ -70,7 +62,7 @@ struct Leciono {
     QLabel* label5;
     neklakebla_nova* vortujo;
     klakbutono_nova* parolanta;
-    FalsaKorekta* modelo;
+    korekta* modelo;
     titolo* titol;
     label_klakebla* klakebla;
     QLabel* alia;
@@ -118,7 +110,7 @@ struct Leciono {
         label5 = nova<QLabel>(p1, "Lec08_Label5");
         vortujo = nova<neklakebla_nova>(p1, "Lec08_Label6", "domo");
         parolanta = nova<klakbutono_nova>(p1, "Lec08_Button7", "hundo");
-        modelo = nova<FalsaKorekta>(p2, "Lec08_Label9", "Mi vidas la domon.");
+        modelo = nova<korekta>(p2, "Lec08_Label9", "Mi vidas la domon.");
         titol = nova<titolo>(p1, "Lec08_Label10");
         klakebla = nova<label_klakebla>(p1, "Lec08_klak__Label11");
         alia = nova<QLabel>(p1, "Lec03_Label7", "alia leciono");

@@ -2,6 +2,7 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klakbutono_nova.h"
+#include "korekta.h"
 #include "label_klakebla.h"
 #include "label_sago.h"
 #include "label_sago_reversa.h"
@@ -55,7 +56,7 @@ QString nomoPorSercxo(const QLabel* l)
 bool konservasTekston(const QLabel* l)
 {
     return qobject_cast<const neklakebla_nova*>(l) || qobject_cast<const klakbutono_nova*>(l)
-           || l->inherits("korekta");
+           || qobject_cast<const korekta*>(l);
 }
 
 } // namespace
