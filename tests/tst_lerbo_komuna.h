@@ -5,6 +5,7 @@
 #include "lerbo.h"
 #include "testilo.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -114,7 +115,9 @@ inline bool montras(lerbo* w)
 {
     w->show();
     w->activateWindow();
-    return QTest::qWaitForWindowActive(w);
+    // The toolkit asks the application, not the platform window, which is active.
+    return QTest::qWaitForWindowActive(w)
+           && QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
 }
 
 } // namespace lerbotesto
