@@ -7,6 +7,7 @@
 #include "lingvolisto.h"
 #include "saluto.h"
 #include "stilfolio.h"
+#include "traduko.h"
 #include "ui_lerbo.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScroller>
@@ -197,6 +199,12 @@ void lerbo::closeEvent(QCloseEvent* e)
 {
     if (ui->Paghujo->currentIndex() != 0) {
         ui->Hejmo->click();
+        e->ignore();
+        return;
+    }
+    // Unsaved work in the translation editor is saved first, or the volunteer
+    // goes back to it and the window stays open.
+    if (redaktilo && !redaktilo->FinasLaboron()) {
         e->ignore();
         return;
     }
@@ -533,8 +541,71 @@ void lerbo::on_printilo_clicked() {}
 // The developer's list of translatable label keys joins here.
 void lerbo::listigas_trad() {}
 
-// The translation editor joins here.
-void lerbo::on_tradukilo_clicked() {}
+// ---------------------------------------------------------------- the translation editor
+
+void lerbo::on_tradukilo_clicked()
+{
+    if (!redaktilo) {
+        redaktilo = new traduko(this);
+        redaktilo->setWindowModality(Qt::NonModal);
+        QCoreApplication::processEvents();
+        QFont tiparo(sTiparoEo);
+        tiparo.setPointSize(ghustigas_tiparon(iLiterGrandoEo));
+        redaktilo->setFont(tiparo);
+        connect(redaktilo, &traduko::novapagho, this, &lerbo::lokigas_paghotrad, Qt::DirectConnection);
+        connect(redaktilo, &traduko::novafrazo, this, &lerbo::lokigas_frazotrad, Qt::DirectConnection);
+    }
+    redaktilo->show();
+    redaktilo->raise();
+    redaktilo->activateWindow();
+}
+
+void lerbo::lokigas_paghotrad(const QString& novapagho)
+{
+    static const QRegularExpression lecionaPagho(QStringLiteral("^Pagho(0[1-9]|1[0-3])$"));
+    if (!lecionaPagho.match(novapagho).hasMatch())
+        return;
+    const int numero = novapagho.right(2).toInt();
+    ShanghasPaghon(novapagho, lecionoj[numero - 1]);
+}
+
+// Frames the text the volunteer is translating and brings it into view;
+// only one text carries the frame at a time.
+void lerbo::lokigas_frazotrad(const QString& novapagho, const QString& novafrazo)
+{
+    QWidget* pagho = ui->Paghujo->findChild<QWidget*>(novapagho);
+    if (!pagho)
+        return;
+    auto kadrigas = [this](QLabel* etikedo) {
+        if (lastaKadro)
+            lastaKadro->setFrameShape(QFrame::NoFrame);
+        etikedo->setFrameShape(QFrame::Box);
+        lastaKadro = etikedo;
+    };
+    if (novafrazo.startsWith(QLatin1String("Lec"))) {
+        const QList<QTabWidget*> tabuloj = pagho->findChildren<QTabWidget*>();
+        QLabel* etikedo = tabuloj.isEmpty() ? nullptr : tabuloj.first()->findChild<QLabel*>(novafrazo);
+        QScrollArea* rulumo = nullptr;
+        for (QWidget* w = etikedo ? etikedo->parentWidget() : nullptr; w; w = w->parentWidget()) {
+            if (QLatin1String(w->metaObject()->className()) == QLatin1String("QScrollArea")) {
+                rulumo = static_cast<QScrollArea*>(w);
+                break;
+            }
+        }
+        // A label outside every scroll area has no page to turn to.
+        const int indekso = rulumo ? tabuloj.first()->indexOf(rulumo->parentWidget()) : -1;
+        if (etikedo && indekso >= 0) {
+            tabuloj.first()->setCurrentIndex(indekso);
+            komencas_navigujon();
+            kadrigas(etikedo);
+            rulumo->ensureWidgetVisible(etikedo, 50, 50);
+        }
+    }
+    if (novapagho == QLatin1String("Pagho_Konfigurado")) {
+        if (QLabel* etikedo = pagho->findChild<QLabel*>(novafrazo))
+            kadrigas(etikedo);
+    }
+}
 
 // ---------------------------------------------------------------- the translation
 

@@ -93,7 +93,11 @@ public slots:
     void on_Sendas_clicked();
     void on_printilo_clicked();
     void listigas_trad();
+
+    // The translation editor and the two requests it sends
     void on_tradukilo_clicked();
+    void lokigas_paghotrad(const QString& novapagho);
+    void lokigas_frazotrad(const QString& novapagho, const QString& novafrazo);
 
     // The translation
     void Traduku();

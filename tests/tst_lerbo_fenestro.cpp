@@ -10,7 +10,9 @@
 #include <QMediaPlayer>
 #include "filedownloader.h"
 #include <QPushButton>
+#include <QDialog>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -364,6 +366,68 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(paghujo(w.get())->currentIndex(), 0);
         QVERIFY(el(w.get(), "navigujo")->isHidden());
+    }
+
+    // The translation editor asks for pages and texts; the window follows.
+    void redaktiloLigilo()
+    {
+        auto w = kreas();
+        QWidget* pagho = el(w.get(), "Pagho04");
+        auto* kadro = new QFrame(pagho);
+        kadro->setObjectName(QStringLiteral("lec04"));
+        auto* tabulo = new QTabWidget(kadro);
+        tabulo->setObjectName(QStringLiteral("Lec04"));
+        QList<QLabel*> etikedoj;
+        for (int i = 0; i < 3; ++i) {
+            auto* rulumo = new QScrollArea;
+            auto* enhavo = new QWidget;
+            auto* aranghilo = new QVBoxLayout(enhavo);
+            for (int j = 0; j < 40; ++j) {
+                auto* etikedo = new QLabel(QStringLiteral("teksto %1.%2").arg(i).arg(j));
+                etikedo->setObjectName(QStringLiteral("Lec04_Label%1").arg(i * 100 + j));
+                aranghilo->addWidget(etikedo);
+                etikedoj.append(etikedo);
+            }
+            rulumo->setWidget(enhavo);
+            auto* tabPagho = new QWidget;
+            (new QVBoxLayout(tabPagho))->addWidget(rulumo);
+            tabulo->addTab(tabPagho, QString::number(i));
+        }
+        pagho->layout()->addWidget(kadro);
+        w->lecionoj[3] = kadro;
+        QVERIFY(montras(w.get()));
+
+        w->lokigas_paghotrad(QStringLiteral("Pagho_Kreditoj"));
+        QCOMPARE(paghujo(w.get())->currentIndex(), 0);
+        w->lokigas_paghotrad(QStringLiteral("Pagho04"));
+        QCOMPARE(paghujo(w.get())->currentIndex(), 4);
+
+        w->lokigas_frazotrad(QStringLiteral("Pagho04"), QStringLiteral("Lec04_Label235"));
+        auto* celo = el<QLabel>(w.get(), "Lec04_Label235");
+        QCOMPARE(tabulo->currentIndex(), 2);
+        QCOMPARE(el<QLabel>(w.get(), "kiom_da_paghoj")->text(), QStringLiteral("3/3"));
+        QCOMPARE(celo->frameShape(), QFrame::Box);
+        QCOMPARE(w->lastaKadro, static_cast<QFrame*>(celo));
+
+        w->lokigas_frazotrad(QStringLiteral("Pagho_Konfigurado"), QStringLiteral("Konfig_Label3"));
+        QCOMPARE(celo->frameShape(), QFrame::NoFrame);
+        QCOMPARE(el<QLabel>(w.get(), "Konfig_Label3")->frameShape(), QFrame::Box);
+        QCOMPARE(paghujo(w.get())->currentIndex(), 4);  // the settings page is not shown
+
+        w->lokigas_frazotrad(QStringLiteral("Pagho_Kreditoj"), QStringLiteral("Kredit_Label3"));
+        QCOMPARE(el<QLabel>(w.get(), "Kredit_Label3")->frameShape(), QFrame::NoFrame);
+        w->lokigas_frazotrad(QStringLiteral("Pagho04"), QStringLiteral("Lec04_Label999"));
+        QCOMPARE(el<QLabel>(w.get(), "Konfig_Label3")->frameShape(), QFrame::Box);
+
+        // One editor for the run; a second click only brings it forward.
+        el<QPushButton>(w.get(), "tradukilo")->click();
+        QDialog* redaktilo = w->findChild<QDialog*>(QStringLiteral("traduko"));
+        QVERIFY(redaktilo);
+        el<QPushButton>(w.get(), "tradukilo")->click();
+        QCOMPARE(w->findChildren<QDialog*>(QStringLiteral("traduko")).size(), 1);
+        QVERIFY(redaktilo->isVisible());
+        QCOMPARE(redaktilo->windowModality(), Qt::NonModal);
+        redaktilo->hide();
     }
 
     void lecionaButono_data()
