@@ -142,15 +142,17 @@ void lerbo::komencakonfiguro()
     }
 }
 
-// The first start: the language dialog belongs here. It sets sLingvo and
-// sTradukoDosiero and downloads the chosen file; until it joins, a first
-// start speaks English.
+// The first start. The language dialog belongs between the two steps below:
+// run modally without a parent, it sets sLingvo and sTradukoDosiero and
+// downloads the chosen file. Until it joins, a first start speaks English.
 void lerbo::ElektasLingvon()
 {
-    sLingvo = AnglaNomo;
-    sTradukoDosiero = Angla;
-    // A dialog closed without a choice leaves no usable file name: English then.
-    if (sTradukoDosiero.isEmpty()
+    sLingvo.clear();
+    sTradukoDosiero.clear();
+
+    // A dialog closed without a choice leaves no usable file name; neither the
+    // writable folder nor the resource folder may pass for a translation.
+    if (sLingvo.isEmpty() || sTradukoDosiero.isEmpty()
         || (!estasDosiero(savasLoko + sTradukoDosiero) && !estasDosiero(tradukujo() + sTradukoDosiero))) {
         sLingvo = AnglaNomo;
         sTradukoDosiero = Angla;

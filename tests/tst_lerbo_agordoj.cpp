@@ -288,6 +288,42 @@ private slots:
                  pliNova);
     }
 
+    // After the list was fetched: a newer version of the current file is
+    // downloaded first, else the translation loads at once.
+    void aktualigasTradukon_data()
+    {
+        QTest::addColumn<QString>("lokaDato");
+        QTest::addColumn<QString>("listaDato");
+        QTest::addColumn<bool>("elshutas");
+        QTest::newRow("list newer") << "09.07.2020" << "10.07.2020" << true;
+        QTest::newRow("same date") << "09.07.2020" << "09.07.2020" << false;
+        QTest::newRow("local newer") << "11.07.2020" << "10.07.2020" << false;
+        QTest::newRow("no local copy: 2000 against the list") << "" << "10.07.2020" << true;
+    }
+    void aktualigasTradukon()
+    {
+        QFETCH(QString, lokaDato);
+        QFETCH(QString, listaDato);
+        QFETCH(bool, elshutas);
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        auto w = kreas();
+        QVERIFY(!w->elshutilo);
+        if (!lokaDato.isEmpty())
+            testilo::skribas(savasLoko + QStringLiteral("esperanto.trd"),
+                             "[Traduko]\r\nLingvo=Esperanto\r\nLingvoID=eo\r\nDato=" + lokaDato.toUtf8()
+                                 + "\r\n[Menuo]\r\nEliri=Eliru\r\n");
+        // Without a local copy the code read is "en", so the English entry decides.
+        skribasListon({{"en", "English — angla", "angla.trd", listaDato},
+                       {"eo", "Esperanto", "esperanto.trd", listaDato}});
+        el<QLabel>(w.get(), "label_Eliri")->clear();
+        w->aktualigasTradukon();
+        QCOMPARE(w->elshutilo != nullptr, elshutas);
+        QCOMPARE(el<QLabel>(w.get(), "label_Eliri")->text().isEmpty(), elshutas);
+        if (!elshutas)
+            QCOMPARE(el<QLabel>(w.get(), "label_Eliri")->text(),
+                     lokaDato.isEmpty() ? QStringLiteral("Eliri") : QStringLiteral("Eliru"));
+    }
+
     void listoHaltasCxeMankantaGrupo()
     {
         IniDosiero ini(savasLoko + QStringLiteral("traduklisto.ini"));
