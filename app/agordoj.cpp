@@ -30,6 +30,10 @@ void Agordoj::legas(const QString& vojo)
     iLiterGrandoEo = agordo.value(QStringLiteral("LiterGrandoEo"), 11).toInt();
     iFenestraStilo = agordo.value(QStringLiteral("FenestraStilo"), 0).toInt();
     agordo.endGroup();
+    // A damaged file must not leave the interface without a usable size: the
+    // sizes stay within what the settings page offers.
+    iLiterGrando = qBound(9, iLiterGrando, 16);
+    iLiterGrandoEo = qBound(9, iLiterGrandoEo, 16);
 }
 
 QSettings::Status Agordoj::skribas(const QString& vojo)

@@ -103,6 +103,24 @@ private slots:
         QCOMPARE(LastaPagxo, 0);
     }
 
+    void damagxitajGrandoj_data()
+    {
+        QTest::addColumn<QString>("valoro");
+        QTest::addColumn<int>("grando");
+        QTest::newRow("not a number") << "granda" << 9;
+        QTest::newRow("too large") << "40" << 16;
+        QTest::newRow("in range") << "14" << 14;
+    }
+    void damagxitajGrandoj()
+    {
+        QFETCH(QString, valoro);
+        QFETCH(int, grando);
+        skribasAgordojn({{"LiterGrando", valoro}, {"LiterGrandoEo", valoro}});
+        Agordoj::legas(agordoVojo());
+        QCOMPARE(iLiterGrando, grando);
+        QCOMPARE(iLiterGrandoEo, grando);
+    }
+
     void lingvoElLaDosiero()
     {
         lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
