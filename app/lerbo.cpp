@@ -250,17 +250,15 @@ void lerbo::atendasAdiauon()
     buklo.exec();
 }
 
-// The learner's written answers of an opened lesson are kept in the settings
-// file; the answer store of the toolkit joins here (SxargxasEk(leciono, true)).
+// The learner's written answers of an opened lesson live in the settings file.
 void lerbo::savasRespondojn(QTabWidget* leciono)
 {
-    Q_UNUSED(leciono);
+    SxargxasEk(leciono, true);
 }
 
-// ... and is read back here on a lesson's first opening (SxargxasEk(leciono, false)).
 void lerbo::restarigasRespondojn(QTabWidget* leciono)
 {
-    Q_UNUSED(leciono);
+    SxargxasEk(leciono, false);
 }
 
 // A lesson's texts come from its section of the translation; the widget-tree
@@ -535,13 +533,34 @@ void lerbo::on_butono_androjdo_clicked()
     ui->paghopiedo->setVisible(ui->paghopiedo->isHidden());
 }
 
-// The footer's send and print buttons stay hidden; their commands (the send
-// page copied for the corrector, the printed exercise pages) join here.
-void lerbo::on_Sendas_clicked() {}
-void lerbo::on_printilo_clicked() {}
+// The footer's send and print buttons stay hidden on this platform; the send
+// page's own button is the learner's way to the corrector.
+void lerbo::on_Sendas_clicked()
+{
+    QWidget* pagho = ui->Paghujo->currentWidget();
+    const QList<QTabWidget*> tabuloj = pagho ? pagho->findChildren<QTabWidget*>() : QList<QTabWidget*>();
+    if (tabuloj.isEmpty())
+        return;
+    Sendas(tabuloj.first()->currentWidget(), tabuloj.first()->currentIndex() + 1);
+}
 
-// The developer's list of translatable label keys joins here.
-void lerbo::listigas_trad() {}
+void lerbo::on_printilo_clicked()
+{
+    QWidget* pagho = ui->Paghujo->currentWidget();
+    const QList<QTabWidget*> tabuloj = pagho ? pagho->findChildren<QTabWidget*>() : QList<QTabWidget*>();
+    if (tabuloj.isEmpty())
+        return;
+    Sendas_Printilo(tabuloj.first(), QStringLiteral("Leciono ") + tabuloj.first()->objectName().mid(3, 2),
+                    ui->prog_printilo);
+}
+
+// For whoever prepares the list of keys the translation editor offers: the
+// list lies among the resources, so it is written only where that path is a
+// writable file.
+void lerbo::listigas_trad()
+{
+    ListigasTradukendajn(ui->Paghujo, QStringLiteral(":/tradukoj/tradukendaj.tdf"));
+}
 
 // ---------------------------------------------------------------- the translation editor
 

@@ -3,7 +3,10 @@
 
 #include <QElapsedTimer>
 #include <QMediaContent>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMediaPlayer>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTcpServer>
@@ -134,6 +137,30 @@ private slots:
         for (int n = 0; n < 4; ++n)
             QVERIFY(!QFile::exists(provizora + QStringLiteral("prononco%1.raw").arg(n)));
         QVERIFY(QFile::exists(provizora + QStringLiteral("prononco4.raw")));
+    }
+
+    // The answers of every lesson opened in this run are kept at close.
+    void respondojKonservitaj()
+    {
+        auto w = kreas();
+        lSxaltilo = false;
+        QWidget* pagho = el(w.get(), "Pagho03");
+        auto* kadro = new QFrame(pagho);
+        kadro->setObjectName(QStringLiteral("lec03"));
+        auto* tabulo = new QTabWidget(kadro);
+        tabulo->setObjectName(QStringLiteral("Lec03"));
+        auto* sendas = new QWidget;
+        sendas->setObjectName(QStringLiteral("Sendas1_Lec03"));
+        auto* respondo = new QLineEdit(QStringLiteral("Mi lernas Esperanton."), sendas);
+        respondo->setObjectName(QStringLiteral("Lec03_Edit1"));
+        tabulo->addTab(sendas, QStringLiteral("1"));
+        pagho->layout()->addWidget(kadro);
+        w->ShanghasPaghon(QStringLiteral("Pagho03"), kadro);
+        QVERIFY(montras(w.get()));
+        QVERIFY(!w->close());
+        QVERIFY(w->close());
+        QCOMPARE(IniDosiero(agordoVojo()).value(QStringLiteral("Lec03/Lec03_Edit1")).toString(),
+                 QStringLiteral("Mi lernas Esperanton."));
     }
 
     // A farewell that never gets going (a stream that never answers stands
