@@ -4,6 +4,7 @@
 #include "lerbo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSysInfo>
 
 void Lancxilo::preparas()
@@ -22,6 +23,9 @@ void Lancxilo::preparas()
     mrLoko = kiuSistemo(QStringLiteral("multrimedoj"));
     savasLoko = kiuSistemo(QStringLiteral("skribebla"));
     Loko = QStringLiteral(":/");
+    // Downloads on a first start land in the writable folder before the
+    // settings file has ever created it.
+    QDir().mkpath(savasLoko);
 }
 
 int Lancxilo::lancxas()
