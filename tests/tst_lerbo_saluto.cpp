@@ -24,7 +24,7 @@ class TestoSaluto : public QObject
 
     static QString klipo(lerbo* w)
     {
-        const QString vojo = w->ludilo->media().canonicalUrl().toLocalFile();
+        const QString vojo = w->ludilo->media().request().url().toLocalFile();
         return vojo.startsWith(mrLoko) ? vojo.mid(mrLoko.size()) : vojo;
     }
 

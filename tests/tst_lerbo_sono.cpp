@@ -21,7 +21,7 @@ class TestoSono : public QObject
     // The clip last given to the player, relative to the media folder.
     QString klipo() const
     {
-        const QString vojo = w->ludilo->media().canonicalUrl().toLocalFile();
+        const QString vojo = w->ludilo->media().request().url().toLocalFile();
         return vojo.startsWith(mrLoko) ? vojo.mid(mrLoko.size()) : vojo;
     }
 
