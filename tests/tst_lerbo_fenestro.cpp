@@ -351,6 +351,21 @@ private slots:
         QCOMPARE(tabulo->currentIndex(), 9);
         QCOMPARE(el<QLabel>(w.get(), "kiom_da_paghoj")->text(), QStringLiteral("10/10"));
 
+        // A right-to-left translation swaps the arrows' pictures, not their work.
+        auto bildo = [](const QIcon& i) { return i.pixmap(36, 36).toImage(); };
+        const QIcon malantauen(QStringLiteral(":/ikonoj_androjdo/baseline_arrow_back_black_36.png"));
+        QCOMPARE(bildo(el<QPushButton>(w.get(), "maldekstren")->icon()), bildo(malantauen));
+        testilo::skribas(savasLoko + QStringLiteral("maldekstra.trd"), "[Traduko]\r\nLingvoID=ar\r\nDirekto=RTL\r\n");
+        sTradukoDosiero = QStringLiteral("maldekstra.trd");
+        w->komencas_navigujon();
+        QCOMPARE(bildo(el<QPushButton>(w.get(), "dekstren")->icon()), bildo(malantauen));
+        tabulo->setCurrentIndex(1);
+        el<QPushButton>(w.get(), "dekstren")->click();
+        QCOMPARE(tabulo->currentIndex(), 2);
+        sTradukoDosiero = QStringLiteral("angla.trd");
+        w->komencas_navigujon();
+        QCOMPARE(bildo(el<QPushButton>(w.get(), "maldekstren")->icon()), bildo(malantauen));
+
         // Another lesson opened last: this one starts on its first page.
         el<QPushButton>(w.get(), "Hejmo")->click();
         LastaLeciono = 5;
