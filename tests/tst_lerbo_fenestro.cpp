@@ -158,6 +158,44 @@ private slots:
         QCOMPARE(el<QLabel>(w.get(), "Kredit_Label200")->text(), QStringLiteral("Viraj voĉoj"));
     }
 
+    // Every text the main window reads is in both shipped translations, and
+    // the list of keys to translate names exactly those of its four sections.
+    void plenajTradukoj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        QTest::newRow("English") << "angla.trd";
+        QTest::newRow("Esperanto") << "esperanto.trd";
+    }
+    void plenajTradukoj()
+    {
+        QFETCH(QString, dosiero);
+        auto w = kreas();
+        sTradukoDosiero = dosiero;
+        w->Traduku();
+        for (const QString* m : {&smRekomencu, &smGratulon, &smDenove, &smModifis, &smTondujo, &smDevasHaviKor,
+                                 &smDevasSavi, &smKoverto, &smDisketo, &smPordo, &smLigilo, &Antauen, &Nuligi,
+                                 &smNeSono})
+            QVERIFY(*m != NeTradukita && !m->isEmpty());
+        QVERIFY(smDenove.endsWith(QLatin1Char('.')));  // a value with a comma comes through whole
+        for (QLabel* l : w->findChildren<QLabel*>())
+            QVERIFY2(l->text() != NeTradukita, qPrintable(l->objectName()));
+        IniDosiero traduko(QStringLiteral(":/tradukoj/") + dosiero);
+        IniDosiero listo(QStringLiteral(":/tradukoj/tradukendaj.tdf"));
+        for (const QString& sekcio : {"Menuo", "Konfig", "Menuo4", "Mesagxoj"}) {
+            listo.beginGroup(sekcio);
+            traduko.beginGroup(sekcio);
+            QStringList listitaj;
+            for (const QString& n : listo.childKeys())
+                listitaj.append(listo.value(n).toString());
+            QStringList tradukitaj = traduko.childKeys();
+            listitaj.sort();
+            tradukitaj.sort();
+            QCOMPARE(listitaj, tradukitaj);
+            listo.endGroup();
+            traduko.endGroup();
+        }
+    }
+
     void mankantajSxlosilojKajDirekto()
     {
         auto w = kreas();
