@@ -85,16 +85,18 @@ inline void lernantoKun(const QString& lingvo, const QString& dosiero)
                     QStringLiteral("09.07.2020")}});
 }
 
-// Runs `ago`, closing every message box it opens; their texts, in order.
+// Runs `ago`, closing every message box and dialog it opens; the texts of
+// the message boxes, in order.
 // The main window is application-modal itself, so it is passed over.
 inline QStringList kunKestoj(const std::function<void()>& ago)
 {
     QStringList tekstoj;
     testilo::kunModalo(ago, [&](QWidget* modalo) {
-        if (auto* kesto = qobject_cast<QMessageBox*>(modalo)) {
+        if (qobject_cast<lerbo*>(modalo))
+            return;
+        if (auto* kesto = qobject_cast<QMessageBox*>(modalo))
             tekstoj.append(kesto->text());
-            kesto->close();
-        }
+        modalo->close();  // a dialog (the first-start language choice) too
     });
     return tekstoj;
 }
