@@ -1,6 +1,7 @@
 #include "saluto.h"
 #include "tst_lerbo_komuna.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QMediaContent>
 #include <QLayout>
@@ -157,6 +158,14 @@ private slots:
         pagho->layout()->addWidget(kadro);
         w->ShanghasPaghon(QStringLiteral("Pagho03"), kadro);
         QVERIFY(montras(w.get()));
+
+        // The footer's send command copies the page shown, numbered from 1.
+        QApplication::clipboard()->clear();
+        kunKestoj([&] { QMetaObject::invokeMethod(el(w.get(), "Sendas"), "click"); });
+        QVERIFY2(QApplication::clipboard()->text().startsWith(QStringLiteral("Leciono 03 - Paĝo 1")),
+                 qPrintable(QApplication::clipboard()->text()));
+        QVERIFY(montras(w.get()));
+
         QVERIFY(!w->close());
         QVERIFY(w->close());
         QCOMPARE(IniDosiero(agordoVojo()).value(QStringLiteral("Lec03/Lec03_Edit1")).toString(),
