@@ -5,6 +5,7 @@
 #include "tst_elsxuto_servilo.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -68,6 +69,7 @@ private slots:
     {
         lingvoelekto d;
         QCOMPARE(d.windowTitle(), QString("Elektu vian lingvon / Choose your language"));
+        QVERIFY(!d.findChild<QLabel*>("label_2")->pixmap(Qt::ReturnByValue).isNull());
         d.show();
         QTRY_COMPARE(listo(d)->count(), 3);
         QCOMPARE(listo(d)->item(1)->text(), QString("Deutsch — germana"));
