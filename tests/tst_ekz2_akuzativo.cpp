@@ -300,11 +300,11 @@ private slots:
         QStringList listigitaj;
         for (const QString& s : tdf.childKeys())
             listigitaj << tdf.value(s).toString();
-        for (const char* s : {"TFrame2.PP_Label1", "TFrame2.PP_Label41", "TFrame2.SenMikrofono",
-                              "TFrame5.Label1", "TFrame5.Label6"}) {
+        for (const char* s : {"TFrame2.PP_Label1", "TFrame2.PP_Label41", "TFrame5.Label1", "TFrame5.Label6"}) {
             QVERIFY2(!trd.value(QStringLiteral("Gheneralaj/") + s).toString().isEmpty(), s);
             QVERIFY2(listigitaj.contains(QLatin1String(s)), s);
         }
+        QVERIFY(!trd.value("Gheneralaj/TFrame2.SenMikrofono").toString().isEmpty());
     }
 };
 
