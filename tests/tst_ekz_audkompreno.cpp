@@ -133,12 +133,13 @@ private slots:
         const QString v = auditita();
         bool malsxaltitaj = false;
         QString montrata;
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             malsxaltitaj = !kampo()->isEnabled() && !butono("finita")->isEnabled()
                            && !butono("BitBtn9")->isEnabled() && !butono("BitBtn10")->isEnabled();
             montrata = korekta()->text();
         });
         tajpas("xyz");
+        QVERIFY(dume.farita());
         QVERIFY(malsxaltitaj);
         QCOMPARE(montrata, v.toLower());
         QCOMPARE(valoro("Placar3"), 1);
