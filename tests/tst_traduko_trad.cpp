@@ -5,31 +5,17 @@
 #include "label_sago.h"
 #include "label_sago_reversa.h"
 #include "neklakebla_nova.h"
+#include "plenigas_spacon.h"
 #include "testilo.h"
 #include "titolo.h"
 #include "trad.h"
 
 #include <QFile>
-#include <QFrame>
 #include <QImage>
 #include <QLabel>
-#include <QScrollArea>
 #include <QTabWidget>
-#include <cstring>
 
 namespace {
-
-// A stand-in that answers to the class name of the gap-filling frame, which
-// the pass recognises by name.
-class FalsaPlenigo : public QFrame
-{
-public:
-    using QFrame::QFrame;
-    void* qt_metacast(const char* nomo) override
-    {
-        return std::strcmp(nomo, "plenigas_spacon") == 0 ? this : QFrame::qt_metacast(nomo);
-    }
-};
 
 const QString Marko(QChar(0x200E));
 
@@ -86,15 +72,12 @@ struct Leciono {
         return w;
     }
 
-    // A gap-filling frame holds its labels on a scroll area's contents.
+    // The real gap-filling frame: its instruction sits on a scroll area's contents.
     QLabel* plenigo(QWidget* gepatro, const char* kadroNomo)
     {
-        auto* kadro = new FalsaPlenigo(gepatro);
+        auto* kadro = new plenigas_spacon(gepatro);
         kadro->setObjectName(QString::fromLatin1(kadroNomo));
-        auto* rulumo = new QScrollArea(kadro);
-        auto* enhavo = new QWidget;
-        rulumo->setWidget(enhavo);
-        return nova<QLabel>(enhavo, "Ekz_Plen2");
+        return kadro->findChild<QLabel*>("Ekz_Plen2");
     }
 
     Leciono()

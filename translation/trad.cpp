@@ -7,6 +7,7 @@
 #include "label_sago.h"
 #include "label_sago_reversa.h"
 #include "neklakebla_nova.h"
+#include "plenigas_spacon.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -39,7 +40,7 @@ const QChar MarkoLTR(0x200E);
 QWidget* plenigaKadro(QWidget* w)
 {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-        if (p->inherits("plenigas_spacon"))
+        if (qobject_cast<plenigas_spacon*>(p))
             return p;
     }
     return nullptr;
