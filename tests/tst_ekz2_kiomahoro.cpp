@@ -199,11 +199,15 @@ private slots:
         TempoSkalo = 0.02;
         lNoteto = true;
         butono("BitBtn1")->click();
-        QTimer::singleShot(5, this, [&] {
+        bool dumPauzo = false;
+        QTimer::singleShot(5, ekz, [&] {
+            // Still inside the praise: the phrase is judged, the next not shown.
+            dumPauzo = !kampo()->isEnabled() && butono("BitBtn3")->isEnabled();
             butono("BitBtn3")->click();
             butono("BitBtn1")->click();
         });
         QCOMPARE(tajpas(ciferoj(nunaSolvo())), QStringList());
+        QVERIFY(dumPauzo);
         QCOMPARE(placar(1), 14);
         QCOMPARE(placar(2), 0);
         QCOMPARE(placar(4), 0);

@@ -284,6 +284,24 @@ private slots:
         QCOMPARE(progreso()->value(), 0);
     }
 
+    // Record again and listen again between batches: the same item, no draw.
+    void denove()
+    {
+        komencas("9805");
+        QCOMPARE(restas(), 39);
+        const QString modelo = modeloj().value(0);
+        butono("PP_Mik_re")->click();
+        QCOMPARE(restas(), 39);
+        QCOMPARE(registrilo->registritaj(), (QStringList{savasLoko + "prononco0", savasLoko + "prononco0"}));
+        QCOMPARE(modeloj(), (QStringList{modelo, modelo}));
+        QVERIFY(ekz->findChild<QWidget*>("butonujo")->isEnabled());
+        butono("PP_Aud_re")->click();
+        QCOMPARE(registrilo->registritaj().size(), 2);
+        QCOMPARE(ekz->findChild<QMediaPlayer*>()->media().request().url().toLocalFile(), savasLoko + "prononco0");
+        QCOMPARE(restas(), 39);
+        QVERIFY(ekz->findChild<QWidget*>("butonujo")->isEnabled());
+    }
+
     void haltoDumRegistrado()
     {
         registrilo->dumRegistrado = [&](const QString&) { butono("PP_Haltu")->click(); };

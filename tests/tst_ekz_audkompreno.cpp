@@ -100,6 +100,12 @@ private slots:
         QVERIFY(!butono("BitBtn8")->isEnabled());
         for (const char* n : {"BitBtn9", "BitBtn10", "finita"})
             QVERIFY(butono(n)->isEnabled());
+        QCOMPARE(butono("BitBtn9")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+        // Hearing the word again replays the same clip and leaves the field ready.
+        const QString sono = ekz->sono();
+        lec99::klakas(butono("BitBtn9"));
+        QCOMPARE(ekz->sono(), sono);
+        QVERIFY(kampo()->hasFocus());
         QStringList trovitaj;
         for (int i = 0; i < 4; ++i) {
             const QString v = auditita();

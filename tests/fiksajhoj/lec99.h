@@ -9,12 +9,6 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QtGlobal>
-
-inline void lec99_rimedoj()
-{
-    Q_INIT_RESOURCE(ekzercoj99);
-}
 
 namespace lec99 {
 
@@ -66,7 +60,6 @@ inline const QStringList& frazTradukoj()
 // Builds the lesson; its second page is where exercise frames go.
 inline QTabWidget* faras()
 {
-    lec99_rimedoj();
     auto* tab = new QTabWidget;
     tab->setObjectName(QStringLiteral("Lec99"));
     auto* teksto = new QWidget;
