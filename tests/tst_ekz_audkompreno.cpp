@@ -100,6 +100,12 @@ private slots:
         QVERIFY(!butono("BitBtn8")->isEnabled());
         for (const char* n : {"BitBtn9", "BitBtn10", "finita"})
             QVERIFY(butono(n)->isEnabled());
+        QCOMPARE(butono("BitBtn9")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+        // Hearing the word again replays the same clip and leaves the field ready.
+        const QString sono = ekz->sono();
+        lec99::klakas(butono("BitBtn9"));
+        QCOMPARE(ekz->sono(), sono);
+        QVERIFY(kampo()->hasFocus());
         QStringList trovitaj;
         for (int i = 0; i < 4; ++i) {
             const QString v = auditita();
@@ -133,12 +139,13 @@ private slots:
         const QString v = auditita();
         bool malsxaltitaj = false;
         QString montrata;
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             malsxaltitaj = !kampo()->isEnabled() && !butono("finita")->isEnabled()
                            && !butono("BitBtn9")->isEnabled() && !butono("BitBtn10")->isEnabled();
             montrata = korekta()->text();
         });
         tajpas("xyz");
+        QVERIFY(dume.farita());
         QVERIFY(malsxaltitaj);
         QCOMPARE(montrata, v.toLower());
         QCOMPARE(valoro("Placar3"), 1);

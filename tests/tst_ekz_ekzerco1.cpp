@@ -156,8 +156,9 @@ private slots:
             tekstoj << b->text();
         QPushButton* c = celo();
         QPushButton* malgxusta = alia();
-        lec99::dumAtendo([&] { lec99::klakas(c); }); // while the right word blinks
+        lec99::Dume dume([&] { lec99::klakas(c); }); // while the right word blinks
         lec99::klakas(malgxusta);
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar3"), 1);
         QCOMPARE(valoro("Placar2"), 0);
         QCOMPARE(valoro("Placar1"), 8);
@@ -202,11 +203,12 @@ private slots:
     {
         lNoteto = true;
         lec99::klakas(butono("BitBtn1"));
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             lec99::klakas(butono("BitBtn2"));
             lec99::klakas(butono("BitBtn1"));
         });
         QCOMPARE(testilo::kunModalo([&] { lec99::klakas(alia()); }), 0);
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar3"), 0);
         QCOMPARE(valoro("Placar4"), 0);
         QCOMPARE(valoro("Placar1"), 8);

@@ -330,8 +330,9 @@ private slots:
         lNoteto = true;
         lec99::klakas(butono("BitBtn1"));
         metas(nunajVortoj());
-        lec99::dumAtendo([&] { ekz->on_BitBtn2_clicked(); });
+        lec99::Dume dume([&] { ekz->on_BitBtn2_clicked(); });
         lec99::klakas(butono("BitBtn2"));
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar2"), 1);
         QCOMPARE(valoro("Placar1"), 5);
     }
@@ -343,12 +344,13 @@ private slots:
         lNoteto = true;
         lec99::klakas(butono("BitBtn1"));
         metas(nunajVortoj());
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             lec99::klakas(butono("BitBtn3"));
             lec99::klakas(butono("BitBtn1"));
         });
         const int modaloj = testilo::kunModalo([&] { lec99::klakas(butono("BitBtn2")); });
         QCOMPARE(modaloj, 0);
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar1"), 6);
         QCOMPARE(valoro("Placar2"), 0);
         QCOMPARE(valoro("Placar4"), 0);

@@ -125,13 +125,14 @@ private slots:
         QCOMPARE(respondo(), QString("0"));
         QString montrata;
         bool haltoMalsxaltita = false;
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             montrata = etikedo("Korekta")->text();
             haltoMalsxaltita = !butono("BitBtn3")->isEnabled() && !kampo()->isEnabled();
         });
         const int gxustaj = valoro("Placar2");
         const int restas = valoro("Placar1");
         tajpas("nulo");
+        QVERIFY(dume.farita());
         QCOMPARE(montrata, QString("0"));
         QVERIFY(haltoMalsxaltita);
         QCOMPARE(valoro("Placar3"), 1);
@@ -205,8 +206,9 @@ private slots:
         lNoteto = true;
         lec99::klakas(butono("BitBtn1"));
         QTest::keyClicks(kampo(), respondo());
-        lec99::dumAtendo([&] { ekz->on_BitBtn2_clicked(); ekz->on_Edit1_returnPressed(); });
+        lec99::Dume dume([&] { ekz->on_BitBtn2_clicked(); ekz->on_Edit1_returnPressed(); });
         lec99::klakas(butono("BitBtn2"));
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar2"), 1);
         QCOMPARE(valoro("Placar1"), 4);
     }
@@ -216,11 +218,12 @@ private slots:
         lNoteto = true;
         lec99::klakas(butono("BitBtn1"));
         QTest::keyClicks(kampo(), respondo());
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             lec99::klakas(butono("BitBtn3"));
             lec99::klakas(butono("BitBtn1"));
         });
         QCOMPARE(testilo::kunModalo([&] { lec99::klakas(butono("BitBtn2")); }), 0);
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar1"), 5);
         QCOMPARE(valoro("Placar2"), 0);
         QCOMPARE(valoro("Placar4"), 0);

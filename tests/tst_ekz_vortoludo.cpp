@@ -156,8 +156,9 @@ private slots:
         const QString v = vorto();
         const int p = gxustaPozicio();
         bool blinkas = false;
-        lec99::dumAtendo([&] { blinkas = !grupo()->isEnabled() && !teksto(p)->styleSheet().isEmpty(); });
+        lec99::Dume dume([&] { blinkas = !grupo()->isEnabled() && !teksto(p)->styleSheet().isEmpty(); });
         lec99::klakas(radio(malgxustaPozicio()));
+        QVERIFY(dume.farita());
         QVERIFY(blinkas);
         QCOMPARE(valoro("Placar3"), 1);
         QCOMPARE(valoro("Placar2"), 0);
@@ -182,12 +183,13 @@ private slots:
         komencas("Lec99_Ekz_Vorto_9903");
         const int p = gxustaPozicio();
         const int q = malgxustaPozicio();
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             ekz->grupoclick(q);
             lec99::klakas(teksto(q));
             lec99::klakas(radio(p));
         });
         lec99::klakas(radio(p));
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar2"), 1);
         QCOMPARE(valoro("Placar3"), 0);
         QCOMPARE(valoro("Placar1"), 5);
@@ -224,12 +226,13 @@ private slots:
     {
         lNoteto = true;
         komencas("Lec99_Ekz_Vorto_9903");
-        lec99::dumAtendo([&] {
+        lec99::Dume dume([&] {
             lec99::klakas(butono("BitBtn20"));
             lec99::klakas(butono("BitBtn18"));
         });
         const int p = gxustaPozicio();
         QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 0);
+        QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar1"), 6);
         QCOMPARE(valoro("Placar2"), 0);
         QCOMPARE(valoro("Placar4"), 0);
@@ -247,9 +250,10 @@ private slots:
     {
         lNoteto = true;
         komencas("Lec99_Ekz_Vorto_9903");
-        lec99::dumAtendo([&] { lec99::klakas(butono("BitBtn20")); });
+        lec99::Dume dume([&] { lec99::klakas(butono("BitBtn20")); });
         const int p = gxustaPozicio();
         QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 0);
+        QVERIFY(dume.farita());
         QVERIFY(grupo()->isHidden());
         QVERIFY(butono("BitBtn18")->isEnabled());
         QVERIFY(!iuMarkita());
@@ -270,6 +274,25 @@ private slots:
         QCOMPARE(demandoj, 40);
         QCOMPARE(modaloj, 1);
         QCOMPARE(valoro("Placar2"), 40);
+    }
+
+    // The percent drops its fraction: 2 right and 1 wrong show 66, 13 right
+    // and 7 wrong 65.
+    void procento()
+    {
+        komencas("Lec99_Ekz_Vorto_9910");
+        lec99::klakas(radio(gxustaPozicio()));
+        lec99::klakas(radio(gxustaPozicio()));
+        lec99::klakas(radio(malgxustaPozicio()));
+        QCOMPARE(valoro("Placar4"), 66);
+        for (int i = 0; i < 6; ++i)
+            lec99::klakas(radio(malgxustaPozicio()));
+        for (int i = 0; i < 11; ++i)
+            lec99::klakas(radio(gxustaPozicio()));
+        QCOMPARE(valoro("Placar2"), 13);
+        QCOMPARE(valoro("Placar3"), 7);
+        QCOMPARE(valoro("Placar4"), 65);
+        QCOMPARE(valoro("Placar1"), 27);
     }
 
     void tropaucxajEroj_data()

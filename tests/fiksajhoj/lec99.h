@@ -9,12 +9,6 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QtGlobal>
-
-inline void lec99_rimedoj()
-{
-    Q_INIT_RESOURCE(ekzercoj99);
-}
 
 namespace lec99 {
 
@@ -66,7 +60,6 @@ inline const QStringList& frazTradukoj()
 // Builds the lesson; its second page is where exercise frames go.
 inline QTabWidget* faras()
 {
-    lec99_rimedoj();
     auto* tab = new QTabWidget;
     tab->setObjectName(QStringLiteral("Lec99"));
     auto* teksto = new QWidget;
@@ -111,6 +104,8 @@ inline QWidget* pagxo(QTabWidget* tab)
 #include <QtTest>
 #include <functional>
 
+#include "funkcioj.h"
+
 namespace lec99 {
 
 // A learner's click on a button.
@@ -127,11 +122,37 @@ inline int valoro(QWidget* ekzerco, const char* nomo)
     return s ? s->value() : -1;
 }
 
-// Runs `ago` from the event loop once the next wait of the exercise begins
-// (a feedback pause, a blink): the learner acting while feedback plays.
-inline void dumAtendo(const std::function<void()>& ago)
+// The learner acting while feedback plays: `ago` runs from inside the
+// first wait (a feedback pause, a blink) that the next action enters. That
+// wait is made long enough not to be skipped on a busy machine; the timer
+// dies with this object, so an action that never waits leaves nothing behind.
+class Dume
 {
-    QTimer::singleShot(0, qApp, ago);
-}
+public:
+    explicit Dume(const std::function<void()>& ago)
+        : antauxa(TempoSkalo)
+    {
+        TempoSkalo = qMax(TempoSkalo, 0.02);
+        tempo.setSingleShot(true);
+        QObject::connect(&tempo, &QTimer::timeout, [this, ago] {
+            farita_ = true;
+            TempoSkalo = antauxa;
+            ago();
+        });
+        tempo.start(0);
+    }
+    ~Dume()
+    {
+        tempo.stop();
+        TempoSkalo = antauxa;
+    }
+    // The action did wait, and `ago` ran inside that wait.
+    bool farita() const { return farita_; }
+
+private:
+    double antauxa;
+    bool farita_ = false;
+    QTimer tempo;
+};
 
 } // namespace lec99
