@@ -1,4 +1,5 @@
 #include "leciono.h"
+#include "lerbo.h"
 
 #include <QApplication>
 #include <QScrollArea>
@@ -23,8 +24,7 @@ void leciono::ShanghisPaghon(QTabWidget* lecionujo, int index)
 {
     // Asked before anything else: a dialog or message box that is active
     // right now must not make this page the one the main window reopens.
-    QWidget* fenestro = QApplication::activeWindow();
-    const bool cxefa = fenestro && fenestro->inherits("lerbo");
+    auto* fenestro = qobject_cast<lerbo*>(QApplication::activeWindow());
 
     QWidget* pagho = lecionujo->currentWidget();
     if (pagho) {
@@ -32,8 +32,7 @@ void leciono::ShanghisPaghon(QTabWidget* lecionujo, int index)
         for (QScrollArea* areo : areoj)
             areo->setWidgetResizable(true);
     }
-    if (!cxefa)
+    if (!fenestro)
         return;
-    const bool sendas = pagho && pagho->objectName().left(6) == QLatin1String("Sendas");
-    QMetaObject::invokeMethod(fenestro, "montras_koverton", Q_ARG(bool, sendas), Q_ARG(int, index));
+    fenestro->montras_koverton(pagho && pagho->objectName().left(6) == QLatin1String("Sendas"), index);
 }
