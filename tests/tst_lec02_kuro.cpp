@@ -3,7 +3,11 @@
 // accusative and gap-filling exercises run on the lesson's own items to their
 // verdicts with the right answers, showing the English sentence
 // translations, the word-choice exercise finds a meaning for every word it
-// asks, and the music page's video player asks for the lesson's video.
+// asks, the listening exercise plays every word of its list from the
+// lesson's sound folder, and the music page's video player asks for the
+// lesson's video.
+#include "audkompreno.h"
+#include "auskultilo.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QAbstractButton>
@@ -203,6 +207,41 @@ private slots:
             QVERIFY2(p >= 0, qPrintable(vorto));
             verdikto = lerbotesto::kunKestoj([&] {
                 QTest::mouseClick(ekz->findChild<QWidget*>(QStringLiteral("frazo%1").arg(p)), Qt::LeftButton);
+            });
+            QCOMPARE(valoro(ekz, "Placar2"), demando + 1);
+        }
+        QCOMPARE(verdikto, QStringList{QStringLiteral("GRATULON")});
+        QCOMPARE(valoro(ekz, "Placar4"), 100);
+    }
+
+    void auskultado()
+    {
+        // Each word of the list is played from the lesson's sound folder
+        // under its own name, and typing it is right.
+        turnas(7);
+        auto* ekz = lec->findChild<audkompreno*>(QStringLiteral("Lec02_Ekz_Aud_0201"));
+        QVERIFY(ekz && ekz->isVisible());
+        QStringList eroj;
+        _Matriz(&eroj, QStringLiteral("0201"), QStringLiteral("D"));
+        QHash<QString, QString> klipoj;
+        for (const QString& e : qAsConst(eroj)) {
+            QVERIFY(auskultilo::estasVorto(e));
+            klipoj.insert(auskultilo::klipo(e, QStringLiteral("0201")), e);
+        }
+        QVERIFY(klipoj.keys().first().startsWith(QLatin1String("sonoj/lec02/")));
+
+        butono(ekz, "BitBtn8")->click();
+        const int kiom = valoro(ekz, "Placar1");
+        QCOMPARE(kiom, limigo(40));
+        auto* kampo = ekz->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        QStringList verdikto;
+        for (int demando = 0; demando < kiom; ++demando) {
+            const QString vorto = klipoj.value(ekz->sono());
+            QVERIFY2(!vorto.isEmpty(), qPrintable(ekz->sono()));
+            verdikto = lerbotesto::kunKestoj([&] {
+                kampo->clear();
+                QTest::keyClicks(kampo, vorto);
+                QTest::keyClick(kampo, Qt::Key_Return);
             });
             QCOMPARE(valoro(ekz, "Placar2"), demando + 1);
         }
