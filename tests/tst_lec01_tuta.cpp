@@ -255,6 +255,7 @@ private slots:
         QVERIFY2(kopio.startsWith(QStringLiteral("Leciono 01 - Paĝo 13\n\n")), qPrintable(kopio));
         auto teksto = [&](const char* nomo) { return lec->findChild<QLabel*>(QLatin1String(nomo))->text(); };
         QVERIFY(kopio.contains(teksto("Lec01_Label99")));
+        QVERIFY(kopio.contains(QStringLiteral("1. The tea is warm.\nLa teo estas varma.\n")));
         QVERIFY(kopio.contains(teksto("Lec01_Label121") + QStringLiteral("\nLa teo estas varma.\n")));
         QVERIFY(kopio.contains(teksto("Lec01_Label110") + QStringLiteral("\nLa novaj instruistoj estos bonaj.\n")));
     }
