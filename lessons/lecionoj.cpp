@@ -1,6 +1,7 @@
 #include "lecionoj.h"
 
 #include "lec01.h"
+#include "lec02.h"
 
 #include <QFrame>
 
@@ -9,6 +10,8 @@ QFrame* KreasLecionon(int numero, QWidget* patro)
     switch (numero) {
     case 1:
         return new lec01(patro);
+    case 2:
+        return new lec02(patro);
     default:
         return nullptr;
     }
