@@ -60,8 +60,7 @@ class TestoLec01Tuta : public QObject
     QStringList kunKestoj(const std::function<void()>& ago)
     {
         const QStringList tekstoj = lerbotesto::kunKestoj(ago);
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get()))
+        if (!lerbotesto::montras(w.get()))
             qWarning("the main window did not come back to the front");
         return tekstoj;
     }
@@ -123,14 +122,13 @@ private slots:
                                if (respondita)
                                    return;
                                respondita = true;
-                               QTest::qWaitForWindowActive(kesto);
-                               kestoAktiva = QApplication::activeWindow() == kesto;
+                               kestoAktiva = QTest::qWaitFor(
+                                   [kesto] { return QApplication::activeWindow() == kesto; }, 20000);
                                lec->setCurrentIndex(3);
                                resizebla = lec->widget(3)->findChild<QScrollArea*>()->widgetResizable();
                                kesto->close();
                            });
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(lerbotesto::montras(w.get()));
         if (!kestoAktiva) {
             lec->setCurrentIndex(0);
             QSKIP("this display gives the message box no focus");
@@ -143,6 +141,7 @@ private slots:
 
     void auskultuKajElektu()
     {
+        QVERIFY(lerbotesto::montras(w.get()));
         alPagho(1);
         auto* kadro = lec->findChild<ekzerco1*>(QStringLiteral("frame"));
         QVERIFY(kadro);
