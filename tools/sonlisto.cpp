@@ -1,0 +1,387 @@
+// Lists every clip the program can ask the media folder for, with the
+// Esperanto text to voice it from: one line per clip,
+//
+//     sonoj/lec01/domo.oga<TAB>domo<TAB>eo
+//
+// (relative path, text, espeak-ng voice). The names come from the program's
+// own forms and item files: every word label answers with its own klipo(), the
+// exercise frames found in the lesson forms give their item lists, so a name
+// here can never drift from what the program plays. A text "=tono F1 F2 ..."
+// (voice "-") stands for a short tone of those frequencies instead of speech.
+//
+//   sonlisto [--hashoj] [--nur REGEX]   the list; --hashoj adds a fourth column,
+//                                       a hash of text and voice; --nur keeps
+//                                       only the paths that REGEX matches
+//   sonlisto --tono F1 F2 ...           writes the tone as a WAV file to stdout
+//
+// Exit status 0; 2 when one name is asked for with two different texts (the
+// first text is listed, the conflict is told on stderr); 1 on bad usage.
+
+#include "funkcioj.h"
+#include "klakbutono_nova.h"
+#include "lecionoj.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextStream>
+#include <QWidget>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const QString kVocxo = QStringLiteral("eo");
+// Variant voices, so that "jes1", "jes2", ... sound like different speakers.
+const QStringList kVariantoj = {QStringLiteral("eo"), QStringLiteral("eo+f3"), QStringLiteral("eo+m3")};
+
+struct Klipo
+{
+    QString teksto;
+    QString vocxo;
+    QString deveno;  // where it was first asked for, for conflict reports
+};
+
+class Listo
+{
+public:
+    void aldonu(const QString& vojo, const QString& teksto, const QString& vocxo, const QString& deveno)
+    {
+        const QString nomo = vojo.toLower();  // mp3() lower-cases every clip path
+        const QString puraTeksto = teksto.simplified();
+        if (puraTeksto.isEmpty()) {
+            std::fprintf(stderr, "sonlisto: %s (%s) has no text to voice; left out\n", qUtf8Printable(nomo),
+                         qUtf8Printable(deveno));
+            return;
+        }
+        auto it = klipoj.constFind(nomo);
+        if (it == klipoj.constEnd()) {
+            klipoj.insert(nomo, Klipo{puraTeksto, vocxo, deveno});
+            return;
+        }
+        // One clip serves both askers; only the letter case may differ
+        // ("Ĉu" on a page, "ĉu" in an item list), which sounds the same.
+        if (it->teksto.compare(puraTeksto, Qt::CaseInsensitive) != 0 || it->vocxo != vocxo) {
+            std::fprintf(stderr, "sonlisto: conflict for %s: \"%s\" (%s) and \"%s\" (%s)\n", qUtf8Printable(nomo),
+                         qUtf8Printable(it->teksto), qUtf8Printable(it->deveno), qUtf8Printable(puraTeksto),
+                         qUtf8Printable(deveno));
+            konfliktoj = true;
+        }
+    }
+
+    QMap<QString, Klipo> klipoj;
+    bool konfliktoj = false;
+};
+
+// Plain text of a label, whatever markup it carries, without the
+// left-to-right marks that right-to-left translations add.
+QString plata(const QString& teksto)
+{
+    QString t = teksto;
+    if (Qt::mightBeRichText(t)) {
+        QTextDocument d;
+        d.setHtml(t);
+        t = d.toPlainText();
+    }
+    t.remove(QChar(0x200E));
+    return t.trimmed();
+}
+
+// --- Feedback, greetings and farewells -------------------------------------
+
+// The program picks one of the files matching word + one character, so each
+// word gets a few variants told apart by a digit.
+void variantoj(Listo& l, const QString& vorto, const QStringList& tekstoj)
+{
+    for (int i = 0; i < tekstoj.size(); ++i)
+        l.aldonu(QStringLiteral("sonoj/") + vorto + QString::number(i + 1) + mp3_finajho, tekstoj.at(i),
+                 kVariantoj.at(i % kVariantoj.size()), QStringLiteral("feedback"));
+}
+
+void reagoj(Listo& l)
+{
+    // Praise after a right answer.
+    variantoj(l, QStringLiteral("jes"), {QStringLiteral("Jes!"), QStringLiteral("Jes, ĝuste!"), QStringLiteral("Jes!")});
+    variantoj(l, QStringLiteral("trebone"), {QStringLiteral("Tre bone!"), QStringLiteral("Tre bone!")});
+    variantoj(l, QStringLiteral("bonege"), {QStringLiteral("Bonege!"), QStringLiteral("Bonege!")});
+    variantoj(l, QStringLiteral("prave"), {QStringLiteral("Prave!"), QStringLiteral("Prave!")});
+    variantoj(l, QStringLiteral("trafe"), {QStringLiteral("Trafe!"), QStringLiteral("Trafe!")});
+    variantoj(l, QStringLiteral("korekte"), {QStringLiteral("Korekte!"), QStringLiteral("Korekte!")});
+    // After a wrong answer.
+    variantoj(l, QStringLiteral("ne"),
+              {QStringLiteral("Ne."), QStringLiteral("Ne, ne ĝuste."), QStringLiteral("Ne, atentu!")});
+    // Farewells when the program closes.
+    variantoj(l, QStringLiteral("ghis"), {QStringLiteral("Ĝis!"), QStringLiteral("Ĝis la revido!")});
+    variantoj(l, QStringLiteral("revido"), {QStringLiteral("Ĝis revido!"), QStringLiteral("Ĝis revido!")});
+    variantoj(l, QStringLiteral("baldau"), {QStringLiteral("Ĝis baldaŭ!"), QStringLiteral("Ĝis baldaŭ!")});
+    variantoj(l, QStringLiteral("adiau"), {QStringLiteral("Adiaŭ!"), QStringLiteral("Adiaŭ, kaj ĝis!")});
+    // Greetings by the time of day.
+    variantoj(l, QStringLiteral("saluton"),
+              {QStringLiteral("Saluton!"), QStringLiteral("Saluton, kara lernanto!"), QStringLiteral("Saluton al vi!")});
+    variantoj(l, QStringLiteral("matenon"),
+              {QStringLiteral("Bonan matenon!"), QStringLiteral("Bonan matenon al vi!")});
+    variantoj(l, QStringLiteral("tagon"), {QStringLiteral("Bonan tagon!"), QStringLiteral("Bonan tagon al vi!")});
+    variantoj(l, QStringLiteral("vespero"),
+              {QStringLiteral("Bonan vesperon!"), QStringLiteral("Bonan vesperon al vi!")});
+    variantoj(l, QStringLiteral("nokton"),
+              {QStringLiteral("Bonan nokton!"), QStringLiteral("Bonan nokton! Ĉu vi ankoraŭ lernas?")});
+
+    // The verdict at the end of an exercise: passed, then failed.
+    const QStringList gratuloj = {
+        QStringLiteral("Gratulon! Vi sukcesis."),
+        QStringLiteral("Bonege! Vi trapasis la ekzercon."),
+        QStringLiteral("Tre bone farite!"),
+        QStringLiteral("Gratulon, vi lernas rapide!"),
+        QStringLiteral("Perfekte! Daŭrigu tiel."),
+        QStringLiteral("Vi bone laboris. Gratulon!"),
+        QStringLiteral("Brave! La ekzerco sukcesis."),
+        QStringLiteral("Mirinde! Vi estas bona lernanto."),
+    };
+    const QStringList nebonaj = {
+        QStringLiteral("Ne malesperu! Provu denove."),
+        QStringLiteral("Preskaŭ! Ankoraŭ unu fojon."),
+        QStringLiteral("Ne ĉio sukcesis. Provu ree."),
+        QStringLiteral("Ekzercu iom pli, kaj vi sukcesos."),
+        QStringLiteral("Ne gravas. Ni provu denove!"),
+        QStringLiteral("Paciencon! Praktiko helpas."),
+        QStringLiteral("Relegu la lecionon kaj reprovu."),
+        QStringLiteral("Kuraĝon! Venontfoje pli bone."),
+    };
+    for (int n = 1; n <= 8; ++n) {
+        l.aldonu(QStringLiteral("sonoj/gratulo") + QString::number(n) + mp3_finajho, gratuloj.at(n - 1),
+                 kVariantoj.at((n - 1) % kVariantoj.size()), QStringLiteral("verdict"));
+        l.aldonu(QStringLiteral("sonoj/nebona") + QString::number(n) + mp3_finajho, nebonaj.at(n - 1),
+                 kVariantoj.at((n - 1) % kVariantoj.size()), QStringLiteral("verdict"));
+    }
+
+    // Two short tones: rising for right, falling for wrong.
+    l.aldonu(QStringLiteral("sonoj/noteto_jes") + mp3_finajho, QStringLiteral("=tono 660 880"), QStringLiteral("-"),
+             QStringLiteral("note"));
+    l.aldonu(QStringLiteral("sonoj/noteto_ne") + mp3_finajho, QStringLiteral("=tono 330 247"), QStringLiteral("-"),
+             QStringLiteral("note"));
+}
+
+// --- Lessons -----------------------------------------------------------------
+
+QString klaso(const QObject* o)
+{
+    return QString::fromLatin1(o->metaObject()->className());
+}
+
+// The text of word label "LecLL_ButtonN", as the exercises read it.
+QString etikedoTeksto(QWidget* leciono, const QString& ll, const QString& n)
+{
+    const QString nomo = QStringLiteral("Lec") + ll + QStringLiteral("_Button") + n;
+    for (auto* k : leciono->findChildren<klakbutono_nova*>(nomo))
+        return plata(k->text());
+    return QString();
+}
+
+// Items of an exercise that plays them: a word plays the clip named after it
+// in the x-system, a number N the clip "btn" + N of word label N.
+void eroj(Listo& l, QWidget* leciono, const QString& kodo, bool auh, const QString& deveno)
+{
+    const QString ll = kodo.left(2);
+    const QString dosierujo = QStringLiteral("sonoj/lec") + ll + QLatin1Char('/');
+    QStringList listo;
+    _Matriz(&listo, kodo, QStringLiteral("D"));
+    for (const QString& ero : listo) {
+        if (ero.toInt() > 0) {
+            const QString teksto = etikedoTeksto(leciono, ll, ero);
+            if (teksto.isEmpty())
+                std::fprintf(stderr, "sonlisto: item %s of %sD names no word label Lec%s_Button%s\n",
+                             qUtf8Printable(ero), qUtf8Printable(kodo), qUtf8Printable(ll), qUtf8Printable(ero));
+            l.aldonu(dosierujo + QStringLiteral("btn") + ero + mp3_finajho, teksto, kVocxo,
+                     deveno + QLatin1Char(' ') + kodo + QStringLiteral("D ") + ero);
+            continue;
+        }
+        QString x = CxSist(ero, 1);
+        if (auh && x == QLatin1String("aux"))
+            x = QStringLiteral("auh");
+        l.aldonu(dosierujo + x + mp3_finajho, ero, kVocxo, deveno + QLatin1Char(' ') + kodo + QStringLiteral("D"));
+    }
+}
+
+// The reading text of a player's page: every Esperanto label on it, in the
+// order the form made them.
+QString legajho(QWidget* ludilo)
+{
+    QWidget* pagho = ludilo;
+    while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
+        pagho = pagho->parentWidget();
+    QStringList partoj;
+    for (auto* e : pagho->findChildren<QLabel*>()) {
+        const QString k = klaso(e);
+        if (k != QLatin1String("klakbutono_nova") && k != QLatin1String("neklakebla_nova")
+            && e->property("lingvo").toString() != QLatin1String("eo"))
+            continue;
+        QString t = plata(e->text());
+        if (t.isEmpty())
+            continue;
+        if (!QStringLiteral(".!?:;,…").contains(t.back()))
+            t += QLatin1Char('.');
+        partoj << t;
+    }
+    return partoj.join(QLatin1Char(' '));
+}
+
+void leciono(Listo& l, int n, QWidget* patro)
+{
+    QFrame* frame = KreasLecionon(n, patro);
+    if (!frame)
+        return;
+    const QString nomo = QStringLiteral("lesson %1").arg(n);
+
+    for (auto* k : frame->findChildren<klakbutono_nova*>())
+        l.aldonu(k->klipo(), plata(k->text()), kVocxo, nomo + QLatin1Char(' ') + k->objectName());
+
+    for (auto* w : frame->findChildren<QWidget*>()) {
+        const QString k = klaso(w);
+        const QString on = w->objectName();
+        if (k == QLatin1String("ekzerco1")) {
+            // Hear and pick reads its fixed list whatever its name.
+            eroj(l, frame, QStringLiteral("0101"), true, nomo + QStringLiteral(" hear and pick"));
+        } else if (k == QLatin1String("audkompreno")) {
+            eroj(l, frame, on.right(4), true, nomo + QStringLiteral(" listening"));
+        } else if (k == QLatin1String("prononco")) {
+            eroj(l, frame, on.right(4), false, nomo + QStringLiteral(" pronunciation"));
+        } else if (k == QLatin1String("mp3ludilo")) {
+            const QString dosiero = on.mid(6);
+            // A song cannot be voiced; only the readings ("memo" + n) are.
+            if (!dosiero.startsWith(QLatin1String("memo")))
+                continue;
+            l.aldonu(QStringLiteral("sonoj/") + on.left(5).toLower() + QLatin1Char('/') + dosiero + mp3_finajho,
+                     legajho(w), kVocxo, nomo + QStringLiteral(" reading ") + on);
+        }
+    }
+    delete frame;
+}
+
+// --- Tones -----------------------------------------------------------------
+
+// A WAV file (mono, 16 bit, 22050 Hz) of the given frequencies one after the
+// other, each 0.12 s with soft edges so that it does not click.
+QByteArray tono(const QList<double>& frekvencoj)
+{
+    const int rapido = 22050;
+    const int longo = rapido * 12 / 100;
+    const int rando = rapido / 200;
+    QByteArray pcm;
+    QDataStream s(&pcm, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    for (double f : frekvencoj) {
+        for (int i = 0; i < longo; ++i) {
+            double a = 0.5;
+            if (i < rando)
+                a *= double(i) / rando;
+            else if (i > longo - rando)
+                a *= double(longo - i) / rando;
+            s << qint16(std::lround(a * 32767 * std::sin(2 * M_PI * f * i / rapido)));
+        }
+    }
+    QByteArray wav;
+    QDataStream w(&wav, QIODevice::WriteOnly);
+    w.setByteOrder(QDataStream::LittleEndian);
+    w.writeRawData("RIFF", 4);
+    w << quint32(36 + pcm.size());
+    w.writeRawData("WAVEfmt ", 8);
+    w << quint32(16) << quint16(1) << quint16(1) << quint32(rapido) << quint32(rapido * 2) << quint16(2)
+      << quint16(16);
+    w.writeRawData("data", 4);
+    w << quint32(pcm.size());
+    w.writeRawData(pcm.constData(), pcm.size());
+    return wav;
+}
+
+int uzado()
+{
+    std::fprintf(stderr, "usage: sonlisto [--hashoj] [--nur REGEX]\n       sonlisto --tono F1 [F2 ...]\n");
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--tono") == 0) {
+        QList<double> frekvencoj;
+        for (int i = 2; i < argc; ++i) {
+            bool bone = false;
+            const double f = QString::fromLocal8Bit(argv[i]).toDouble(&bone);
+            if (!bone || f <= 0 || f > 10000)
+                return uzado();
+            frekvencoj << f;
+        }
+        if (frekvencoj.isEmpty())
+            return uzado();
+        const QByteArray wav = tono(frekvencoj);
+        std::fwrite(wav.constData(), 1, size_t(wav.size()), stdout);
+        return 0;
+    }
+
+    // The forms are built but never shown; nothing plays.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_GSTREAMER_PLAYBIN_AUDIOSINK"))
+        qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "fakesink");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("DarudAver"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Lerbo de Esperanto"));
+
+    bool hashoj = false;
+    QRegularExpression nur;
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--hashoj")) {
+            hashoj = true;
+        } else if (args.at(i) == QLatin1String("--nur") && i + 1 < args.size()) {
+            nur.setPattern(args.at(++i));
+            if (!nur.isValid()) {
+                std::fprintf(stderr, "sonlisto: bad pattern: %s\n", qUtf8Printable(nur.errorString()));
+                return 1;
+            }
+        } else {
+            return uzado();
+        }
+    }
+
+    lerbo_rimedoj();
+    sSistemo = QStringLiteral("linux");
+    Loko = QStringLiteral(":/");
+    // Nothing is written; a throw-away folder keeps the learner's own safe.
+    QTemporaryDir provizora;
+    savasLoko = provizora.path() + QLatin1Char('/');
+    mrLoko = kiuSistemo(QStringLiteral("multrimedoj"));
+
+    Listo l;
+    reagoj(l);
+    QWidget patro;
+    for (int n = 1; n <= 13; ++n)
+        leciono(l, n, &patro);
+
+    QTextStream el(stdout);
+    el.setCodec("UTF-8");
+    for (auto it = l.klipoj.constBegin(); it != l.klipoj.constEnd(); ++it) {
+        if (!nur.pattern().isEmpty() && !nur.match(it.key()).hasMatch())
+            continue;
+        el << it.key() << '\t' << it->teksto << '\t' << it->vocxo;
+        if (hashoj)
+            el << '\t'
+               << QCryptographicHash::hash((it->teksto + QLatin1Char('\t') + it->vocxo).toUtf8(),
+                                           QCryptographicHash::Sha1)
+                      .toHex()
+                      .left(16);
+        el << '\n';
+    }
+    el.flush();
+    return l.konfliktoj ? 2 : 0;
+}

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Voices the course into the media folder beside the program: every clip that
+# tools/sonlisto lists becomes BUILD_DIR/sonoj/<path>.oga, spoken by espeak-ng's
+# Esperanto voice and encoded as Ogg Vorbis.
+#
+#   tools/sonoj.sh BUILD_DIR [--nur REGEX] [--listo FILE] [-j N]
+#
+#   --nur REGEX   only the clips whose path REGEX matches (tests, quick tries)
+#   --listo FILE  take the list from FILE ("path<TAB>text[<TAB>voice]" lines)
+#                 instead of running sonlisto
+#   -j N          parallel workers (default: all cores)
+#
+# Only clips that are missing, or whose text or voice changed since they were
+# made, are made again; BUILD_DIR/sonoj/.manifesto remembers what each clip
+# was made from. A clip the manifest does not know (a real recording put in
+# by hand) is never overwritten. After a full run the clips this script made
+# that the course no longer asks for are removed.
+# SONLISTO may name the list tool (default BUILD_DIR/tools/sonlisto).
+set -euo pipefail
+
+# The recipe: bump it when the voicing below changes, so every clip is remade.
+RECEPTO="r1"
+RAPIDO=140       # words per minute; a learner hears each sound
+KVALITO=3        # oggenc quality
+
+uzado() { echo "usage: $0 BUILD_DIR [--nur REGEX] [--listo FILE] [-j N]" >&2; exit 1; }
+
+[ $# -ge 1 ] || uzado
+celo="$(cd "$1" && pwd)" || { echo "sonoj.sh: no folder $1" >&2; exit 1; }
+shift
+nur=""; listo=""; laboristoj="$(nproc)"
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --nur) [ $# -ge 2 ] || uzado; nur="$2"; shift 2 ;;
+    --listo) [ $# -ge 2 ] || uzado; listo="$2"; shift 2 ;;
+    -j) [ $# -ge 2 ] || uzado; laboristoj="$2"; shift 2 ;;
+    *) uzado ;;
+  esac
+done
+export SONLISTO="${SONLISTO:-$celo/tools/sonlisto}"
+
+for ilo in espeak-ng oggenc; do
+  command -v "$ilo" >/dev/null || { echo "sonoj.sh: $ilo is missing (run tools/bezonoj.sh)" >&2; exit 1; }
+done
+
+komenco=$(date +%s%N)
+sonoj="$celo/sonoj"
+mkdir -p "$sonoj"
+manifesto="$sonoj/.manifesto"
+touch "$manifesto"
+labor="$(mktemp -d)"
+trap 'rm -rf "$labor"' EXIT
+
+# 1. The list, as "path TAB text TAB voice TAB hash".
+if [ -n "$listo" ]; then
+  while IFS= read -r linio || [ -n "$linio" ]; do
+    [ -z "$linio" ] && continue
+    IFS=$'\t' read -r vojo teksto vocxo <<<"$linio"
+    vocxo="${vocxo:-eo}"
+    if [ -n "$nur" ] && ! [[ $vojo =~ $nur ]]; then continue; fi
+    hash=$(printf '%s\t%s' "$teksto" "$vocxo" | sha1sum | cut -c1-16)
+    printf '%s\t%s\t%s\t%s\n' "$vojo" "$teksto" "$vocxo" "$hash"
+  done <"$listo" >"$labor/listo"
+else
+  [ -x "$SONLISTO" ] || { echo "sonoj.sh: $SONLISTO is not built" >&2; exit 1; }
+  args=(--hashoj)
+  [ -n "$nur" ] && args+=(--nur "$nur")
+  stato=0
+  "$SONLISTO" "${args[@]}" >"$labor/listo" 2>"$labor/eraroj" || stato=$?
+  grep -v 'XDG_RUNTIME_DIR' "$labor/eraroj" >&2 || true
+  # 2 means one name asked for with two texts: told above, the first one is voiced.
+  if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
+    echo "sonoj.sh: sonlisto failed ($stato)" >&2; exit 1
+  fi
+fi
+
+# 2. What to make: missing clips, and ours whose text, voice or recipe changed.
+( cd "$sonoj" && find . -type f -name '*.oga' -size +0 -printf 'sonoj/%P\n' ) >"$labor/ekzistas"
+awk -F'\t' -v r="$RECEPTO" -v fremdaj="$labor/fremdaj" '
+  FILENAME == ARGV[1] { malnova[$2] = $1; next }
+  FILENAME == ARGV[2] { ekzistas[$0] = 1; next }
+  {
+    if (!($1 in ekzistas)) { print; next }
+    if (!($1 in malnova)) { print $1 > fremdaj; next }
+    if (malnova[$1] != $4 "." r) print
+  }' "$manifesto" "$labor/ekzistas" "$labor/listo" >"$labor/farendaj"
+
+# 3. Make them, in parallel. Each clip is written beside its place and moved
+#    in when whole, so an interrupted run never leaves half a clip behind.
+faru() {
+  set -o pipefail
+  local peco="$1" vojo teksto vocxo hash dosiero provizora
+  while IFS=$'\t' read -r vojo teksto vocxo hash; do
+    dosiero="$CELO/$vojo"
+    provizora="$dosiero.$$.tmp"
+    if [[ $teksto == "=tono "* ]]; then
+      # shellcheck disable=SC2086
+      "$SONLISTO" --tono ${teksto#=tono } | oggenc -Q -q "$KVALITO" - -o "$provizora"
+    else
+      printf '%s' "$teksto" | espeak-ng -v "$vocxo" -s "$RAPIDO" --stdin --stdout \
+        | oggenc -Q -q "$KVALITO" - -o "$provizora"
+    fi && mv -f "$provizora" "$dosiero" && printf '%s\t%s\n' "$hash.$RECEPTO" "$vojo" >>"$peco.farita" \
+      || { rm -f "$provizora"; echo "sonoj.sh: could not make $vojo" >&2; }
+  done <"$peco"
+}
+export -f faru
+export CELO="$celo" RAPIDO KVALITO RECEPTO
+
+farendaj=$(wc -l <"$labor/farendaj")
+if [ "$farendaj" -gt 0 ]; then
+  cut -f1 "$labor/farendaj" | sed 's|/[^/]*$||' | sort -u | (cd "$celo" && xargs mkdir -p)
+  [ "$laboristoj" -gt "$farendaj" ] && laboristoj="$farendaj"
+  split -n "r/$laboristoj" -d -a 3 "$labor/farendaj" "$labor/peco."
+  find "$labor" -name 'peco.*' ! -name '*.farita' -print0 \
+    | xargs -0 -n 1 -P "$laboristoj" bash -c 'faru "$1"' _
+fi
+cat "$labor"/peco.*.farita 2>/dev/null >"$labor/faritaj" || true
+
+# 4. The new manifest: what was made now, else what it knew before. A full
+#    run forgets (and removes) the clips it made that nobody asks for any more.
+plena=0
+[ -z "$nur" ] && [ -z "$listo" ] && plena=1
+awk -F'\t' -v plena="$plena" -v forigendaj="$labor/forigendaj" '
+  FILENAME == ARGV[1] { malnova[$2] = $1; next }
+  FILENAME == ARGV[2] { nova[$2] = $1; next }
+  { listita[$1] = 1 }
+  END {
+    for (v in malnova) if (!(v in nova)) {
+      if (v in listita || !plena) nova[v] = malnova[v]; else print v > forigendaj
+    }
+    for (v in nova) print nova[v] "\t" v
+  }' "$manifesto" "$labor/faritaj" "$labor/listo" | sort -t"$(printf '\t')" -k2 >"$labor/manifesto"
+mv -f "$labor/manifesto" "$manifesto"
+forigitaj=0
+if [ -s "$labor/forigendaj" ]; then
+  while IFS= read -r v; do rm -f "$celo/$v"; forigitaj=$((forigitaj + 1)); done <"$labor/forigendaj"
+fi
+
+listitaj=$(wc -l <"$labor/listo")
+faritaj=$(wc -l <"$labor/faritaj")
+fremdaj=0; [ -f "$labor/fremdaj" ] && fremdaj=$(wc -l <"$labor/fremdaj")
+ms=$((($(date +%s%N) - komenco) / 1000000))
+echo "sonoj.sh: $listitaj clips listed, $faritaj made, $fremdaj kept as found, $forigitaj removed ($((ms / 1000)).$(printf '%03d' $((ms % 1000))) s)"
+[ "$faritaj" -eq "$farendaj" ] || { echo "sonoj.sh: $((farendaj - faritaj)) clips failed" >&2; exit 1; }
