@@ -29,19 +29,15 @@ command -v ogginfo >/dev/null || { echo "sonkontrolo.sh: ogginfo is missing (run
 labor="$(mktemp -d)"
 trap 'rm -rf "$labor"' EXIT
 
-if [ -n "$listo" ]; then
-  cut -f1 "$listo" | grep -v '^$' >"$labor/vojoj" || true
-  if [ -n "$nur" ]; then grep -E -- "$nur" "$labor/vojoj" >"$labor/v2" || true; mv "$labor/v2" "$labor/vojoj"; fi
-else
-  [ -x "$SONLISTO" ] || { echo "sonkontrolo.sh: $SONLISTO is not built" >&2; exit 1; }
-  args=()
-  [ -n "$nur" ] && args+=(--nur "$nur")
-  stato=0
-  "$SONLISTO" "${args[@]}" 2>"$labor/eraroj" | cut -f1 >"$labor/vojoj" || stato=$?
-  grep -v 'XDG_RUNTIME_DIR' "$labor/eraroj" >&2 || true
-  if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
-    echo "sonkontrolo.sh: sonlisto failed ($stato)" >&2; exit 1
-  fi
+[ -x "$SONLISTO" ] || { echo "sonkontrolo.sh: $SONLISTO is not built" >&2; exit 1; }
+args=()
+[ -n "$nur" ] && args+=(--nur "$nur")
+[ -n "$listo" ] && args+=(--el "$listo")
+stato=0
+"$SONLISTO" "${args[@]}" 2>"$labor/eraroj" | cut -f1 >"$labor/vojoj" || stato=$?
+grep -v 'XDG_RUNTIME_DIR' "$labor/eraroj" >&2 || true
+if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
+  echo "sonkontrolo.sh: sonlisto failed ($stato)" >&2; exit 1
 fi
 
 # One clip: prints "path: fault" when it is not sound.

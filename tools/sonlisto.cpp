@@ -9,9 +9,12 @@
 // here can never drift from what the program plays. A text "=tono F1 F2 ..."
 // (voice "-") stands for a short tone of those frequencies instead of speech.
 //
-//   sonlisto [--hashoj] [--nur REGEX]   the list; --hashoj adds a fourth column,
+//   sonlisto [--hashoj] [--nur REGEX] [--el FILE]
+//                                       the list; --hashoj adds a fourth column,
 //                                       a hash of text and voice; --nur keeps
-//                                       only the paths that REGEX matches
+//                                       only the paths that REGEX matches; --el
+//                                       reads "path TAB text [TAB voice]" lines
+//                                       from FILE instead of the course
 //   sonlisto --tono F1 F2 ...           writes the tone as a WAV file to stdout
 //
 // Exit status 0; 2 when one name is asked for with two different texts (the
@@ -304,7 +307,7 @@ QByteArray tono(const QList<double>& frekvencoj)
 
 int uzado()
 {
-    std::fprintf(stderr, "usage: sonlisto [--hashoj] [--nur REGEX]\n       sonlisto --tono F1 [F2 ...]\n");
+    std::fprintf(stderr, "usage: sonlisto [--hashoj] [--nur REGEX] [--el FILE]\n       sonlisto --tono F1 [F2 ...]\n");
     return 1;
 }
 
@@ -338,11 +341,14 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Lerbo de Esperanto"));
 
     bool hashoj = false;
+    QString el;
     QRegularExpression nur;
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--hashoj")) {
             hashoj = true;
+        } else if (args.at(i) == QLatin1String("--el") && i + 1 < args.size()) {
+            el = args.at(++i);
         } else if (args.at(i) == QLatin1String("--nur") && i + 1 < args.size()) {
             nur.setPattern(args.at(++i));
             if (!nur.isValid()) {
@@ -363,25 +369,45 @@ int main(int argc, char** argv)
     mrLoko = kiuSistemo(QStringLiteral("multrimedoj"));
 
     Listo l;
-    reagoj(l);
-    QWidget patro;
-    for (int n = 1; n <= 13; ++n)
-        leciono(l, n, &patro);
+    if (!el.isEmpty()) {
+        QFile f(el);
+        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            std::fprintf(stderr, "sonlisto: cannot read %s\n", qUtf8Printable(el));
+            return 1;
+        }
+        int n = 0;
+        while (!f.atEnd()) {
+            ++n;
+            const QStringList k = QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).split(QLatin1Char('\t'));
+            if (k.size() < 2 || k.size() > 3 || k.at(0).isEmpty()) {
+                if (!k.join(QString()).trimmed().isEmpty())
+                    std::fprintf(stderr, "sonlisto: %s:%d is not \"path TAB text [TAB voice]\"\n", qUtf8Printable(el), n);
+                continue;
+            }
+            l.aldonu(k.at(0), k.at(1), k.size() > 2 && !k.at(2).isEmpty() ? k.at(2) : kVocxo,
+                     el + QLatin1Char(':') + QString::number(n));
+        }
+    } else {
+        reagoj(l);
+        QWidget patro;
+        for (int n = 1; n <= 13; ++n)
+            leciono(l, n, &patro);
+    }
 
-    QTextStream el(stdout);
-    el.setCodec("UTF-8");
+    QTextStream eligo(stdout);
+    eligo.setCodec("UTF-8");
     for (auto it = l.klipoj.constBegin(); it != l.klipoj.constEnd(); ++it) {
         if (!nur.pattern().isEmpty() && !nur.match(it.key()).hasMatch())
             continue;
-        el << it.key() << '\t' << it->teksto << '\t' << it->vocxo;
+        eligo << it.key() << '\t' << it->teksto << '\t' << it->vocxo;
         if (hashoj)
-            el << '\t'
+            eligo << '\t'
                << QCryptographicHash::hash((it->teksto + QLatin1Char('\t') + it->vocxo).toUtf8(),
                                            QCryptographicHash::Sha1)
                       .toHex()
                       .left(16);
-        el << '\n';
+        eligo << '\n';
     }
-    el.flush();
+    eligo.flush();
     return l.konfliktoj ? 2 : 0;
 }

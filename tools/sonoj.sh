@@ -52,26 +52,16 @@ labor="$(mktemp -d)"
 trap 'rm -rf "$labor"' EXIT
 
 # 1. The list, as "path TAB text TAB voice TAB hash".
-if [ -n "$listo" ]; then
-  while IFS= read -r linio || [ -n "$linio" ]; do
-    [ -z "$linio" ] && continue
-    IFS=$'\t' read -r vojo teksto vocxo <<<"$linio"
-    vocxo="${vocxo:-eo}"
-    if [ -n "$nur" ] && ! [[ $vojo =~ $nur ]]; then continue; fi
-    hash=$(printf '%s\t%s' "$teksto" "$vocxo" | sha1sum | cut -c1-16)
-    printf '%s\t%s\t%s\t%s\n' "$vojo" "$teksto" "$vocxo" "$hash"
-  done <"$listo" >"$labor/listo"
-else
-  [ -x "$SONLISTO" ] || { echo "sonoj.sh: $SONLISTO is not built" >&2; exit 1; }
-  args=(--hashoj)
-  [ -n "$nur" ] && args+=(--nur "$nur")
-  stato=0
-  "$SONLISTO" "${args[@]}" >"$labor/listo" 2>"$labor/eraroj" || stato=$?
-  grep -v 'XDG_RUNTIME_DIR' "$labor/eraroj" >&2 || true
-  # 2 means one name asked for with two texts: told above, the first one is voiced.
-  if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
-    echo "sonoj.sh: sonlisto failed ($stato)" >&2; exit 1
-  fi
+[ -x "$SONLISTO" ] || { echo "sonoj.sh: $SONLISTO is not built" >&2; exit 1; }
+args=(--hashoj)
+[ -n "$nur" ] && args+=(--nur "$nur")
+[ -n "$listo" ] && args+=(--el "$listo")
+stato=0
+"$SONLISTO" "${args[@]}" >"$labor/listo" 2>"$labor/eraroj" || stato=$?
+grep -v 'XDG_RUNTIME_DIR' "$labor/eraroj" >&2 || true
+# 2 means one name asked for with two texts: told above, the first one is voiced.
+if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
+  echo "sonoj.sh: sonlisto failed ($stato)" >&2; exit 1
 fi
 
 # 2. What to make: missing clips, and ours whose text, voice or recipe changed.
