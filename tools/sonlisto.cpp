@@ -41,6 +41,20 @@
 #include <cmath>
 #include <cstdio>
 
+// The exercises' own clip rules, once their classes are part of the build.
+#if __has_include("ekzercilo.h")
+#include "ekzercilo.h"
+#define LERBO_EKZERCILO 1
+#endif
+#if __has_include("auskultilo.h")
+#include "auskultilo.h"
+#define LERBO_AUSKULTILO 1
+#endif
+#if __has_include("prononcokuro.h")
+#include "prononcokuro.h"
+#define LERBO_PRONONCOKURO 1
+#endif
+
 namespace {
 
 const QString kVocxo = QStringLiteral("eo");
@@ -184,33 +198,72 @@ QString klaso(const QObject* o)
 QString etikedoTeksto(QWidget* leciono, const QString& ll, const QString& n)
 {
     const QString nomo = QStringLiteral("Lec") + ll + QStringLiteral("_Button") + n;
-    for (auto* k : leciono->findChildren<klakbutono_nova*>(nomo))
-        return plata(k->text());
+#ifdef LERBO_EKZERCILO
+    return plata(ekzercilo::vorto(leciono, nomo));
+#else
+    for (auto* k : leciono->findChildren<QLabel*>(nomo)) {
+        const QString klaso = QString::fromLatin1(k->metaObject()->className());
+        if (klaso == QLatin1String("klakbutono_nova") || klaso == QLatin1String("neklakebla_nova"))
+            return plata(k->text());
+    }
     return QString();
+#endif
 }
 
-// Items of an exercise that plays them: a word plays the clip named after it
-// in the x-system, a number N the clip "btn" + N of word label N.
-void eroj(Listo& l, QWidget* leciono, const QString& kodo, bool auh, const QString& deveno)
+enum class Ekzerco { auskultu_elektu, auskultu_skribu, prononcu };
+
+// The clip an exercise plays for an item, by the exercise's own rule.
+QString eroKlipo(Ekzerco e, const QString& ero, const QString& kodo)
 {
     const QString ll = kodo.left(2);
+    switch (e) {
+    case Ekzerco::auskultu_elektu:
+#ifdef LERBO_EKZERCILO
+        return ekzercilo::vortklipo(ll, ero);
+#else
+        break;
+#endif
+    case Ekzerco::auskultu_skribu:
+#ifdef LERBO_AUSKULTILO
+        return auskultilo::klipo(ero, kodo);
+#else
+        break;
+#endif
+    case Ekzerco::prononcu:
+#ifdef LERBO_PRONONCOKURO
+        return PrononcoKuro::klipo(ero, ll);
+#else
+        break;
+#endif
+    }
+    // Until the exercise's class is built: the rule it follows.
     const QString dosierujo = QStringLiteral("sonoj/lec") + ll + QLatin1Char('/');
+    if (ero.toInt() > 0)
+        return dosierujo + QStringLiteral("btn") + ero + mp3_finajho;
+    QString x = CxSist(ero, 1);
+    if (e != Ekzerco::prononcu && x == QLatin1String("aux"))
+        x = QStringLiteral("auh");
+    return dosierujo + x + mp3_finajho;
+}
+
+// Items of an exercise that plays them: a word is voiced as written, a
+// number N with the text of word label N.
+void eroj(Listo& l, QWidget* leciono, Ekzerco e, const QString& kodo, const QString& deveno)
+{
+    const QString ll = kodo.left(2);
     QStringList listo;
     _Matriz(&listo, kodo, QStringLiteral("D"));
     for (const QString& ero : listo) {
-        if (ero.toInt() > 0) {
+        const QString klipo = eroKlipo(e, ero, kodo);
+        if (e != Ekzerco::auskultu_elektu && ero.toInt() > 0) {
             const QString teksto = etikedoTeksto(leciono, ll, ero);
             if (teksto.isEmpty())
                 std::fprintf(stderr, "sonlisto: item %s of %sD names no word label Lec%s_Button%s\n",
                              qUtf8Printable(ero), qUtf8Printable(kodo), qUtf8Printable(ll), qUtf8Printable(ero));
-            l.aldonu(dosierujo + QStringLiteral("btn") + ero + mp3_finajho, teksto, kVocxo,
-                     deveno + QLatin1Char(' ') + kodo + QStringLiteral("D ") + ero);
-            continue;
+            l.aldonu(klipo, teksto, kVocxo, deveno + QLatin1Char(' ') + kodo + QStringLiteral("D ") + ero);
+        } else {
+            l.aldonu(klipo, ero, kVocxo, deveno + QLatin1Char(' ') + kodo + QStringLiteral("D"));
         }
-        QString x = CxSist(ero, 1);
-        if (auh && x == QLatin1String("aux"))
-            x = QStringLiteral("auh");
-        l.aldonu(dosierujo + x + mp3_finajho, ero, kVocxo, deveno + QLatin1Char(' ') + kodo + QStringLiteral("D"));
     }
 }
 
@@ -252,11 +305,11 @@ void leciono(Listo& l, int n, QWidget* patro)
         const QString on = w->objectName();
         if (k == QLatin1String("ekzerco1")) {
             // Hear and pick reads its fixed list whatever its name.
-            eroj(l, frame, QStringLiteral("0101"), true, nomo + QStringLiteral(" hear and pick"));
+            eroj(l, frame, Ekzerco::auskultu_elektu, QStringLiteral("0101"), nomo + QStringLiteral(" hear and pick"));
         } else if (k == QLatin1String("audkompreno")) {
-            eroj(l, frame, on.right(4), true, nomo + QStringLiteral(" listening"));
+            eroj(l, frame, Ekzerco::auskultu_skribu, on.right(4), nomo + QStringLiteral(" listening"));
         } else if (k == QLatin1String("prononco")) {
-            eroj(l, frame, on.right(4), false, nomo + QStringLiteral(" pronunciation"));
+            eroj(l, frame, Ekzerco::prononcu, on.right(4), nomo + QStringLiteral(" pronunciation"));
         } else if (k == QLatin1String("mp3ludilo")) {
             const QString dosiero = on.mid(6);
             // A song cannot be voiced; only the readings ("memo" + n) are.
