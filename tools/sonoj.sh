@@ -87,8 +87,8 @@ faru() {
       # shellcheck disable=SC2086
       "$SONLISTO" --tono ${teksto#=tono } | oggenc -Q -q "$KVALITO" - -o "$provizora"
     else
-      printf '%s' "$teksto" | espeak-ng -v "$vocxo" -s "$RAPIDO" --stdin --stdout \
-        | oggenc -Q -q "$KVALITO" - -o "$provizora"
+      # A leading blank keeps a text that begins with "-" from reading as an option.
+      espeak-ng -v "$vocxo" -s "$RAPIDO" --stdout " $teksto" | oggenc -Q -q "$KVALITO" - -o "$provizora"
     fi && mv -f "$provizora" "$dosiero" && printf '%s\t%s\n' "$hash.$RECEPTO" "$vojo" >>"$peco.farita" \
       || { rm -f "$provizora"; echo "sonoj.sh: could not make $vojo" >&2; }
   done <"$peco"
