@@ -71,9 +71,11 @@ struct Klipo
 class Listo
 {
 public:
-    void aldonu(const QString& vojo, const QString& teksto, const QString& vocxo, const QString& deveno)
+    // `minuskle`: the clip is played through mp3(), which lower-cases the path.
+    void aldonu(const QString& vojo, const QString& teksto, const QString& vocxo, const QString& deveno,
+                bool minuskle = true)
     {
-        const QString nomo = vojo.toLower();  // mp3() lower-cases every clip path
+        const QString nomo = minuskle ? vojo.toLower() : vojo;
         const QString puraTeksto = teksto.simplified();
         if (puraTeksto.isEmpty()) {
             std::fprintf(stderr, "sonlisto: %s (%s) has no text to voice; left out\n", qUtf8Printable(nomo),
@@ -315,8 +317,9 @@ void leciono(Listo& l, int n, QWidget* patro)
             // A song cannot be voiced; only the readings ("memo" + n) are.
             if (!dosiero.startsWith(QLatin1String("memo")))
                 continue;
+            // The player opens the file itself, exactly under this name.
             l.aldonu(QStringLiteral("sonoj/") + on.left(5).toLower() + QLatin1Char('/') + dosiero + mp3_finajho,
-                     legajho(w), kVocxo, nomo + QStringLiteral(" reading ") + on);
+                     legajho(w), kVocxo, nomo + QStringLiteral(" reading ") + on, false);
         }
     }
     delete frame;
