@@ -119,3 +119,5 @@ int _Matriz2(QList<QStringList>* el, const QString& kodo, const QString& speco, 
 void SxargxasEk(QTabWidget* leciono, bool savas);
 void Sendas(QWidget* pagho, int paghoNumero);
 void Sendas_Printilo(QTabWidget* leciono, QString titolo, QProgressBar* progreso);
+void ListigasTradukendajn(QWidget* paghujo, const QString& dosiero);
+class QPrinter; void PresasEkzercojn(QPrinter* presilo, QTabWidget* leciono, QString titolo, QProgressBar* progreso);

@@ -11,7 +11,12 @@ int random(int n)
 
 void randomize()
 {
+    // The classic generator is seeded for code that still draws from it;
+    // random() itself uses the process-wide generator.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
     qsrand(uint(QTime::currentTime().msec()));
+    QT_WARNING_POP
 }
 
 namespace {

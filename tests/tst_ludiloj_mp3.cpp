@@ -1,0 +1,182 @@
+#include "funkcioj.h"
+#include "mp3ludilo.h"
+#include "testilo.h"
+
+#include <QFile>
+#include <QMediaPlayer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+// The music player frame: play, pause and stop on a player of its own, and
+// stopping when its lesson turns the page.
+class TestoMp3 : public QObject
+{
+    Q_OBJECT
+
+    QTabWidget* leciono = nullptr;
+    mp3ludilo* ludilo = nullptr;
+
+    QPushButton* butono(const char* nomo) const { return ludilo->findChild<QPushButton*>(QLatin1String(nomo)); }
+    QMediaPlayer* medio() const { return ludilo->findChild<QMediaPlayer*>(); }
+
+    // Which buttons show: "L" play, "P" pause, "C" stop.
+    QString videblaj() const
+    {
+        QString s;
+        if (!butono("Ludu")->isHidden())
+            s += QLatin1Char('L');
+        if (!butono("Pauzu")->isHidden())
+            s += QLatin1Char('P');
+        if (!butono("Chesu")->isHidden())
+            s += QLatin1Char('C');
+        return s;
+    }
+
+    static void kopias(const QString& fonto, const QString& celo)
+    {
+        testilo::skribas(mrLoko + celo, QByteArray());
+        QFile::remove(mrLoko + celo);
+        QVERIFY(QFile::copy(fonto, mrLoko + celo));
+    }
+
+    // A lesson of five pages; the player stands on page 2 (index 2).
+    void konstruas(const QString& nomo, const char* slot)
+    {
+        leciono = new QTabWidget();
+        leciono->setObjectName(nomo.left(5));
+        for (int i = 0; i < 5; ++i) {
+            auto* p = new QWidget();
+            p->setObjectName(QStringLiteral("tab_%1").arg(i));
+            leciono->addTab(p, QString::number(i + 1));
+        }
+        auto* pagho = leciono->widget(2);
+        auto* v = new QVBoxLayout(pagho);
+        ludilo = new mp3ludilo(pagho);
+        ludilo->setObjectName(nomo);
+        v->addWidget(ludilo);
+        QObject::connect(leciono, SIGNAL(currentChanged(int)), ludilo, slot);
+        leciono->setCurrentIndex(2);
+        leciono->show();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(ludiloj);
+        kopias(QStringLiteral(":/fiksajhoj/ludiloj_longa.oga"), QStringLiteral("sonoj/lec07/memo2.oga"));
+        kopias(QStringLiteral(":/fiksajhoj/ludiloj_longa.oga"), QStringLiteral("sonoj/lec12/fragoj.oga"));
+        kopias(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), QStringLiteral("sonoj/lec04/memo1.oga"));
+    }
+
+    void cleanup()
+    {
+        delete leciono;
+        leciono = nullptr;
+    }
+
+    // Stopped, playing, paused and back, with the recording the object name
+    // gives; play after stop starts from the beginning.
+    void tri_statoj()
+    {
+        konstruas(QStringLiteral("Lec07_memo2"), SLOT(PaghoShanghita(int)));
+        QCOMPARE(videblaj(), QStringLiteral("L"));
+        QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
+
+        butono("Ludu")->click();
+        QCOMPARE(medio()->media().request().url(), QUrl::fromLocalFile(mrLoko + QStringLiteral("sonoj/lec07/memo2.oga")));
+        QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
+        QCOMPARE(videblaj(), QStringLiteral("PC"));
+
+        butono("Pauzu")->click();
+        QCOMPARE(medio()->state(), QMediaPlayer::PausedState);
+        QCOMPARE(videblaj(), QStringLiteral("LC"));
+
+        butono("Ludu")->click();
+        QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
+        QCOMPARE(videblaj(), QStringLiteral("PC"));
+
+        butono("Ludu")->click();  // play while playing pauses
+        QCOMPARE(medio()->state(), QMediaPlayer::PausedState);
+        QCOMPARE(videblaj(), QStringLiteral("LC"));
+
+        butono("Chesu")->click();
+        QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
+        QCOMPARE(videblaj(), QStringLiteral("L"));
+
+        butono("Pauzu")->click();  // pause while stopped does nothing
+        QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
+        QCOMPARE(videblaj(), QStringLiteral("L"));
+    }
+
+    // A page change stops a playing recording only.
+    void pagho_shanghita()
+    {
+        konstruas(QStringLiteral("Lec07_memo2"), SLOT(PaghoShanghita(int)));
+        leciono->setCurrentIndex(3);  // never played: nothing
+        leciono->setCurrentIndex(2);
+        butono("Ludu")->click();
+        butono("Pauzu")->click();
+        leciono->setCurrentIndex(3);
+        QCOMPARE(medio()->state(), QMediaPlayer::PausedState);
+        QCOMPARE(videblaj(), QStringLiteral("LC"));
+        leciono->setCurrentIndex(2);
+        butono("Ludu")->click();
+        QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
+        leciono->setCurrentIndex(3);
+        QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
+        QCOMPARE(videblaj(), QStringLiteral("L"));
+    }
+
+    // The song keeps playing on the next page, which holds the rest of its
+    // text, and stops two pages on or one page back.
+    void fragoj_data()
+    {
+        QTest::addColumn<int>("al");
+        QTest::addColumn<bool>("ludas");
+        QTest::newRow("next page") << 3 << true;
+        QTest::newRow("two pages on") << 4 << false;
+        QTest::newRow("one page back") << 1 << false;
+    }
+    void fragoj()
+    {
+        QFETCH(int, al);
+        QFETCH(bool, ludas);
+        konstruas(QStringLiteral("Lec12_fragoj"), SLOT(PaghoFragoj(int)));
+        butono("Ludu")->click();
+        QCOMPARE(medio()->media().request().url(), QUrl::fromLocalFile(mrLoko + QStringLiteral("sonoj/lec12/fragoj.oga")));
+        leciono->setCurrentIndex(al);
+        QCOMPARE(medio()->state() == QMediaPlayer::PlayingState, ludas);
+        QCOMPARE(videblaj(), ludas ? QStringLiteral("PC") : QStringLiteral("L"));
+    }
+
+    // At the end of the recording only the play button shows again.
+    void fino()
+    {
+        konstruas(QStringLiteral("Lec04_memo1"), SLOT(PaghoShanghita(int)));
+        butono("Ludu")->click();
+        QCOMPARE(videblaj(), QStringLiteral("PC"));
+        QTRY_COMPARE_WITH_TIMEOUT(videblaj(), QStringLiteral("L"), 20000);
+        QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
+    }
+
+    // A player outside every lesson plays, and page changes elsewhere never
+    // reach it.
+    void ekster_leciono()
+    {
+        QWidget sola;
+        auto* l = new mp3ludilo(&sola);
+        l->setObjectName(QStringLiteral("Lec07_memo2"));
+        ludilo = l;
+        butono("Ludu")->click();
+        QCOMPARE(videblaj(), QStringLiteral("PC"));
+        l->PaghoShanghita(5);
+        l->PaghoFragoj(5);
+        QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
+        butono("Chesu")->click();
+        QCOMPARE(videblaj(), QStringLiteral("L"));
+    }
+};
+
+LERBO_TEST_MAIN(TestoMp3)
+#include "tst_ludiloj_mp3.moc"

@@ -1,0 +1,159 @@
+#include "funkcioj.h"
+#include "testilo.h"
+#include "videoludilo.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+
+namespace {
+// Counts the presses that reach it from the video frame.
+class Patro : public QWidget
+{
+public:
+    int premoj = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++premoj; }
+};
+} // namespace
+
+// The video frame of lesson 2: poster, play and pause by clicks, poster again
+// at the end.
+class TestoVideo : public QObject
+{
+    Q_OBJECT
+
+    QScrollArea* rulumejo = nullptr;
+    Patro* patro = nullptr;
+    videoludilo* video = nullptr;
+
+    QLabel* afisho() const { return video->findChild<QLabel*>(QStringLiteral("startilo")); }
+    QMediaPlayer* medio() const { return video->findChild<QMediaPlayer*>(); }
+
+    void premas(Qt::MouseButton b) { QTest::mousePress(video, b, Qt::NoModifier, QPoint(20, 20)); }
+
+    void konstruas()
+    {
+        rulumejo = new QScrollArea();
+        rulumejo->setWidgetResizable(false);
+        patro = new Patro();
+        auto* v = new QVBoxLayout(patro);
+        video = new videoludilo(patro);
+        v->addWidget(video);
+        rulumejo->setWidget(patro);
+        rulumejo->resize(500, 400);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(ludiloj);
+        // The backend knows a recording by its content, so a short sound
+        // stands in for the video and reaches its end at once.
+        const QString celo = mrLoko + QStringLiteral("video/lec02/ziv_video.ogv");
+        testilo::skribas(celo, QByteArray());
+        QFile::remove(celo);
+        QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), celo));
+    }
+
+    void cleanup()
+    {
+        delete rulumejo;
+        rulumejo = nullptr;
+        sSistemo = QStringLiteral("linux");
+    }
+
+    void afisho_unue()
+    {
+        konstruas();
+        QCOMPARE(video->objectName(), QStringLiteral("videoludilo"));
+        QCOMPARE(video->minimumSize(), QSize(352, 272));
+        QCOMPARE(video->maximumSize(), QSize(352, 272));
+        QVERIFY(!afisho()->isHidden());
+        QVERIFY(!afisho()->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(video->styleSheet(), QStringLiteral("border: 8px solid Black; "));
+        QVERIFY(medio()->media().isNull());
+
+        // The media is set on the first show only; showing again does not
+        // rewind the video.
+        QSignalSpy shanghoj(medio(), &QMediaPlayer::mediaChanged);
+        rulumejo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
+        QCOMPARE(medio()->media().request().url(),
+                 QUrl::fromLocalFile(mrLoko + QStringLiteral("video/lec02/ziv_video.ogv")));
+        rulumejo->hide();
+        rulumejo->show();
+        QCOMPARE(shanghoj.count(), 1);
+    }
+
+    // Left click plays in place of the poster, a second one pauses; a right
+    // click is not the frame's and reaches the page.
+    void klakoj()
+    {
+        konstruas();
+        rulumejo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
+
+        premas(Qt::RightButton);
+        QCOMPARE(patro->premoj, 1);
+        QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
+
+        premas(Qt::LeftButton);
+        QCOMPARE(patro->premoj, 1);
+        QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
+        QVERIFY(afisho()->isHidden());
+        QCOMPARE(video->styleSheet(), QStringLiteral("border: 16px solid Black; "));
+        QVERIFY(rulumejo->widgetResizable());
+
+        premas(Qt::LeftButton);
+        QCOMPARE(medio()->state(), QMediaPlayer::PausedState);
+        QVERIFY(afisho()->isHidden());
+    }
+
+    void fino()
+    {
+        konstruas();
+        rulumejo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
+        premas(Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
+        QCOMPARE(video->styleSheet(), QStringLiteral("border: 8px solid Black; "));
+        // After the end a click starts it again.
+        premas(Qt::LeftButton);
+        QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
+    }
+
+    // Outside every scroll area the frame still plays.
+    void sen_rulumejo()
+    {
+        QWidget sola;
+        auto* v = new videoludilo(&sola);
+        video = v;
+        sola.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sola));
+        premas(Qt::LeftButton);
+        QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
+        QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
+    }
+
+    // Where the platform has no player the frame shows its poster only.
+    void androjdo()
+    {
+        sSistemo = QStringLiteral("android");
+        konstruas();
+        QVERIFY(!medio());
+        rulumejo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
+        premas(Qt::LeftButton);
+        QCOMPARE(patro->premoj, 1);
+        QVERIFY(!afisho()->isHidden());
+    }
+};
+
+LERBO_TEST_MAIN(TestoVideo)
+#include "tst_ludiloj_video.moc"

@@ -1,0 +1,63 @@
+#include "funkcioj.h"
+#include "inidosiero.h"
+#include "sendas_butono.h"
+#include "sendas_butono_teksto.h"
+#include "sendujo.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QTabWidget>
+#include <QTextCursor>
+
+namespace {
+
+// The pages whose answers are kept: the pages named as send pages, and every
+// page that a copy button of the lesson hands to the corrector (a writing
+// page named otherwise, the examination's first pages). Field names are
+// unique within a lesson, so the keys stay those of the older files.
+QList<QWidget*> respondoPaghoj(QTabWidget* leciono)
+{
+    QSet<QWidget*> elektitaj;
+    for (int i = 0; i < leciono->count(); ++i) {
+        QWidget* p = leciono->widget(i);
+        if (p->objectName().startsWith(QLatin1String("Sendas")))
+            elektitaj.insert(p);
+        if (p->findChild<sendujo*>() || p->findChild<sendas_butono*>())
+            for (QWidget* k : sendas_butono_teksto::kopiatajPaghoj(leciono, p))
+                elektitaj.insert(k);
+    }
+    QList<QWidget*> paghoj;
+    for (int i = 0; i < leciono->count(); ++i)
+        if (elektitaj.contains(leciono->widget(i)))
+            paghoj << leciono->widget(i);
+    return paghoj;
+}
+
+} // namespace
+
+void SxargxasEk(QTabWidget* leciono, bool savas)
+{
+    if (!leciono)
+        return;
+    QString dosierujo = savasLoko;
+    if (!dosierujo.endsWith(QLatin1Char('/')))
+        dosierujo += QLatin1Char('/');
+    IniDosiero agordoj(dosierujo + QStringLiteral("darudaver.ini"));
+    agordoj.beginGroup(leciono->objectName());
+    for (QWidget* pagho : respondoPaghoj(leciono)) {
+        for (QLineEdit* kampo : pagho->findChildren<QLineEdit*>()) {
+            if (savas)
+                agordoj.setValue(kampo->objectName(), kampo->text());
+            else
+                kampo->insert(agordoj.value(kampo->objectName(), QString()).toString());
+        }
+        for (QPlainTextEdit* kampo : pagho->findChildren<QPlainTextEdit*>()) {
+            if (savas)
+                agordoj.setValue(kampo->objectName(), kampo->toPlainText());
+            else
+                kampo->insertPlainText(agordoj.value(kampo->objectName(), QString()).toString());
+        }
+    }
+    agordoj.endGroup();
+}

@@ -1,0 +1,8 @@
+#include "korekta.h"
+
+korekta::korekta(QWidget* parent)
+    : QLabel(parent)
+{
+    setWordWrap(true);
+    hide();
+}

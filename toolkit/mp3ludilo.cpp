@@ -1,0 +1,106 @@
+#include "mp3ludilo.h"
+#include "funkcioj.h"
+#include "ui_mp3ludilo.h"
+
+#include <QMediaPlayer>
+#include <QTabWidget>
+#include <QUrl>
+
+mp3ludilo::mp3ludilo(QWidget* parent)
+    : QFrame(parent)
+    , ui(new Ui::mp3ludilo)
+    , ludilo(nullptr)
+{
+    ui->setupUi(this);
+    ludilo = new QMediaPlayer(this);
+    connect(ludilo, SIGNAL(mediaStatusChanged(QMediaPlayer::MediaStatus)), this, SLOT(finite()));
+    ui->Ludu->setEnabled(true);
+    ui->Pauzu->hide();
+    ui->Chesu->hide();
+}
+
+mp3ludilo::~mp3ludilo()
+{
+    delete ui;
+}
+
+bool mp3ludilo::ludas() const
+{
+    return ludilo->state() == QMediaPlayer::PlayingState;
+}
+
+void mp3ludilo::on_Ludu_clicked()
+{
+    // Remember the page the recording belongs to; a player outside every
+    // lesson keeps none and is never stopped by a page change.
+    QWidget* w = parentWidget();
+    while (w && qstrcmp(w->metaObject()->className(), "QTabWidget") != 0)
+        w = w->parentWidget();
+    if (w)
+        pagho = static_cast<QTabWidget*>(w)->currentIndex();
+
+    if (ludas()) {
+        ludilo->pause();
+        setUpdatesEnabled(false);
+        ui->Pauzu->hide();
+        ui->Ludu->show();
+        setUpdatesEnabled(true);
+    } else if (ludilo->state() == QMediaPlayer::PausedState) {
+        ludilo->play();
+        setUpdatesEnabled(false);
+        ui->Pauzu->show();
+        ui->Ludu->hide();
+        setUpdatesEnabled(true);
+    } else {
+        const QString vojo = mrLoko + QStringLiteral("sonoj/") + objectName().left(5).toLower() + QLatin1Char('/')
+                             + objectName().mid(6) + mp3_finajho;
+        ludilo->setMedia(sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo));
+        ludilo->play();
+        ui->Chesu->show();
+        ui->Pauzu->show();
+        ui->Pauzu->setEnabled(true);
+        ui->Ludu->hide();
+    }
+}
+
+void mp3ludilo::on_Pauzu_clicked()
+{
+    if (!ludas())
+        return;
+    ludilo->pause();
+    setUpdatesEnabled(false);
+    ui->Pauzu->hide();
+    ui->Ludu->show();
+    setUpdatesEnabled(true);
+    repaint();
+}
+
+void mp3ludilo::on_Chesu_clicked()
+{
+    ui->Chesu->hide();
+    ui->Pauzu->hide();
+    ui->Ludu->show();
+    ludilo->stop();
+    repaint();
+}
+
+void mp3ludilo::finite()
+{
+    if (ludilo->mediaStatus() == QMediaPlayer::EndOfMedia)
+        on_Chesu_clicked();
+}
+
+void mp3ludilo::PaghoShanghita(int indekso)
+{
+    if (pagho < 0 || indekso == pagho || !ludas())
+        return;
+    on_Chesu_clicked();
+}
+
+void mp3ludilo::PaghoFragoj(int indekso)
+{
+    // The song's text runs on over the next page.
+    if (pagho < 0 || indekso == pagho || indekso == pagho + 1 || !ludas())
+        return;
+    on_Chesu_clicked();
+}

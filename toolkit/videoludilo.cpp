@@ -1,0 +1,90 @@
+#include "videoludilo.h"
+#include "funkcioj.h"
+#include "ui_videoludilo.h"
+
+#include <QMediaPlayer>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QVideoWidget>
+
+namespace {
+const QString kPostera = QStringLiteral("border: 8px solid Black; ");
+const QString kLudanta = QStringLiteral("border: 16px solid Black; ");
+}
+
+videoludilo::videoludilo(QWidget* parent)
+    : QFrame(parent)
+    , ui(new Ui::videoludilo)
+{
+    ui->setupUi(this);
+    if (sSistemo == QLatin1String("android"))
+        return;
+
+    ludilo = new QMediaPlayer(this);
+    ujo = new QWidget(this);
+    auto* ujaArangho = new QVBoxLayout(ujo);
+    ujaArangho->setSpacing(0);
+    ujaArangho->setContentsMargins(0, 0, 0, 0);
+    ekrano = new QVideoWidget(ujo);
+    ekrano->setMinimumSize(320, 240);
+    ujaArangho->addWidget(ekrano);
+    ludilo->setVideoOutput(ekrano);
+
+    setMinimumSize(352, 272);
+    setMaximumSize(352, 272);
+    setStyleSheet(kPostera);
+    ui->verticalLayout->addWidget(ujo, 0, Qt::AlignCenter);
+    connect(ludilo, &QMediaPlayer::mediaStatusChanged, this, &videoludilo::finite);
+    ujo->hide();
+}
+
+videoludilo::~videoludilo()
+{
+    delete ui;
+}
+
+void videoludilo::showEvent(QShowEvent* e)
+{
+    QFrame::showEvent(e);
+    if (preta || !ludilo)
+        return;
+    QWidget* w = parentWidget();
+    while (w && qstrcmp(w->metaObject()->className(), "QScrollArea") != 0)
+        w = w->parentWidget();
+    rulumejo = static_cast<QScrollArea*>(w);
+    // Once only: showing the page again must not rewind the video.
+    ludilo->setMedia(QUrl::fromLocalFile(mrLoko + QStringLiteral("video/lec02/ziv_video") + video_finajho));
+    preta = true;
+}
+
+void videoludilo::mousePressEvent(QMouseEvent* e)
+{
+    if (!ludilo || e->buttons() != Qt::LeftButton) {
+        e->ignore();
+        return;
+    }
+    if (ludilo->state() != QMediaPlayer::PlayingState) {
+        ui->startilo->hide();
+        setStyleSheet(kLudanta);
+        ujo->show();
+        ludilo->play();
+        if (rulumejo)
+            rulumejo->setWidgetResizable(true);
+    } else {
+        ludilo->pause();
+    }
+    e->accept();
+}
+
+void videoludilo::finite()
+{
+    if (!ludilo || ludilo->mediaStatus() != QMediaPlayer::EndOfMedia)
+        return;
+    ujo->hide();
+    setStyleSheet(kPostera);
+    ui->startilo->show();
+    if (rulumejo)
+        rulumejo->setWidgetResizable(true);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QFrame>
+
+class QMediaPlayer;
+class QScrollArea;
+class QVideoWidget;
+
+namespace Ui {
+class videoludilo;
+}
+
+// The video of lesson 2: a poster until the learner clicks, then the video in
+// its place; a further click pauses, and the poster returns at the end.
+class videoludilo : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit videoludilo(QWidget* parent = nullptr);
+    ~videoludilo() override;
+
+public slots:
+    void finite();
+
+protected slots:
+    void showEvent(QShowEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    Ui::videoludilo* ui;
+    QMediaPlayer* ludilo = nullptr;   // none on "android": the poster only
+    QWidget* ujo = nullptr;           // holds the video surface
+    QVideoWidget* ekrano = nullptr;
+    QScrollArea* rulumejo = nullptr;  // the page's scroll area, found on the first show
+    bool preta = false;               // the media has been set
+};
