@@ -40,25 +40,39 @@ if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
   echo "sonkontrolo.sh: sonlisto failed ($stato)" >&2; exit 1
 fi
 
-# One clip: prints "path: fault" when it is not sound.
+# A batch of clips, one ogginfo for all (starting programs is what costs):
+# prints "path: fault" for each clip that is not sound.
 kontrolu() {
-  local vojo="$1" dosiero="$CELO/$1" info stato=0 longo=""
-  if [ ! -f "$dosiero" ]; then echo "$vojo: missing"; return; fi
-  if [ ! -s "$dosiero" ]; then echo "$vojo: empty file"; return; fi
-  info=$(ogginfo "$dosiero" 2>&1) || stato=$?
-  # "Playback length: 0m:01.340s"
-  local re='Playback length: ([0-9]+)m:([0-9]+)\.([0-9]+)s'
-  [[ $info =~ $re ]] && longo="${BASH_REMATCH[1]}${BASH_REMATCH[2]}${BASH_REMATCH[3]}"
-  if ! [[ $info == *$'\n'"Vorbis stream"* ]]; then echo "$vojo: no Ogg Vorbis stream"
-  elif [[ -z $longo || $longo =~ ^0+$ ]]; then echo "$vojo: lasts no time"
-  elif [ "$stato" -ne 0 ]; then echo "$vojo: damaged Ogg stream"
-  fi
+  local v ekz=()
+  for v; do
+    if [ ! -f "$CELO/$v" ]; then echo "$v: missing"
+    elif [ ! -s "$CELO/$v" ]; then echo "$v: empty file"
+    else ekz+=("$v"); fi
+  done
+  [ ${#ekz[@]} -eq 0 ] && return
+  # Unbuffered, so that each error stays inside its file's section.
+  (cd "$CELO" && stdbuf -o0 -e0 ogginfo "${ekz[@]}" 2>&1) | VOJOJ="$(printf '%s\n' "${ekz[@]}")" awk '
+    BEGIN { split(ENVIRON["VOJOJ"], v, "\n"); i = 0 }
+    function fino() {
+      if (i == 0) return
+      if (!vorbis) print v[i] ": no Ogg Vorbis stream"
+      else if (!longo) print v[i] ": lasts no time"
+      else if (difekto) print v[i] ": damaged Ogg stream"
+    }
+    /^Processing file / { fino(); i++; vorbis = 0; longo = 0; difekto = 0; next }
+    /^Vorbis stream/ { vorbis = 1 }
+    # "Playback length: 0m:01.340s": anything but zeros lasts
+    /Playback length:/ {
+      if (match($0, /[0-9]+m:[0-9]+\.[0-9]+s/)) { t = substr($0, RSTART, RLENGTH); gsub(/[^1-9]/, "", t); if (t != "") longo = 1 }
+    }
+    /^(ERROR|WARNING)/ { difekto = 1 }
+    END { fino() }'
 }
 export -f kontrolu
 export CELO="$celo"
 
 listitaj=$(wc -l <"$labor/vojoj")
-tr '\n' '\0' <"$labor/vojoj" | xargs -0 -r -n 16 -P "$laboristoj" bash -c 'for v; do kontrolu "$v"; done' _ \
+tr '\n' '\0' <"$labor/vojoj" | xargs -0 -r -n 100 -P "$laboristoj" bash -c 'kontrolu "$@"' _ \
   | sort >"$labor/eraroj"
 eraroj=$(wc -l <"$labor/eraroj")
 cat "$labor/eraroj"

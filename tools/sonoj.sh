@@ -49,7 +49,7 @@ mkdir -p "$sonoj"
 manifesto="$sonoj/.manifesto"
 touch "$manifesto"
 labor="$(mktemp -d)"
-trap 'rm -rf "$labor"' EXIT
+trap 'rm -rf "$labor" "$sonoj"/.faro.*' EXIT
 
 # 1. The list, as "path TAB text TAB voice TAB hash".
 [ -x "$SONLISTO" ] || { echo "sonoj.sh: $SONLISTO is not built" >&2; exit 1; }
@@ -75,23 +75,40 @@ awk -F'\t' -v r="$RECEPTO" -v fremdaj="$labor/fremdaj" '
     if (malnova[$1] != $4 "." r) print
   }' "$manifesto" "$labor/ekzistas" "$labor/listo" >"$labor/farendaj"
 
-# 3. Make them, in parallel. Each clip is written beside its place and moved
-#    in when whole, so an interrupted run never leaves half a clip behind.
+# 3. Make them, in parallel. Starting a program is what costs most here, so
+#    each worker voices its share into WAV files in a folder of its own, then
+#    encodes them all with one oggenc and moves them all into place with one
+#    perl; a clip only ever appears whole under its name.
 faru() {
-  set -o pipefail
-  local peco="$1" vojo teksto vocxo hash dosiero provizora
+  local peco="$1" vojo teksto vocxo hash i=0
+  local faro="$CELO/sonoj/.faro.${peco##*.}"
+  rm -rf "$faro" && mkdir -p "$faro"
+  : >"$faro/indekso"
   while IFS=$'\t' read -r vojo teksto vocxo hash; do
-    dosiero="$CELO/$vojo"
-    provizora="$dosiero.$$.tmp"
+    i=$((i + 1))
     if [[ $teksto == "=tono "* ]]; then
       # shellcheck disable=SC2086
-      "$SONLISTO" --tono ${teksto#=tono } | oggenc -Q -q "$KVALITO" - -o "$provizora"
+      "$SONLISTO" --tono ${teksto#=tono } >"$faro/$i.wav"
     else
       # A leading blank keeps a text that begins with "-" from reading as an option.
-      espeak-ng -v "$vocxo" -s "$RAPIDO" --stdout " $teksto" | oggenc -Q -q "$KVALITO" - -o "$provizora"
-    fi && mv -f "$provizora" "$dosiero" && printf '%s\t%s\n' "$hash.$RECEPTO" "$vojo" >>"$peco.farita" \
-      || { rm -f "$provizora"; echo "sonoj.sh: could not make $vojo" >&2; }
+      espeak-ng -v "$vocxo" -s "$RAPIDO" -w "$faro/$i.wav" " $teksto"
+    fi || { rm -f "$faro/$i.wav"; echo "sonoj.sh: could not voice $vojo" >&2; continue; }
+    printf '%s\t%s\t%s\n' "$i" "$vojo" "$hash.$RECEPTO" >>"$faro/indekso"
   done <"$peco"
+  if [ -s "$faro/indekso" ]; then
+    cut -f1 "$faro/indekso" | sed "s|^|$faro/|; s|\$|.wav|" | tr '\n' '\0' \
+      | xargs -0 oggenc -Q -q "$KVALITO" 2>&1 | grep -v '^$' >&2 || true
+    perl -e '
+      my ($faro, $celo, $farita) = @ARGV;
+      open(my $ind, "<", "$faro/indekso") or die;
+      open(my $el, ">>", $farita) or die;
+      while (<$ind>) {
+        chomp; my ($i, $vojo, $hash) = split /\t/;
+        if (-s "$faro/$i.ogg" && rename("$faro/$i.ogg", "$celo/$vojo")) { print $el "$hash\t$vojo\n"; }
+        else { print STDERR "sonoj.sh: could not make $vojo\n"; }
+      }' "$faro" "$CELO" "$peco.farita"
+  fi
+  rm -rf "$faro"
 }
 export -f faru
 export CELO="$celo" RAPIDO KVALITO RECEPTO
