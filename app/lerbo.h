@@ -1,17 +1,140 @@
 #pragma once
+#include <QList>
 #include <QMainWindow>
+#include <QString>
+#include <QStringList>
 
+class FileDownloader;
+class QCloseEvent;
+class QFrame;
 class QMediaPlayer;
+class QShowEvent;
+class QTabWidget;
+class traduko;
+class Ui_lerbo;
 
-// The main window. The toolkit's mp3() reaches its media player from
-// QApplication::activeWindow(), so the player stays the first member.
+// The main window: home page, lesson pages, settings and credits.
+// The toolkit's mp3() reaches the media player from QApplication::activeWindow(),
+// so the player stays the first member.
 class lerbo : public QMainWindow
 {
     Q_OBJECT
 
 public:
     QMediaPlayer* ludilo = nullptr;
+    Ui_lerbo* ui = nullptr;
+    traduko* redaktilo = nullptr;          // the translation editor, once opened
+    QList<QStringList> lingvoj;            // LingvoID, Lingvo, file name, Dato
+    QList<QString> tradukitaj;             // per lesson: translation file last applied
+    FileDownloader* elshutilo = nullptr;   // the latest download started here
+    QFrame* lastaKadro = nullptr;          // the text the translation editor framed last
+    QFrame* lecionoj[13] = {};             // lesson frames, built on first opening
 
     explicit lerbo(QWidget* parent = nullptr);
     ~lerbo() override;
+
+    // How long the farewell may hold the closing window, in ms before
+    // TempoSkalo; a clip that never ends must not keep the program alive.
+    static constexpr int AdiauLimoMs = 5000;
+
+public slots:
+    void Centrigas_Fenestron();
+    void Ghustigas_fenestron();
+    void Fenestra_Stilo();
+    void ReGrandigas_Fenestron();
+    void Malgrandigas();
+
+    // Settings file and start-up
+    void komencakonfiguro();
+    void SavasKonfig();
+    void ElektasLingvon();
+
+    // Greeting and shutdown
+    void Saluton();
+    void on_Eliri_clicked();
+
+    // Settings page
+    void Konfiguru();
+    void shanghitajKonfiguroj();
+    void on_shanghasKonfigurojn_clicked();
+    void on_Lingvo_activated(int indekso);
+    void on_Tiparo_currentIndexChanged(const QString& familio);
+    void on_TiparoEo_currentIndexChanged(const QString& familio);
+    void on_LiterGrando_valueChanged(int grando);
+    void on_LiterGrandoEo_valueChanged(int grando);
+    void on_glitilo_traduko_valueChanged(int v);
+    void on_glitilo_eo_valueChanged(int v);
+    void on_Cxapeligo_toggled(bool b);
+    void on_Parolo_toggled(bool b);
+    void on_Noteto_toggled(bool b);
+    void on_radioButton_clicked(bool);
+    void on_radioButton_2_clicked(bool);
+    void on_radioButton_3_clicked(bool);
+
+    // Home-page captions forward to their buttons
+    void on_label_Kie_clicked();
+    void on_label_Kio_clicked();
+    void on_label_Kiel_clicked();
+    void on_label_Eliri_clicked();
+    void on_label_Kreditoj_clicked();
+    void on_label_Konfiguroj_clicked();
+
+    // Fonts and style sheets
+    void ShanghasTiparStilon();
+    void ShanghasTiparon();
+    void Stilo();
+
+    // Help, credits, footer
+    void on_KioEstas_clicked();
+    void on_KielUzi_clicked();
+    void on_Kreditoj_clicked();
+    void on_Konfigurado_clicked();
+    void on_butono_androjdo_clicked();
+    void on_Sendas_clicked();
+    void on_printilo_clicked();
+    void listigas_trad();
+
+    // The translation editor and the two requests it sends
+    void on_tradukilo_clicked();
+    void lokigas_paghotrad(const QString& novapagho);
+    void lokigas_frazotrad(const QString& novapagho, const QString& novafrazo);
+
+    // The translation
+    void Traduku();
+    void aktualigasTradukon();
+    void ListigasLingvojn();
+
+    // Lesson navigation
+    void ShanghasPaghon(const QString& Nomo, QFrame* lecionujo);
+    void komencas_navigujon();
+    void on_Leciono1_clicked();
+    void on_Leciono2_clicked();
+    void on_Leciono3_clicked();
+    void on_Leciono4_clicked();
+    void on_Leciono5_clicked();
+    void on_Leciono6_clicked();
+    void on_Leciono7_clicked();
+    void on_Leciono8_clicked();
+    void on_Leciono9_clicked();
+    void on_Leciono10_clicked();
+    void on_Leciono11_clicked();
+    void on_Leciono12_clicked();
+    void on_Leciono13_clicked();
+    void on_KieButono_clicked();
+    void on_dekstren_clicked();
+    void on_maldekstren_clicked();
+    void on_Hejmo_clicked();
+    void montras_koverton(bool sendas, int indekso);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void montrasPaghon(const QString& nomo);
+    void malfermasLecionon(int numero);
+    void atendasAdiauon();
+    void savasRespondojn(QTabWidget* leciono);
+    void restarigasRespondojn(QTabWidget* leciono);
+    void tradukasLecionon(QWidget* pagho, const QString& sekcio);
 };

@@ -47,7 +47,8 @@ int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget
     QTimer gardisto;
     QObject::connect(&gardisto, &QTimer::timeout, [&] {
         QWidget* modalo = QApplication::activeModalWidget();
-        if (!modalo)
+        // The main window itself is application-modal; it is never the box we wait for.
+        if (!modalo || modalo->inherits("lerbo"))
             return;
         ++kiom;
         if (respondo)

@@ -1,0 +1,17 @@
+#pragma once
+#include <QSettings>
+#include <QString>
+
+// The learner's preferences and place in the course, group "Gxenerala" of
+// darudaver.ini, moved between the file and the shared globals.
+class Agordoj
+{
+public:
+    // Reads the thirteen keys into the globals; a missing file gives the defaults.
+    static void legas(const QString& vojo);
+    // Writes the thirteen keys from the globals and flushes the file; other
+    // groups of the file stay as they are. NoError when the file was written.
+    static QSettings::Status skribas(const QString& vojo);
+    // The file name inside the writable folder.
+    static QString dosiero();
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// The start of the program between the application object and its event loop.
+class Lancxilo
+{
+public:
+    // Names of the application, the platform word and the three folders.
+    static void preparas();
+    // Builds and shows the main window, greets and runs the event loop; its
+    // exit code. 1 at once when no translation at all could be loaded: the
+    // event loop would never see an exit asked for before it started.
+    static int lancxas();
+};
