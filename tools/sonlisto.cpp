@@ -23,6 +23,7 @@
 #include "funkcioj.h"
 #include "klakbutono_nova.h"
 #include "lecionoj.h"
+#include "saluto.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -143,16 +144,28 @@ void reagoj(Listo& l)
     variantoj(l, QStringLiteral("revido"), {QStringLiteral("Ĝis revido!"), QStringLiteral("Ĝis revido!")});
     variantoj(l, QStringLiteral("baldau"), {QStringLiteral("Ĝis baldaŭ!"), QStringLiteral("Ĝis baldaŭ!")});
     variantoj(l, QStringLiteral("adiau"), {QStringLiteral("Adiaŭ!"), QStringLiteral("Adiaŭ, kaj ĝis!")});
-    // Greetings by the time of day.
-    variantoj(l, QStringLiteral("saluton"),
-              {QStringLiteral("Saluton!"), QStringLiteral("Saluton, kara lernanto!"), QStringLiteral("Saluton al vi!")});
-    variantoj(l, QStringLiteral("matenon"),
-              {QStringLiteral("Bonan matenon!"), QStringLiteral("Bonan matenon al vi!")});
-    variantoj(l, QStringLiteral("tagon"), {QStringLiteral("Bonan tagon!"), QStringLiteral("Bonan tagon al vi!")});
-    variantoj(l, QStringLiteral("vespero"),
-              {QStringLiteral("Bonan vesperon!"), QStringLiteral("Bonan vesperon al vi!")});
-    variantoj(l, QStringLiteral("nokton"),
-              {QStringLiteral("Bonan nokton!"), QStringLiteral("Bonan nokton! Ĉu vi ankoraŭ lernas?")});
+    // Greetings by the time of day: the words the main window can choose.
+    const QMap<QString, QStringList> salutoj = {
+        {QStringLiteral("saluton"),
+         {QStringLiteral("Saluton!"), QStringLiteral("Saluton, kara lernanto!"), QStringLiteral("Saluton al vi!")}},
+        {QStringLiteral("matenon"), {QStringLiteral("Bonan matenon!"), QStringLiteral("Bonan matenon al vi!")}},
+        {QStringLiteral("tagon"), {QStringLiteral("Bonan tagon!"), QStringLiteral("Bonan tagon al vi!")}},
+        {QStringLiteral("vespero"), {QStringLiteral("Bonan vesperon!"), QStringLiteral("Bonan vesperon al vi!")}},
+        {QStringLiteral("nokton"),
+         {QStringLiteral("Bonan nokton!"), QStringLiteral("Bonan nokton! Ĉu vi ankoraŭ lernas?")}},
+    };
+    QStringList vortoj;
+    for (int horo = 0; horo < 24; ++horo)
+        for (bool lauHoro : {false, true})
+            for (bool tagon : {false, true})
+                vortoj << Saluto::vorto(horo, lauHoro, tagon);
+    vortoj.removeDuplicates();
+    for (const QString& v : vortoj) {
+        if (!salutoj.contains(v))
+            std::fprintf(stderr, "sonlisto: no text for the greeting \"%s\"; left out\n", qUtf8Printable(v));
+        else
+            variantoj(l, v, salutoj.value(v));
+    }
 
     // The verdict at the end of an exercise: passed, then failed.
     const QStringList gratuloj = {
