@@ -47,6 +47,9 @@ komenco=$(date +%s%N)
 sonoj="$celo/sonoj"
 mkdir -p "$sonoj"
 manifesto="$sonoj/.manifesto"
+# One run at a time per folder: two would share the workers' folders.
+exec 9>"$sonoj/.seruro"
+flock 9
 touch "$manifesto"
 labor="$(mktemp -d)"
 trap 'rm -rf "$labor" "$sonoj"/.faro.*' EXIT
@@ -136,12 +139,12 @@ awk -F'\t' -v plena="$plena" -v forigendaj="$labor/forigendaj" '
       if (v in listita || !plena) nova[v] = malnova[v]; else print v > forigendaj
     }
     for (v in nova) print nova[v] "\t" v
-  }' "$manifesto" "$labor/faritaj" "$labor/listo" | sort -t"$(printf '\t')" -k2 >"$labor/manifesto"
-mv -f "$labor/manifesto" "$manifesto"
+  }' "$manifesto" "$labor/faritaj" "$labor/listo" | sort -t"$(printf '\t')" -k2 >"$manifesto.nova"
 forigitaj=0
 if [ -s "$labor/forigendaj" ]; then
   while IFS= read -r v; do rm -f "$celo/$v"; forigitaj=$((forigitaj + 1)); done <"$labor/forigendaj"
 fi
+mv -f "$manifesto.nova" "$manifesto"
 
 listitaj=$(wc -l <"$labor/listo")
 faritaj=$(wc -l <"$labor/faritaj")
