@@ -1,0 +1,381 @@
+#include "fiksajhoj/lec99.h"
+#include "frazkonstruilo.h"
+#include "frazokonstruo.h"
+#include "funkcioj.h"
+#include "testilo.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+class TestoFrazokonstruo : public QObject
+{
+    Q_OBJECT
+
+    QTabWidget* leciono = nullptr;
+    frazokonstruo* ekz = nullptr;
+
+    QPushButton* butono(const char* nomo) { return ekz->findChild<QPushButton*>(QLatin1String(nomo)); }
+    QLabel* etikedo(const char* nomo) { return ekz->findChild<QLabel*>(QLatin1String(nomo)); }
+    QWidget* vico(const char* nomo) { return ekz->findChild<QWidget*>(QLatin1String(nomo)); }
+    int valoro(const char* nomo) { return lec99::valoro(ekz, nomo); }
+    QList<QPushButton*> butonojDe(const char* vico_)
+    {
+        return vico(vico_)->findChildren<QPushButton*>();
+    }
+    QList<QPushButton*> montrataj(const char* vico_)
+    {
+        QList<QPushButton*> l;
+        for (QPushButton* b : butonojDe(vico_))
+            if (!b->isHidden())
+                l << b;
+        return l;
+    }
+    QStringList tekstoj(const QList<QPushButton*>& l)
+    {
+        QStringList t;
+        for (QPushButton* b : l)
+            t << b->text();
+        return t;
+    }
+    // The sentence on screen, from its translation.
+    int nuna()
+    {
+        const QString t = etikedo("Traduko1")->text();
+        for (int i = 0; i < lec99::frazTradukoj().size(); ++i)
+            if (frazkonstruilo::senNumero(lec99::frazTradukoj().at(i)) == t)
+                return i;
+        return -1;
+    }
+    QStringList nunajVortoj() { return lec99::frazoj().value(nuna()).split(' '); }
+    // Clicks the pool words in this order.
+    void metas(const QStringList& vortoj)
+    {
+        for (const QString& v : vortoj) {
+            QPushButton* trovita = nullptr;
+            for (QPushButton* b : montrataj("Disponeblaj"))
+                if (b->text() == v) {
+                    trovita = b;
+                    break;
+                }
+            QVERIFY2(trovita, qPrintable("not in the pool: " + v));
+            lec99::klakas(trovita);
+        }
+    }
+    void respondasGxuste()
+    {
+        metas(nunajVortoj());
+        lec99::klakas(butono("BitBtn2"));
+    }
+
+private slots:
+    void init()
+    {
+        lNoteto = false;
+        lSxaltilo = false;
+        leciono = lec99::faras();
+        ekz = new frazokonstruo(lec99::pagxo(leciono));
+        ekz->setObjectName("Lec99_Ekz_Frazo_9901");
+        lec99::pagxo(leciono)->layout()->addWidget(ekz);
+        leciono->resize(700, 700);
+        leciono->show();
+        QVERIFY(QTest::qWaitForWindowExposed(leciono));
+    }
+    void cleanup()
+    {
+        delete leciono;
+        lNoteto = false;
+    }
+
+    void slotoj_data()
+    {
+        QTest::addColumn<int>("vortoj");
+        QTest::addColumn<int>("slotoj");
+        QTest::newRow("1") << 1 << 2;
+        QTest::newRow("2") << 2 << 3;
+        QTest::newRow("3") << 3 << 5;
+        QTest::newRow("4") << 4 << 7;
+        QTest::newRow("5") << 5 << 9;
+        QTest::newRow("6") << 6 << 10;
+        QTest::newRow("10") << 10 << 17;
+        QTest::newRow("11") << 11 << 18;
+        QTest::newRow("18") << 18 << 18;
+    }
+    void slotoj()
+    {
+        QFETCH(int, vortoj);
+        QFETCH(int, slotoj);
+        QCOMPARE(frazkonstruilo::slotoj(vortoj), slotoj);
+    }
+
+    // Every sentence of the fixture gets its words and distinct distractors
+    // from the other sentences, m buttons in all.
+    void aro_data()
+    {
+        QTest::addColumn<int>("frazo");
+        QTest::addColumn<int>("slotoj");
+        QTest::newRow("1 word") << 0 << 2;
+        QTest::newRow("3 words") << 1 << 5;
+        QTest::newRow("4 words") << 2 << 7;
+        QTest::newRow("6 words") << 3 << 10;
+        QTest::newRow("10 words") << 4 << 17;
+        QTest::newRow("11 words") << 5 << 18;
+    }
+    void aro()
+    {
+        QFETCH(int, frazo);
+        QFETCH(int, slotoj);
+        QList<QStringList> frazoj;
+        for (const QString& f : lec99::frazoj())
+            frazoj << f.split(' ');
+        for (int fojo = 0; fojo < 50; ++fojo) {
+            const frazkonstruilo::Aro a = frazkonstruilo::aro(frazoj, frazo);
+            QCOMPARE(a.tekstoj.size(), slotoj);
+            QVERIFY(!a.uzataj.contains(false));
+            QStringList resto = a.tekstoj;
+            for (const QString& v : frazoj.at(frazo))
+                QVERIFY(resto.removeOne(v));
+            for (const QString& d : resto) {
+                QVERIFY2(!frazoj.at(frazo).contains(d), qPrintable(d));
+                QCOMPARE(resto.count(d), 1);
+                bool aliula = false;
+                for (int k = 0; k < frazoj.size(); ++k)
+                    aliula = aliula || (k != frazo && frazoj.at(k).contains(d));
+                QVERIFY(aliula);
+            }
+        }
+    }
+
+    // Two sentences made of the same words: no new word for a distractor,
+    // and the pool still comes out (with fewer buttons).
+    void aroSenNovajVortoj()
+    {
+        const QList<QStringList> frazoj = {{"Mi", "iras"}, {"iras", "Mi"}};
+        const frazkonstruilo::Aro a = frazkonstruilo::aro(frazoj, 0);
+        QCOMPARE(a.tekstoj.size(), 3);
+        QCOMPARE(a.uzataj.count(true), 2);
+    }
+
+    void senNumero_data()
+    {
+        QTest::addColumn<QString>("traduko");
+        QTest::addColumn<QString>("atendata");
+        QTest::newRow("number") << "10. The boys will be great friends." << "The boys will be great friends.";
+        QTest::newRow("blanks") << "  3.  Hello " << "Hello";
+        QTest::newRow("point first") << ".5 apples" << ".5 apples";
+        QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٢. مرحبا") << QString::fromUtf8("مرحبا");
+        QTest::newRow("plain") << "Hello!" << "Hello!";
+    }
+    void senNumero()
+    {
+        QFETCH(QString, traduko);
+        QFETCH(QString, atendata);
+        QCOMPARE(frazkonstruilo::senNumero(traduko), atendata);
+    }
+
+    void komencaStato()
+    {
+        QVERIFY(butono("BitBtn1")->isEnabled());
+        QVERIFY(!butono("BitBtn3")->isEnabled());
+        QVERIFY(!butono("BitBtn2")->isEnabled());
+        QVERIFY(vico("Vortoj")->isHidden());
+        QVERIFY(vico("Disponeblaj")->isHidden());
+        QVERIFY(butono("Antauen")->isHidden());
+        QCOMPARE(butonojDe("Vortoj").size(), 18);
+        QCOMPARE(butonojDe("Disponeblaj").size(), 18);
+    }
+
+    void tutaKuro()
+    {
+        lec99::klakas(butono("BitBtn1"));
+        QVERIFY(!butono("BitBtn1")->isEnabled());
+        QVERIFY(butono("BitBtn3")->isEnabled());
+        QCOMPARE(valoro("Placar1"), 6);
+        QSet<int> viditaj;
+        for (int i = 0; i < 5; ++i) {
+            const int f = nuna();
+            QVERIFY(f >= 0);
+            QVERIFY2(!viditaj.contains(f), "a sentence built right came again");
+            viditaj << f;
+            QCOMPARE(montrataj("Disponeblaj").size(), frazkonstruilo::slotoj(nunajVortoj().size()));
+            respondasGxuste();
+            QCOMPARE(valoro("Placar2"), i + 1);
+            QCOMPARE(valoro("Placar1"), 5 - i);
+        }
+        const int modaloj = testilo::kunModalo([&] { respondasGxuste(); });
+        QCOMPARE(modaloj, 1);
+        QCOMPARE(valoro("Placar1"), 0);
+        QCOMPARE(valoro("Placar2"), 6);
+        QCOMPARE(valoro("Placar3"), 0);
+        QCOMPARE(valoro("Placar4"), 100);
+        QVERIFY(butono("BitBtn1")->isEnabled());
+        QVERIFY(!butono("BitBtn3")->isEnabled());
+        QVERIFY(vico("Vortoj")->isHidden());
+        QVERIFY(etikedo("Traduko1")->text().isEmpty());
+    }
+
+    // A wrong order shows the model sentence and waits for Next; the
+    // sentence must be built right later for the run to end.
+    void malgxustaOrdo()
+    {
+        lec99::klakas(butono("BitBtn1"));
+        // Find a sentence of several words.
+        while (nunajVortoj().size() < 3) {
+            respondasGxuste();
+        }
+        const int f = nuna();
+        QStringList inversa = nunajVortoj();
+        std::reverse(inversa.begin(), inversa.end());
+        const int gxustajAntauxe = valoro("Placar2");
+        metas(inversa);
+        lec99::klakas(butono("BitBtn2"));
+        QCOMPARE(valoro("Placar3"), 1);
+        QCOMPARE(valoro("Placar2"), gxustajAntauxe);
+        QCOMPARE(etikedo("Korekta")->text(), lec99::frazoj().at(f));
+        QVERIFY(!butono("Antauen")->isHidden());
+        QVERIFY(butono("BitBtn2")->isHidden());
+        QVERIFY(!vico("Vortoj")->isEnabled());
+        QVERIFY(!vico("Disponeblaj")->isEnabled());
+        // A second check cannot come: the button is hidden, and its slot
+        // would not count the same sentence again.
+        ekz->on_BitBtn2_clicked();
+        QCOMPARE(valoro("Placar3"), 1);
+
+        lec99::klakas(butono("Antauen"));
+        QVERIFY(butono("Antauen")->isHidden());
+        QVERIFY(!butono("BitBtn2")->isHidden());
+        QVERIFY(etikedo("Korekta")->text().isEmpty());
+        QVERIFY(vico("Vortoj")->isEnabled());
+
+        bool denove = false;
+        int modaloj = 0;
+        while (butono("BitBtn3")->isEnabled()) {
+            denove = denove || nuna() == f;
+            if (valoro("Placar1") == 1)
+                modaloj += testilo::kunModalo([&] { respondasGxuste(); });
+            else
+                respondasGxuste();
+        }
+        QVERIFY(denove);
+        QCOMPARE(modaloj, 1);
+        QCOMPARE(valoro("Placar2"), 6);
+        QCOMPARE(valoro("Placar3"), 1);
+        QCOMPARE(valoro("Placar4"), 85);
+    }
+
+    void tropaucxajKajTroMultajVortoj()
+    {
+        lec99::klakas(butono("BitBtn1"));
+        while (nunajVortoj().size() < 2)
+            respondasGxuste();
+        QStringList vortoj = nunajVortoj();
+        vortoj.removeLast();
+        metas(vortoj);
+        lec99::klakas(butono("BitBtn2"));
+        QCOMPARE(valoro("Placar3"), 1);
+    }
+
+    // A word fills the earliest gap that a removed word left.
+    void vortojLauxOrdo()
+    {
+        lec99::klakas(butono("BitBtn1"));
+        while (nunajVortoj().size() < 4)
+            respondasGxuste();
+        const QStringList v = nunajVortoj();
+        metas({v.at(0), v.at(1), v.at(2)});
+        QCOMPARE(tekstoj(montrataj("Vortoj")), QStringList({v.at(0), v.at(1), v.at(2)}));
+        // Give back the middle word.
+        lec99::klakas(montrataj("Vortoj").at(1));
+        QCOMPARE(tekstoj(montrataj("Vortoj")), QStringList({v.at(0), v.at(2)}));
+        QVERIFY(tekstoj(montrataj("Disponeblaj")).contains(v.at(1)));
+        metas({v.at(3)});
+        QCOMPARE(tekstoj(montrataj("Vortoj")), QStringList({v.at(0), v.at(3), v.at(2)}));
+        lec99::klakas(butono("BitBtn2"));
+        QCOMPARE(valoro("Placar3"), 1);
+    }
+
+    void haltoKajRekomenco()
+    {
+        lec99::klakas(butono("BitBtn1"));
+        respondasGxuste();
+        metas({});
+        lec99::klakas(butono("BitBtn2")); // nothing placed: wrong
+        QCOMPARE(valoro("Placar2"), 1);
+        QCOMPARE(valoro("Placar3"), 1);
+        lec99::klakas(butono("BitBtn3"));
+        QVERIFY(butono("BitBtn1")->isEnabled());
+        QVERIFY(vico("Vortoj")->isHidden());
+        QVERIFY(butono("Antauen")->isHidden());
+        QCOMPARE(valoro("Placar2"), 1); // the board keeps its values
+        lec99::klakas(butono("BitBtn1"));
+        QCOMPARE(valoro("Placar1"), 6);
+        QCOMPARE(valoro("Placar2"), 0);
+        QCOMPARE(valoro("Placar3"), 0);
+        QCOMPARE(valoro("Placar4"), 0);
+        QVERIFY(!butono("BitBtn2")->isHidden());
+        QVERIFY(butono("BitBtn2")->isEnabled());
+        // A fresh run asks every sentence again.
+        int modaloj = 0;
+        int demandoj = 0;
+        while (butono("BitBtn3")->isEnabled()) {
+            ++demandoj;
+            modaloj += testilo::kunModalo([&] { respondasGxuste(); });
+        }
+        QCOMPARE(demandoj, 6);
+        QCOMPARE(modaloj, 1);
+    }
+
+    // A second check while the praise still plays counts nothing.
+    void duobla()
+    {
+        lNoteto = true;
+        lec99::klakas(butono("BitBtn1"));
+        metas(nunajVortoj());
+        lec99::Dume dume([&] { ekz->on_BitBtn2_clicked(); });
+        lec99::klakas(butono("BitBtn2"));
+        QVERIFY(dume.farita());
+        QCOMPARE(valoro("Placar2"), 1);
+        QCOMPARE(valoro("Placar1"), 5);
+    }
+
+    // Stop and start while the praise plays: the old check drops its
+    // remaining steps and the new run stands on its own.
+    void haltoDumAtendo()
+    {
+        lNoteto = true;
+        lec99::klakas(butono("BitBtn1"));
+        metas(nunajVortoj());
+        lec99::Dume dume([&] {
+            lec99::klakas(butono("BitBtn3"));
+            lec99::klakas(butono("BitBtn1"));
+        });
+        const int modaloj = testilo::kunModalo([&] { lec99::klakas(butono("BitBtn2")); });
+        QCOMPARE(modaloj, 0);
+        QVERIFY(dume.farita());
+        QCOMPARE(valoro("Placar1"), 6);
+        QCOMPARE(valoro("Placar2"), 0);
+        QCOMPARE(valoro("Placar4"), 0);
+        QVERIFY(!butono("BitBtn1")->isEnabled());
+        QVERIFY(butono("BitBtn3")->isEnabled());
+        QVERIFY(butono("BitBtn2")->isEnabled());
+        QVERIFY(nuna() >= 0);
+    }
+
+    void tropaucxajEroj_data()
+    {
+        QTest::addColumn<QString>("nomo");
+        QTest::newRow("one sentence") << "Lec99_Ekz_Frazo_9909";
+        QTest::newRow("no section") << "Lec99_Ekz_Frazo_9999";
+    }
+    void tropaucxajEroj()
+    {
+        QFETCH(QString, nomo);
+        ekz->setObjectName(nomo);
+        lec99::klakas(butono("BitBtn1"));
+        QVERIFY(butono("BitBtn1")->isEnabled());
+        QVERIFY(!butono("BitBtn3")->isEnabled());
+        QVERIFY(vico("Vortoj")->isHidden());
+    }
+};
+
+LERBO_TEST_MAIN(TestoFrazokonstruo)
+#include "tst_ekz_frazokonstruo.moc"
