@@ -42,15 +42,10 @@
 #include <cmath>
 #include <cstdio>
 
-// The exercises' own clip rules, once their classes are part of the build.
-#if __has_include("ekzercilo.h")
-#include "ekzercilo.h"
-#define LERBO_EKZERCILO 1
-#endif
-#if __has_include("auskultilo.h")
 #include "auskultilo.h"
-#define LERBO_AUSKULTILO 1
-#endif
+#include "ekzercilo.h"
+
+// The pronunciation practice's own clip rule, once its class is built.
 #if __has_include("prononcokuro.h")
 #include "prononcokuro.h"
 #define LERBO_PRONONCOKURO 1
@@ -212,17 +207,7 @@ QString klaso(const QObject* o)
 // The text of word label "LecLL_ButtonN", as the exercises read it.
 QString etikedoTeksto(QWidget* leciono, const QString& ll, const QString& n)
 {
-    const QString nomo = QStringLiteral("Lec") + ll + QStringLiteral("_Button") + n;
-#ifdef LERBO_EKZERCILO
-    return plata(ekzercilo::vorto(leciono, nomo));
-#else
-    for (auto* k : leciono->findChildren<QLabel*>(nomo)) {
-        const QString klaso = QString::fromLatin1(k->metaObject()->className());
-        if (klaso == QLatin1String("klakbutono_nova") || klaso == QLatin1String("neklakebla_nova"))
-            return plata(k->text());
-    }
-    return QString();
-#endif
+    return plata(ekzercilo::vorto(leciono, QStringLiteral("Lec") + ll + QStringLiteral("_Button") + n));
 }
 
 enum class Ekzerco { auskultu_elektu, auskultu_skribu, prononcu };
@@ -233,32 +218,22 @@ QString eroKlipo(Ekzerco e, const QString& ero, const QString& kodo)
     const QString ll = kodo.left(2);
     switch (e) {
     case Ekzerco::auskultu_elektu:
-#ifdef LERBO_EKZERCILO
         return ekzercilo::vortklipo(ll, ero);
-#else
-        break;
-#endif
     case Ekzerco::auskultu_skribu:
-#ifdef LERBO_AUSKULTILO
         return auskultilo::klipo(ero, kodo);
-#else
-        break;
-#endif
     case Ekzerco::prononcu:
-#ifdef LERBO_PRONONCOKURO
-        return PrononcoKuro::klipo(ero, ll);
-#else
         break;
-#endif
     }
-    // Until the exercise's class is built: the rule it follows.
+#ifdef LERBO_PRONONCOKURO
+    return PrononcoKuro::klipo(ero, ll);
+#else
+    // Until the pronunciation practice is built: the rule it follows, the
+    // word in the x-system with no "auh" for "aŭ".
     const QString dosierujo = QStringLiteral("sonoj/lec") + ll + QLatin1Char('/');
     if (ero.toInt() > 0)
         return dosierujo + QStringLiteral("btn") + ero + mp3_finajho;
-    QString x = CxSist(ero, 1);
-    if (e != Ekzerco::prononcu && x == QLatin1String("aux"))
-        x = QStringLiteral("auh");
-    return dosierujo + x + mp3_finajho;
+    return dosierujo + CxSist(ero, 1) + mp3_finajho;
+#endif
 }
 
 // Items of an exercise that plays them: a word is voiced as written, a
