@@ -28,12 +28,15 @@ for ((i = 1; i <= oble; i++)); do
   if [ "$i" -eq 1 ]; then cat "$celo/baza"; else sed "s|^sonoj/|sonoj/oble$i/|" "$celo/baza"; fi
 done >"$celo/listo"
 
+# Wall time, and the processor time of the run with its children: on a busy
+# machine the second says what the build itself costs.
 mezuru() {
   local nomo="$1"; shift
-  local k=$(date +%s%N)
-  "$@" >"$celo/eligo" 2>&1 || { cat "$celo/eligo"; exit 1; }
-  local ms=$((($(date +%s%N) - k) / 1000000))
-  printf '%-28s %6d.%03d s   %s\n' "$nomo" $((ms / 1000)) $((ms % 1000)) "$(tail -1 "$celo/eligo")"
+  local TIMEFORMAT='%R %U %S' t
+  t=$( { time "$@" >"$celo/eligo" 2>&1; } 2>&1 ) || { cat "$celo/eligo"; exit 1; }
+  read -r reala uzanto sistemo <<<"$t"
+  printf '%-26s %8s s wall %8s s cpu   %s\n' "$nomo" "$reala" \
+    "$(awk -v u="$uzanto" -v s="$sistemo" 'BEGIN { printf "%.2f", u + s }')" "$(tail -1 "$celo/eligo" | cut -c1-60)"
 }
 
 echo "$(wc -l <"$celo/listo") clips, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
