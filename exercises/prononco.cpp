@@ -1,0 +1,258 @@
+#include "prononco.h"
+#include "ui_prononco.h"
+
+#include "funkcioj.h"
+#include "inidosiero.h"
+#include "ekzercilo.h"
+#include "vocxregistrilo_qt.h"
+
+#include <QApplication>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+
+bool prononco::lAvertisPriMikrofono = false;
+
+// The notice about a missing microphone, in the learner's language; the
+// English text stands in when the chosen translation lacks it.
+static QString senMikrofonoTeksto()
+{
+    const QString sxlosilo = QStringLiteral("Gheneralaj/TFrame2.SenMikrofono");
+    QString teksto = IniDosiero(TradukoVojo(sTradukoDosiero)).value(sxlosilo).toString();
+    if (teksto.isEmpty())
+        teksto = IniDosiero(TradukoVojo(QStringLiteral("angla.trd"))).value(sxlosilo).toString();
+    return teksto.isEmpty() ? NeTradukita : teksto;
+}
+
+prononco::prononco(QWidget* parent)
+    : QFrame(parent)
+    , ui(new Ui::prononco)
+{
+    ui->setupUi(this);
+    ui->PP_Prog->hide();
+    ui->PP_Kiomope->hide();
+    ekzercilo::kinetika(ui->scrollArea);
+    sRegistrejo = savasLoko;
+    metuRegistrilon(new VocxRegistriloQt);
+    Ludilo = new QMediaPlayer(this);
+    Haltigilo = new QTimer(this);
+    Haltigilo->setObjectName(QStringLiteral("Haltigilo"));
+    Haltigilo->setSingleShot(true);
+    connect(Haltigilo, &QTimer::timeout, this, &prononco::ChesasRegistri);
+}
+
+prononco::~prononco()
+{
+    delete ui;
+}
+
+void prononco::metuRegistrilon(VocxRegistrilo* registrilo)
+{
+    delete Registrilo;
+    Registrilo = registrilo;
+    Registrilo->setParent(this);
+    connect(Registrilo, &VocxRegistrilo::dauxro, this, &prononco::Progreso);
+}
+
+bool prononco::iras(int kuro) const
+{
+    return ui->PP_Haltu->isEnabled() && kuro == iKuro;
+}
+
+void prononco::ludas(const QString& vojo)
+{
+    Ludilo->setMedia(sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo));
+    Ludilo->play();
+}
+
+QString prononco::tekstoDeButono(int numero, const QString& leciono) const
+{
+    const QString nomo = QStringLiteral("Lec") + leciono + QStringLiteral("_Button") + QString::number(numero);
+    return ekzercilo::vorto(ekzercilo::leciono(const_cast<prononco*>(this)), nomo,
+                            {QStringLiteral("klakbutono_nova")});
+}
+
+void prononco::on_PP_Startu_clicked()
+{
+    ++iKuro;
+    ui->PP_Startu->setEnabled(false);
+    ui->PP_Haltu->setEnabled(true);
+    Kuro.legu(objectName().right(4));
+    ui->Placar->setValue(Kuro.limo());
+    const int kuro = iKuro;
+    lMikrofono = Registrilo->havasMikrofonon();
+    if (!lMikrofono && !lAvertisPriMikrofono) {
+        lAvertisPriMikrofono = true;
+        QMessageBox::information(QApplication::activeWindow(), QString(), senMikrofonoTeksto());
+        if (!iras(kuro))
+            return;
+    }
+    ui->PP_Haltu->setFocus(Qt::OtherFocusReason);
+    novafrazo();
+}
+
+void prononco::novafrazo()
+{
+    const QString kodo = objectName().right(4);
+    const QString leciono = kodo.left(2);
+    if (!ui->PP_Haltu->isEnabled())
+        return;
+    const int kuro = iKuro;
+    ui->butonujo->setEnabled(false);
+    ui->PP_Kiomope->setEnabled(false);
+    ui->Tempujo->setEnabled(false);
+    int elektita = iKiomope;
+    if (ui->radio1->isChecked())
+        elektita = 1;
+    else if (ui->radio2->isChecked())
+        elektita = 2;
+    else if (ui->radio4->isChecked())
+        elektita = 4;
+    iKiomope = 0;
+    const int grandeco = PrononcoKuro::aroGrandeco(elektita, ui->Placar->value());
+    for (int s = 0; s < grandeco; ++s) {
+        const int i = Kuro.tiru();
+        if (i < 0)
+            break;
+        const QString ero = Kuro.eroj().at(i);
+        const int n = PrononcoKuro::numero(ero);
+        Aro[s].teksto = n > 0 ? tekstoDeButono(n, leciono) : ero;
+        Aro[s].dosiero = PrononcoKuro::klipo(ero, leciono);
+        Realaj[s].clear();
+        iKiomope = s + 1;
+    }
+    RegistrasVocxon();
+    if (!iras(kuro))
+        return;
+    ui->butonujo->setEnabled(true);
+    ui->PP_Kiomope->setEnabled(true);
+    ui->Tempujo->setEnabled(true);
+    ui->Placar->setValue(ui->Placar->value() - iKiomope);
+    if (ui->Placar->value() < 1 || iKiomope == 0)
+        on_PP_Haltu_clicked();
+}
+
+void prononco::RegistrasVocxon()
+{
+    if (!ui->PP_Haltu->isEnabled())
+        return;
+    const int kuro = iKuro;
+    for (int s = 0; s < iKiomope && iras(kuro); ++s) {
+        ui->PP_Vorto->setText(Aro[s].teksto);
+        ui->bildo->setPixmap(QPixmap(QStringLiteral(":ikonoj/auskultilo.png")));
+        ludas(mrLoko + Aro[s].dosiero);
+        iPauzoj[s] = PrononcoKuro::pauzo(Ludilo->duration());
+        Pauzu(iPauzoj[s]);
+        if (!iras(kuro))
+            return;
+        if (lMikrofono) {
+            ui->bildo->setPixmap(QPixmap(QStringLiteral(":ikonoj/mikrofono.png")));
+            ui->PP_Prog->show();
+            Registru(s);
+            Pauzu(ui->spinBox->value());
+            if (!iras(kuro))
+                return;
+        }
+        ui->bildo->setPixmap(QPixmap());
+        ui->PP_Prog->hide();
+        ui->PP_Prog->setValue(0);
+    }
+    if (iras(kuro))
+        on_PP_Aud_re_clicked();
+}
+
+void prononco::Registru(int slot)
+{
+    iRegistrata = slot;
+    Haltigilo->start(skalitaj_ms(ui->spinBox->value() * 1000.0));
+    Registrilo->registru(PrononcoKuro::registrajxo(sRegistrejo, slot));
+}
+
+void prononco::ChesasRegistri()
+{
+    Registrilo->haltu();
+    if (iRegistrata < 0 || iRegistrata > 3)
+        return;
+    // Keep where the recorder says it wrote, as long as that is this slot's
+    // file (a recorder may add an extension of its own).
+    const QString petita = PrononcoKuro::registrajxo(sRegistrejo, iRegistrata);
+    const QString reala = Registrilo->realaVojo();
+    if (reala == petita || reala.startsWith(petita + QLatin1Char('.')))
+        Realaj[iRegistrata] = reala;
+    iRegistrata = -1;
+}
+
+void prononco::Progreso(qint64 ms)
+{
+    ui->PP_Prog->setValue(PrononcoKuro::progreso(ms, ui->spinBox->value()));
+}
+
+void prononco::LudasRegistrita(int slot)
+{
+    if (slot < 0 || slot > 3)
+        return;
+    const QString vojo = Realaj[slot].isEmpty()
+                             ? PrononcoKuro::ludotaRegistrajxo(sRegistrejo, slot, sSistemo)
+                             : Realaj[slot];
+    Ludilo->setMedia(QUrl::fromLocalFile(vojo));
+    Ludilo->play();
+}
+
+void prononco::on_PP_Aud_re_clicked()
+{
+    if (!ui->PP_Haltu->isEnabled())
+        return;
+    const int kuro = iKuro;
+    ui->butonujo->setEnabled(false);
+    ui->bildo->setPixmap(QPixmap(QStringLiteral(":ikonoj/auskultilo.png")));
+    ui->PP_Kiomope->setEnabled(false);
+    for (int s = 0; s < iKiomope && iras(kuro); ++s) {
+        ui->PP_Vorto->setText(Aro[s].teksto);
+        mp3(Aro[s].dosiero);
+        Pauzu(iPauzoj[s]);
+        if (!iras(kuro))
+            return;
+        if (lMikrofono) {
+            LudasRegistrita(s);
+            Pauzu(ui->spinBox->value());
+        }
+    }
+    if (!iras(kuro))
+        return;
+    ui->bildo->setPixmap(QPixmap());
+    ui->butonujo->setEnabled(true);
+    ui->PP_Kiomope->setEnabled(true);
+    ui->PP_Vorto->clear();
+    ui->PP_Antauen->setFocus(Qt::OtherFocusReason);
+}
+
+void prononco::on_PP_Haltu_clicked()
+{
+    ui->PP_Kiomope->setEnabled(true);
+    ui->bildo->setPixmap(QPixmap());
+    ui->PP_Vorto->clear();
+    ui->butonujo->setEnabled(false);
+    ui->PP_Startu->setEnabled(true);
+    ui->PP_Haltu->setEnabled(false);
+    ui->Tempujo->setEnabled(true);
+    ui->PP_Prog->hide();
+    ui->Placar->setValue(0);
+    ui->PP_Startu->setFocus(Qt::OtherFocusReason);
+}
+
+void prononco::on_PP_Antauen_clicked()
+{
+    if (ui->Placar->value() < 1)
+        on_PP_Haltu_clicked();
+    else
+        novafrazo();
+}
+
+void prononco::on_PP_Mik_re_clicked()
+{
+    // While the batch is recorded again, next and listen again would start
+    // a second sequence inside this one.
+    ui->butonujo->setEnabled(false);
+    RegistrasVocxon();
+}

@@ -1,0 +1,8 @@
+#include "vocxregistrilo.h"
+
+VocxRegistrilo::VocxRegistrilo(QObject* parent)
+    : QObject(parent)
+{
+}
+
+VocxRegistrilo::~VocxRegistrilo() = default;
