@@ -44,12 +44,7 @@
 
 #include "auskultilo.h"
 #include "ekzercilo.h"
-
-// The pronunciation practice's own clip rule, once its class is built.
-#if __has_include("prononcokuro.h")
 #include "prononcokuro.h"
-#define LERBO_PRONONCOKURO 1
-#endif
 
 namespace {
 
@@ -224,16 +219,7 @@ QString eroKlipo(Ekzerco e, const QString& ero, const QString& kodo)
     case Ekzerco::prononcu:
         break;
     }
-#ifdef LERBO_PRONONCOKURO
     return PrononcoKuro::klipo(ero, ll);
-#else
-    // Until the pronunciation practice is built: the rule it follows, the
-    // word in the x-system with no "auh" for "aŭ".
-    const QString dosierujo = QStringLiteral("sonoj/lec") + ll + QLatin1Char('/');
-    if (ero.toInt() > 0)
-        return dosierujo + QStringLiteral("btn") + ero + mp3_finajho;
-    return dosierujo + CxSist(ero, 1) + mp3_finajho;
-#endif
 }
 
 // Items of an exercise that plays them: a word is voiced as written, a
