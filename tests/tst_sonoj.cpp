@@ -180,6 +180,46 @@ private slots:
         QCOMPARE(lancxu(sonlisto, {QStringLiteral("--tono"), QStringLiteral("la")}).stato, 1);
     }
 
+    void listo_el_dosiero_data()
+    {
+        QTest::addColumn<QByteArray>("enhavo");
+        QTest::addColumn<int>("stato");
+        QTest::addColumn<QString>("eligo");
+        QTest::addColumn<QString>("eraro");
+        QTest::newRow("two texts for one name")
+            << QByteArray("sonoj/lec01/domo.oga\tdomo\nsonoj/lec01/domo.oga\tkato\n") << 2
+            << "sonoj/lec01/domo.oga\tdomo\teo\n" << "conflict for sonoj/lec01/domo.oga";
+        QTest::newRow("two voices for one name")
+            << QByteArray("sonoj/jes1.oga\tJes!\teo\nsonoj/jes1.oga\tJes!\teo+f3\n") << 2
+            << "sonoj/jes1.oga\tJes!\teo\n" << "conflict";
+        QTest::newRow("only the case differs")
+            << QByteArray("sonoj/lec01/Cx.oga\tĈ\nsonoj/lec01/cx.oga\tĉ\n") << 0
+            << "sonoj/lec01/cx.oga\tĈ\teo\n" << "";
+        QTest::newRow("not a clip path")
+            << QByteArray("lec01/domo.oga\tdomo\nsonoj/lec01/domo\tdomo\nsonoj/lec01/domo.oga\n") << 0 << ""
+            << "listo.txt:3 is not";
+        QTest::newRow("voice given")
+            << QByteArray("sonoj/lec01/btn7.oga\t  la   domo \teo+f3\n") << 0
+            << "sonoj/lec01/btn7.oga\tla domo\teo+f3\n" << "";
+        QTest::newRow("no text") << QByteArray("sonoj/lec01/a.oga\t \n") << 0 << "" << "no text to voice";
+    }
+    void listo_el_dosiero()
+    {
+        QFETCH(QByteArray, enhavo);
+        QFETCH(int, stato);
+        QFETCH(QString, eligo);
+        QFETCH(QString, eraro);
+        const QString dosiero = testilo::novaDosierujo(QStringLiteral("el")) + QStringLiteral("listo.txt");
+        testilo::skribas(dosiero, enhavo);
+        const Rezulto r = lancxu(sonlisto, {QStringLiteral("--el"), dosiero});
+        QCOMPARE(r.stato, stato);
+        QCOMPARE(r.el, eligo);
+        if (eraro.isEmpty())
+            QVERIFY2(!r.eraroj.contains(QStringLiteral("sonlisto:")), qPrintable(r.eraroj));
+        else
+            QVERIFY2(r.eraroj.contains(eraro), qPrintable(r.eraroj));
+    }
+
     void leciono_data()
     {
         QTest::addColumn<int>("n");
