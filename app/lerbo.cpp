@@ -4,9 +4,11 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "lecionoj.h"
+#include "lingvoelekto.h"
 #include "lingvolisto.h"
 #include "saluto.h"
 #include "stilfolio.h"
+#include "trad.h"
 #include "traduko.h"
 #include "ui_lerbo.h"
 
@@ -149,6 +151,10 @@ void lerbo::ElektasLingvon()
 {
     sLingvo.clear();
     sTradukoDosiero.clear();
+    {
+        lingvoelekto dialogo;
+        dialogo.exec();
+    }
 
     // A dialog closed without a choice leaves no usable file name; neither the
     // writable folder nor the resource folder may pass for a translation.
@@ -265,8 +271,7 @@ void lerbo::restarigasRespondojn(QTabWidget* leciono)
 // translation joins here (Trad(pagho, sekcio)).
 void lerbo::tradukasLecionon(QWidget* pagho, const QString& sekcio)
 {
-    Q_UNUSED(pagho);
-    Q_UNUSED(sekcio);
+    Trad(pagho, sekcio);
 }
 
 // ---------------------------------------------------------------- settings page

@@ -1,40 +1,129 @@
 #include "filedownloader.h"
 #include "agordo.h"
 #include "funkcioj.h"
+#include "tradukolisto.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
 
+namespace {
+QString& kursejoGastiganto()
+{
+    static QString gastiganto;
+    return gastiganto;
+}
+int& tempolimoMs()
+{
+    static int ms = 15000;
+    return ms;
+}
+}
+
 FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
     : QObject(parent), m_FileName(fileName)
 {
+    m_Gardisto.setSingleShot(true);
+    connect(&m_Gardisto, &QTimer::timeout, this, &FileDownloader::tempoPasis);
+
+    if (!ValidaCelo(m_FileName)) {
+        // Nothing to fetch, but the caller's next step still has to run once
+        // it has connected to downloaded().
+        QMetaObject::invokeMethod(this, &FileDownloader::finas, Qt::QueuedConnection);
+        return;
+    }
+
     connect(&m_WebCtrl, SIGNAL(finished(QNetworkReply*)), this, SLOT(fileDownloaded(QNetworkReply*)));
     QNetworkRequest peto(url);
     peto.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("LerboAndrojdo"));
-    m_WebCtrl.get(peto);
+    peto.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    m_Respondo = m_WebCtrl.get(peto);
+    connect(m_Respondo.data(), &QNetworkReply::downloadProgress, this, &FileDownloader::progresas);
+    connect(m_Respondo.data(), &QNetworkReply::uploadProgress, this, [this] { m_Gardisto.start(); });
+    m_Gardisto.start(tempolimo());
 }
 
-FileDownloader::~FileDownloader() = default;
+FileDownloader::~FileDownloader()
+{
+    // The manager aborts and deletes its reply when it goes; no slot of this
+    // half-destroyed object may run then, and nothing gets written.
+    m_Gardisto.stop();
+    disconnect(&m_WebCtrl, nullptr, this, nullptr);
+    if (m_Respondo)
+        disconnect(m_Respondo.data(), nullptr, this, nullptr);
+}
 
 QUrl FileDownloader::kursejo(const QString& vojo)
 {
-    return QUrl(QStringLiteral("http://" LERBO_KURSEJO) + vojo);
+    const QString gastiganto = kursejoGastiganto().isEmpty() ? QStringLiteral(LERBO_KURSEJO)
+                                                             : kursejoGastiganto();
+    return QUrl(QStringLiteral("http://") + gastiganto + vojo);
+}
+
+void FileDownloader::setKursejo(const QString& gastiganto)
+{
+    kursejoGastiganto() = gastiganto;
+}
+
+int FileDownloader::tempolimo()
+{
+    return tempolimoMs();
+}
+
+void FileDownloader::setTempolimo(int ms)
+{
+    tempolimoMs() = ms;
+}
+
+bool FileDownloader::ValidaCelo(const QString& nomo)
+{
+    return nomo == QLatin1String("traduklisto.ini") || TradukoListo::ValidaDosierNomo(nomo);
+}
+
+void FileDownloader::progresas(qint64 ricevitaj, qint64 entute)
+{
+    if (ricevitaj > MaksGrando || entute > MaksGrando) {
+        m_TroGranda = true;
+        if (m_Respondo)
+            m_Respondo->abort();
+        return;
+    }
+    m_Gardisto.start();
+}
+
+void FileDownloader::tempoPasis()
+{
+    if (m_Respondo && m_Respondo->isRunning())
+        m_Respondo->abort();
 }
 
 void FileDownloader::fileDownloaded(QNetworkReply* reply)
 {
-    m_DownloadedData = reply->readAll();
+    m_Gardisto.stop();
+    if (!reply->isOpen())
+        ;  // aborted before anything arrived
+    else if (!m_TroGranda && reply->bytesAvailable() <= MaksGrando)
+        m_DownloadedData = reply->readAll();
+    else
+        m_TroGranda = true;
     const int stato = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    // An error page must never replace a good translation file.
-    if (reply->error() == QNetworkReply::NoError && stato == 200 && !m_DownloadedData.isEmpty()) {
+    // An error page, a cut transfer or an empty reply must never replace a
+    // good file.
+    if (reply->error() == QNetworkReply::NoError && stato == 200 && !m_TroGranda
+        && !m_DownloadedData.isEmpty() && m_DownloadedData.size() <= MaksGrando) {
         QSaveFile dosiero(savasLoko + m_FileName);
-        if (dosiero.open(QIODevice::WriteOnly)) {
-            dosiero.write(m_DownloadedData);
-            dosiero.commit();
-        }
+        if (dosiero.open(QIODevice::WriteOnly) && dosiero.write(m_DownloadedData) == m_DownloadedData.size())
+            m_Sukcesis = dosiero.commit();
     }
     reply->deleteLater();
+    finas();
+}
+
+void FileDownloader::finas()
+{
+    if (m_Finita)
+        return;
+    m_Finita = true;
     emit downloaded();
 }
 

@@ -2,12 +2,16 @@
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 class QNetworkReply;
 
 // Fetches one file from the course web site into savasLoko. Starts at once;
-// downloaded() comes exactly once when the transfer has ended, whatever its outcome.
+// downloaded() comes exactly once when the transfer has ended, whatever its
+// outcome. Only a complete reply with status 200, no network error, a
+// non-empty body within the size limit replaces the file, and always whole.
 class FileDownloader : public QObject
 {
     Q_OBJECT
@@ -18,17 +22,43 @@ public:
 
     QByteArray downloadedData() const;
 
+    // True when the last transfer of this object replaced the file.
+    bool sukcesis() const { return m_Sukcesis; }
+
     // The address of a path on the course web site, e.g. "/datumoj/traduklisto.ini".
     static QUrl kursejo(const QString& vojo);
+    // Replaces the course web site's host (and ":port") for the whole run;
+    // an empty text restores the one the program was built with.
+    static void setKursejo(const QString& gastiganto);
+
+    // A transfer that makes no progress for this long ends as a failure.
+    static int tempolimo();
+    static void setTempolimo(int ms);
+
+    // A larger body is a failure; a translation file is far smaller.
+    static constexpr qint64 MaksGrando = 1024 * 1024;
+
+    // The names this downloader may write into savasLoko: the translation
+    // list and bare ".trd" file names.
+    static bool ValidaCelo(const QString& nomo);
 
 signals:
     void downloaded();
 
 private slots:
     void fileDownloaded(QNetworkReply* reply);
+    void progresas(qint64 ricevitaj, qint64 entute);
+    void tempoPasis();
 
 private:
+    void finas();
+
     QNetworkAccessManager m_WebCtrl;
     QByteArray m_DownloadedData;
     QString m_FileName;
+    QPointer<QNetworkReply> m_Respondo;
+    QTimer m_Gardisto;
+    bool m_TroGranda = false;
+    bool m_Finita = false;
+    bool m_Sukcesis = false;
 };

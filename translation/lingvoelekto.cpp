@@ -1,0 +1,110 @@
+#include "lingvoelekto.h"
+#include "ui_lingvoelekto.h"
+#include "filedownloader.h"
+#include "funkcioj.h"
+#include "tradukolisto.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+lingvoelekto::lingvoelekto(QWidget* parent)
+    : QDialog(parent), ui(new Ui::lingvoelekto)
+{
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Elektu vian lingvon / Choose your language"));
+}
+
+lingvoelekto::~lingvoelekto()
+{
+    delete ui;
+}
+
+void lingvoelekto::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    const QList<QScreen*> ekranoj = QGuiApplication::screens();
+    if (!ekranoj.isEmpty()) {
+        const QScreen* ekrano = ekranoj.first();
+        setMinimumHeight(int(ekrano->geometry().height() * 0.9));
+        adjustSize();
+        const QRect havebla = ekrano->availableGeometry();
+        const QRect kadro = frameGeometry();
+        move((havebla.left() + havebla.right()) / 2 - (kadro.right() - kadro.left()) / 2,
+             (havebla.top() + havebla.bottom()) / 2 - (kadro.bottom() - kadro.top()) / 2);
+    }
+
+    m_Elsxutilo = new FileDownloader(FileDownloader::kursejo(QStringLiteral("/datumoj/traduklisto.ini")),
+                                     QStringLiteral("traduklisto.ini"), this);
+    connect(m_Elsxutilo.data(), SIGNAL(downloaded()), this, SLOT(elektasTradukFonton()));
+    QCoreApplication::processEvents();
+}
+
+void lingvoelekto::elektasTradukFonton()
+{
+    const QList<QStringList> eroj = TradukoListo::elListo(savasLoko + QStringLiteral("traduklisto.ini"));
+    if (eroj.isEmpty()) {
+        komencasElDosierujo();
+        return;
+    }
+    plenigas(eroj);
+}
+
+void lingvoelekto::komencasElDosierujo()
+{
+    plenigas(TradukoListo::enkonstruitaj(QStringLiteral("10.05.2020")));
+}
+
+void lingvoelekto::plenigas(const QList<QStringList>& eroj)
+{
+    m_Vicoj = eroj;
+    ui->Lingvo->clear();
+    for (const QStringList& ero : eroj)
+        ui->Lingvo->addItem(ero.at(TradukoListo::Nomo));
+
+    const int vico = TradukoListo::antauElekto(m_Vicoj, TradukoListo::lokaKodo());
+    if (vico < 0)
+        return;
+    const QList<QListWidgetItem*> trovitaj =
+        ui->Lingvo->findItems(m_Vicoj.at(vico).at(TradukoListo::Nomo), Qt::MatchStartsWith);
+    if (!trovitaj.isEmpty())
+        ui->Lingvo->setCurrentItem(trovitaj.first());
+}
+
+void lingvoelekto::on_pushButton_clicked()
+{
+    QListWidgetItem* ero = ui->Lingvo->currentItem();
+    const int vico = ui->Lingvo->currentRow();
+    if (ero && ero->isSelected() && vico >= 0 && vico < m_Vicoj.size()) {
+        sLingvo = m_Vicoj.at(vico).at(TradukoListo::Nomo);
+        sTradukoDosiero = m_Vicoj.at(vico).at(TradukoListo::Dosiero);
+        sTradukoDato = m_Vicoj.at(vico).at(TradukoListo::Dato);
+    } else {
+        sLingvo = QStringLiteral("English - angla");
+        sTradukoDosiero = QStringLiteral("angla.trd");
+        sTradukoDato = QStringLiteral("10.05.2020");
+    }
+
+    m_Elsxutilo = new FileDownloader(FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/") + sTradukoDosiero),
+                                     sTradukoDosiero, this);
+    connect(m_Elsxutilo.data(), SIGNAL(downloaded()), this, SLOT(fermasFenestron()));
+    QCoreApplication::processEvents();
+}
+
+void lingvoelekto::fermasFenestron()
+{
+    close();
+}
+
+void lingvoelekto::reject()
+{
+    close();
+}
+
+void lingvoelekto::closeEvent(QCloseEvent* event)
+{
+    if (sLingvo.isEmpty() || sTradukoDosiero.isEmpty())
+        on_pushButton_clicked();
+    event->accept();
+}
