@@ -162,10 +162,6 @@ void lerbo::ElektasLingvon()
         sLingvo = AnglaNomo;
         sTradukoDosiero = Angla;
     }
-    // A dialog closed before its list came names English with a hyphen; the
-    // settings page finds the language by the name the list shows.
-    if (sTradukoDosiero == Angla)
-        sLingvo = AnglaNomo;
 }
 
 void lerbo::SavasKonfig()

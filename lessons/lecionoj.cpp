@@ -1,5 +1,8 @@
 #include "lecionoj.h"
 
+#include "lec01.h"
+#include "lec02.h"
+
 #include <QFrame>
 
 namespace {
@@ -19,8 +22,11 @@ QFrame* KreasLecionon(int numero, QWidget* patro)
 {
     if (anstatauaFarejo())
         return anstatauaFarejo()(numero, patro);
-    Q_UNUSED(patro);
     switch (numero) {
+    case 1:
+        return new lec01(patro);
+    case 2:
+        return new lec02(patro);
     default:
         return nullptr;
     }

@@ -106,7 +106,7 @@ private slots:
         QTRY_COMPARE(listo(d)->count(), 2);
         QVERIFY(!listo(d)->currentItem() || !listo(d)->currentItem()->isSelected());
         ok(d)->click();
-        QCOMPARE(sLingvo, QString("English - angla"));
+        QCOMPARE(sLingvo, QString("English — angla"));
         QCOMPARE(sTradukoDosiero, QString("angla.trd"));
         QCOMPARE(sTradukoDato, QString("10.05.2020"));
         QTRY_VERIFY(!d.isVisible());

@@ -118,8 +118,9 @@ inline bool montras(lerbo* w)
     w->show();
     w->activateWindow();
     // The toolkit asks the application, not the platform window, which is active.
-    return QTest::qWaitForWindowActive(w)
-           && QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
+    // Generous limits: on a loaded machine activation can take seconds.
+    return QTest::qWaitForWindowActive(w, 20000)
+           && QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }, 20000);
 }
 
 } // namespace lerbotesto

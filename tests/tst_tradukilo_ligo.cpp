@@ -148,6 +148,40 @@ private slots:
         QCOMPARE(fiksaleciono::konstruoj().at(1), 1);
     }
 
+    // The same with the course's own lesson 1.
+    void lecionoUnu()
+    {
+        anstatauo.reset();
+        auto w = kreas();
+        QVERIFY(montras(w.get()));
+        traduko* d = malfermasRedaktilon(w.get());
+        QVERIFY(d);
+        elektas(d, QStringLiteral("Lec01"));
+        QCOMPARE(paghujo(w.get())->currentIndex(), 1);
+        auto* tabulo = el<QTabWidget>(w.get(), "Lec01");
+        auto paghoDe = [tabulo](QWidget* etikedo) {
+            for (int i = 0; i < tabulo->count(); ++i)
+                if (tabulo->widget(i)->isAncestorOf(etikedo))
+                    return i;
+            return -1;
+        };
+        auto* unua = el<QLabel>(w.get(), qPrintable(QStringLiteral("Lec01_") + d->Modelo().Shlosilo()));
+        QVERIFY(paghoDe(unua) > 0);
+        QCOMPARE(tabulo->currentIndex(), paghoDe(unua));
+        QCOMPARE(unua->frameShape(), QFrame::Box);
+        QCOMPARE(el<QLabel>(w.get(), "kiom_da_paghoj")->text(),
+                 QStringLiteral("%1/%2").arg(paghoDe(unua) + 1).arg(tabulo->count()));
+        QCOMPARE(LastaPagxo, 0);
+
+        d->Movighas(QStringLiteral("posta"));
+        auto* dua = el<QLabel>(w.get(), qPrintable(QStringLiteral("Lec01_") + d->Modelo().Shlosilo()));
+        QVERIFY(dua != unua);
+        QCOMPARE(tabulo->currentIndex(), paghoDe(dua));
+        QCOMPARE(dua->frameShape(), QFrame::Box);
+        QCOMPARE(unua->frameShape(), QFrame::NoFrame);
+        QCOMPARE(LastaPagxo, 0);
+    }
+
     // A settings text is framed where it stands, the page is not shown; the
     // other sections (credits among them) are not followed.
     void aliajSekcioj_data()

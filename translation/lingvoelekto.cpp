@@ -2,6 +2,7 @@
 #include "ui_lingvoelekto.h"
 #include "filedownloader.h"
 #include "funkcioj.h"
+#include "inidosiero.h"
 #include "tradukolisto.h"
 
 #include <QCloseEvent>
@@ -81,7 +82,11 @@ void lingvoelekto::on_pushButton_clicked()
         sTradukoDosiero = m_Vicoj.at(vico).at(TradukoListo::Dosiero);
         sTradukoDato = m_Vicoj.at(vico).at(TradukoListo::Dato);
     } else {
-        sLingvo = QStringLiteral("English - angla");
+        // The name as the English file itself gives it, so that the settings
+        // page finds the chosen row by its text.
+        sLingvo = IniDosiero(QStringLiteral(":/tradukoj/angla.trd"))
+                      .value(QStringLiteral("Traduko/Lingvo"), QStringLiteral("English — angla"))
+                      .toString();
         sTradukoDosiero = QStringLiteral("angla.trd");
         sTradukoDato = QStringLiteral("10.05.2020");
     }
