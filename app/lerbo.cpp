@@ -144,9 +144,8 @@ void lerbo::komencakonfiguro()
     }
 }
 
-// The first start. The language dialog belongs between the two steps below:
-// run modally without a parent, it sets sLingvo and sTradukoDosiero and
-// downloads the chosen file. Until it joins, a first start speaks English.
+// The first start: the language dialog, run modally without a parent, sets
+// sLingvo and sTradukoDosiero and downloads the chosen file.
 void lerbo::ElektasLingvon()
 {
     sLingvo.clear();
@@ -751,6 +750,17 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
     if (!pagho)
         return;
     const int numero = Nomo.right(2).toInt();
+    // Set here rather than by the home page's buttons, so that a lesson
+    // opened another way (the translation editor opens lessons by page
+    // name) never shows the accusative exercise of the lesson opened before.
+    switch (numero) {
+    case 2: EkzercoAkuzativoTrad = QStringLiteral("0204"); break;
+    case 6: EkzercoAkuzativoTrad = QStringLiteral("0605"); break;
+    case 8: EkzercoAkuzativoTrad = QStringLiteral("0802"); break;
+    case 10: EkzercoAkuzativoTrad = QStringLiteral("1001"); break;
+    case 12: EkzercoAkuzativoTrad = QStringLiteral("1202"); break;
+    default: break;
+    }
     if (!lecionujo && numero >= 1 && numero <= 13) {
         lecionujo = KreasLecionon(numero, pagho);
         if (lecionujo) {
@@ -834,14 +844,6 @@ void lerbo::komencas_navigujon()
 
 void lerbo::malfermasLecionon(int numero)
 {
-    switch (numero) {
-    case 2: EkzercoAkuzativoTrad = QStringLiteral("0204"); break;
-    case 6: EkzercoAkuzativoTrad = QStringLiteral("0605"); break;
-    case 8: EkzercoAkuzativoTrad = QStringLiteral("0802"); break;
-    case 10: EkzercoAkuzativoTrad = QStringLiteral("1001"); break;
-    case 12: EkzercoAkuzativoTrad = QStringLiteral("1202"); break;
-    default: break;
-    }
     ShanghasPaghon(QStringLiteral("Pagho%1").arg(numero, 2, 10, QLatin1Char('0')), lecionoj[numero - 1]);
 }
 

@@ -5,8 +5,23 @@
 
 #include <QFrame>
 
+namespace {
+LecionFarejo& anstatauaFarejo()
+{
+    static LecionFarejo farejo;
+    return farejo;
+}
+} // namespace
+
+void MetasLecionFarejon(LecionFarejo farejo)
+{
+    anstatauaFarejo() = std::move(farejo);
+}
+
 QFrame* KreasLecionon(int numero, QWidget* patro)
 {
+    if (anstatauaFarejo())
+        return anstatauaFarejo()(numero, patro);
     switch (numero) {
     case 1:
         return new lec01(patro);

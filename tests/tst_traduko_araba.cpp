@@ -45,6 +45,19 @@ private slots:
         }
         QVERIFY(kiom > 0 || angla.childGroups() == QStringList{"Traduko"});
     }
+
+    // A key the Arabic file lacks shows the "Ne Tradukita" placeholder in an
+    // Arabic interface, so every English text needs its Arabic counterpart.
+    void everyEnglishKeyIsTranslated()
+    {
+        IniDosiero araba(":/tradukoj/araba.trd");
+        IniDosiero angla(":/tradukoj/angla.trd");
+        QStringList mankas;
+        for (const QString& kie : angla.allKeys())
+            if (!kie.startsWith("Traduko/") && !araba.contains(kie))
+                mankas << kie;
+        QVERIFY2(mankas.isEmpty(), qPrintable("missing in araba.trd: " + mankas.join(' ')));
+    }
 };
 
 LERBO_TEST_MAIN(TestoAraba)

@@ -122,8 +122,11 @@ void traduko::on_Listo_activated(const QString& arg1)
         m_modelo.MetasPozicion(0);
         SharghasTrad(arg1);
         QCoreApplication::processEvents();
-        Movighas(QString());
+        // The page first, then the text: opening the lesson again after the
+        // text was framed would turn it back to the learner's page and hide
+        // the framed text.
         lokigas_paghotrad(arg1);
+        Movighas(QString());
         return;
     }
     ui->Listo->setCurrentText(sSekcio);

@@ -1,0 +1,276 @@
+// The start of the program against a course site on 127.0.0.1: the first
+// start's language dialog, and the refresh of the translation list.
+#include "tst_elsxuto_servilo.h"
+#include "tst_lerbo_komuna.h"
+
+#include "filedownloader.h"
+#include "lingvoelekto.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace lerbotesto;
+
+namespace {
+
+QByteArray grupo(int i, const QByteArray& id, const QByteArray& nomo, const QByteArray& dosiero,
+                 const QByteArray& dato)
+{
+    return "[" + QByteArray::number(i) + "]\r\nLingvoID=" + id + "\r\nLingvo=" + nomo + "\r\nDosierNomo=" + dosiero
+           + "\r\nDato=" + dato + "\r\n";
+}
+
+QByteArray listo(const QByteArray& germanaDato)
+{
+    return grupo(0, "en", "English — angla", "angla.trd", "09.07.2020")
+           + grupo(1, "de", "Deutsch — germana", "germana.trd", germanaDato)
+           + grupo(2, "eo", "Esperanto", "esperanto.trd", "09.07.2020");
+}
+
+QByteArray germana(const QByteArray& dato, const QByteArray& kio)
+{
+    return "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=" + dato
+           + "\r\nTradukinto=Karl Muster\r\n[Menuo]\r\nKioEstas=" + kio + "\r\nEliri=Beenden\r\n";
+}
+
+const QByteArray ListoDeLaRetejo = listo("01.02.2023");
+const QByteArray GermanaDeLaRetejo = germana("01.02.2023", "Was ist Esperanto?");
+
+QByteArray legas(const QString& vojo)
+{
+    QFile f(vojo);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mankas>");
+}
+
+QString fermitaPordo()
+{
+    QTcpServer provizora;
+    provizora.listen(QHostAddress::LocalHost, 0);
+    return QStringLiteral("127.0.0.1:%1").arg(provizora.serverPort());
+}
+
+} // namespace
+
+class TestoStarto : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProvaServilo> servilo;
+
+    QList<QByteArray> vojoj() const
+    {
+        QList<QByteArray> v;
+        for (const ProvaServilo::Peto& p : servilo->petoj())
+            v << p.vojo;
+        return v;
+    }
+
+    // Builds the window of a first start; the language dialog that comes
+    // is answered with the row `lingvo` once its list has `vicoj` rows.
+    // Whether a main window was visible while the dialog ran goes to `videbla`.
+    std::unique_ptr<lerbo> unuaStarto(const QString& lingvo, int vicoj, bool* dialogo, bool* videbla)
+    {
+        std::unique_ptr<lerbo> w;
+        bool respondita = false;
+        *dialogo = false;
+        *videbla = false;
+        testilo::kunModalo([&] { w.reset(new lerbo); },
+                           [&](QWidget* modalo) {
+                               auto* d = qobject_cast<lingvoelekto*>(modalo);
+                               if (!d) {
+                                   modalo->close();
+                                   return;
+                               }
+                               *dialogo = true;
+                               if (respondita)
+                                   return;   // its download runs; it closes itself
+                               auto* listo = d->findChild<QListWidget*>(QStringLiteral("Lingvo"));
+                               if (listo->count() < vicoj)
+                                   return;   // the list has not come yet
+                               for (QWidget* f : QApplication::topLevelWidgets())
+                                   if (qobject_cast<lerbo*>(f) && f->isVisible())
+                                       *videbla = true;
+                               const QList<QListWidgetItem*> eroj = listo->findItems(lingvo, Qt::MatchExactly);
+                               if (eroj.isEmpty()) {
+                                   qWarning("no row %s", qPrintable(lingvo));
+                                   d->close();
+                                   return;
+                               }
+                               listo->setCurrentItem(eroj.first());
+                               respondita = true;
+                               d->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+                           });
+        return w;
+    }
+
+private slots:
+    void init()
+    {
+        purigas();
+        servilo.reset(new ProvaServilo);
+        servilo->respondu("/datumoj/traduklisto.ini", 200, ListoDeLaRetejo);
+        servilo->respondu("/datumoj/tradukoj/germana.trd", 200, GermanaDeLaRetejo);
+        FileDownloader::setKursejo(servilo->gastiganto());
+        QLocale::setDefault(QLocale::c());
+    }
+    void cleanup()
+    {
+        servilo->fermuCxiujn();
+        FileDownloader::setKursejo(QString());
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+
+    // No settings file: the dialog comes before the window, the chosen file
+    // is fetched, and the window speaks that language from the start.
+    void unuaStartoElsxutas()
+    {
+        QVERIFY(!QFile::exists(agordoVojo()));
+        bool dialogo, videbla;
+        auto w = unuaStarto(QStringLiteral("Deutsch — germana"), 3, &dialogo, &videbla);
+        QVERIFY(dialogo);
+        QVERIFY(!videbla);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(vojoj(), (QList<QByteArray>{"/datumoj/traduklisto.ini", "/datumoj/tradukoj/germana.trd"}));
+        for (const ProvaServilo::Peto& p : servilo->petoj())
+            QCOMPARE(p.agento, QByteArray("LerboAndrojdo"));
+        QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), GermanaDeLaRetejo);
+        QCOMPARE(sTradukoDosiero, QStringLiteral("germana.trd"));
+        QCOMPARE(sLingvo, QStringLiteral("Deutsch — germana"));
+        QCOMPARE(sLingvoID, QStringLiteral("de"));
+        QCOMPARE(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("Was ist Esperanto?"));
+        QCOMPARE(el<QLabel>(w.get(), "Tradukinto")->text(), QStringLiteral("Karl Muster"));
+        QCOMPARE(el<QComboBox>(w.get(), "Lingvo")->currentText(), QStringLiteral("Deutsch — germana"));
+        QVERIFY(montras(w.get()));
+
+        // The choice is kept: the next start asks nothing.
+        QVERIFY(w->close());
+        w.reset();
+        servilo->fermuCxiujn();
+        const int petoj = servilo->petoj().size();
+        bool duaDialogo, duaVidebla;
+        auto w2 = unuaStarto(QStringLiteral("-"), 1, &duaDialogo, &duaVidebla);
+        QVERIFY(!duaDialogo);
+        QCOMPARE(servilo->petoj().size(), petoj);   // the list is a day old at most
+        QCOMPARE(el<QLabel>(w2.get(), "label_Kio")->text(), QStringLiteral("Was ist Esperanto?"));
+    }
+
+    // With the site out of reach the dialog lists the built-in files, and
+    // the built-in file of the chosen language serves.
+    void unuaStartoSenRetejo()
+    {
+        FileDownloader::setKursejo(fermitaPordo());
+        bool dialogo, videbla;
+        auto w = unuaStarto(QStringLiteral("Esperanto"), 1, &dialogo, &videbla);
+        QVERIFY(dialogo);
+        QVERIFY(!videbla);
+        QCOMPARE(sTradukoDosiero, QStringLiteral("esperanto.trd"));
+        QVERIFY(!QFile::exists(savasLoko + QStringLiteral("esperanto.trd")));
+        QVERIFY(!QFile::exists(savasLoko + QStringLiteral("traduklisto.ini")));
+        QCOMPARE(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("Kio estas Esperanto?"));
+    }
+
+    // The dialog closed before its list came: English, under the name the
+    // settings page lists, so that nothing counts as a change there.
+    void dialogoFermitaSenElekto()
+    {
+        servilo->respondu("/datumoj/traduklisto.ini", 200, QByteArray(), ProvaServilo::Silenta);
+        QStringList mesagxoj;
+        auto w = kreas(&mesagxoj);
+        QVERIFY(mesagxoj.isEmpty());
+        QCOMPARE(sTradukoDosiero, QStringLiteral("angla.trd"));
+        QCOMPARE(sLingvo, QStringLiteral("English — angla"));
+        el<QPushButton>(w.get(), "Konfigurado")->click();
+        QCOMPARE(el<QComboBox>(w.get(), "Lingvo")->currentText(), sLingvo);
+        w->shanghitajKonfiguroj();
+        QVERIFY(!el<QPushButton>(w.get(), "shanghasKonfigurojn")->isEnabled());
+    }
+
+    // The start-up decision for a learner who chose German before, with an
+    // older copy of the German file: a missing or week-old list is fetched,
+    // and then the newer German file it names; a list of today is trusted
+    // and the translation is in the window before it shows.
+    void decido_data()
+    {
+        QTest::addColumn<int>("aghoTagoj");   // -1: no list
+        QTest::addColumn<bool>("elsxutas");
+        QTest::newRow("no list") << -1 << true;
+        QTest::newRow("list of today") << 0 << false;
+        QTest::newRow("list 8 days old") << 8 << true;
+    }
+    void decido()
+    {
+        QFETCH(int, aghoTagoj);
+        QFETCH(bool, elsxutas);
+        const QString listoVojo = savasLoko + QStringLiteral("traduklisto.ini");
+        const QByteArray malnova = germana("01.01.2023", "Was ist Esperanto? (alt)");
+        testilo::skribas(savasLoko + QStringLiteral("germana.trd"), malnova);
+        skribasAgordojn({{"Lingvo", "Deutsch — germana"}, {"Dosiero", "germana.trd"}, {"Sxaltilo", false}});
+        if (aghoTagoj >= 0) {
+            testilo::skribas(listoVojo, listo("01.01.2023"));
+            QFile f(listoVojo);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-aghoTagoj),
+                                  QFileDevice::FileModificationTime));
+        }
+
+        QStringList mesagxoj;
+        auto w = kreas(&mesagxoj);
+        QVERIFY(mesagxoj.isEmpty());
+        auto* kio = el<QLabel>(w.get(), "label_Kio");
+        if (!elsxutas) {
+            QCOMPARE(kio->text(), QStringLiteral("Was ist Esperanto? (alt)"));
+            QVERIFY(!w->elshutilo);
+            QVERIFY(montras(w.get()));
+            QTest::qWait(50);
+            QVERIFY(servilo->petoj().isEmpty());
+            QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), malnova);
+            return;
+        }
+        // Until the list has come the window shows its own texts.
+        QVERIFY(!kio->text().startsWith(QStringLiteral("Was ist")));
+        QVERIFY(montras(w.get()));
+        QTRY_COMPARE_WITH_TIMEOUT(kio->text(), QStringLiteral("Was ist Esperanto?"), 20000);
+        QCOMPARE(vojoj(), (QList<QByteArray>{"/datumoj/traduklisto.ini", "/datumoj/tradukoj/germana.trd"}));
+        QCOMPARE(legas(listoVojo), ListoDeLaRetejo);
+        QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), GermanaDeLaRetejo);
+        QCOMPARE(QFileInfo(listoVojo).lastModified().date(), QDate::currentDate());
+        QCOMPARE(el<QLabel>(w.get(), "label_Eliri")->text(), QStringLiteral("Beenden"));
+    }
+
+    // A list fetched at start that names no newer version loads the local
+    // copy, and a failed fetch leaves the old list alone.
+    void listoSenNovajho_data()
+    {
+        QTest::addColumn<int>("stato");
+        QTest::newRow("list answered, same date") << 200;
+        QTest::newRow("site answers 404") << 404;
+    }
+    void listoSenNovajho()
+    {
+        QFETCH(int, stato);
+        const QString listoVojo = savasLoko + QStringLiteral("traduklisto.ini");
+        const QByteArray malnovaListo = listo("01.02.2023");
+        servilo->respondu("/datumoj/traduklisto.ini", stato, stato == 200 ? ListoDeLaRetejo : QByteArray("<html/>"));
+        const QByteArray loka = germana("01.02.2023", "Lokale Kopie");
+        testilo::skribas(savasLoko + QStringLiteral("germana.trd"), loka);
+        testilo::skribas(listoVojo, malnovaListo);
+        QFile f(listoVojo);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-30), QFileDevice::FileModificationTime));
+        f.close();
+        skribasAgordojn({{"Lingvo", "Deutsch — germana"}, {"Dosiero", "germana.trd"}, {"Sxaltilo", false}});
+        auto w = kreas();
+        QVERIFY(w->elshutilo);
+        QTRY_COMPARE_WITH_TIMEOUT(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("Lokale Kopie"), 20000);
+        QCOMPARE(vojoj(), QList<QByteArray>{"/datumoj/traduklisto.ini"});
+        QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), loka);
+        QCOMPARE(legas(listoVojo), stato == 200 ? ListoDeLaRetejo : malnovaListo);
+    }
+};
+
+LERBO_TEST_MAIN(TestoStarto)
+#include "tst_starto.moc"
