@@ -192,8 +192,9 @@ private slots:
             QVERIFY2(l->objectName() == QLatin1String("label") || l->objectName().startsWith(QLatin1String("label_")),
                      qPrintable(l->objectName()));
             QVERIFY(l->text().isEmpty());
-            QVERIFY2(l->pixmap() && !l->pixmap()->isNull(), qPrintable(l->objectName()));
-            QCOMPARE(l->pixmap()->size(), QSize(24, 24));
+            const QPixmap bildo = l->pixmap(Qt::ReturnByValue);
+            QVERIFY2(!bildo.isNull(), qPrintable(l->objectName()));
+            QCOMPARE(bildo.size(), QSize(24, 24));
         }
         QCOMPARE(n, 21);
     }

@@ -159,7 +159,7 @@ private slots:
                         gxusta = b;
                 QVERIFY2(gxusta, qPrintable(kadro->sono()));
                 // The word asked is the one the main window's player was given.
-                QVERIFY(w->ludilo->media().canonicalUrl().toLocalFile().endsWith(kadro->sono()));
+                QVERIFY(w->ludilo->media().request().url().toLocalFile().endsWith(kadro->sono()));
                 gxusta->click();
                 ++klakoj;
             }

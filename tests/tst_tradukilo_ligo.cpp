@@ -54,7 +54,8 @@ class TestoTradukiloLigo : public QObject
         traduko* d = w->redaktilo;
         if (d) {
             d->activateWindow();
-            QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }, 10000);
+            if (!QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }, 10000))
+                qWarning("the translation editor did not come to the front");
         }
         return d;
     }

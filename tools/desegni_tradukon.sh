@@ -1,36 +1,12 @@
 #!/usr/bin/env bash
-# Draws the navigation arrows of the lesson pages (both text directions) and
-# the picture of the language dialog as SVG and renders them to PNG with
-# rsvg-convert. Run from anywhere; writes into resources/ikonoj/.
+# Draws the picture of the language dialog as SVG and renders it to PNG with
+# rsvg-convert (the lesson arrows are drawn by tools/lec01_bildoj.sh). Run from anywhere; writes into resources/ikonoj/.
 set -euo pipefail
 radiko="$(cd "$(dirname "$0")/.." && pwd)"
 celo="$radiko/resources/ikonoj"
 provizora="$(mktemp -d)"
 trap 'rm -rf "$provizora"' EXIT
 mkdir -p "$celo"
-
-# One arrow pointing right inside a round badge; `spegulo` mirrors it.
-sago() {
-  local nomo="$1" spegulo="$2" koloro="$3"
-  local transformo=""
-  [ "$spegulo" = 1 ] && transformo='transform="translate(48,0) scale(-1,1)"'
-  cat > "$provizora/$nomo.svg" <<SVG
-<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">
-  <g $transformo>
-    <circle cx="24" cy="24" r="22" fill="$koloro" stroke="#1d3f2a" stroke-width="2"/>
-    <path d="M11 20 H25 V12 L38 24 L25 36 V28 H11 Z" fill="#ffffff" stroke="#1d3f2a"
-          stroke-width="1.5" stroke-linejoin="round"/>
-  </g>
-</svg>
-SVG
-  rsvg-convert -w 48 -h 48 "$provizora/$nomo.svg" -o "$celo/$nomo.png"
-}
-
-# Forward arrows are green, return arrows amber, so the two never mix up.
-sago sago_antauen 0 "#3f9b5a"
-sago sago_revena 1 "#e0a030"
-sago sago_antauen_RTL 1 "#3f9b5a"
-sago sago_revena_RTL 0 "#e0a030"
 
 # The language dialog: a globe with two speech bubbles.
 cat > "$provizora/traduko2.svg" <<'SVG'
