@@ -9,6 +9,7 @@
 #include "saluto.h"
 #include "stilfolio.h"
 #include "trad.h"
+#include "tradukolisto.h"
 #include "traduko.h"
 #include "ui_lerbo.h"
 
@@ -732,7 +733,7 @@ void lerbo::ListigasLingvojn()
 {
     // A second load (after a change of language) lists the languages afresh
     // instead of appending them again; rows and entries stay aligned by index.
-    lingvoj = Lingvolisto::legas(savasLoko + QStringLiteral("traduklisto.ini"), tradukujo());
+    lingvoj = TradukoListo::disponeblaj(savasLoko + QStringLiteral("traduklisto.ini"), QStringLiteral("?????????"));
     {
         const QSignalBlocker b(ui->Lingvo);
         ui->Lingvo->clear();

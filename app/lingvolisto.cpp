@@ -2,51 +2,9 @@
 #include "inidosiero.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
-static const QString Nekonata = QStringLiteral("?????????");
 static const QString NeKodo = QStringLiteral("??");
-
-QList<QStringList> Lingvolisto::legas(const QString& listo, const QString& enkonstruitaj)
-{
-    QList<QStringList> eroj;
-    if (QFileInfo(listo).isFile()) {
-        IniDosiero ini(listo);
-        if (ini.value(QStringLiteral("0/LingvoID"), NeKodo).toString() != NeKodo) {
-            for (int i = 0; i < 200; ++i) {
-                ini.beginGroup(QString::number(i));
-                const QString kodo = ini.value(QStringLiteral("LingvoID"), NeKodo).toString();
-                const QStringList ero = {kodo, ini.value(QStringLiteral("Lingvo"), Nekonata).toString(),
-                                         ini.value(QStringLiteral("DosierNomo"), Nekonata).toString(),
-                                         ini.value(QStringLiteral("Dato"), Nekonata).toString()};
-                ini.endGroup();
-                if (kodo == NeKodo)
-                    break;
-                eroj.append(ero);
-            }
-            return eroj;
-        }
-    }
-    QString dosierujo = enkonstruitaj;
-    if (!dosierujo.endsWith(QLatin1Char('/')))
-        dosierujo += QLatin1Char('/');
-    QDirIterator it(dosierujo);
-    while (it.hasNext()) {
-        it.next();
-        const QString nomo = it.fileName();
-        if (!nomo.endsWith(QLatin1String("trd")))
-            continue;
-        IniDosiero ini(dosierujo + nomo);
-        ini.beginGroup(QStringLiteral("Traduko"));
-        eroj.append({ini.value(QStringLiteral("LingvoID"), NeKodo).toString(),
-                     ini.value(QStringLiteral("Lingvo"), Nekonata).toString(), nomo,
-                     ini.value(QStringLiteral("Dato"), Nekonata).toString()});
-        ini.endGroup();
-    }
-    return eroj;
-}
 
 bool Lingvolisto::malnova(const QString& listo, const QDate& hodiau)
 {

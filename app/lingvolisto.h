@@ -4,16 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-// The translations the learner can choose from, and the age checks of the
-// downloaded list "traduklisto.ini".
+// The age checks of the downloaded list "traduklisto.ini" (the list itself
+// is read by TradukoListo).
 class Lingvolisto
 {
 public:
-    // Entries of LingvoID, Lingvo, file name, Dato: from the downloaded list
-    // when it holds one (up to the first group without a language code),
-    // else from the headers of the translations built into the program.
-    static QList<QStringList> legas(const QString& listo, const QString& enkonstruitaj);
-
     // Whether the list is missing or was last written more than 7 days before `hodiau`.
     static bool malnova(const QString& listo, const QDate& hodiau);
 

@@ -1,6 +1,7 @@
 #include "agordoj.h"
 #include "lancxilo.h"
 #include "lingvolisto.h"
+#include "tradukolisto.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QComboBox>
@@ -348,12 +349,14 @@ private slots:
         for (int i : {0, 1, 2, 3, 4, 7}) {
             ini.setValue(QString::number(i) + QStringLiteral("/LingvoID"), QStringLiteral("l") + QString::number(i));
             ini.setValue(QString::number(i) + QStringLiteral("/Lingvo"), QStringLiteral("Lingvo ") + QString::number(i));
+            ini.setValue(QString::number(i) + QStringLiteral("/DosierNomo"),
+                         QStringLiteral("l") + QString::number(i) + QStringLiteral(".trd"));
         }
         ini.sync();
         const QList<QStringList> eroj =
-            Lingvolisto::legas(savasLoko + QStringLiteral("traduklisto.ini"), QStringLiteral(":/tradukoj"));
+            TradukoListo::disponeblaj(savasLoko + QStringLiteral("traduklisto.ini"), QStringLiteral("?????????"));
         QCOMPARE(eroj.size(), 5);
-        QCOMPARE(eroj.at(4), QStringList({"l4", "Lingvo 4", "?????????", "?????????"}));
+        QCOMPARE(eroj.at(4), QStringList({"l4", "Lingvo 4", "l4.trd", "?????????"}));
     }
 
     void senUnuaGrupoLaEnkonstruitaj()
@@ -363,7 +366,7 @@ private slots:
         ini.setValue(QStringLiteral("1/LingvoID"), QStringLiteral("xx"));
         ini.sync();
         const QList<QStringList> eroj =
-            Lingvolisto::legas(savasLoko + QStringLiteral("traduklisto.ini"), QStringLiteral(":/tradukoj"));
+            TradukoListo::disponeblaj(savasLoko + QStringLiteral("traduklisto.ini"), QStringLiteral("?????????"));
         QVERIFY(eroj.contains({"en", "English — angla", "angla.trd", "09.07.2020"}));
         QVERIFY(eroj.contains({"eo", "Esperanto", "esperanto.trd", "09.07.2020"}));
         for (const QStringList& ero : eroj)

@@ -2,6 +2,7 @@
 // on the fixture translation files of tests/fiksajhoj/tradukilo/.
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "filedownloader.h"
 #include "testilo.h"
 #include "traduko.h"
 #include "agordo.h"
@@ -383,7 +384,7 @@ private slots:
         w<QPushButton>("dosierujo")->click();
         QCOMPARE(malfermitaj.size(), 2);
         QCOMPARE(malfermitaj.at(0),
-                 QUrl(QStringLiteral("http://" LERBO_KURSEJO "/datumoj/tradukoj/rekomendoj.html")));
+                 FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/rekomendoj.html")));
         QCOMPARE(malfermitaj.at(1), QUrl::fromLocalFile(savasLoko));
         QVERIFY(malfermitaj.at(1).isLocalFile());
     }
