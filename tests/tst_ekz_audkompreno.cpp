@@ -53,10 +53,7 @@ private slots:
         leciono = lec99::faras();
         ekz = new audkompreno(lec99::pagxo(leciono));
         ekz->setObjectName("Lec99_Ekz_Aud_9905");
-        lec99::pagxo(leciono)->layout()->addWidget(ekz);
-        leciono->resize(700, 700);
-        leciono->show();
-        QVERIFY(QTest::qWaitForWindowExposed(leciono));
+        QVERIFY(lec99::montras(leciono, ekz, QSize(700, 700)));
     }
     void cleanup()
     {

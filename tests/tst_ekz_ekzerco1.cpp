@@ -58,10 +58,7 @@ private slots:
         ekz = new ekzerco1(lec99::pagxo(leciono));
         ekz->setObjectName("frame");
         ekz->kodo = "9904";
-        lec99::pagxo(leciono)->layout()->addWidget(ekz);
-        leciono->resize(700, 500);
-        leciono->show();
-        QVERIFY(QTest::qWaitForWindowExposed(leciono));
+        QVERIFY(lec99::montras(leciono, ekz, QSize(700, 500)));
     }
     void cleanup()
     {

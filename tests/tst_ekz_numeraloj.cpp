@@ -43,10 +43,7 @@ private slots:
         ekz = new ekznumeraloj(lec99::pagxo(leciono));
         ekz->setObjectName("Lec99_Ekz_9906");
         ekz->kodo = "9906";
-        lec99::pagxo(leciono)->layout()->addWidget(ekz);
-        leciono->resize(700, 500);
-        leciono->show();
-        QVERIFY(QTest::qWaitForWindowExposed(leciono));
+        QVERIFY(lec99::montras(leciono, ekz, QSize(700, 500)));
     }
     void cleanup()
     {

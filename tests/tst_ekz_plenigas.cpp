@@ -75,10 +75,7 @@ private slots:
         leciono = lec99::faras();
         ekz = new plenigas_spacon(lec99::pagxo(leciono));
         ekz->setObjectName("Lec99_Ekz_Plen_9902");
-        lec99::pagxo(leciono)->layout()->addWidget(ekz);
-        leciono->resize(900, 600);
-        leciono->show();
-        QVERIFY(QTest::qWaitForWindowExposed(leciono));
+        QVERIFY(lec99::montras(leciono, ekz, QSize(900, 600)));
     }
     void cleanup()
     {

@@ -61,10 +61,7 @@ private slots:
         leciono = lec99::faras();
         ekz = new vortoludo(lec99::pagxo(leciono));
         ekz->setObjectName("Lec99_Ekz_Vorto_9903");
-        lec99::pagxo(leciono)->layout()->addWidget(ekz);
-        leciono->resize(700, 600);
-        leciono->show();
-        QVERIFY(QTest::qWaitForWindowExposed(leciono));
+        QVERIFY(lec99::montras(leciono, ekz, QSize(700, 600)));
     }
     void cleanup()
     {

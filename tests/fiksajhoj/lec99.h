@@ -155,4 +155,14 @@ private:
     QTimer tempo;
 };
 
+// Puts an exercise frame on the exercise page and shows the lesson at the
+// given size, as the learner sees it; false when the window never appears.
+inline bool montras(QTabWidget* leciono, QWidget* kadro, const QSize& grando)
+{
+    pagxo(leciono)->layout()->addWidget(kadro);
+    leciono->resize(grando);
+    leciono->show();
+    return QTest::qWaitForWindowExposed(leciono);
+}
+
 } // namespace lec99
