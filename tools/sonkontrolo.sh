@@ -9,20 +9,7 @@
 # faulty clip and exits 1 when there is any; exits 0 when all are sound.
 set -euo pipefail
 
-uzado() { echo "usage: $0 BUILD_DIR [--nur REGEX] [--listo FILE] [-j N]" >&2; exit 1; }
-
-[ $# -ge 1 ] || uzado
-celo="$(cd "$1" && pwd)" || { echo "sonkontrolo.sh: no folder $1" >&2; exit 1; }
-shift
-nur=""; listo=""; laboristoj="$(nproc)"
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --nur) [ $# -ge 2 ] || uzado; nur="$2"; shift 2 ;;
-    --listo) [ $# -ge 2 ] || uzado; listo="$2"; shift 2 ;;
-    -j) [ $# -ge 2 ] || uzado; laboristoj="$2"; shift 2 ;;
-    *) uzado ;;
-  esac
-done
+source "$(dirname "$0")/sonoj_argumentoj.sh"
 SONLISTO="${SONLISTO:-$celo/tools/sonlisto}"
 command -v ogginfo >/dev/null || { echo "sonkontrolo.sh: ogginfo is missing (run tools/bezonoj.sh)" >&2; exit 1; }
 

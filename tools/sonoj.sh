@@ -23,20 +23,7 @@ RECEPTO="r1"
 RAPIDO=140       # words per minute; a learner hears each sound
 KVALITO=3        # oggenc quality
 
-uzado() { echo "usage: $0 BUILD_DIR [--nur REGEX] [--listo FILE] [-j N]" >&2; exit 1; }
-
-[ $# -ge 1 ] || uzado
-celo="$(cd "$1" && pwd)" || { echo "sonoj.sh: no folder $1" >&2; exit 1; }
-shift
-nur=""; listo=""; laboristoj="$(nproc)"
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --nur) [ $# -ge 2 ] || uzado; nur="$2"; shift 2 ;;
-    --listo) [ $# -ge 2 ] || uzado; listo="$2"; shift 2 ;;
-    -j) [ $# -ge 2 ] || uzado; laboristoj="$2"; shift 2 ;;
-    *) uzado ;;
-  esac
-done
+source "$(dirname "$0")/sonoj_argumentoj.sh"
 export SONLISTO="${SONLISTO:-$celo/tools/sonlisto}"
 
 for ilo in espeak-ng oggenc; do
