@@ -14,8 +14,8 @@ void Agordoj::legas(const QString& vojo)
 {
     IniDosiero agordo(vojo);
     agordo.beginGroup(QStringLiteral("Gxenerala"));
-    const QString tiparo = sSistemo == QLatin1String("osx") ? QStringLiteral("Helvetica Neue")
-                                                           : QStringLiteral("DejaVu Sans");
+    const QString tiparo =
+        sSistemo == QLatin1String("osx") ? QStringLiteral("Helvetica Neue") : QStringLiteral("DejaVu Sans");
     sLingvo = agordo.value(QStringLiteral("Lingvo"), QString()).toString();
     sTradukoDosiero = agordo.value(QStringLiteral("Dosiero"), QString()).toString();
     iLiterGrando = agordo.value(QStringLiteral("LiterGrando"), 11).toInt();

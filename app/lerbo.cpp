@@ -9,8 +9,8 @@
 #include "saluto.h"
 #include "stilfolio.h"
 #include "trad.h"
-#include "tradukolisto.h"
 #include "traduko.h"
+#include "tradukolisto.h"
 #include "ui_lerbo.h"
 
 #include <QApplication>
@@ -66,7 +66,8 @@ void tradukasEtikedojn(QWidget* radiko, const QString& prefikso, QSettings& trad
 } // namespace
 
 lerbo::lerbo(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui_lerbo)
+    : QMainWindow(parent)
+    , ui(new Ui_lerbo)
 {
     randomize();
     ui->setupUi(this);
@@ -187,9 +188,9 @@ void lerbo::Saluton()
     const int horo = QTime::currentTime().hour();
     const bool tagon = lauHoro && horo >= 5 && horo <= 11 && random(2) == 1;
     const QString vorto = Saluto::vorto(horo, lauHoro, tagon);
-    const QStringList klipoj = QDir(mrLoko + QStringLiteral("sonoj/"))
-                                   .entryList({vorto + QStringLiteral("?") + mp3_finajho}, QDir::Files,
-                                              QDir::Name | QDir::IgnoreCase);
+    const QStringList klipoj =
+        QDir(mrLoko + QStringLiteral("sonoj/"))
+            .entryList({vorto + QStringLiteral("?") + mp3_finajho}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     if (klipoj.isEmpty())
         return;
     const QString nomo = (QStringLiteral("sonoj/") + klipoj.at(random(klipoj.size()))).toLower();
@@ -314,8 +315,7 @@ void lerbo::shanghitajKonfiguroj()
 {
     const int sistemo = ui->radioButton_3->isChecked() ? 2 : ui->radioButton_2->isChecked() ? 1 : 0;
     const bool shanghita = ui->Lingvo->currentText() != sLingvo || ui->Tiparo->currentText() != sTiparo
-                           || ui->TiparoEo->currentText() != sTiparoEo
-                           || ui->LiterGrando->value() != iLiterGrando
+                           || ui->TiparoEo->currentText() != sTiparoEo || ui->LiterGrando->value() != iLiterGrando
                            || ui->LiterGrandoEo->value() != iLiterGrandoEo || sistemo != iSistemo;
     ui->shanghasKonfigurojn->setEnabled(shanghita);
 }
@@ -331,12 +331,11 @@ void lerbo::on_shanghasKonfigurojn_clicked()
 
     const int vico = ui->Lingvo->currentIndex();
     // With no row chosen there is no language to switch to.
-    if (ui->Lingvo->currentText() != sLingvo && vico >= 0 && vico < lingvoj.size()
-        && lingvoj.at(vico).size() > 2) {
+    if (ui->Lingvo->currentText() != sLingvo && vico >= 0 && vico < lingvoj.size() && lingvoj.at(vico).size() > 2) {
         sLingvo = lingvoj.at(vico).at(1);
         sTradukoDosiero = lingvoj.at(vico).at(2);
-        elshutilo = new FileDownloader(
-            FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/") + sTradukoDosiero), sTradukoDosiero, this);
+        elshutilo = new FileDownloader(FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/") + sTradukoDosiero),
+                                       sTradukoDosiero, this);
         connect(elshutilo, SIGNAL(downloaded()), this, SLOT(Traduku()));
     }
 
@@ -670,13 +669,13 @@ void lerbo::Traduku()
 
     traduko.beginGroup(QStringLiteral("Mesagxoj"));
     const QList<QPair<QString*, QString>> mesagxoj = {
-        {&smRekomencu, QStringLiteral("smRekomencu")},   {&smGratulon, QStringLiteral("smGratulon")},
-        {&smDenove, QStringLiteral("smDenove")},         {&smModifis, QStringLiteral("smModifis")},
-        {&smTondujo, QStringLiteral("smTondujo")},       {&smDevasHaviKor, QStringLiteral("smDevasHaviKor")},
-        {&smDevasSavi, QStringLiteral("smDevasSavi")},   {&smKoverto, QStringLiteral("smKoverto")},
-        {&smDisketo, QStringLiteral("smDisketo")},       {&smPordo, QStringLiteral("smPordo")},
-        {&smLigilo, QStringLiteral("smLigilo")},         {&Antauen, QStringLiteral("Antauen")},
-        {&Nuligi, QStringLiteral("Nuligi")},             {&smNeSono, QStringLiteral("smNeSono")}};
+        {&smRekomencu, QStringLiteral("smRekomencu")}, {&smGratulon, QStringLiteral("smGratulon")},
+        {&smDenove, QStringLiteral("smDenove")},       {&smModifis, QStringLiteral("smModifis")},
+        {&smTondujo, QStringLiteral("smTondujo")},     {&smDevasHaviKor, QStringLiteral("smDevasHaviKor")},
+        {&smDevasSavi, QStringLiteral("smDevasSavi")}, {&smKoverto, QStringLiteral("smKoverto")},
+        {&smDisketo, QStringLiteral("smDisketo")},     {&smPordo, QStringLiteral("smPordo")},
+        {&smLigilo, QStringLiteral("smLigilo")},       {&Antauen, QStringLiteral("Antauen")},
+        {&Nuligi, QStringLiteral("Nuligi")},           {&smNeSono, QStringLiteral("smNeSono")}};
     for (const auto& m : mesagxoj)
         *m.first = traduko.value(m.second, NeTradukita).toString();
     traduko.endGroup();
@@ -717,12 +716,12 @@ void lerbo::aktualigasTradukon()
 {
     IniDosiero loka(savasLoko + sTradukoDosiero);
     sLingvoID = loka.value(QStringLiteral("Traduko/LingvoID"), QStringLiteral("en")).toString();
-    const QDate dato = QDate::fromString(
-        loka.value(QStringLiteral("Traduko/Dato"), QStringLiteral("01.01.2000")).toString(),
-        QStringLiteral("dd.MM.yyyy"));
+    const QDate dato =
+        QDate::fromString(loka.value(QStringLiteral("Traduko/Dato"), QStringLiteral("01.01.2000")).toString(),
+                          QStringLiteral("dd.MM.yyyy"));
     if (Lingvolisto::pliNova(savasLoko + QStringLiteral("traduklisto.ini"), sLingvoID, dato)) {
-        elshutilo = new FileDownloader(
-            FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/") + sTradukoDosiero), sTradukoDosiero, this);
+        elshutilo = new FileDownloader(FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/") + sTradukoDosiero),
+                                       sTradukoDosiero, this);
         connect(elshutilo, SIGNAL(downloaded()), this, SLOT(Traduku()));
         return;
     }
@@ -755,12 +754,23 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
     // opened another way (the translation editor opens lessons by page
     // name) never shows the accusative exercise of the lesson opened before.
     switch (numero) {
-    case 2: EkzercoAkuzativoTrad = QStringLiteral("0204"); break;
-    case 6: EkzercoAkuzativoTrad = QStringLiteral("0605"); break;
-    case 8: EkzercoAkuzativoTrad = QStringLiteral("0802"); break;
-    case 10: EkzercoAkuzativoTrad = QStringLiteral("1001"); break;
-    case 12: EkzercoAkuzativoTrad = QStringLiteral("1202"); break;
-    default: break;
+    case 2:
+        EkzercoAkuzativoTrad = QStringLiteral("0204");
+        break;
+    case 6:
+        EkzercoAkuzativoTrad = QStringLiteral("0605");
+        break;
+    case 8:
+        EkzercoAkuzativoTrad = QStringLiteral("0802");
+        break;
+    case 10:
+        EkzercoAkuzativoTrad = QStringLiteral("1001");
+        break;
+    case 12:
+        EkzercoAkuzativoTrad = QStringLiteral("1202");
+        break;
+    default:
+        break;
     }
     if (!lecionujo && numero >= 1 && numero <= 13) {
         lecionujo = KreasLecionon(numero, pagho);
@@ -848,19 +858,58 @@ void lerbo::malfermasLecionon(int numero)
     ShanghasPaghon(QStringLiteral("Pagho%1").arg(numero, 2, 10, QLatin1Char('0')), lecionoj[numero - 1]);
 }
 
-void lerbo::on_Leciono1_clicked() { malfermasLecionon(1); }
-void lerbo::on_Leciono2_clicked() { malfermasLecionon(2); }
-void lerbo::on_Leciono3_clicked() { malfermasLecionon(3); }
-void lerbo::on_Leciono4_clicked() { malfermasLecionon(4); }
-void lerbo::on_Leciono5_clicked() { malfermasLecionon(5); }
-void lerbo::on_Leciono6_clicked() { malfermasLecionon(6); }
-void lerbo::on_Leciono7_clicked() { malfermasLecionon(7); }
-void lerbo::on_Leciono8_clicked() { malfermasLecionon(8); }
-void lerbo::on_Leciono9_clicked() { malfermasLecionon(9); }
-void lerbo::on_Leciono10_clicked() { malfermasLecionon(10); }
-void lerbo::on_Leciono11_clicked() { malfermasLecionon(11); }
-void lerbo::on_Leciono12_clicked() { malfermasLecionon(12); }
-void lerbo::on_Leciono13_clicked() { malfermasLecionon(13); }
+void lerbo::on_Leciono1_clicked()
+{
+    malfermasLecionon(1);
+}
+void lerbo::on_Leciono2_clicked()
+{
+    malfermasLecionon(2);
+}
+void lerbo::on_Leciono3_clicked()
+{
+    malfermasLecionon(3);
+}
+void lerbo::on_Leciono4_clicked()
+{
+    malfermasLecionon(4);
+}
+void lerbo::on_Leciono5_clicked()
+{
+    malfermasLecionon(5);
+}
+void lerbo::on_Leciono6_clicked()
+{
+    malfermasLecionon(6);
+}
+void lerbo::on_Leciono7_clicked()
+{
+    malfermasLecionon(7);
+}
+void lerbo::on_Leciono8_clicked()
+{
+    malfermasLecionon(8);
+}
+void lerbo::on_Leciono9_clicked()
+{
+    malfermasLecionon(9);
+}
+void lerbo::on_Leciono10_clicked()
+{
+    malfermasLecionon(10);
+}
+void lerbo::on_Leciono11_clicked()
+{
+    malfermasLecionon(11);
+}
+void lerbo::on_Leciono12_clicked()
+{
+    malfermasLecionon(12);
+}
+void lerbo::on_Leciono13_clicked()
+{
+    malfermasLecionon(13);
+}
 
 void lerbo::on_KieButono_clicked()
 {

@@ -23,12 +23,12 @@ class lerbo : public QMainWindow
 public:
     QMediaPlayer* ludilo = nullptr;
     Ui_lerbo* ui = nullptr;
-    traduko* redaktilo = nullptr;          // the translation editor, once opened
-    QList<QStringList> lingvoj;            // LingvoID, Lingvo, file name, Dato
-    QList<QString> tradukitaj;             // per lesson: translation file last applied
-    FileDownloader* elshutilo = nullptr;   // the latest download started here
-    QFrame* lastaKadro = nullptr;          // the text the translation editor framed last
-    QFrame* lecionoj[13] = {};             // lesson frames, built on first opening
+    traduko* redaktilo = nullptr; // the translation editor, once opened
+    QList<QStringList> lingvoj; // LingvoID, Lingvo, file name, Dato
+    QList<QString> tradukitaj; // per lesson: translation file last applied
+    FileDownloader* elshutilo = nullptr; // the latest download started here
+    QFrame* lastaKadro = nullptr; // the text the translation editor framed last
+    QFrame* lecionoj[13] = {}; // lesson frames, built on first opening
 
     explicit lerbo(QWidget* parent = nullptr);
     ~lerbo() override;

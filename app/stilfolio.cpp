@@ -26,6 +26,6 @@ QString Stilfolio::generas(int t, const QString& tiparoEo, int e)
 
 QString Stilfolio::specimeno(const QString& familio, int grando)
 {
-    return QStringLiteral("font-family: \"") + familio + QStringLiteral("\"; font-size: ")
-           + QString::number(grando) + QStringLiteral("pt;");
+    return QStringLiteral("font-family: \"") + familio + QStringLiteral("\"; font-size: ") + QString::number(grando)
+           + QStringLiteral("pt;");
 }

@@ -189,13 +189,43 @@ void akuzativo::on_BitBtn3_clicked()
     ui->BitBtn1->setFocus();
 }
 
-void akuzativo::on_label_164_clicked() { vortoklako(0); }
-void akuzativo::on_label_165_clicked() { vortoklako(1); }
-void akuzativo::on_label_166_clicked() { vortoklako(2); }
-void akuzativo::on_label_167_clicked() { vortoklako(3); }
-void akuzativo::on_label_168_clicked() { vortoklako(4); }
-void akuzativo::on_label_169_clicked() { vortoklako(5); }
-void akuzativo::on_label_170_clicked() { vortoklako(6); }
-void akuzativo::on_label_171_clicked() { vortoklako(7); }
-void akuzativo::on_label_172_clicked() { vortoklako(8); }
-void akuzativo::on_label_173_clicked() { vortoklako(9); }
+void akuzativo::on_label_164_clicked()
+{
+    vortoklako(0);
+}
+void akuzativo::on_label_165_clicked()
+{
+    vortoklako(1);
+}
+void akuzativo::on_label_166_clicked()
+{
+    vortoklako(2);
+}
+void akuzativo::on_label_167_clicked()
+{
+    vortoklako(3);
+}
+void akuzativo::on_label_168_clicked()
+{
+    vortoklako(4);
+}
+void akuzativo::on_label_169_clicked()
+{
+    vortoklako(5);
+}
+void akuzativo::on_label_170_clicked()
+{
+    vortoklako(6);
+}
+void akuzativo::on_label_171_clicked()
+{
+    vortoklako(7);
+}
+void akuzativo::on_label_172_clicked()
+{
+    vortoklako(8);
+}
+void akuzativo::on_label_173_clicked()
+{
+    vortoklako(9);
+}

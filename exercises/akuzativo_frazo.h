@@ -10,10 +10,10 @@ class akuzativo_frazo
 {
 public:
     enum Klako {
-        Malgxusta,   // the word takes no -n: an error
-        Gxusta,      // the word receives its -n now
-        JamFarita,   // the word had its -n already: nothing changes
-        Nenio        // no word at that position
+        Malgxusta, // the word takes no -n: an error
+        Gxusta, // the word receives its -n now
+        JamFarita, // the word had its -n already: nothing changes
+        Nenio // no word at that position
     };
 
     // Shows sentence `ero` of `datumoj` with no ending given yet.

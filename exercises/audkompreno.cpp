@@ -77,8 +77,8 @@ QString audkompreno::atendata() const
     if (auskultilo::estasVorto(ero))
         return ero;
     QWidget* leciono = ekzercilo::leciono(this);
-    return auskultilo::atendata(ekzercilo::vorto(leciono, prefikso + QStringLiteral("_Button") + ero,
-                                                 {QStringLiteral("klakbutono_nova")}));
+    return auskultilo::atendata(
+        ekzercilo::vorto(leciono, prefikso + QStringLiteral("_Button") + ero, {QStringLiteral("klakbutono_nova")}));
 }
 
 void audkompreno::analizu()

@@ -7,18 +7,17 @@
 #include <QTextDocument>
 #include <cmath>
 
-ekzercfolio::ekzercfolio(const QString& direkto, const QFont& tiparo, const QString& nomo,
-                         const QString& titolo, const QString& instrukcio, bool spaco,
-                         const QString& sxlosilkapo)
+ekzercfolio::ekzercfolio(const QString& direkto, const QFont& tiparo, const QString& nomo, const QString& titolo,
+                         const QString& instrukcio, bool spaco, const QString& sxlosilkapo)
 {
-    korpo_ = QStringLiteral("<body dir=") + direkto + QStringLiteral(" style=\" font-family:'")
-             + tiparo.family() + QStringLiteral("'; font-size:") + QString::number(grando(tiparo))
+    korpo_ = QStringLiteral("<body dir=") + direkto + QStringLiteral(" style=\" font-family:'") + tiparo.family()
+             + QStringLiteral("'; font-size:") + QString::number(grando(tiparo))
              + QStringLiteral("pt; font-weight:400; font-style:normal;\">");
-    korpo_ += QStringLiteral("<P><h2>Lerbo de Esperanto   -   ") + nomo + QStringLiteral("   (")
-              + adreso() + QStringLiteral(")") + QChar(0x200E) + QStringLiteral("</h2></P>");
+    korpo_ += QStringLiteral("<P><h2>Lerbo de Esperanto   -   ") + nomo + QStringLiteral("   (") + adreso()
+              + QStringLiteral(")") + QChar(0x200E) + QStringLiteral("</h2></P>");
     korpo_ += QStringLiteral("<P><B>") + titolo + QStringLiteral("</B></P>");
-    korpo_ += QStringLiteral("<P>") + instrukcio
-              + (spaco ? QStringLiteral("</P><P>&nbsp;</P>") : QStringLiteral("</P>"));
+    korpo_ +=
+        QStringLiteral("<P>") + instrukcio + (spaco ? QStringLiteral("</P><P>&nbsp;</P>") : QStringLiteral("</P>"));
     sxlosilo_ = sxlosilkapo;
 }
 
@@ -29,8 +28,7 @@ void ekzercfolio::korpo(const QString& html)
 
 void ekzercfolio::respondo(int numero, const QString& respondo)
 {
-    sxlosilo_ += QString::number(numero) + QStringLiteral(")&nbsp;") + respondo
-                 + QStringLiteral("&nbsp;&nbsp;&nbsp; ");
+    sxlosilo_ += QString::number(numero) + QStringLiteral(")&nbsp;") + respondo + QStringLiteral("&nbsp;&nbsp;&nbsp; ");
 }
 
 QString ekzercfolio::html() const

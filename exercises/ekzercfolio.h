@@ -13,8 +13,8 @@ class ekzercfolio
 public:
     // `direkto` is "LTR" or "RTL"; `tiparo` the font of the exercise page;
     // `spaco` adds an empty paragraph after the instruction.
-    ekzercfolio(const QString& direkto, const QFont& tiparo, const QString& nomo,
-                const QString& titolo, const QString& instrukcio, bool spaco,
+    ekzercfolio(const QString& direkto, const QFont& tiparo, const QString& nomo, const QString& titolo,
+                const QString& instrukcio, bool spaco,
                 const QString& sxlosilkapo = QStringLiteral("<P dir=\"ltr\">Respondoj: <br>"));
 
     // Appends HTML to the body.

@@ -19,11 +19,9 @@ public:
 
     // The lesson's Esperanto word label of that exact name, the classes
     // tried in the given order (the first class that yields one wins).
-    static QLabel* vortetikedo(QWidget* leciono, const QString& nomo,
-                               const QStringList& klasoj = vortklasoj());
+    static QLabel* vortetikedo(QWidget* leciono, const QString& nomo, const QStringList& klasoj = vortklasoj());
     // Its text, or an empty text when the lesson holds no such label.
-    static QString vorto(QWidget* leciono, const QString& nomo,
-                         const QStringList& klasoj = vortklasoj());
+    static QString vorto(QWidget* leciono, const QString& nomo, const QStringList& klasoj = vortklasoj());
     // The first QLabel of that exact name below the lesson; nullptr if none.
     static QLabel* etikedo(QWidget* leciono, const QString& nomo);
     // Its text, or an empty text.

@@ -100,8 +100,7 @@ void ekzerco1::vortoklako(int pozicio)
     if (kuro.finita()) {
         Mesagxo(kuro.malgxustaj(), kuro.gxustaj());
         on_BitBtn2_clicked();
-    } else if (kuro.gxustaj() % 4 == 0 && !fresxa && solvitaj[0] && solvitaj[1] && solvitaj[2]
-               && solvitaj[3]) {
+    } else if (kuro.gxustaj() % 4 == 0 && !fresxa && solvitaj[0] && solvitaj[1] && solvitaj[2] && solvitaj[3]) {
         novafrazo();
     } else {
         novavorto();
@@ -119,9 +118,27 @@ void ekzerco1::on_BitBtn2_clicked()
     ui->BitBtn1->setFocus(Qt::OtherFocusReason);
 }
 
-void ekzerco1::on_butono0_clicked() { vortoklako(0); }
-void ekzerco1::on_butono3_clicked() { vortoklako(1); }
-void ekzerco1::on_butono1_clicked() { vortoklako(2); }
-void ekzerco1::on_butono4_clicked() { vortoklako(3); }
-void ekzerco1::on_butono2_clicked() { vortoklako(4); }
-void ekzerco1::on_butono5_clicked() { vortoklako(5); }
+void ekzerco1::on_butono0_clicked()
+{
+    vortoklako(0);
+}
+void ekzerco1::on_butono3_clicked()
+{
+    vortoklako(1);
+}
+void ekzerco1::on_butono1_clicked()
+{
+    vortoklako(2);
+}
+void ekzerco1::on_butono4_clicked()
+{
+    vortoklako(3);
+}
+void ekzerco1::on_butono2_clicked()
+{
+    vortoklako(4);
+}
+void ekzerco1::on_butono5_clicked()
+{
+    vortoklako(5);
+}

@@ -14,8 +14,8 @@ class ekzercokuro
 {
 public:
     enum Limo {
-        CiujEroj,   // every item must be answered right once
-        Limigita    // at most limigo(count) items, the cap of 40
+        CiujEroj, // every item must be answered right once
+        Limigita // at most limigo(count) items, the cap of 40
     };
 
     // Starts a fresh run over `kvanto` items. Returns false, and leaves the

@@ -121,8 +121,7 @@ QString ekznumeraloj::folio() const
     const int n = _Matriz(&d, kodo, QStringLiteral("D"));
     _Matriz(&r, kodo, QStringLiteral("R"));
     const QWidget* pagxo = parentWidget() ? parentWidget() : this;
-    ekzercfolio f(Direkto, pagxo->font(), objectName(), ui->Lec03_Label11->text(),
-                  ui->Lec03_Label12->text(), false);
+    ekzercfolio f(Direkto, pagxo->font(), objectName(), ui->Lec03_Label11->text(), ui->Lec03_Label12->text(), false);
     const bool rtl = Direkto == QLatin1String("RTL");
     f.korpo(QStringLiteral("<ol>"));
     for (int i = 0; i < n; ++i) {

@@ -13,7 +13,8 @@ public:
     static const int butonoj = 18;
 
     // The pool of a sentence: slot i shows tekstoj[i] when uzataj[i].
-    struct Aro {
+    struct Aro
+    {
         QStringList tekstoj;
         QList<bool> uzataj;
     };

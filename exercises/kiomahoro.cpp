@@ -124,8 +124,8 @@ QString kiomahoro::folio() const
     _Matriz(&frazoj, HoroKodo, QStringLiteral("D"));
     _Matriz(&solvoj, HoroKodo, QStringLiteral("R"));
     const QFont tiparo = parentWidget() ? parentWidget()->font() : font();
-    return kiomahoro_folio::html(Direkto, tiparo, objectName(), ui->Lec11_Label3->text(),
-                                 ui->label->text(), ui->Lec11_Label12->text(), frazoj, solvoj);
+    return kiomahoro_folio::html(Direkto, tiparo, objectName(), ui->Lec11_Label3->text(), ui->label->text(),
+                                 ui->Lec11_Label12->text(), frazoj, solvoj);
 }
 
 void kiomahoro::on_printilo_ps_clicked()

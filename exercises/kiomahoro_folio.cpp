@@ -3,15 +3,13 @@
 
 #include <QChar>
 
-QString kiomahoro_folio::html(const QString& direkto, const QFont& tiparo, const QString& nomo,
-                              const QString& titolo, const QString& demando,
-                              const QString& instrukcio, const QStringList& frazoj,
+QString kiomahoro_folio::html(const QString& direkto, const QFont& tiparo, const QString& nomo, const QString& titolo,
+                              const QString& demando, const QString& instrukcio, const QStringList& frazoj,
                               const QStringList& solvoj)
 {
     // The question line stands between the title and the instruction, as a
     // second bold paragraph.
-    ekzercfolio folio(direkto, tiparo, nomo,
-                      titolo + QStringLiteral("</B></P><P><B>") + demando, instrukcio, false);
+    ekzercfolio folio(direkto, tiparo, nomo, titolo + QStringLiteral("</B></P><P><B>") + demando, instrukcio, false);
     const bool dekstre = direkto == QLatin1String("RTL");
     folio.korpo(QStringLiteral("<ol>"));
     for (int i = 0; i < frazoj.size(); ++i) {

@@ -9,7 +9,7 @@ class QFont;
 class kiomahoro_folio
 {
 public:
-    static QString html(const QString& direkto, const QFont& tiparo, const QString& nomo,
-                        const QString& titolo, const QString& demando, const QString& instrukcio,
-                        const QStringList& frazoj, const QStringList& solvoj);
+    static QString html(const QString& direkto, const QFont& tiparo, const QString& nomo, const QString& titolo,
+                        const QString& demando, const QString& instrukcio, const QStringList& frazoj,
+                        const QStringList& solvoj);
 };

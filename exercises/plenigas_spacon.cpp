@@ -23,8 +23,7 @@ plenigas_spacon::plenigas_spacon(QWidget* parent)
     ekzercilo::presbutono(ui->printilo_ps);
 
     tekstoj = {ui->Vorto1, ui->Vorto2, ui->Vorto3, ui->Vorto4, ui->Vorto5, ui->Vorto6};
-    korektoj = {ui->KorektaVorto1, ui->KorektaVorto2, ui->KorektaVorto3, ui->KorektaVorto4,
-                ui->KorektaVorto5};
+    korektoj = {ui->KorektaVorto1, ui->KorektaVorto2, ui->KorektaVorto3, ui->KorektaVorto4, ui->KorektaVorto5};
     kampoj = {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5};
     for (QLineEdit* k : qAsConst(kampoj))
         k->setInputMethodHints(Qt::ImhSensitiveData | Qt::ImhNoAutoUppercase | Qt::ImhPreferLatin);
@@ -99,8 +98,7 @@ void plenigas_spacon::novafrazo()
             kampo->setEnabled(true);
             korekto->hide();
             const Qt::Alignment flanko =
-                spacplenigilo::dekstren(partoj.value(j), partoj.value(j + 1)) ? Qt::AlignRight
-                                                                                : Qt::AlignLeft;
+                spacplenigilo::dekstren(partoj.value(j), partoj.value(j + 1)) ? Qt::AlignRight : Qt::AlignLeft;
             kampo->setAlignment(flanko | Qt::AlignVCenter);
             korekto->setAlignment(flanko | Qt::AlignVCenter);
         }
@@ -174,11 +172,26 @@ void plenigas_spacon::enigo(int kampo)
         on_BitBtn6_clicked();
 }
 
-void plenigas_spacon::on_Edit1_returnPressed() { enigo(0); }
-void plenigas_spacon::on_Edit2_returnPressed() { enigo(1); }
-void plenigas_spacon::on_Edit3_returnPressed() { enigo(2); }
-void plenigas_spacon::on_Edit4_returnPressed() { enigo(3); }
-void plenigas_spacon::on_Edit5_returnPressed() { enigo(4); }
+void plenigas_spacon::on_Edit1_returnPressed()
+{
+    enigo(0);
+}
+void plenigas_spacon::on_Edit2_returnPressed()
+{
+    enigo(1);
+}
+void plenigas_spacon::on_Edit3_returnPressed()
+{
+    enigo(2);
+}
+void plenigas_spacon::on_Edit4_returnPressed()
+{
+    enigo(3);
+}
+void plenigas_spacon::on_Edit5_returnPressed()
+{
+    enigo(4);
+}
 
 void plenigas_spacon::on_antauen_clicked()
 {

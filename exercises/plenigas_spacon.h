@@ -47,9 +47,9 @@ private:
     QList<QStringList> R;
     QString kodo;
     bool atendas = false;
-    QList<QLabel*> tekstoj;      // Vorto1 .. Vorto6
-    QList<QLabel*> korektoj;     // KorektaVorto1 .. KorektaVorto5
-    QList<QLineEdit*> kampoj;    // Edit1 .. Edit5
+    QList<QLabel*> tekstoj; // Vorto1 .. Vorto6
+    QList<QLabel*> korektoj; // KorektaVorto1 .. KorektaVorto5
+    QList<QLineEdit*> kampoj; // Edit1 .. Edit5
     ekzercokuro kuro;
     poentaro tabulo;
 };

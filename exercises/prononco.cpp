@@ -1,9 +1,9 @@
 #include "prononco.h"
 #include "ui_prononco.h"
 
+#include "ekzercilo.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
-#include "ekzercilo.h"
 #include "vocxregistrilo_qt.h"
 
 #include <QApplication>
@@ -69,8 +69,7 @@ void prononco::ludas(const QString& vojo)
 QString prononco::tekstoDeButono(int numero, const QString& leciono) const
 {
     const QString nomo = QStringLiteral("Lec") + leciono + QStringLiteral("_Button") + QString::number(numero);
-    return ekzercilo::vorto(ekzercilo::leciono(const_cast<prononco*>(this)), nomo,
-                            {QStringLiteral("klakbutono_nova")});
+    return ekzercilo::vorto(ekzercilo::leciono(const_cast<prononco*>(this)), nomo, {QStringLiteral("klakbutono_nova")});
 }
 
 void prononco::on_PP_Startu_clicked()
@@ -192,9 +191,8 @@ void prononco::LudasRegistrita(int slot)
 {
     if (slot < 0 || slot > 3)
         return;
-    const QString vojo = Realaj[slot].isEmpty()
-                             ? PrononcoKuro::ludotaRegistrajxo(sRegistrejo, slot, sSistemo)
-                             : Realaj[slot];
+    const QString vojo =
+        Realaj[slot].isEmpty() ? PrononcoKuro::ludotaRegistrajxo(sRegistrejo, slot, sSistemo) : Realaj[slot];
     Ludilo->setMedia(QUrl::fromLocalFile(vojo));
     Ludilo->play();
 }

@@ -41,7 +41,8 @@ private slots:
     void Progreso(qint64 ms);
 
 private:
-    struct Ero {
+    struct Ero
+    {
         QString teksto;
         QString dosiero;
     };
@@ -56,8 +57,8 @@ private:
     int iPauzoj[4] = {0, 0, 0, 0};
     QString Realaj[4];
     int iKiomope = 0;
-    int iKuro = 0;          // counts the starts, so a loop of a stopped run stops too
-    int iRegistrata = -1;   // slot of the recording under way
+    int iKuro = 0; // counts the starts, so a loop of a stopped run stops too
+    int iRegistrata = -1; // slot of the recording under way
     bool lMikrofono = true;
     VocxRegistrilo* Registrilo = nullptr;
     QMediaPlayer* Ludilo = nullptr;

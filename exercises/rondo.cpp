@@ -18,9 +18,7 @@ rondo rondo::faras(int kvanto, QList<bool>& uzataj, int restas)
         uzataj[v] = true;
         r.celoj[k] = v;
     }
-    auto estasCelo = [&](int v) {
-        return v == r.celoj[0] || v == r.celoj[1] || v == r.celoj[2] || v == r.celoj[3];
-    };
+    auto estasCelo = [&](int v) { return v == r.celoj[0] || v == r.celoj[1] || v == r.celoj[2] || v == r.celoj[3]; };
     for (int j = 0; j < 2; ++j) {
         int v = random(kvanto);
         while (estasCelo(v))

@@ -6,10 +6,10 @@
 class rondo
 {
 public:
-    int celoj[4] = {-1, -1, -1, -1};        // word indices of the targets
-    int pozicioj[4] = {-1, -1, -1, -1};     // button position of each target
-    int distraktiloj[2] = {-1, -1};         // word indices of the distractors
-    QList<int> butonoj;                     // word index shown at positions 0 .. 5
+    int celoj[4] = {-1, -1, -1, -1}; // word indices of the targets
+    int pozicioj[4] = {-1, -1, -1, -1}; // button position of each target
+    int distraktiloj[2] = {-1, -1}; // word indices of the distractors
+    QList<int> butonoj; // word index shown at positions 0 .. 5
 
     // Builds a round over `kvanto` words; `uzataj` marks the words that
     // served as targets already and gets the new targets. While more than

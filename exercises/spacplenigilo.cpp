@@ -14,8 +14,8 @@ bool spacplenigilo::dekstren(const QString& antaux, const QString& post)
     return antaux.endsWith(QLatin1Char(' ')) && !post.startsWith(QLatin1Char(' '));
 }
 
-QString spacplenigilo::folioEro(const QString& traduko, const QStringList& partoj_,
-                                const QStringList& pecoj, bool dekstreMaldekstren)
+QString spacplenigilo::folioEro(const QString& traduko, const QStringList& partoj_, const QStringList& pecoj,
+                                bool dekstreMaldekstren)
 {
     QString ero = QStringLiteral("<li>") + traduko + QStringLiteral("<br>");
     if (dekstreMaldekstren)

@@ -8,8 +8,8 @@
 class spacplenigilo
 {
 public:
-    static const int spacoj = 5;  // gaps of a sentence at most
-    static const int partoj = 6;  // text parts around them
+    static const int spacoj = 5; // gaps of a sentence at most
+    static const int partoj = 6; // text parts around them
 
     // One flag per gap (5): the typed piece, normalised, differs from the
     // right one. A gap without a piece expects an empty field.
@@ -20,8 +20,8 @@ public:
 
     // One item of the printed sheet: translation line, then the sentence
     // with "__" per character of each missing piece.
-    static QString folioEro(const QString& traduko, const QStringList& partoj_,
-                            const QStringList& pecoj, bool dekstreMaldekstren);
+    static QString folioEro(const QString& traduko, const QStringList& partoj_, const QStringList& pecoj,
+                            bool dekstreMaldekstren);
     // The key entry of an item: its pieces in gap order.
     static QString sxlosilo(const QStringList& pecoj);
 };

@@ -53,6 +53,6 @@ QString vortelektilo::linio(int pozicio, const QString& teksto, bool maldekstreD
     // Parentheses inside a right-to-left text would be mirrored.
     t.replace(QLatin1Char('('), QString(QChar(0x202E)) + QLatin1Char('(') + QChar(0x202C));
     t.replace(QLatin1Char(')'), QString(QChar(0x202E)) + QLatin1Char(')') + QChar(0x202C));
-    return QString(QChar(0x202B)) + t + QChar(0x202C) + QChar(0x202A) + kesto + QLatin1Char('(')
-           + litero(pozicio) + QChar(0x202C) + QStringLiteral("<br>");
+    return QString(QChar(0x202B)) + t + QChar(0x202C) + QChar(0x202A) + kesto + QLatin1Char('(') + litero(pozicio)
+           + QChar(0x202C) + QStringLiteral("<br>");
 }

@@ -11,9 +11,10 @@ public:
     // The options need five different items.
     static const int minimumo = 5;
 
-    struct Demando {
-        int gxusta = -1;      // position of the right translation
-        QList<int> eroj;      // item shown at each position 0 .. 4
+    struct Demando
+    {
+        int gxusta = -1; // position of the right translation
+        QList<int> eroj; // item shown at each position 0 .. 4
     };
 
     // An item that does not read as a whole number of at least 1 is the

@@ -142,17 +142,52 @@ void vortoludo::on_BitBtn20_clicked()
     ui->BitBtn18->setFocus(Qt::OtherFocusReason);
 }
 
-void vortoludo::on_frazo0_clicked(bool checked) { if (checked) grupoclick(0); }
-void vortoludo::on_frazo1_clicked(bool checked) { if (checked) grupoclick(1); }
-void vortoludo::on_frazo2_clicked(bool checked) { if (checked) grupoclick(2); }
-void vortoludo::on_frazo3_clicked(bool checked) { if (checked) grupoclick(3); }
-void vortoludo::on_frazo4_clicked(bool checked) { if (checked) grupoclick(4); }
+void vortoludo::on_frazo0_clicked(bool checked)
+{
+    if (checked)
+        grupoclick(0);
+}
+void vortoludo::on_frazo1_clicked(bool checked)
+{
+    if (checked)
+        grupoclick(1);
+}
+void vortoludo::on_frazo2_clicked(bool checked)
+{
+    if (checked)
+        grupoclick(2);
+}
+void vortoludo::on_frazo3_clicked(bool checked)
+{
+    if (checked)
+        grupoclick(3);
+}
+void vortoludo::on_frazo4_clicked(bool checked)
+{
+    if (checked)
+        grupoclick(4);
+}
 
-void vortoludo::on_teksto0_clicked() { ui->frazo0->click(); }
-void vortoludo::on_teksto1_clicked() { ui->frazo1->click(); }
-void vortoludo::on_teksto2_clicked() { ui->frazo2->click(); }
-void vortoludo::on_teksto3_clicked() { ui->frazo3->click(); }
-void vortoludo::on_teksto4_clicked() { ui->frazo4->click(); }
+void vortoludo::on_teksto0_clicked()
+{
+    ui->frazo0->click();
+}
+void vortoludo::on_teksto1_clicked()
+{
+    ui->frazo1->click();
+}
+void vortoludo::on_teksto2_clicked()
+{
+    ui->frazo2->click();
+}
+void vortoludo::on_teksto3_clicked()
+{
+    ui->frazo3->click();
+}
+void vortoludo::on_teksto4_clicked()
+{
+    ui->frazo4->click();
+}
 
 void vortoludo::on_printilo_ps_clicked()
 {

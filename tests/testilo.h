@@ -19,17 +19,16 @@ void skribas(const QString& vojo, const QByteArray& enhavo);
 
 // Runs `ago` and, while it blocks in a modal box or dialog, hands that window
 // to `respondo` (which should close it). Returns how many modal windows came.
-int kunModalo(const std::function<void()>& ago,
-              const std::function<void(QWidget*)>& respondo = {});
+int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo = {});
 
 } // namespace testilo
 
-#define LERBO_TEST_MAIN(Klaso)                                   \
-    int main(int argc, char** argv)                              \
-    {                                                            \
-        QApplication app(argc, argv);                            \
-        testilo::preparas();                                     \
-        Klaso testo;                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                               \
-        return QTest::qExec(&testo, argc, argv);                 \
+#define LERBO_TEST_MAIN(Klaso)                                                                                         \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        testilo::preparas();                                                                                           \
+        Klaso testo;                                                                                                   \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&testo, argc, argv);                                                                       \
     }

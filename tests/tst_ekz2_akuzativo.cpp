@@ -35,10 +35,7 @@ class TestoAkuzativo : public QObject
     QPushButton* butono(const char* nomo) { return ekz->findChild<QPushButton*>(QLatin1String(nomo)); }
     QLabel* etikedo(const QString& nomo) { return ekz->findChild<QLabel*>(nomo); }
     QLabel* vorto(int k) { return etikedo(QStringLiteral("label_") + QString::number(164 + k)); }
-    int placar(int n)
-    {
-        return ekz->findChild<QSpinBox*>(QStringLiteral("Placar") + QString::number(n))->value();
-    }
+    int placar(int n) { return ekz->findChild<QSpinBox*>(QStringLiteral("Placar") + QString::number(n))->value(); }
     void klakas(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
     // Confirms and answers every verdict box; returns the texts of the boxes.
@@ -60,8 +57,7 @@ class TestoAkuzativo : public QObject
     }
     bool senlabora()
     {
-        return butono("BitBtn1")->isEnabled() && !butono("BitBtn2")->isEnabled()
-               && !butono("BitBtn3")->isEnabled();
+        return butono("BitBtn1")->isEnabled() && !butono("BitBtn2")->isEnabled() && !butono("BitBtn3")->isEnabled();
     }
 
 private slots:
@@ -158,7 +154,7 @@ private slots:
 
     void maltrafitaVortoBrilas()
     {
-        TempoSkalo = 0.2;   // a blink of 600 ms, its phases 80 ms long
+        TempoSkalo = 0.2; // a blink of 600 ms, its phases 80 ms long
         komencas("9802");
         StilNotilo notilo;
         vorto(4)->installEventFilter(&notilo);
@@ -190,7 +186,7 @@ private slots:
     {
         QFETCH(bool, rekomencas);
         TempoSkalo = 0.02;
-        lNoteto = true;   // Jes() then waits two (scaled) seconds
+        lNoteto = true; // Jes() then waits two (scaled) seconds
         komencas("9807");
         klakas(vorto(2));
         bool dumPauzo = false;

@@ -21,10 +21,7 @@ class TestoKiomahoro : public QObject
     QPushButton* butono(const char* nomo) { return ekz->findChild<QPushButton*>(QLatin1String(nomo)); }
     QLabel* etikedo(const char* nomo) { return ekz->findChild<QLabel*>(QLatin1String(nomo)); }
     QLineEdit* kampo() { return ekz->findChild<QLineEdit*>("Edit1"); }
-    int placar(int n)
-    {
-        return ekz->findChild<QSpinBox*>(QStringLiteral("Placar") + QString::number(n))->value();
-    }
+    int placar(int n) { return ekz->findChild<QSpinBox*>(QStringLiteral("Placar") + QString::number(n))->value(); }
     QString nunaSolvo() { return solvoj.value(frazoj.indexOf(etikedo("Vorto0")->text())); }
 
     // Types the digits and presses Enter; returns the texts of the boxes shown.
@@ -99,13 +96,20 @@ private slots:
         QTest::addColumn<QString>("atendata");
         QTest::addColumn<bool>("malplena");
         QTest::addColumn<bool>("gxusta");
-        QTest::newRow("nine in the evening") << "21:00" << "21:00" << false << true;
-        QTest::newRow("midnight as 00:00") << "00:00" << "24:00" << false << false;
-        QTest::newRow("midnight") << "24:00" << "24:00" << false << true;
-        QTest::newRow("nothing typed") << ":" << "21:00" << true << false;
-        QTest::newRow("blanks") << " : " << "21:00" << true << false;
-        QTest::newRow("hours only") << "14:" << "14:20" << false << false;
-        QTest::newRow("one digit short") << "9:45" << "09:45" << false << false;
+        QTest::newRow("nine in the evening") << "21:00"
+                                             << "21:00" << false << true;
+        QTest::newRow("midnight as 00:00") << "00:00"
+                                           << "24:00" << false << false;
+        QTest::newRow("midnight") << "24:00"
+                                  << "24:00" << false << true;
+        QTest::newRow("nothing typed") << ":"
+                                       << "21:00" << true << false;
+        QTest::newRow("blanks") << " : "
+                                << "21:00" << true << false;
+        QTest::newRow("hours only") << "14:"
+                                    << "14:20" << false << false;
+        QTest::newRow("one digit short") << "9:45"
+                                         << "09:45" << false << false;
     }
     void horoj()
     {
@@ -151,7 +155,8 @@ private slots:
         while (etikedo("Vorto0")->text() != QStringLiteral("Noktomezo"))
             tajpas(ciferoj(nunaSolvo()));
         // What the correction line shows each time the blink restyles it.
-        struct Notilo : QObject {
+        struct Notilo : QObject
+        {
             QStringList tekstoj;
             bool eventFilter(QObject* o, QEvent* e) override
             {
@@ -220,10 +225,11 @@ private slots:
     {
         QTest::addColumn<QString>("direkto");
         QTest::addColumn<QString>("ero");
-        QTest::newRow("LTR") << "LTR" << "<li>La naŭa vespere : ______:______<br></li>";
+        QTest::newRow("LTR") << "LTR"
+                             << "<li>La naŭa vespere : ______:______<br></li>";
         QTest::newRow("RTL") << "RTL"
-                             << QStringLiteral("<li>") + QChar(0x202A)
-                                    + "La naŭa vespere : ______:______" + QChar(0x202C) + "<br></li>";
+                             << QStringLiteral("<li>") + QChar(0x202A) + "La naŭa vespere : ______:______"
+                                    + QChar(0x202C) + "<br></li>";
     }
     void folio()
     {
@@ -242,10 +248,12 @@ private slots:
         QVERIFY(html.startsWith("<body dir=" + direkto + " style=\" font-family:'DejaVu Sans'; font-size:12pt;"));
         QVERIFY(html.contains("Lerbo de Esperanto   -   Lec11_Ekzerco_Horo   ("));
         QVERIFY(html.contains(QString(QChar(0x200E)) + "</h2></P>"));
-        QVERIFY(html.contains("<P><B>Exercises - time</B></P><P><B>Kioma horo estas?  Estas...</B></P><P>Type the time.</P><ol>"));
+        QVERIFY(html.contains(
+            "<P><B>Exercises - time</B></P><P><B>Kioma horo estas?  Estas...</B></P><P>Type the time.</P><ol>"));
         QVERIFY2(html.contains(ero), qPrintable(html));
         QCOMPARE(html.count("<li>"), 14);
-        QVERIFY(html.contains("</ol><P dir=\"ltr\">Respondoj: <br>1)&nbsp;14:20&nbsp;&nbsp;&nbsp; 2)&nbsp;21:00&nbsp;&nbsp;&nbsp; "));
+        QVERIFY(html.contains(
+            "</ol><P dir=\"ltr\">Respondoj: <br>1)&nbsp;14:20&nbsp;&nbsp;&nbsp; 2)&nbsp;21:00&nbsp;&nbsp;&nbsp; "));
         QVERIFY(html.contains("14)&nbsp;22:55&nbsp;&nbsp;&nbsp; </P></body>"));
         QCOMPARE(html.contains(QChar(0x202A)), direkto == "RTL");
     }

@@ -24,8 +24,8 @@ class SxajnaRegistrilo : public VocxRegistrilo
 {
 public:
     bool mikrofono = true;
-    QString finajxo;              // what the "recorder" adds to the name it is given
-    QStringList okazoj;           // "registru <path>" and "haltu", in order
+    QString finajxo; // what the "recorder" adds to the name it is given
+    QStringList okazoj; // "registru <path>" and "haltu", in order
     std::function<void(const QString&)> dumRegistrado;
 
     bool havasMikrofonon() const override { return mikrofono; }
@@ -60,8 +60,8 @@ class TestoPrononco : public QObject
     QTabWidget* leciono = nullptr;
     prononco* ekz = nullptr;
     SxajnaRegistrilo* registrilo = nullptr;
-    QStringList ludataj;      // every file the frame's own player was given
-    QStringList vortoj;       // PP_Vorto at that moment
+    QStringList ludataj; // every file the frame's own player was given
+    QStringList vortoj; // PP_Vorto at that moment
 
     QPushButton* butono(const char* nomo) { return ekz->findChild<QPushButton*>(QLatin1String(nomo)); }
     int restas() { return ekz->findChild<QSpinBox*>("Placar")->value(); }
@@ -156,11 +156,21 @@ private slots:
         QTest::addColumn<QString>("ero");
         QTest::addColumn<QString>("leciono");
         QTest::addColumn<QString>("klipo");
-        QTest::newRow("word") << "amiko" << "01" << "sonoj/lec01/amiko.oga";
-        QTest::newRow("hatted letters") << "ĉirkaŭ" << "07" << "sonoj/lec07/cxirkaux.oga";
-        QTest::newRow("capital") << "Ĉu" << "01" << "sonoj/lec01/cxu.oga";
-        QTest::newRow("label number") << "214" << "01" << "sonoj/lec01/btn214.oga";
-        QTest::newRow("zero is a word") << "0" << "03" << "sonoj/lec03/0.oga";
+        QTest::newRow("word") << "amiko"
+                              << "01"
+                              << "sonoj/lec01/amiko.oga";
+        QTest::newRow("hatted letters") << "ĉirkaŭ"
+                                        << "07"
+                                        << "sonoj/lec07/cxirkaux.oga";
+        QTest::newRow("capital") << "Ĉu"
+                                 << "01"
+                                 << "sonoj/lec01/cxu.oga";
+        QTest::newRow("label number") << "214"
+                                      << "01"
+                                      << "sonoj/lec01/btn214.oga";
+        QTest::newRow("zero is a word") << "0"
+                                        << "03"
+                                        << "sonoj/lec03/0.oga";
     }
     void klipoj()
     {
@@ -236,9 +246,15 @@ private slots:
         QTest::addColumn<QString>("sistemo");
         QTest::addColumn<QString>("finajxo");
         QTest::addColumn<QString>("ludata");
-        QTest::newRow("linux, named as asked") << "linux" << "" << "";
-        QTest::newRow("windows, named as asked") << "windows" << "" << ".wav";
-        QTest::newRow("recorder adds .ogg") << "linux" << ".ogg" << ".ogg";
+        QTest::newRow("linux, named as asked") << "linux"
+                                               << ""
+                                               << "";
+        QTest::newRow("windows, named as asked") << "windows"
+                                                 << ""
+                                                 << ".wav";
+        QTest::newRow("recorder adds .ogg") << "linux"
+                                            << ".ogg"
+                                            << ".ogg";
     }
     void registrajxoj()
     {
@@ -277,9 +293,8 @@ private slots:
         QCOMPARE(intervaloj, (QList<int>{skalitaj_ms(15000), skalitaj_ms(15000)}));
         QCOMPARE(progresoj, (QList<int>{50, 100, 50, 100}));
         // The timer stops each recording before the next one starts.
-        QCOMPARE(registrilo->okazoj,
-                 (QStringList{"registru " + savasLoko + "prononco0", "haltu",
-                              "registru " + savasLoko + "prononco1", "haltu"}));
+        QCOMPARE(registrilo->okazoj, (QStringList{"registru " + savasLoko + "prononco0", "haltu",
+                                                  "registru " + savasLoko + "prononco1", "haltu"}));
         QVERIFY(progreso()->isHidden());
         QCOMPARE(progreso()->value(), 0);
     }
@@ -321,11 +336,12 @@ private slots:
     {
         registrilo->mikrofono = false;
         QStringList tekstoj;
-        const int kestoj = testilo::kunModalo([&] { komencas("9806", 4); }, [&](QWidget* w) {
-            if (auto* m = qobject_cast<QMessageBox*>(w))
-                tekstoj << m->text();
-            w->close();
-        });
+        const int kestoj = testilo::kunModalo([&] { komencas("9806", 4); },
+                                              [&](QWidget* w) {
+                                                  if (auto* m = qobject_cast<QMessageBox*>(w))
+                                                      tekstoj << m->text();
+                                                  w->close();
+                                              });
         QCOMPARE(kestoj, 1);
         QCOMPARE(tekstoj, QStringList{"No microphone here."});
         QVERIFY(senlabora());

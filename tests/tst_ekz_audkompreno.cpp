@@ -55,10 +55,7 @@ private slots:
         ekz->setObjectName("Lec99_Ekz_Aud_9905");
         QVERIFY(lec99::montras(leciono, ekz, QSize(700, 700)));
     }
-    void cleanup()
-    {
-        delete leciono;
-    }
+    void cleanup() { delete leciono; }
 
     void krado40()
     {
@@ -137,8 +134,8 @@ private slots:
         bool malsxaltitaj = false;
         QString montrata;
         lec99::Dume dume([&] {
-            malsxaltitaj = !kampo()->isEnabled() && !butono("finita")->isEnabled()
-                           && !butono("BitBtn9")->isEnabled() && !butono("BitBtn10")->isEnabled();
+            malsxaltitaj = !kampo()->isEnabled() && !butono("finita")->isEnabled() && !butono("BitBtn9")->isEnabled()
+                           && !butono("BitBtn10")->isEnabled();
             montrata = korekta()->text();
         });
         tajpas("xyz");

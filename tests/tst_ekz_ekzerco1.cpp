@@ -95,7 +95,8 @@ private slots:
     {
         QTest::addColumn<QString>("vorto");
         QTest::addColumn<QString>("klipo");
-        QTest::newRow("plain") << "domo" << "sonoj/lec01/domo.oga";
+        QTest::newRow("plain") << "domo"
+                               << "sonoj/lec01/domo.oga";
         QTest::newRow("hat") << QString::fromUtf8("seĝo") << "sonoj/lec01/segxo.oga";
         QTest::newRow("aŭ") << QString::fromUtf8("aŭ") << "sonoj/lec01/auh.oga";
         QTest::newRow("antaŭ") << QString::fromUtf8("antaŭ") << "sonoj/lec01/antaux.oga";

@@ -33,16 +33,13 @@ class TestoFolioj : public QObject
     {
         return "<body dir=" + direkto
                + " style=\" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;\">"
-               + "<P><h2>Lerbo de Esperanto   -   " + nomo + "   (" + ekzercfolio::adreso() + ")"
-               + QChar(0x200E) + "</h2></P>";
+               + "<P><h2>Lerbo de Esperanto   -   " + nomo + "   (" + ekzercfolio::adreso() + ")" + QChar(0x200E)
+               + "</h2></P>";
     }
     static QString ltr(const QString& s) { return QString(QChar(0x202A)) + s + QChar(0x202C); }
 
 private slots:
-    void initTestCase()
-    {
-        sTradukoDosiero = "ekz99.trd";
-    }
+    void initTestCase() { sTradukoDosiero = "ekz99.trd"; }
     void init()
     {
         Direkto = "LTR";
@@ -76,19 +73,15 @@ private slots:
         auto frazo = [&](const QString& s) { return rtl ? ltr(s) : s; };
         const QString atendata =
             kapo(direkto, "Lec99_Ekz_Plen_9902") + "<P><B>Fill the gaps</B></P>"
-            + "<P>Type the missing pieces.</P><P>&nbsp;</P>" + "<ol>"
-            + "<li>My cousins came to visit my parents.<br>"
+            + "<P>Type the missing pieces.</P><P>&nbsp;</P>" + "<ol>" + "<li>My cousins came to visit my parents.<br>"
             + frazo("Miaj &nbsp;____kuzoj venis viziti miajn &nbsp;____patrojn.") + "<br></li>"
-            + "<li>The son loves the mother.<br>"
-            + frazo("La fil__&nbsp; am____&nbsp; la patr________.") + "<br></li>"
+            + "<li>The son loves the mother.<br>" + frazo("La fil__&nbsp; am____&nbsp; la patr________.") + "<br></li>"
             + "<li>Ne tradukita<br>" + frazo("Mi hav____&nbsp; du fratojn.") + "<br></li>"
-            + "<li>We are not going home.<br>" + frazo("Ni &nbsp;____&nbsp; iras hejmen.") + "<br></li>"
-            + "<li><br>" + frazo("La kato dorm____&nbsp; sur la tablo.") + "<br></li>" + "</ol>"
-            + "<P dir=\"ltr\">Respondoj: <br>"
+            + "<li>We are not going home.<br>" + frazo("Ni &nbsp;____&nbsp; iras hejmen.") + "<br></li>" + "<li><br>"
+            + frazo("La kato dorm____&nbsp; sur la tablo.") + "<br></li>" + "</ol>" + "<P dir=\"ltr\">Respondoj: <br>"
             + "1)&nbsp;ge,&nbsp;&nbsp;ge&nbsp;&nbsp;&nbsp; "
-            + "2)&nbsp;o,&nbsp;&nbsp;as,&nbsp;&nbsp;inon&nbsp;&nbsp;&nbsp; "
-            + "3)&nbsp;as&nbsp;&nbsp;&nbsp; " + "4)&nbsp;ne&nbsp;&nbsp;&nbsp; " + "5)&nbsp;as&nbsp;&nbsp;&nbsp; "
-            + "</P></body>";
+            + "2)&nbsp;o,&nbsp;&nbsp;as,&nbsp;&nbsp;inon&nbsp;&nbsp;&nbsp; " + "3)&nbsp;as&nbsp;&nbsp;&nbsp; "
+            + "4)&nbsp;ne&nbsp;&nbsp;&nbsp; " + "5)&nbsp;as&nbsp;&nbsp;&nbsp; " + "</P></body>";
         QCOMPARE(e->folio(), atendata);
     }
 
@@ -116,8 +109,7 @@ private slots:
                                  + "<P>Write the numbers in digits.</P>" + "<ol>" + eroj + "</ol>"
                                  + "<P dir=\"ltr\">Respondoj: <br>" + "1)&nbsp;1857&nbsp;&nbsp;&nbsp; "
                                  + "2)&nbsp;0&nbsp;&nbsp;&nbsp; " + "3)&nbsp;33&nbsp;&nbsp;&nbsp; "
-                                 + "4)&nbsp;1002&nbsp;&nbsp;&nbsp; " + "5)&nbsp;10&nbsp;&nbsp;&nbsp; "
-                                 + "</P></body>";
+                                 + "4)&nbsp;1002&nbsp;&nbsp;&nbsp; " + "5)&nbsp;10&nbsp;&nbsp;&nbsp; " + "</P></body>";
         QCOMPARE(e->folio(), atendata);
     }
 
@@ -164,8 +156,8 @@ private slots:
                 const QString l = vortelektilo::litero(j);
                 QString teksto;
                 if (rtl) {
-                    const QString fino = QString(QChar(0x202C)) + QChar(0x202A) + "&nbsp;[&nbsp;&nbsp;]"
-                                         + QChar(0x200E) + "(" + l + QChar(0x202C);
+                    const QString fino = QString(QChar(0x202C)) + QChar(0x202A) + "&nbsp;[&nbsp;&nbsp;]" + QChar(0x200E)
+                                         + "(" + l + QChar(0x202C);
                     QVERIFY2(linioj.at(j).startsWith(QChar(0x202B)) && linioj.at(j).endsWith(fino),
                              qPrintable(linioj.at(j)));
                     teksto = linioj.at(j).mid(1, linioj.at(j).size() - 1 - fino.size());
@@ -206,10 +198,10 @@ private slots:
     void parentezoj()
     {
         const QString l = vortelektilo::linio(3, "book (thick)", false);
-        const QString atendata = QString(QChar(0x202B)) + "book " + QChar(0x202E) + "(" + QChar(0x202C)
-                                 + "thick" + QChar(0x202E) + ")" + QChar(0x202C) + QChar(0x202C)
-                                 + QChar(0x202A) + "&nbsp;[&nbsp;&nbsp;]" + QChar(0x200E) + "("
-                                 + QString::fromUtf8("ĉ") + QChar(0x202C) + "<br>";
+        const QString atendata = QString(QChar(0x202B)) + "book " + QChar(0x202E) + "(" + QChar(0x202C) + "thick"
+                                 + QChar(0x202E) + ")" + QChar(0x202C) + QChar(0x202C) + QChar(0x202A)
+                                 + "&nbsp;[&nbsp;&nbsp;]" + QChar(0x200E) + "(" + QString::fromUtf8("ĉ") + QChar(0x202C)
+                                 + "<br>";
         QCOMPARE(l, atendata);
         QCOMPARE(vortelektilo::linio(3, "x", true), QString::fromUtf8("ĉ) [&nbsp;&nbsp;]&nbsp;x<br>"));
     }
@@ -264,8 +256,7 @@ private slots:
         QFETCH(bool, videbla);
         sSistemo = sistemo;
         QWidget* ekzercoj[] = {faras<plenigas_spacon>("Lec99_Ekz_Plen_9902"),
-                               faras<::vortoludo>("Lec99_Ekz_Vorto_9903"),
-                               faras<ekznumeraloj>("Lec03_Ekz_0301")};
+                               faras<::vortoludo>("Lec99_Ekz_Vorto_9903"), faras<ekznumeraloj>("Lec03_Ekz_0301")};
         for (QWidget* e : ekzercoj)
             QCOMPARE(!e->findChild<QPushButton*>("printilo_ps")->isHidden(), videbla);
     }

@@ -18,10 +18,7 @@ class TestoFrazokonstruo : public QObject
     QLabel* etikedo(const char* nomo) { return ekz->findChild<QLabel*>(QLatin1String(nomo)); }
     QWidget* vico(const char* nomo) { return ekz->findChild<QWidget*>(QLatin1String(nomo)); }
     int valoro(const char* nomo) { return lec99::valoro(ekz, nomo); }
-    QList<QPushButton*> butonojDe(const char* vico_)
-    {
-        return vico(vico_)->findChildren<QPushButton*>();
-    }
+    QList<QPushButton*> butonojDe(const char* vico_) { return vico(vico_)->findChildren<QPushButton*>(); }
     QList<QPushButton*> montrataj(const char* vico_)
     {
         QList<QPushButton*> l;
@@ -156,11 +153,15 @@ private slots:
     {
         QTest::addColumn<QString>("traduko");
         QTest::addColumn<QString>("atendata");
-        QTest::newRow("number") << "10. The boys will be great friends." << "The boys will be great friends.";
-        QTest::newRow("blanks") << "  3.  Hello " << "Hello";
-        QTest::newRow("point first") << ".5 apples" << ".5 apples";
+        QTest::newRow("number") << "10. The boys will be great friends."
+                                << "The boys will be great friends.";
+        QTest::newRow("blanks") << "  3.  Hello "
+                                << "Hello";
+        QTest::newRow("point first") << ".5 apples"
+                                     << ".5 apples";
         QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٢. مرحبا") << QString::fromUtf8("مرحبا");
-        QTest::newRow("plain") << "Hello!" << "Hello!";
+        QTest::newRow("plain") << "Hello!"
+                               << "Hello!";
     }
     void senNumero()
     {

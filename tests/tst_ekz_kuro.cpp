@@ -141,16 +141,17 @@ private slots:
     {
         QTest::addColumn<QString>("dosiero");
         QTest::addColumn<QString>("ekzemplo");
-        QTest::newRow("English") << "angla.trd" << "at least 70% right answers.";
+        QTest::newRow("English") << "angla.trd"
+                                 << "at least 70% right answers.";
         QTest::newRow("Esperanto") << "esperanto.trd" << QString::fromUtf8("almenaŭ 70% da ĝustaj respondoj.");
     }
     void gheneralajTekstoj()
     {
         QFETCH(QString, dosiero);
         QFETCH(QString, ekzemplo);
-        const QStringList sxlosiloj = {"TFrame1.Label7", "TFrame2.PP_Label1", "TFrame2.PP_Label41",
-                                       "TFrame3.Label59", "TFrame3.Label68", "TFrame4.Label83",
-                                       "TFrame5.Label1", "TFrame5.Label6", "Ekz_FrazoKonstruo"};
+        const QStringList sxlosiloj = {"TFrame1.Label7",  "TFrame2.PP_Label1", "TFrame2.PP_Label41",
+                                       "TFrame3.Label59", "TFrame3.Label68",   "TFrame4.Label83",
+                                       "TFrame5.Label1",  "TFrame5.Label6",    "Ekz_FrazoKonstruo"};
         IniDosiero trd(":/tradukoj/" + dosiero);
         for (const QString& k : sxlosiloj) {
             const QVariant v = trd.value("Gheneralaj/" + k);

@@ -56,16 +56,26 @@ private slots:
         QTest::addColumn<QString>("tajpita");
         QTest::addColumn<QString>("respondo");
         QTest::addColumn<bool>("gxusta");
-        QTest::newRow("digits") << "1857" << "1857" << true;
-        QTest::newRow("point") << "1.857" << "1857" << true;
-        QTest::newRow("comma") << "1,857" << "1857" << true;
-        QTest::newRow("outer blanks") << " 1857 " << "1857" << true;
-        QTest::newRow("inner blank") << "1 857" << "1857" << false;
-        QTest::newRow("other number") << "1856" << "1857" << false;
-        QTest::newRow("zero") << "0" << "0" << true;
-        QTest::newRow("word for zero") << "nulo" << "0" << false;
-        QTest::newRow("letters for zero") << "abc" << "0" << false;
-        QTest::newRow("letters") << "abc" << "33" << false;
+        QTest::newRow("digits") << "1857"
+                                << "1857" << true;
+        QTest::newRow("point") << "1.857"
+                               << "1857" << true;
+        QTest::newRow("comma") << "1,857"
+                               << "1857" << true;
+        QTest::newRow("outer blanks") << " 1857 "
+                                      << "1857" << true;
+        QTest::newRow("inner blank") << "1 857"
+                                     << "1857" << false;
+        QTest::newRow("other number") << "1856"
+                                      << "1857" << false;
+        QTest::newRow("zero") << "0"
+                              << "0" << true;
+        QTest::newRow("word for zero") << "nulo"
+                                       << "0" << false;
+        QTest::newRow("letters for zero") << "abc"
+                                          << "0" << false;
+        QTest::newRow("letters") << "abc"
+                                 << "33" << false;
     }
     void gxusta()
     {
@@ -203,7 +213,10 @@ private slots:
         lNoteto = true;
         lec99::klakas(butono("BitBtn1"));
         QTest::keyClicks(kampo(), respondo());
-        lec99::Dume dume([&] { ekz->on_BitBtn2_clicked(); ekz->on_Edit1_returnPressed(); });
+        lec99::Dume dume([&] {
+            ekz->on_BitBtn2_clicked();
+            ekz->on_Edit1_returnPressed();
+        });
         lec99::klakas(butono("BitBtn2"));
         QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar2"), 1);

@@ -63,10 +63,7 @@ class TestoPlenigas : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        sTradukoDosiero = "ekz99.trd";
-    }
+    void initTestCase() { sTradukoDosiero = "ekz99.trd"; }
     void init()
     {
         lNoteto = false;
@@ -295,7 +292,10 @@ private slots:
         lNoteto = true;
         komencas("Lec99_Ekz_Plen_9902");
         tajpas(R.at(nuna()));
-        lec99::Dume dume([&] { QTest::keyClick(kampo(1), Qt::Key_Return); ekz->on_BitBtn6_clicked(); });
+        lec99::Dume dume([&] {
+            QTest::keyClick(kampo(1), Qt::Key_Return);
+            ekz->on_BitBtn6_clicked();
+        });
         lec99::klakas(butono("BitBtn6"));
         QVERIFY(dume.farita());
         QCOMPARE(valoro("Placar26"), 1);

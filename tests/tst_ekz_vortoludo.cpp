@@ -135,7 +135,7 @@ private slots:
             QCOMPARE(valoro("Placar2"), i + 1);
             QVERIFY(!iuMarkita());
         }
-        QVERIFY(vortoj.contains("kiu"));                      // a literal word of the section
+        QVERIFY(vortoj.contains("kiu")); // a literal word of the section
         QVERIFY(vortoj.contains(QString::fromUtf8("ŝtono"))); // only a neklakebla_nova holds it
         QCOMPARE(valoro("Placar1"), 0);
         QCOMPARE(valoro("Placar3"), 0);

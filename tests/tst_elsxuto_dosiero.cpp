@@ -16,7 +16,7 @@ QByteArray legas(const QString& vojo)
         return QByteArray("<mankas>");
     return f.readAll();
 }
-}
+} // namespace
 
 class TestoElsxutoDosiero : public QObject
 {
@@ -31,7 +31,7 @@ class TestoElsxutoDosiero : public QObject
         QSignalSpy spiono(d, &FileDownloader::downloaded);
         if (!spiono.wait(10000) && spiono.isEmpty())
             return 0;
-        QTest::qWait(50);  // a second signal would come now
+        QTest::qWait(50); // a second signal would come now
         if (el)
             *el = d;
         return spiono.count();
@@ -84,8 +84,10 @@ private slots:
         QTest::addColumn<QString>("nomo");
         const QByteArray bona = "[Traduko]\r\nLingvo=Ne skribota\r\n";
         const QByteArray grandega(int(FileDownloader::MaksGrando) + 4096, 'a');
-        QTest::newRow("404 with a body") << 404 << QByteArray("<html>Not found</html>") << int(ProvaServilo::Normala) << "a.trd";
-        QTest::newRow("500 with a body") << 500 << QByteArray("<html>Oops</html>") << int(ProvaServilo::Normala) << "a.trd";
+        QTest::newRow("404 with a body") << 404 << QByteArray("<html>Not found</html>") << int(ProvaServilo::Normala)
+                                         << "a.trd";
+        QTest::newRow("500 with a body") << 500 << QByteArray("<html>Oops</html>") << int(ProvaServilo::Normala)
+                                         << "a.trd";
         QTest::newRow("redirect") << 301 << QByteArray("moved") << int(ProvaServilo::Normala) << "a.trd";
         QTest::newRow("empty 200") << 200 << QByteArray() << int(ProvaServilo::Normala) << "a.trd";
         QTest::newRow("reset connection") << 200 << bona << int(ProvaServilo::Rompita) << "a.trd";

@@ -15,7 +15,7 @@ QByteArray legas(const QString& vojo)
     QFile f(vojo);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mankas>");
 }
-}
+} // namespace
 
 // The course web site's folder, built by tools/kursejo from the shipped
 // translations, served over HTTP and read back by the program's own readers.

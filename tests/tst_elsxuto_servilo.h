@@ -9,27 +9,29 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include <sys/socket.h>
 #include <QUrl>
+#include <sys/socket.h>
 
 class ProvaServilo : public QObject
 {
 public:
     enum Konduto {
-        Normala,     // status line, Content-Length, body, close
-        Rompita,     // promises more than it sends, then resets the connection
-        Silenta,     // reads the request and never answers
-        SenLongo,    // body without Content-Length, ended by closing
-        Mallonga     // promises more than it sends, then closes in order
+        Normala, // status line, Content-Length, body, close
+        Rompita, // promises more than it sends, then resets the connection
+        Silenta, // reads the request and never answers
+        SenLongo, // body without Content-Length, ended by closing
+        Mallonga // promises more than it sends, then closes in order
     };
-    struct Respondo {
+    struct Respondo
+    {
         int stato = 200;
         QByteArray korpo;
         Konduto konduto = Normala;
     };
-    struct Peto {
+    struct Peto
+    {
         QByteArray vojo;
-        QByteArray kapo;  // the whole request head
+        QByteArray kapo; // the whole request head
         QByteArray agento;
     };
 
@@ -95,14 +97,14 @@ private:
         m_Petoj.append(p);
 
         const Respondo r = m_Respondoj.value(p.vojo, Respondo{404, QByteArray("<html>Not found</html>"), Normala});
-        const QByteArray statLinio = "HTTP/1.1 " + QByteArray::number(r.stato)
-                                     + (r.stato == 200 ? " OK" : " Error") + "\r\n";
+        const QByteArray statLinio =
+            "HTTP/1.1 " + QByteArray::number(r.stato) + (r.stato == 200 ? " OK" : " Error") + "\r\n";
         switch (r.konduto) {
         case Silenta:
             return;
         case Normala:
-            s->write(statLinio + "Content-Type: text/plain\r\nContent-Length: "
-                     + QByteArray::number(r.korpo.size()) + "\r\nConnection: close\r\n\r\n" + r.korpo);
+            s->write(statLinio + "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(r.korpo.size())
+                     + "\r\nConnection: close\r\n\r\n" + r.korpo);
             s->disconnectFromHost();
             return;
         case SenLongo:
@@ -120,7 +122,10 @@ private:
             s->flush();
             s->waitForBytesWritten(1000);
             // Linger 0: closing now sends a reset instead of an orderly end.
-            struct linger l { 1, 0 };
+            struct linger l
+            {
+                1, 0
+            };
             ::setsockopt(int(s->socketDescriptor()), SOL_SOCKET, SO_LINGER, &l, sizeof l);
             s->abort();
             return;

@@ -28,8 +28,7 @@ private slots:
     {
         QStringList el{QStringLiteral("malnova")};
         QCOMPARE(_Matriz(&el, QStringLiteral("9701"), QStringLiteral("D")), 6);
-        QCOMPARE(el, (QStringList{"ami", "La fil~ am~ la patr~.", "~~~~1",
-                                  "Ŝi diris: \"Saluton, amiko!\"", "", "a~"}));
+        QCOMPARE(el, (QStringList{"ami", "La fil~ am~ la patr~.", "~~~~1", "Ŝi diris: \"Saluton, amiko!\"", "", "a~"}));
     }
 
     void matriz_komo_sen_citiloj()
@@ -52,10 +51,14 @@ private slots:
     {
         QTest::addColumn<QString>("kodo");
         QTest::addColumn<QString>("speco");
-        QTest::newRow("missing section") << "9799" << "D";
-        QTest::newRow("missing kind") << "9701" << "K";
-        QTest::newRow("missing file") << "5501" << "D";
-        QTest::newRow("no translation section") << "9701" << "T";
+        QTest::newRow("missing section") << "9799"
+                                         << "D";
+        QTest::newRow("missing kind") << "9701"
+                                      << "K";
+        QTest::newRow("missing file") << "5501"
+                                      << "D";
+        QTest::newRow("no translation section") << "9701"
+                                                << "T";
     }
     void matriz_mankas()
     {
@@ -113,8 +116,7 @@ private slots:
         IniDosiero ini(vojo);
         QCOMPARE(ini.value(QStringLiteral("Traduko/Lingvo"), QStringLiteral("?????????")).toString(),
                  QStringLiteral("?????????"));
-        QCOMPARE(ini.value(QStringLiteral("Traduko/Direkto"), QStringLiteral("LTR")).toString(),
-                 QStringLiteral("LTR"));
+        QCOMPARE(ini.value(QStringLiteral("Traduko/Direkto"), QStringLiteral("LTR")).toString(), QStringLiteral("LTR"));
         sTradukoDosiero = QStringLiteral("difektita.trd");
         QStringList el;
         QCOMPARE(_Matriz(&el, QStringLiteral("9701"), QStringLiteral("T")), 0);
@@ -150,19 +152,45 @@ private slots:
         QTest::addColumn<QString>("nomo");
         QTest::addColumn<QString>("teksto");
         QTest::addColumn<QString>("klipo");
-        QTest::newRow("word") << "Lec01_Button5" << "domo" << "sonoj/lec01/domo.oga";
-        QTest::newRow("hatted word") << "Lec01_Button6" << "ĉu" << "sonoj/lec01/cxu.oga";
-        QTest::newRow("8 in x-system") << "Lec01_Button7" << "ĉambroj" << "sonoj/lec01/cxambroj.oga";
-        QTest::newRow("9 in x-system") << "Lec01_Button8" << "ĉambrojn" << "sonoj/lec01/btn8.oga";
-        QTest::newRow("grows past 8") << "Lec02_Button40" << "ŝanĝiĝ" << "sonoj/lec02/btn40.oga";
-        QTest::newRow("phrase") << "Lec03_Button17" << "bona tago" << "sonoj/lec03/btn17.oga";
-        QTest::newRow("exclamation") << "Lec04_Button3" << "Saluton!" << "sonoj/lec04/btn3.oga";
-        QTest::newRow("short with !") << "Lec04_Button4" << "Ho!" << "sonoj/lec04/btn4.oga";
-        QTest::newRow("blank") << "Lec05_Button9" << " " << "sonoj/lec05/btn9.oga";
-        QTest::newRow("aŭ") << "Lec01_Button10" << "aŭ" << "sonoj/lec01/auh.oga";
-        QTest::newRow("Aŭ") << "Lec01_Button11" << "Aŭ" << "sonoj/lec01/Aux.oga";
-        QTest::newRow("marks removed") << "Lec01_Button12" << "\u200Eĉu\u200E" << "sonoj/lec01/cxu.oga";
-        QTest::newRow("lesson 12") << "Lec12_Button301" << "kaj" << "sonoj/lec12/kaj.oga";
+        QTest::newRow("word") << "Lec01_Button5"
+                              << "domo"
+                              << "sonoj/lec01/domo.oga";
+        QTest::newRow("hatted word") << "Lec01_Button6"
+                                     << "ĉu"
+                                     << "sonoj/lec01/cxu.oga";
+        QTest::newRow("8 in x-system") << "Lec01_Button7"
+                                       << "ĉambroj"
+                                       << "sonoj/lec01/cxambroj.oga";
+        QTest::newRow("9 in x-system") << "Lec01_Button8"
+                                       << "ĉambrojn"
+                                       << "sonoj/lec01/btn8.oga";
+        QTest::newRow("grows past 8") << "Lec02_Button40"
+                                      << "ŝanĝiĝ"
+                                      << "sonoj/lec02/btn40.oga";
+        QTest::newRow("phrase") << "Lec03_Button17"
+                                << "bona tago"
+                                << "sonoj/lec03/btn17.oga";
+        QTest::newRow("exclamation") << "Lec04_Button3"
+                                     << "Saluton!"
+                                     << "sonoj/lec04/btn3.oga";
+        QTest::newRow("short with !") << "Lec04_Button4"
+                                      << "Ho!"
+                                      << "sonoj/lec04/btn4.oga";
+        QTest::newRow("blank") << "Lec05_Button9"
+                               << " "
+                               << "sonoj/lec05/btn9.oga";
+        QTest::newRow("aŭ") << "Lec01_Button10"
+                            << "aŭ"
+                            << "sonoj/lec01/auh.oga";
+        QTest::newRow("Aŭ") << "Lec01_Button11"
+                            << "Aŭ"
+                            << "sonoj/lec01/Aux.oga";
+        QTest::newRow("marks removed") << "Lec01_Button12"
+                                       << "\u200Eĉu\u200E"
+                                       << "sonoj/lec01/cxu.oga";
+        QTest::newRow("lesson 12") << "Lec12_Button301"
+                                   << "kaj"
+                                   << "sonoj/lec12/kaj.oga";
     }
     void klipo()
     {
@@ -191,15 +219,24 @@ private slots:
         QTest::addColumn<QString>("klavoj");
         QTest::addColumn<bool>("cxapeligo");
         QTest::addColumn<QString>("rezulto");
-        QTest::newRow("c x") << "" << "cx" << true << "ĉ";
-        QTest::newRow("S x") << "" << "Sx" << true << "Ŝ";
-        QTest::newRow("s X") << "" << "sX" << true << "ŝ";
-        QTest::newRow("all six") << "" << "cxgxhxjxsxux" << true << "ĉĝĥĵŝŭ";
-        QTest::newRow("word") << "" << "Ankaux mi mangxas" << true << "Ankaŭ mi manĝas";
-        QTest::newRow("x at start") << "" << "x" << true << "x";
-        QTest::newRow("after a") << "" << "ax" << true << "ax";
-        QTest::newRow("after ĉ") << "ĉ" << "x" << true << "ĉx";
-        QTest::newRow("off") << "" << "cxsx" << false << "cxsx";
+        QTest::newRow("c x") << ""
+                             << "cx" << true << "ĉ";
+        QTest::newRow("S x") << ""
+                             << "Sx" << true << "Ŝ";
+        QTest::newRow("s X") << ""
+                             << "sX" << true << "ŝ";
+        QTest::newRow("all six") << ""
+                                 << "cxgxhxjxsxux" << true << "ĉĝĥĵŝŭ";
+        QTest::newRow("word") << ""
+                              << "Ankaux mi mangxas" << true << "Ankaŭ mi manĝas";
+        QTest::newRow("x at start") << ""
+                                    << "x" << true << "x";
+        QTest::newRow("after a") << ""
+                                 << "ax" << true << "ax";
+        QTest::newRow("after ĉ") << "ĉ"
+                                 << "x" << true << "ĉx";
+        QTest::newRow("off") << ""
+                             << "cxsx" << false << "cxsx";
     }
     void tajpado()
     {
@@ -245,9 +282,12 @@ private slots:
     {
         QTest::addColumn<QString>("en");
         QTest::addColumn<QString>("el");
-        QTest::newRow("word") << "Sxangxo" << "Ŝanĝo";
-        QTest::newRow("pairs") << "CX cX sX ux" << "Ĉ ĉ ŝ ŭ";
-        QTest::newRow("none") << "Saluton, amiko" << "Saluton, amiko";
+        QTest::newRow("word") << "Sxangxo"
+                              << "Ŝanĝo";
+        QTest::newRow("pairs") << "CX cX sX ux"
+                               << "Ĉ ĉ ŝ ŭ";
+        QTest::newRow("none") << "Saluton, amiko"
+                              << "Saluton, amiko";
     }
     void cxteksto()
     {
@@ -435,8 +475,7 @@ private slots:
         sSistemo = QStringLiteral("android");
         QCOMPARE(kiuSistemo(QStringLiteral("multrimedoj")), QStringLiteral("assets:/"));
         sSistemo = QStringLiteral("osx");
-        QCOMPARE(kiuSistemo(QStringLiteral("multrimedoj")),
-                 QCoreApplication::applicationDirPath() + "/../Resources/");
+        QCOMPARE(kiuSistemo(QStringLiteral("multrimedoj")), QCoreApplication::applicationDirPath() + "/../Resources/");
         sSistemo = QStringLiteral("nekonata");
         QCOMPARE(kiuSistemo(QStringLiteral("multrimedoj")), QStringLiteral("/"));
         sSistemo = antaua;

@@ -87,11 +87,24 @@ private slots:
         QTest::addColumn<QString>("nomo");
         QTest::addColumn<QString>("langeto");
         QTest::addColumn<bool>("ikono");
-        const struct { const char* nomo; const char* langeto; bool ikono; } paghoj[] = {
-            {"tab", "1", true}, {"Ekzerco1_Lec01", "2", true}, {"tab_2", "3", true}, {"tab_4", "4", true},
-            {"tab_5", "5", true}, {"tab_6", "6", true}, {"tab_7", "7", true}, {"tab_8", "8", true},
-            {"Ekzerco7_Lec01", "Frazo", false}, {"Ekzerco2_Lec01", "9", true}, {"Ekzerco3_Lec01", "10", true},
-            {"Ekzerco4_Lec01", "11", true}, {"Sendas1_Lec01", "12", true}};
+        const struct
+        {
+            const char* nomo;
+            const char* langeto;
+            bool ikono;
+        } paghoj[] = {{"tab", "1", true},
+                      {"Ekzerco1_Lec01", "2", true},
+                      {"tab_2", "3", true},
+                      {"tab_4", "4", true},
+                      {"tab_5", "5", true},
+                      {"tab_6", "6", true},
+                      {"tab_7", "7", true},
+                      {"tab_8", "8", true},
+                      {"Ekzerco7_Lec01", "Frazo", false},
+                      {"Ekzerco2_Lec01", "9", true},
+                      {"Ekzerco3_Lec01", "10", true},
+                      {"Ekzerco4_Lec01", "11", true},
+                      {"Sendas1_Lec01", "12", true}};
         int i = 0;
         for (const auto& p : paghoj) {
             QTest::newRow(p.nomo) << i << QString::fromLatin1(p.nomo) << QString::fromLatin1(p.langeto) << p.ikono;
@@ -204,11 +217,21 @@ private slots:
         QTest::addColumn<QString>("pagho");
         QTest::addColumn<QString>("klaso");
         QTest::addColumn<QString>("nomo");
-        QTest::newRow("hear and pick") << "Ekzerco1_Lec01" << "ekzerco1" << "frame";
-        QTest::newRow("sentence building") << "Ekzerco7_Lec01" << "frazokonstruo" << "Lec01_Ekz_Frazo_0107";
-        QTest::newRow("pronunciation") << "Ekzerco2_Lec01" << "prononco" << "Lec01_Ekz_Pron_0102";
-        QTest::newRow("listening") << "Ekzerco3_Lec01" << "audkompreno" << "Lec01_Ekz_0102";
-        QTest::newRow("word choice") << "Ekzerco4_Lec01" << "vortoludo" << "Lec01_0103";
+        QTest::newRow("hear and pick") << "Ekzerco1_Lec01"
+                                       << "ekzerco1"
+                                       << "frame";
+        QTest::newRow("sentence building") << "Ekzerco7_Lec01"
+                                           << "frazokonstruo"
+                                           << "Lec01_Ekz_Frazo_0107";
+        QTest::newRow("pronunciation") << "Ekzerco2_Lec01"
+                                       << "prononco"
+                                       << "Lec01_Ekz_Pron_0102";
+        QTest::newRow("listening") << "Ekzerco3_Lec01"
+                                   << "audkompreno"
+                                   << "Lec01_Ekz_0102";
+        QTest::newRow("word choice") << "Ekzerco4_Lec01"
+                                     << "vortoludo"
+                                     << "Lec01_0103";
     }
     void ekzercoj()
     {
@@ -227,17 +250,21 @@ private slots:
 
     void sendopagho()
     {
-        const struct { const char* demando; const char* kampo; const char* modelo; } vicoj[] = {
-            {"Lec01_Label121", "lineEdit", "La teo estas varma."},
-            {"Lec01_Label122", "lineEdit_2", "Instruisto estas patro."},
-            {"Lec01_Label123", "lineEdit_3", "Via patro estis bona."},
-            {"Lec01_Label110", "lineEdit_4", "La novaj instruistoj estos bonaj."},
-            {"Lec01_Label125", "lineEdit_5", "Mia frato estos instruisto."},
-            {"Lec01_Label126", "lineEdit_6", "Viaj filoj estos amikoj."},
-            {"Lec01_Label127", "lineEdit_7", "La kukoj estis bonaj."},
-            {"Lec01_Label128", "lineEdit_8", "La pano estas seka."},
-            {"Lec01_Label129", "lineEdit_9", "La nova knabo estis mia amiko."},
-            {"Lec01_Label130", "lineEdit_10", "La knaboj estos bonaj amikoj."}};
+        const struct
+        {
+            const char* demando;
+            const char* kampo;
+            const char* modelo;
+        } vicoj[] = {{"Lec01_Label121", "lineEdit", "La teo estas varma."},
+                     {"Lec01_Label122", "lineEdit_2", "Instruisto estas patro."},
+                     {"Lec01_Label123", "lineEdit_3", "Via patro estis bona."},
+                     {"Lec01_Label110", "lineEdit_4", "La novaj instruistoj estos bonaj."},
+                     {"Lec01_Label125", "lineEdit_5", "Mia frato estos instruisto."},
+                     {"Lec01_Label126", "lineEdit_6", "Viaj filoj estos amikoj."},
+                     {"Lec01_Label127", "lineEdit_7", "La kukoj estis bonaj."},
+                     {"Lec01_Label128", "lineEdit_8", "La pano estas seka."},
+                     {"Lec01_Label129", "lineEdit_9", "La nova knabo estis mia amiko."},
+                     {"Lec01_Label130", "lineEdit_10", "La knaboj estos bonaj amikoj."}};
         QWidget* pagho = trovas(QStringLiteral("Sendas1_Lec01"));
         int i = 1;
         QLineEdit* antaua = nullptr;
@@ -302,8 +329,8 @@ private slots:
         // words, row by row, except that L is exemplified by ĉelo there.
         QStringList eroj;
         QCOMPARE(_Matriz(&eroj, QStringLiteral("0101"), QStringLiteral("D")), 56);
-        const QStringList vortoj = {"Lec01_Button10", "Lec01_Button26", "Lec01_XButton1", "Lec01_XButton2",
-                                    "Lec01_Button1", "Lec01_Button55"};
+        const QStringList vortoj = {"Lec01_Button10", "Lec01_Button26", "Lec01_XButton1",
+                                    "Lec01_XButton2", "Lec01_Button1",  "Lec01_Button55"};
         for (int i = 0; i < vortoj.size(); ++i)
             QCOMPARE(eroj.at(i), trovas<QLabel>(vortoj.at(i))->text());
         QCOMPARE(trovas<QLabel>(QStringLiteral("Lec01_Button2"))->text(), QStringLiteral("ŝelo"));

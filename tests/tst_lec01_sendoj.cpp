@@ -32,7 +32,8 @@ private slots:
         lec->setCurrentIndex(12);
         QWidget* pagho = lec->currentWidget();
         pagho->findChild<QLineEdit*>(QStringLiteral("lineEdit"))->setText(QStringLiteral("La teo estas varma."));
-        pagho->findChild<QLineEdit*>(QStringLiteral("lineEdit_4"))->setText(QStringLiteral("La novaj instruistoj ĉiam estos bonaj."));
+        pagho->findChild<QLineEdit*>(QStringLiteral("lineEdit_4"))
+            ->setText(QStringLiteral("La novaj instruistoj ĉiam estos bonaj."));
 
         auto* kopiu = pagho->findChild<QAbstractButton*>(QStringLiteral("pushButton_2"));
         QVERIFY(kopiu);
@@ -55,7 +56,8 @@ private slots:
             pozicio = sekva;
         }
         QVERIFY(kopio.contains(teksto("Lec01_Label121") + QStringLiteral("\nLa teo estas varma.\n")));
-        QVERIFY(kopio.contains(teksto("Lec01_Label110") + QStringLiteral("\nLa novaj instruistoj ĉiam estos bonaj.\n")));
+        QVERIFY(
+            kopio.contains(teksto("Lec01_Label110") + QStringLiteral("\nLa novaj instruistoj ĉiam estos bonaj.\n")));
         // The model answers stay out of the copy.
         QVERIFY(!kopio.contains(QLatin1String("Instruisto estas patro.")));
     }
@@ -90,7 +92,8 @@ private slots:
             lec01 kadro(nullptr);
             QTabWidget* lec = lecionoDe(&kadro);
             kadro.findChild<QLineEdit*>(QStringLiteral("lineEdit_4"))->setText(QStringLiteral("Ŝi estos bona."));
-            kadro.findChild<QLineEdit*>(QStringLiteral("lineEdit_10"))->setText(QStringLiteral("La knaboj estos bonaj amikoj."));
+            kadro.findChild<QLineEdit*>(QStringLiteral("lineEdit_10"))
+                ->setText(QStringLiteral("La knaboj estos bonaj amikoj."));
             SxargxasEk(lec, true);
         }
         IniDosiero ini(savasLoko + QStringLiteral("darudaver.ini"));

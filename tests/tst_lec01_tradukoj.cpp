@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <memory>
 
-
 class TestoLec01Tradukoj : public QObject
 {
     Q_OBJECT

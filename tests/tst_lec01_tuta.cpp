@@ -90,7 +90,6 @@ private slots:
         QCOMPARE(kiom()->text(), QStringLiteral("1/13"));
         QVERIFY(lec->tabBar()->height() <= 1 || !lec->tabBar()->isVisible());
         fotas(w.get(), QStringLiteral("lec01_alfabeto"));
-
     }
 
     void turnasCxiujnPaghojn()
@@ -122,8 +121,8 @@ private slots:
                                if (respondita)
                                    return;
                                respondita = true;
-                               kestoAktiva = QTest::qWaitFor(
-                                   [kesto] { return QApplication::activeWindow() == kesto; }, 20000);
+                               kestoAktiva =
+                                   QTest::qWaitFor([kesto] { return QApplication::activeWindow() == kesto; }, 20000);
                                lec->setCurrentIndex(3);
                                resizebla = lec->widget(3)->findChild<QScrollArea*>()->widgetResizable();
                                kesto->close();
@@ -180,8 +179,9 @@ private slots:
         _Matriz(&r, QStringLiteral("0107"), QStringLiteral("R"));
         QHash<QString, QString> frazoj;
         for (int i = 0; i < d.size(); ++i)
-            frazoj.insert(frazkonstruilo::senNumero(lec->findChild<QLabel*>(QStringLiteral("Lec01_Label") + r.at(i))->text()),
-                          lec->findChild<QLabel*>(QStringLiteral("Lec01_Button") + d.at(i))->text());
+            frazoj.insert(
+                frazkonstruilo::senNumero(lec->findChild<QLabel*>(QStringLiteral("Lec01_Label") + r.at(i))->text()),
+                lec->findChild<QLabel*>(QStringLiteral("Lec01_Button") + d.at(i))->text());
         QCOMPARE(frazoj.size(), 15);
 
         auto* traduko = el<QLabel>(kadro, "Traduko1");
@@ -293,10 +293,7 @@ private slots:
         QVERIFY(lec->findChild<QLineEdit*>(QStringLiteral("lineEdit_2"))->text().isEmpty());
     }
 
-    void cleanupTestCase()
-    {
-        w.reset();
-    }
+    void cleanupTestCase() { w.reset(); }
 };
 
 LERBO_TEST_MAIN(TestoLec01Tuta)

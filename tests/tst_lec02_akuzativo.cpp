@@ -11,16 +11,26 @@ namespace {
 
 // Explanation numbers, as the [Ekzerco-Klarigoj] texts read.
 enum Klarigo {
-    Subjekto = 0, SubjektaParto = 1, Artikolo = 2, Verbo = 3, Objekto = 4, ObjektaParto = 5,
-    PostPrepozicio = 6, Prepozicio = 7, Adverbo = 8, NeObjekto = 9, Numeralo = 10, Konjunkcio = 11,
+    Subjekto = 0,
+    SubjektaParto = 1,
+    Artikolo = 2,
+    Verbo = 3,
+    Objekto = 4,
+    ObjektaParto = 5,
+    PostPrepozicio = 6,
+    Prepozicio = 7,
+    Adverbo = 8,
+    NeObjekto = 9,
+    Numeralo = 10,
+    Konjunkcio = 11,
     Saluto = 12
 };
 
 const QStringList PRONOMOJ = {"mi", "vi", "li", "ŝi", "ĝi", "ni", "ili", "oni", "si"};
 const QStringList POSEDAJ = {"mia", "via", "lia", "ŝia", "ĝia", "nia", "ilia", "onia", "sia"};
 // The verbs of lessons 1 and 2 that take a direct object.
-const QStringList TRANSITIVAJ = {"ami", "fari", "forgesi", "havi", "kapti", "lavi", "peti", "porti",
-                                 "renkonti", "skribi", "sukeri", "trinki", "trovi", "vendi", "vidi"};
+const QStringList TRANSITIVAJ = {"ami",      "fari",   "forgesi", "havi",   "kapti", "lavi",  "peti", "porti",
+                                 "renkonti", "skribi", "sukeri",  "trinki", "trovi", "vendi", "vidi"};
 
 bool estasVerbo(const QString& v)
 {
@@ -222,36 +232,66 @@ private slots:
         QTest::addColumn<QString>("k");
         QTest::addColumn<QString>("plena");
         QTest::addColumn<QString>("kialo");
-        QTest::newRow("subject flagged as object")
-            << "La~filo~amas~la~patrino" << "~1~~~1" << "2~4~3~2~4" << "La filon amas la patrinon." << "0 subjects";
-        QTest::newRow("flag without its explanation")
-            << "La~filo~amas~la~patrino" << "~1~~~1" << "2~0~3~2~4"
-            << "La filon amas la patrinon." << "disagrees with its explanation";
-        QTest::newRow("object not flagged")
-            << "La~filo~amas~la~patrino" << "~~~~" << "2~0~3~2~9"
-            << "La filo amas la patrino." << "left in the nominative";
-        QTest::newRow("predicate after esti flagged")
-            << "La~butiko~ne~estas~nova" << "~~~~1" << "2~0~8~3~5"
-            << "La butiko ne estas novan." << "object after esti";
-        QTest::newRow("article flagged")
-            << "Mi~lavas~la~nova~taso" << "~~1~1~1" << "0~3~5~5~4"
-            << "Mi lavas lan novan tason." << "explanation of the article";
-        QTest::newRow("verb flagged")
-            << "Mi~lavas~la~nova~taso" << "~1~~1~1" << "0~4~2~5~4"
-            << "Mi lavasn la novan tason." << "explanation of the verb";
-        QTest::newRow("one flag too few")
-            << "Mi~lavas~la~nova~taso" << "~~~1" << "0~3~2~5~4" << "Mi lavas la novan tason." << "4 flags";
-        QTest::newRow("one explanation too many")
-            << "Mi~lavas~la~nova~taso" << "~~~1~1" << "0~3~2~5~4~4"
-            << "Mi lavas la novan tason." << "6 explanation numbers";
-        QTest::newRow("adjective in the other number")
-            << "Mi~lavas~la~novaj~taso" << "~~~1~1" << "0~3~2~5~4" << "Mi lavas la novajn tason." << "differ in number";
-        QTest::newRow("differs from the written-out sentence")
-            << "Mi~lavas~la~nova~taso" << "~~~1~1" << "0~3~2~5~4" << "Mi lavas la novan taso." << "written out";
-        QTest::newRow("verb without object")
-            << "La~knabo~iras" << "~~" << "2~0~3" << "La knabo iras." << "unknown verb";
-        QTest::newRow("explanation out of range")
-            << "Mi~amas~vi" << "~~1" << "0~3~13" << "Mi amas vin." << "not 0..12";
+        QTest::newRow("subject flagged as object") << "La~filo~amas~la~patrino"
+                                                   << "~1~~~1"
+                                                   << "2~4~3~2~4"
+                                                   << "La filon amas la patrinon."
+                                                   << "0 subjects";
+        QTest::newRow("flag without its explanation") << "La~filo~amas~la~patrino"
+                                                      << "~1~~~1"
+                                                      << "2~0~3~2~4"
+                                                      << "La filon amas la patrinon."
+                                                      << "disagrees with its explanation";
+        QTest::newRow("object not flagged") << "La~filo~amas~la~patrino"
+                                            << "~~~~"
+                                            << "2~0~3~2~9"
+                                            << "La filo amas la patrino."
+                                            << "left in the nominative";
+        QTest::newRow("predicate after esti flagged") << "La~butiko~ne~estas~nova"
+                                                      << "~~~~1"
+                                                      << "2~0~8~3~5"
+                                                      << "La butiko ne estas novan."
+                                                      << "object after esti";
+        QTest::newRow("article flagged") << "Mi~lavas~la~nova~taso"
+                                         << "~~1~1~1"
+                                         << "0~3~5~5~4"
+                                         << "Mi lavas lan novan tason."
+                                         << "explanation of the article";
+        QTest::newRow("verb flagged") << "Mi~lavas~la~nova~taso"
+                                      << "~1~~1~1"
+                                      << "0~4~2~5~4"
+                                      << "Mi lavasn la novan tason."
+                                      << "explanation of the verb";
+        QTest::newRow("one flag too few") << "Mi~lavas~la~nova~taso"
+                                          << "~~~1"
+                                          << "0~3~2~5~4"
+                                          << "Mi lavas la novan tason."
+                                          << "4 flags";
+        QTest::newRow("one explanation too many") << "Mi~lavas~la~nova~taso"
+                                                  << "~~~1~1"
+                                                  << "0~3~2~5~4~4"
+                                                  << "Mi lavas la novan tason."
+                                                  << "6 explanation numbers";
+        QTest::newRow("adjective in the other number") << "Mi~lavas~la~novaj~taso"
+                                                       << "~~~1~1"
+                                                       << "0~3~2~5~4"
+                                                       << "Mi lavas la novajn tason."
+                                                       << "differ in number";
+        QTest::newRow("differs from the written-out sentence") << "Mi~lavas~la~nova~taso"
+                                                               << "~~~1~1"
+                                                               << "0~3~2~5~4"
+                                                               << "Mi lavas la novan taso."
+                                                               << "written out";
+        QTest::newRow("verb without object") << "La~knabo~iras"
+                                             << "~~"
+                                             << "2~0~3"
+                                             << "La knabo iras."
+                                             << "unknown verb";
+        QTest::newRow("explanation out of range") << "Mi~amas~vi"
+                                                  << "~~1"
+                                                  << "0~3~13"
+                                                  << "Mi amas vin."
+                                                  << "not 0..12";
     }
     void malgxustaj()
     {
@@ -264,7 +304,8 @@ private slots:
         QVERIFY2(eraro.contains(kialo), qPrintable(eraro));
         // The same sentence put right passes, so the fault above is what failed it.
         QVERIFY(eraroDe(QStringLiteral("Mi~lavas~la~nova~taso"), QStringLiteral("~~~1~1"), QStringLiteral("0~3~2~5~4"),
-                        QStringLiteral("Mi lavas la novan tason.")).isEmpty());
+                        QStringLiteral("Mi lavas la novan tason."))
+                    .isEmpty());
     }
 };
 

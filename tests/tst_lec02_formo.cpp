@@ -18,8 +18,8 @@
 
 namespace {
 
-const char* const KADROJ[] = {"frazokonstruo", "prononco", "audkompreno", "vortoludo", "akuzativo",
-                              "plenigas_spacon", "videoludilo"};
+const char* const KADROJ[] = {"frazokonstruo", "prononco",        "audkompreno", "vortoludo",
+                              "akuzativo",     "plenigas_spacon", "videoludilo"};
 
 bool enKadro(const QObject* o)
 {
@@ -95,11 +95,15 @@ private slots:
         QTest::addColumn<QString>("nomo");
         QTest::addColumn<QString>("langeto");
         QTest::addColumn<bool>("ikono");
-        const struct { const char* nomo; const char* langeto; bool ikono; } paghoj[] = {
-            {"tab_13", "1", true}, {"tab_14", "2", true}, {"tab_15", "3", true}, {"tab_16", "4", true},
-            {"tab_17", "5", true}, {"Ekzerco7_Lec02", "Frazo", false}, {"Ekzerco1_Lec02", "6", true},
-            {"Ekzerco2_Lec02", "7", true}, {"Ekzerco3_Lec02", "8", true}, {"Ekzerco4_Lec02", "9", true},
-            {"Ekzerco5_Lec02", "10", true}, {"Sendas1_Lec02", "11", true}};
+        const struct
+        {
+            const char* nomo;
+            const char* langeto;
+            bool ikono;
+        } paghoj[] = {{"tab_13", "1", true},         {"tab_14", "2", true},          {"tab_15", "3", true},
+                      {"tab_16", "4", true},         {"tab_17", "5", true},          {"Ekzerco7_Lec02", "Frazo", false},
+                      {"Ekzerco1_Lec02", "6", true}, {"Ekzerco2_Lec02", "7", true},  {"Ekzerco3_Lec02", "8", true},
+                      {"Ekzerco4_Lec02", "9", true}, {"Ekzerco5_Lec02", "10", true}, {"Sendas1_Lec02", "11", true}};
         int i = 0;
         for (const auto& p : paghoj) {
             QTest::newRow(p.nomo) << i << QString::fromLatin1(p.nomo) << QString::fromLatin1(p.langeto) << p.ikono;
@@ -185,9 +189,8 @@ private slots:
     {
         // Every text label is named for its translation key; the picture and
         // link labels are the only others, and keep their names.
-        const QStringList bildoj = {"label_22", "label_23", "label_24", "label_25", "label_28", "label_29",
-                                    "label_48", "label_49", "label_50", "label_51", "label_52", "label",
-                                    "label_21"};
+        const QStringList bildoj = {"label_22", "label_23", "label_24", "label_25", "label_28", "label_29", "label_48",
+                                    "label_49", "label_50", "label_51", "label_52", "label",    "label_21"};
         QStringList trovitajBildoj;
         int tradukataj = 0, vortoj = 0;
         const auto cxiuj = formajxoj<QLabel>(lec);
@@ -274,12 +277,24 @@ private slots:
         QTest::addColumn<QString>("pagho");
         QTest::addColumn<QString>("klaso");
         QTest::addColumn<QString>("nomo");
-        QTest::newRow("sentence building") << "Ekzerco7_Lec02" << "frazokonstruo" << "Lec02_Ekz_Frazo_0207";
-        QTest::newRow("pronunciation") << "Ekzerco1_Lec02" << "prononco" << "Lec02_Ekz_Pron_0201";
-        QTest::newRow("listening") << "Ekzerco2_Lec02" << "audkompreno" << "Lec02_Ekz_Aud_0201";
-        QTest::newRow("word choice") << "Ekzerco3_Lec02" << "vortoludo" << "Lec02_Ekz_Vorto_0203";
-        QTest::newRow("accusative") << "Ekzerco4_Lec02" << "akuzativo" << "Lec02_Ekz_Akuz_0202";
-        QTest::newRow("gap filling") << "Ekzerco5_Lec02" << "plenigas_spacon" << "Lec02_Ekz_Plen_0204";
+        QTest::newRow("sentence building") << "Ekzerco7_Lec02"
+                                           << "frazokonstruo"
+                                           << "Lec02_Ekz_Frazo_0207";
+        QTest::newRow("pronunciation") << "Ekzerco1_Lec02"
+                                       << "prononco"
+                                       << "Lec02_Ekz_Pron_0201";
+        QTest::newRow("listening") << "Ekzerco2_Lec02"
+                                   << "audkompreno"
+                                   << "Lec02_Ekz_Aud_0201";
+        QTest::newRow("word choice") << "Ekzerco3_Lec02"
+                                     << "vortoludo"
+                                     << "Lec02_Ekz_Vorto_0203";
+        QTest::newRow("accusative") << "Ekzerco4_Lec02"
+                                    << "akuzativo"
+                                    << "Lec02_Ekz_Akuz_0202";
+        QTest::newRow("gap filling") << "Ekzerco5_Lec02"
+                                     << "plenigas_spacon"
+                                     << "Lec02_Ekz_Plen_0204";
     }
     void ekzercoj()
     {
@@ -332,17 +347,20 @@ private slots:
 
     void sendopagho()
     {
-        const struct { const char* demando; const char* modelo; } vicoj[] = {
-            {"Lec02_Label237", "Sana knabo trinkas varman lakton."},
-            {"Lec02_Label238", "La malnova butiko ne vendas sekajn kukojn."},
-            {"Lec02_Label22", "La instruisto renkontis la novajn amikojn."},
-            {"Lec02_Label240", "La novaj amikoj faros bonan kukon."},
-            {"Lec02_Label241", "La knabino ne trovis la fratinojn."},
-            {"Lec02_Label242", "La malgranda fratino estas malsana, la frato estas sana."},
-            {"Lec02_Label243", "La patro ne lavos la malgrandajn tasojn."},
-            {"Lec02_Label244", "La bela birdo kaptis malgrandan insekton."},
-            {"Lec02_Label245", "La knabo estis mia malnova amiko."},
-            {"Lec02_Label246", "La knaboj estis grandaj amikoj."}};
+        const struct
+        {
+            const char* demando;
+            const char* modelo;
+        } vicoj[] = {{"Lec02_Label237", "Sana knabo trinkas varman lakton."},
+                     {"Lec02_Label238", "La malnova butiko ne vendas sekajn kukojn."},
+                     {"Lec02_Label22", "La instruisto renkontis la novajn amikojn."},
+                     {"Lec02_Label240", "La novaj amikoj faros bonan kukon."},
+                     {"Lec02_Label241", "La knabino ne trovis la fratinojn."},
+                     {"Lec02_Label242", "La malgranda fratino estas malsana, la frato estas sana."},
+                     {"Lec02_Label243", "La patro ne lavos la malgrandajn tasojn."},
+                     {"Lec02_Label244", "La bela birdo kaptis malgrandan insekton."},
+                     {"Lec02_Label245", "La knabo estis mia malnova amiko."},
+                     {"Lec02_Label246", "La knaboj estis grandaj amikoj."}};
         QWidget* pagho = trovas(QStringLiteral("Sendas1_Lec02"));
         int i = 1;
         for (const auto& v : vicoj) {
@@ -377,9 +395,10 @@ private slots:
 
     void vortaro()
     {
-        const QStringList vortoj = {"akvo", "ami", "amo", "birdo", "butiko", "fari", "forgesi", "havi", "insekto",
-                                    "kapti", "lavi", "limonado", "papero", "peti", "plumo", "porti", "pura",
-                                    "renkonti", "skribi", "sukeri", "taso", "trinki", "trovi", "vendi", "vidi"};
+        const QStringList vortoj = {"akvo",   "ami",     "amo",   "birdo",    "butiko",   "fari",   "forgesi",
+                                    "havi",   "insekto", "kapti", "lavi",     "limonado", "papero", "peti",
+                                    "plumo",  "porti",   "pura",  "renkonti", "skribi",   "sukeri", "taso",
+                                    "trinki", "trovi",   "vendi", "vidi"};
         for (int i = 0; i < vortoj.size(); ++i) {
             auto* vorto = trovas<QLabel>(QStringLiteral("Lec02_Button%1").arg(271 + i));
             auto* signifo = trovas<QLabel>(QStringLiteral("Lec02_Label%1").arg(158 + i));

@@ -32,7 +32,10 @@ class TestoLec02Kuro : public QObject
     {
         return ekz->findChild<QPushButton*>(QLatin1String(nomo));
     }
-    static int valoro(QWidget* ekz, const char* nomo) { return ekz->findChild<QSpinBox*>(QLatin1String(nomo))->value(); }
+    static int valoro(QWidget* ekz, const char* nomo)
+    {
+        return ekz->findChild<QSpinBox*>(QLatin1String(nomo))->value();
+    }
 
     // The navigation arrow turns the pages; each page change reaches the main window.
     void turnas(int indekso)
@@ -87,7 +90,8 @@ private slots:
         QVERIFY(ludilo && ludilo->isVisible());
         auto* medio = ludilo->findChild<QMediaPlayer*>();
         QVERIFY(medio);
-        QCOMPARE(medio->media().request().url(), QUrl::fromLocalFile(mrLoko + QStringLiteral("video/lec02/ziv_video.ogv")));
+        QCOMPARE(medio->media().request().url(),
+                 QUrl::fromLocalFile(mrLoko + QStringLiteral("video/lec02/ziv_video.ogv")));
         // The heading stands under the video.
         QVERIFY(lec->currentWidget()->findChild<QWidget*>(QStringLiteral("Lec02_Label50"))->y()
                 >= ludilo->geometry().bottom());
@@ -205,9 +209,8 @@ private slots:
                 if (ekz->findChild<QLabel*>(QStringLiteral("teksto%1").arg(j))->text() == signifoj.value(vorto))
                     p = j;
             QVERIFY2(p >= 0, qPrintable(vorto));
-            verdikto = lerbotesto::kunKestoj([&] {
-                QTest::mouseClick(ekz->findChild<QWidget*>(QStringLiteral("frazo%1").arg(p)), Qt::LeftButton);
-            });
+            verdikto = lerbotesto::kunKestoj(
+                [&] { QTest::mouseClick(ekz->findChild<QWidget*>(QStringLiteral("frazo%1").arg(p)), Qt::LeftButton); });
             QCOMPARE(valoro(ekz, "Placar2"), demando + 1);
         }
         QCOMPARE(verdikto, QStringList{QStringLiteral("GRATULON")});

@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <memory>
 
-
 class TestoLec02Tradukoj : public QObject
 {
     Q_OBJECT
@@ -45,7 +44,7 @@ private slots:
         // Headings read as headings; the send page's questions keep their numbers.
         for (const char* kapo : {"Label131", "Label139", "Label146", "Label151", "Label50", "Label157"})
             QVERIFY2(!trd.value(QLatin1String(kapo)).toString().endsWith(QLatin1Char('.')), kapo);
-        const QStringList demandoj = {"Label237", "Label238", "Label22", "Label240", "Label241",
+        const QStringList demandoj = {"Label237", "Label238", "Label22",  "Label240", "Label241",
                                       "Label242", "Label243", "Label244", "Label245", "Label246"};
         for (int i = 0; i < demandoj.size(); ++i)
             QVERIFY(trd.value(demandoj.at(i)).toString().startsWith(QString::number(i + 1) + QLatin1String(". ")));
@@ -93,8 +92,12 @@ private slots:
         _Matriz2(&d, QStringLiteral("0202"), QStringLiteral("D"), 11);
         _Matriz2(&r, QStringLiteral("0202"), QStringLiteral("R"), 11);
         for (int i = 0; i < d.size(); ++i) {
-            const QStringList vortoj = trd.value(QStringLiteral("Ekzerco-0204/%1").arg(i)).toString().toLower()
-                                           .remove(QLatin1Char('.')).remove(QLatin1Char(',')).split(QLatin1Char(' '));
+            const QStringList vortoj = trd.value(QStringLiteral("Ekzerco-0204/%1").arg(i))
+                                           .toString()
+                                           .toLower()
+                                           .remove(QLatin1Char('.'))
+                                           .remove(QLatin1Char(','))
+                                           .split(QLatin1Char(' '));
             for (int k = 0; k < d.at(i).size(); ++k)
                 if (r.at(i).at(k) == QLatin1String("1"))
                     QVERIFY2(!vortoj.contains(d.at(i).at(k).toLower() + QLatin1Char('n')), qPrintable(d.at(i).at(k)));

@@ -6,8 +6,8 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QLabel>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTextStream>
 #include <unistd.h>
 
@@ -62,9 +62,8 @@ private slots:
         }
         // The INI writer sorts the keys of a group, whatever order they were set in.
         sxlosiloj.sort();
-        QStringList atendataj({"Lingvo", "Tiparo", "TiparoEo", "Dosiero", "Cxapeligo", "Sistemo",
-                                         "LastaLeciono", "LastaPagxo", "Sxaltilo", "Noteto", "LiterGrando",
-                                         "LiterGrandoEo", "FenestraStilo"});
+        QStringList atendataj({"Lingvo", "Tiparo", "TiparoEo", "Dosiero", "Cxapeligo", "Sistemo", "LastaLeciono",
+                               "LastaPagxo", "Sxaltilo", "Noteto", "LiterGrando", "LiterGrandoEo", "FenestraStilo"});
         atendataj.sort();
         QCOMPARE(sxlosiloj, atendataj);
 
@@ -133,7 +132,7 @@ private slots:
         QCOMPARE(el<QLabel>(w.get(), "Konfig_Label3")->text(), QStringLiteral("Tiparo:"));
         QCOMPARE(el<QComboBox>(w.get(), "Lingvo")->currentText(), QStringLiteral("Esperanto"));
         QCOMPARE(smGratulon, QStringLiteral("Gratulon! Vi sukcesis en ĉi tiu ekzerco."));
-        QVERIFY(!w->elshutilo);  // a list written today is not fetched again
+        QVERIFY(!w->elshutilo); // a list written today is not fetched again
     }
 
     // A language named without its file (or no settings at all) is a first
@@ -266,8 +265,8 @@ private slots:
             skribasListon({{"eo", "Esperanto", "esperanto.trd", "09.07.2020"}});
             QFile f(listo);
             QVERIFY(f.open(QIODevice::ReadWrite));
-            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-tagojAntaue),
-                                  QFileDevice::FileModificationTime));
+            QVERIFY(
+                f.setFileTime(QDateTime::currentDateTime().addDays(-tagojAntaue), QFileDevice::FileModificationTime));
         }
         QCOMPARE(Lingvolisto::malnova(listo, QDate::currentDate()), malnova);
 
@@ -284,11 +283,16 @@ private slots:
         QTest::addColumn<QString>("listaDato");
         QTest::addColumn<QString>("kodo");
         QTest::addColumn<bool>("pliNova");
-        QTest::newRow("later") << "10.07.2020" << "eo" << true;
-        QTest::newRow("same day") << "09.07.2020" << "eo" << false;
-        QTest::newRow("earlier") << "01.01.2019" << "eo" << false;
-        QTest::newRow("code with blanks") << "10.07.2020" << " eo " << true;
-        QTest::newRow("not listed") << "10.07.2020" << "fr" << false;
+        QTest::newRow("later") << "10.07.2020"
+                               << "eo" << true;
+        QTest::newRow("same day") << "09.07.2020"
+                                  << "eo" << false;
+        QTest::newRow("earlier") << "01.01.2019"
+                                 << "eo" << false;
+        QTest::newRow("code with blanks") << "10.07.2020"
+                                          << " eo " << true;
+        QTest::newRow("not listed") << "10.07.2020"
+                                    << "fr" << false;
     }
     void pliNovaVersio()
     {
@@ -314,10 +318,14 @@ private slots:
         QTest::addColumn<QString>("lokaDato");
         QTest::addColumn<QString>("listaDato");
         QTest::addColumn<bool>("elshutas");
-        QTest::newRow("list newer") << "09.07.2020" << "10.07.2020" << true;
-        QTest::newRow("same date") << "09.07.2020" << "09.07.2020" << false;
-        QTest::newRow("local newer") << "11.07.2020" << "10.07.2020" << false;
-        QTest::newRow("no local copy: 2000 against the list") << "" << "10.07.2020" << true;
+        QTest::newRow("list newer") << "09.07.2020"
+                                    << "10.07.2020" << true;
+        QTest::newRow("same date") << "09.07.2020"
+                                   << "09.07.2020" << false;
+        QTest::newRow("local newer") << "11.07.2020"
+                                     << "10.07.2020" << false;
+        QTest::newRow("no local copy: 2000 against the list") << ""
+                                                              << "10.07.2020" << true;
     }
     void aktualigasTradukon()
     {
@@ -332,8 +340,8 @@ private slots:
                              "[Traduko]\r\nLingvo=Esperanto\r\nLingvoID=eo\r\nDato=" + lokaDato.toUtf8()
                                  + "\r\n[Menuo]\r\nEliri=Eliru\r\n");
         // Without a local copy the code read is "en", so the English entry decides.
-        skribasListon({{"en", "English — angla", "angla.trd", listaDato},
-                       {"eo", "Esperanto", "esperanto.trd", listaDato}});
+        skribasListon(
+            {{"en", "English — angla", "angla.trd", listaDato}, {"eo", "Esperanto", "esperanto.trd", listaDato}});
         el<QLabel>(w.get(), "label_Eliri")->clear();
         w->aktualigasTradukon();
         QCOMPARE(w->elshutilo != nullptr, elshutas);
@@ -348,7 +356,8 @@ private slots:
         IniDosiero ini(savasLoko + QStringLiteral("traduklisto.ini"));
         for (int i : {0, 1, 2, 3, 4, 7}) {
             ini.setValue(QString::number(i) + QStringLiteral("/LingvoID"), QStringLiteral("l") + QString::number(i));
-            ini.setValue(QString::number(i) + QStringLiteral("/Lingvo"), QStringLiteral("Lingvo ") + QString::number(i));
+            ini.setValue(QString::number(i) + QStringLiteral("/Lingvo"),
+                         QStringLiteral("Lingvo ") + QString::number(i));
             ini.setValue(QString::number(i) + QStringLiteral("/DosierNomo"),
                          QStringLiteral("l") + QString::number(i) + QStringLiteral(".trd"));
         }

@@ -1,16 +1,16 @@
 #include "stilfolio.h"
 #include "tst_lerbo_komuna.h"
 
+#include "filedownloader.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFontComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMediaPlayer>
-#include "filedownloader.h"
 #include <QPushButton>
-#include <QDialog>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSlider>
@@ -43,9 +43,10 @@ private slots:
         QWidget& nuda = *w;
         auto* stako = el<QStackedWidget>(&nuda, "Paghujo");
         QCOMPARE(el<QTabWidget>(&nuda, "Kredit")->currentIndex(), 0);
-        const QStringList nomoj = {"ChefaPagho", "Pagho01", "Pagho02", "Pagho03", "Pagho04", "Pagho05",
-                                   "Pagho06", "Pagho07", "Pagho08", "Pagho09", "Pagho10", "Pagho11",
-                                   "Pagho12", "Pagho13", "Pagho_Konfigurado", "Pagho_Kreditoj", "Bildoludo"};
+        const QStringList nomoj = {"ChefaPagho",     "Pagho01",  "Pagho02", "Pagho03", "Pagho04",
+                                   "Pagho05",        "Pagho06",  "Pagho07", "Pagho08", "Pagho09",
+                                   "Pagho10",        "Pagho11",  "Pagho12", "Pagho13", "Pagho_Konfigurado",
+                                   "Pagho_Kreditoj", "Bildoludo"};
         QCOMPARE(stako->count(), nomoj.size());
         for (int i = 0; i < nomoj.size(); ++i)
             QCOMPARE(stako->widget(i)->objectName(), nomoj.at(i));
@@ -172,11 +173,11 @@ private slots:
         auto w = kreas();
         sTradukoDosiero = dosiero;
         w->Traduku();
-        for (const QString* m : {&smRekomencu, &smGratulon, &smDenove, &smModifis, &smTondujo, &smDevasHaviKor,
-                                 &smDevasSavi, &smKoverto, &smDisketo, &smPordo, &smLigilo, &Antauen, &Nuligi,
-                                 &smNeSono})
+        for (const QString* m :
+             {&smRekomencu, &smGratulon, &smDenove, &smModifis, &smTondujo, &smDevasHaviKor, &smDevasSavi, &smKoverto,
+              &smDisketo, &smPordo, &smLigilo, &Antauen, &Nuligi, &smNeSono})
             QVERIFY(*m != NeTradukita && !m->isEmpty());
-        QVERIFY(smDenove.endsWith(QLatin1Char('.')));  // a value with a comma comes through whole
+        QVERIFY(smDenove.endsWith(QLatin1Char('.'))); // a value with a comma comes through whole
         for (QLabel* l : w->findChildren<QLabel*>())
             QVERIFY2(l->text() != NeTradukita, qPrintable(l->objectName()));
         IniDosiero traduko(QStringLiteral(":/tradukoj/") + dosiero);
@@ -199,8 +200,9 @@ private slots:
     void mankantajSxlosilojKajDirekto()
     {
         auto w = kreas();
-        testilo::skribas(savasLoko + QStringLiteral("maldekstra.trd"),
-                         "[Traduko]\r\nLingvoID=ar\r\nDirekto=RTL\r\n[Menuo]\r\nEliri=\xd8\xae\xd8\xb1\xd9\x88\xd8\xac\r\n");
+        testilo::skribas(
+            savasLoko + QStringLiteral("maldekstra.trd"),
+            "[Traduko]\r\nLingvoID=ar\r\nDirekto=RTL\r\n[Menuo]\r\nEliri=\xd8\xae\xd8\xb1\xd9\x88\xd8\xac\r\n");
         sTradukoDosiero = QStringLiteral("maldekstra.trd");
         w->Traduku();
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
@@ -229,8 +231,8 @@ private slots:
                                               "QLabel[tipo=\"afikso\"]  { font-family: \"DejaVu Sans\"; font-size: "
                                               "13pt; font-weight: bold; min-height: 1.2em;} "};
         QTest::newRow("12/13") << 12 << 13
-                               << QStringList{"#label_Eliri { font-size: 11pt;",
-                                              "titolo { font-size: 15pt;", "font-size: 13pt;} ",
+                               << QStringList{"#label_Eliri { font-size: 11pt;", "titolo { font-size: 15pt;",
+                                              "font-size: 13pt;} ",
                                               "font-size: 16pt; font-weight: bold; min-height: 1.2em;} "};
     }
     void stilfolio()
@@ -252,8 +254,7 @@ private slots:
         auto w = kreas();
         QCOMPARE(QApplication::font().pointSize(), 11);
         QCOMPARE(QApplication::font().family(), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(el(w.get(), "centralWidget")->styleSheet(),
-                 Stilfolio::generas(11, QStringLiteral("DejaVu Sans"), 11));
+        QCOMPARE(el(w.get(), "centralWidget")->styleSheet(), Stilfolio::generas(11, QStringLiteral("DejaVu Sans"), 11));
         const QString rimedo = paghujo(w.get())->styleSheet();
         QVERIFY(rimedo.contains(QStringLiteral("QFrame[tipo=\"senborda\"]")));
         QVERIFY(rimedo.contains(QStringLiteral("QPushButton[tipo=\"speciala\"]")));
@@ -465,7 +466,7 @@ private slots:
         w->lokigas_frazotrad(QStringLiteral("Pagho_Konfigurado"), QStringLiteral("Konfig_Label3"));
         QCOMPARE(celo->frameShape(), QFrame::NoFrame);
         QCOMPARE(el<QLabel>(w.get(), "Konfig_Label3")->frameShape(), QFrame::Box);
-        QCOMPARE(paghujo(w.get())->currentIndex(), 4);  // the settings page is not shown
+        QCOMPARE(paghujo(w.get())->currentIndex(), 4); // the settings page is not shown
 
         w->lokigas_frazotrad(QStringLiteral("Pagho_Kreditoj"), QStringLiteral("Kredit_Label3"));
         QCOMPARE(el<QLabel>(w.get(), "Kredit_Label3")->frameShape(), QFrame::NoFrame);

@@ -77,7 +77,8 @@ inline void skribasListon(const QList<QStringList>& eroj)
 // window loads the translation at once and asks nothing of the network.
 inline void lernantoKun(const QString& lingvo, const QString& dosiero)
 {
-    skribasAgordojn({{QStringLiteral("Lingvo"), lingvo}, {QStringLiteral("Dosiero"), dosiero},
+    skribasAgordojn({{QStringLiteral("Lingvo"), lingvo},
+                     {QStringLiteral("Dosiero"), dosiero},
                      {QStringLiteral("Sxaltilo"), false}});
     skribasListon({{QStringLiteral("en"), QStringLiteral("English — angla"), QStringLiteral("angla.trd"),
                     QStringLiteral("09.07.2020")},
@@ -96,7 +97,7 @@ inline QStringList kunKestoj(const std::function<void()>& ago)
             return;
         if (auto* kesto = qobject_cast<QMessageBox*>(modalo))
             tekstoj.append(kesto->text());
-        modalo->close();  // a dialog (the first-start language choice) too
+        modalo->close(); // a dialog (the first-start language choice) too
     });
     return tekstoj;
 }

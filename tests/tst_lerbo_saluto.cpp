@@ -3,13 +3,13 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QMediaContent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMediaContent>
 #include <QMediaPlayer>
-#include <QTabWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTime>
@@ -181,7 +181,7 @@ private slots:
         QList<QTcpSocket*> konektoj;
         connect(&muta, &QTcpServer::newConnection, [&] {
             while (QTcpSocket* k = muta.nextPendingConnection())
-                konektoj.append(k);  // accepted, never answered
+                konektoj.append(k); // accepted, never answered
         });
         auto w = kreas();
         lSxaltilo = true;

@@ -36,9 +36,9 @@ private slots:
     {
         purigas();
         lernantoKun(QStringLiteral("English — angla"), QStringLiteral("angla.trd"));
-        klipoj({"noteto_jes.oga", "noteto_ne.oga", "jes1.oga", "jes2.oga", "trebone1.oga", "bonege1.oga",
-                "prave1.oga", "trafe1.oga", "korekte1.oga", "ne1.oga", "ne2.oga", "ghis1.oga", "revido1.oga",
-                "baldau1.oga", "adiau1.oga", "nenio.oga"});
+        klipoj({"noteto_jes.oga", "noteto_ne.oga", "jes1.oga", "jes2.oga", "trebone1.oga", "bonege1.oga", "prave1.oga",
+                "trafe1.oga", "korekte1.oga", "ne1.oga", "ne2.oga", "ghis1.oga", "revido1.oga", "baldau1.oga",
+                "adiau1.oga", "nenio.oga"});
         for (int n = 1; n <= 8; ++n)
             klipoj({QStringLiteral("gratulo%1.oga").arg(n), QStringLiteral("nebona%1.oga").arg(n)});
         w = kreas();
@@ -61,7 +61,7 @@ private slots:
     void mp3()
     {
         ::mp3(QStringLiteral("sonoj/Nenio.oga"));
-        QCOMPARE(klipo(), QStringLiteral("sonoj/nenio.oga"));  // the name lower-cased, not the folder
+        QCOMPARE(klipo(), QStringLiteral("sonoj/nenio.oga")); // the name lower-cased, not the folder
     }
 
     void nurLaFenestroParolas()
@@ -71,7 +71,7 @@ private slots:
         testilo::kunModalo([&] { kesto.exec(); },
                            [&](QWidget* modalo) {
                                if (modalo != &kesto || QApplication::activeWindow() != &kesto)
-                                   return;  // asked again until the box has the focus
+                                   return; // asked again until the box has the focus
                                ::mp3(QStringLiteral("sonoj/jes1.oga"));
                                dumKesto = klipo();
                                kesto.close();
@@ -179,7 +179,8 @@ private slots:
         QCOMPARE(ikono, QMessageBox::Information);
         QVERIFY2(dumKesto.startsWith(klipRadiko), qPrintable(dumKesto));
         if (parolo)
-            QVERIFY(QRegularExpression(QStringLiteral("^sonoj/(gratulo|nebona)[1-8]\\.oga$")).match(dumKesto).hasMatch());
+            QVERIFY(
+                QRegularExpression(QStringLiteral("^sonoj/(gratulo|nebona)[1-8]\\.oga$")).match(dumKesto).hasMatch());
     }
 
     void blinko_data()
@@ -198,7 +199,7 @@ private slots:
         celo->setFont(f);
         celo->setStyleSheet(QStringLiteral("margin: 1px;"));
         const double skalo = TempoSkalo;
-        TempoSkalo = 0.05;  // phases of 20 ms, 150 ms in all
+        TempoSkalo = 0.05; // phases of 20 ms, 150 ms in all
         QStringList vidataj;
         QTimer gvato;
         connect(&gvato, &QTimer::timeout, [&] {

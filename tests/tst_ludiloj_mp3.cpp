@@ -84,7 +84,8 @@ private slots:
         QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
 
         butono("Ludu")->click();
-        QCOMPARE(medio()->media().request().url(), QUrl::fromLocalFile(mrLoko + QStringLiteral("sonoj/lec07/memo2.oga")));
+        QCOMPARE(medio()->media().request().url(),
+                 QUrl::fromLocalFile(mrLoko + QStringLiteral("sonoj/lec07/memo2.oga")));
         QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
         QCOMPARE(videblaj(), QStringLiteral("PC"));
 
@@ -96,7 +97,7 @@ private slots:
         QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
         QCOMPARE(videblaj(), QStringLiteral("PC"));
 
-        butono("Ludu")->click();  // play while playing pauses
+        butono("Ludu")->click(); // play while playing pauses
         QCOMPARE(medio()->state(), QMediaPlayer::PausedState);
         QCOMPARE(videblaj(), QStringLiteral("LC"));
 
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
         QCOMPARE(videblaj(), QStringLiteral("L"));
 
-        butono("Pauzu")->click();  // pause while stopped does nothing
+        butono("Pauzu")->click(); // pause while stopped does nothing
         QCOMPARE(medio()->state(), QMediaPlayer::StoppedState);
         QCOMPARE(videblaj(), QStringLiteral("L"));
     }
@@ -113,7 +114,7 @@ private slots:
     void pagho_shanghita()
     {
         konstruas(QStringLiteral("Lec07_memo2"), SLOT(PaghoShanghita(int)));
-        leciono->setCurrentIndex(3);  // never played: nothing
+        leciono->setCurrentIndex(3); // never played: nothing
         leciono->setCurrentIndex(2);
         butono("Ludu")->click();
         butono("Pauzu")->click();
@@ -144,7 +145,8 @@ private slots:
         QFETCH(bool, ludas);
         konstruas(QStringLiteral("Lec12_fragoj"), SLOT(PaghoFragoj(int)));
         butono("Ludu")->click();
-        QCOMPARE(medio()->media().request().url(), QUrl::fromLocalFile(mrLoko + QStringLiteral("sonoj/lec12/fragoj.oga")));
+        QCOMPARE(medio()->media().request().url(),
+                 QUrl::fromLocalFile(mrLoko + QStringLiteral("sonoj/lec12/fragoj.oga")));
         leciono->setCurrentIndex(al);
         QCOMPARE(medio()->state() == QMediaPlayer::PlayingState, ludas);
         QCOMPARE(videblaj(), ludas ? QStringLiteral("PC") : QStringLiteral("L"));

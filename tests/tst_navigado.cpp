@@ -241,7 +241,7 @@ private slots:
     // at its next opening, once.
     void lingvoShanghitaUnufoje()
     {
-        ProvaServilo servilo;   // answers 404: the local copies serve
+        ProvaServilo servilo; // answers 404: the local copies serve
         FileDownloader::setKursejo(servilo.gastiganto());
         testilo::skribas(savasLoko + QStringLiteral("unua.trd"),
                          "[Traduko]\r\nLingvo=Unua\r\nLingvoID=xa\r\n[Lec05]\r\nLabel1=unu\r\n");
@@ -269,7 +269,7 @@ private slots:
         FileDownloader::setKursejo(QString());
         QCOMPARE(servilo.petoj().last().vojo, QByteArray("/datumoj/tradukoj/dua.trd"));
         QCOMPARE(sTradukoDosiero, QStringLiteral("dua.trd"));
-        QCOMPARE(etikedo->text(), QStringLiteral("unu"));   // not at the moment of the change
+        QCOMPARE(etikedo->text(), QStringLiteral("unu")); // not at the moment of the change
 
         malfermas(w.get(), 5);
         QCOMPARE(etikedo->text(), QStringLiteral("du"));
@@ -294,13 +294,13 @@ private slots:
         bool turnita = false;
         testilo::kunModalo(
             [&] {
-                QMessageBox kesto(QMessageBox::Information, QString(), QStringLiteral("Gratulon!"),
-                                  QMessageBox::Ok, w.get());
+                QMessageBox kesto(QMessageBox::Information, QString(), QStringLiteral("Gratulon!"), QMessageBox::Ok,
+                                  w.get());
                 kesto.exec();
             },
             [&](QWidget* kesto) {
                 if (QApplication::activeWindow() != kesto)
-                    return;   // not active yet: the next tick tries again
+                    return; // not active yet: the next tick tries again
                 w->on_dekstren_clicked();
                 turnita = true;
                 kesto->close();

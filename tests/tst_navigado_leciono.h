@@ -53,9 +53,8 @@ inline QFrame* faras(int numero, QWidget* patro)
         auto* aranghilo = new QVBoxLayout(enhavo);
         for (int j = 1; j <= Etikedoj; ++j) {
             auto* etikedo = new QLabel(QStringLiteral("teksto %1").arg(p * Etikedoj + j));
-            etikedo->setObjectName(tabulo->objectName() + QStringLiteral("_Label")
-                                   + QString::number(p * Etikedoj + j));
-            etikedo->setMinimumHeight(200);  // taller than the view: scrolling shows
+            etikedo->setObjectName(tabulo->objectName() + QStringLiteral("_Label") + QString::number(p * Etikedoj + j));
+            etikedo->setMinimumHeight(200); // taller than the view: scrolling shows
             aranghilo->addWidget(etikedo);
         }
         rulumo->setWidget(enhavo);

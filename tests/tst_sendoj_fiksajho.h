@@ -31,7 +31,7 @@ struct Pagho
     QWidget* enhavo;
     QVBoxLayout* kolumno;
 
-    template<class T>
+    template <class T>
     T* aldonas(const QString& nomo, const QString& teksto = QString())
     {
         auto* w = new T(enhavo);
@@ -43,7 +43,7 @@ struct Pagho
     }
 
     // A question label with its one-line or multi-line answer field as buddy.
-    template<class Kampo>
+    template <class Kampo>
     Kampo* demando(const QString& etikedo, const QString& teksto, const QString& kampo)
     {
         auto* l = aldonas<QLabel>(etikedo, teksto);
@@ -95,7 +95,8 @@ inline QTabWidget* lec07(QFrame** kadro)
 
     Pagho s = pagho(t, QStringLiteral("Sendas1_Lec07"));
     s.aldonas<titolo>(QStringLiteral("Lec07_Label2"), QStringLiteral("Traduku:"));
-    s.demando<cx_edit>(QStringLiteral("label"), QStringLiteral("  1. La domo estas granda.  "), QStringLiteral("lineEdit"));
+    s.demando<cx_edit>(QStringLiteral("label"), QStringLiteral("  1. La domo estas granda.  "),
+                       QStringLiteral("lineEdit"));
     s.demando<cx_plainedit>(QStringLiteral("label_2"), QStringLiteral("2. Ĉu vi ŝatas kafon?"),
                             QStringLiteral("plainTextEdit"));
     s.aldonas<korekta>(QStringLiteral("korekta"), QStringLiteral("La domo estas granda."));

@@ -17,7 +17,7 @@ class TestoKopio : public QObject
     QFrame* kadro = nullptr;
     QTabWidget* lec = nullptr;
 
-    template<class T>
+    template <class T>
     T* trovas(const QString& nomo) const
     {
         T* w = lec->findChild<T*>(nomo);
@@ -33,13 +33,14 @@ class TestoKopio : public QObject
         QApplication::clipboard()->setText(QStringLiteral("antaŭe"));
         QString mesagxo;
         QMessageBox::Icon ikono = QMessageBox::NoIcon;
-        const int n = testilo::kunModalo([&] { butono->click(); }, [&](QWidget* w) {
-            if (auto* m = qobject_cast<QMessageBox*>(w)) {
-                mesagxo = m->text();
-                ikono = m->icon();
-            }
-            w->close();
-        });
+        const int n = testilo::kunModalo([&] { butono->click(); },
+                                         [&](QWidget* w) {
+                                             if (auto* m = qobject_cast<QMessageBox*>(w)) {
+                                                 mesagxo = m->text();
+                                                 ikono = m->icon();
+                                             }
+                                             w->close();
+                                         });
         if (kiomKestoj)
             *kiomKestoj = n;
         if (n > 0) {
@@ -52,10 +53,7 @@ class TestoKopio : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        smTondujo = QStringLiteral("La teksto estas en la tondujo.");
-    }
+    void initTestCase() { smTondujo = QStringLiteral("La teksto estas en la tondujo."); }
 
     void init()
     {
@@ -84,16 +82,20 @@ private slots:
         QTest::addColumn<QString>("atendata");
         const QString komenco = QStringLiteral("\n\nTraduku:\n\n1. La domo estas granda.\n");
         QTest::newRow("answers, letters")
-            << "La domo estas granda." << "Mi ŝatas\nkafon." << 0
+            << "La domo estas granda."
+            << "Mi ŝatas\nkafon." << 0
             << "Leciono 07 - Paĝo 3\n\n" + komenco
                    + "La domo estas granda.\n\n2. Ĉu vi ŝatas kafon?\n\n\nMi ŝatas\nkafon.\n\n3. Sen respondo\n";
-        QTest::newRow("empty answers") << "" << "" << 0
+        QTest::newRow("empty answers") << ""
+                                       << "" << 0
                                        << "Leciono 07 - Paĝo 3\n\n" + komenco
                                               + "2. Ĉu vi ŝatas kafon?\n\n\n\n\n3. Sen respondo\n";
-        QTest::newRow("x-system") << "ĉe ŝi" << "aŭ ĝi" << 1
+        QTest::newRow("x-system") << "ĉe ŝi"
+                                  << "aŭ ĝi" << 1
                                   << "Leciono 07 - Pagxo 3\n\n" + komenco
                                          + "cxe sxi\n\n2. Cxu vi sxatas kafon?\n\n\naux gxi\n\n3. Sen respondo\n";
-        QTest::newRow("h-system") << "ĉe ŝi" << "aŭ ĝi" << 2
+        QTest::newRow("h-system") << "ĉe ŝi"
+                                  << "aŭ ĝi" << 2
                                   << "Leciono 07 - Pagho 3\n\n" + komenco
                                          + "che shi\n\n2. Chu vi shatas kafon?\n\n\nau ghi\n\n3. Sen respondo\n";
     }

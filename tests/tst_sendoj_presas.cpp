@@ -56,7 +56,7 @@ private slots:
         QTest::newRow("two, then other pages")
             << QStringList{"tab", "Ekzerco1_Lec07", "Ekzerco2_Lec07", "tab_4", "Sendas1_Lec07"} << 1;
         QTest::newRow("four with pages between")
-            << QStringList{"Ekzerco1_Lec07", "tab", "Ekzerco2_Lec07", "Sendas1_Lec07", "Ekzerco3_Lec07",
+            << QStringList{"Ekzerco1_Lec07", "tab",  "Ekzerco2_Lec07", "Sendas1_Lec07", "Ekzerco3_Lec07",
                            "Ekzerco4_Lec07", "tab_9"}
             << 2;
         QTest::newRow("one") << QStringList{"Ekzerco1_Lec07"} << 1;

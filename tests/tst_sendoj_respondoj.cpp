@@ -42,18 +42,19 @@ private slots:
         QTest::addColumn<QStringList>("ne");
         QTest::newRow("lesson 7") << "07" << QStringList{"lineEdit", "plainTextEdit", "lineEdit_2", "lineEdit_3"}
                                   << QStringList{"lineEdit_90"};
-        QTest::newRow("examination")
-            << "13"
-            << QStringList{"lineEdit",    "lineEdit_28",   "lineEdit_29",  "lineEdit_44", "lineEdit_59",
-                           "lineEdit_54", "plainTextEdit", "plainTextEdit_2"}
-            << QStringList{};
+        QTest::newRow("examination") << "13"
+                                     << QStringList{"lineEdit",    "lineEdit_28", "lineEdit_29",   "lineEdit_44",
+                                                    "lineEdit_59", "lineEdit_54", "plainTextEdit", "plainTextEdit_2"}
+                                     << QStringList{};
     }
     void konservas_kaj_restarigas()
     {
         QFETCH(QString, nn);
         QFETCH(QStringList, konservataj);
         QFETCH(QStringList, ne);
-        auto konstruas = [&](QFrame** k) { return nn == QLatin1String("07") ? fiksajho::lec07(k) : fiksajho::lec13(k); };
+        auto konstruas = [&](QFrame** k) {
+            return nn == QLatin1String("07") ? fiksajho::lec07(k) : fiksajho::lec13(k);
+        };
 
         QFrame* k1 = nullptr;
         QTabWidget* l1 = konstruas(&k1);

@@ -41,9 +41,9 @@ class TestoSonoj : public QObject
 {
     Q_OBJECT
 
-    QString fonto;     // the source tree, where the scripts live
-    QString sonlisto;  // the list tool, built beside the tests
-    Rezulto listo;     // the tool's whole list, run once
+    QString fonto; // the source tree, where the scripts live
+    QString sonlisto; // the list tool, built beside the tests
+    Rezulto listo; // the tool's whole list, run once
     QMap<QString, Linio> klipoj;
 
     Rezulto lancxu(const QString& programo, const QStringList& args, const QMap<QString, QString>& medio = {})
@@ -147,8 +147,8 @@ private slots:
     {
         QTest::addColumn<QString>("sxablono");
         // Words that the program picks among variants "word" + one character.
-        for (const char* v : {"jes", "trebone", "bonege", "prave", "trafe", "korekte", "ne", "ghis", "revido",
-                              "baldau", "adiau", "saluton", "matenon", "tagon", "vespero", "nokton"})
+        for (const char* v : {"jes", "trebone", "bonege", "prave", "trafe", "korekte", "ne", "ghis", "revido", "baldau",
+                              "adiau", "saluton", "matenon", "tagon", "vespero", "nokton"})
             QTest::newRow(v) << QStringLiteral("^sonoj/%1.\\.oga$").arg(QLatin1String(v));
         for (int n = 1; n <= 8; ++n) {
             QTest::newRow(qPrintable(QStringLiteral("gratulo%1").arg(n)))
@@ -188,20 +188,24 @@ private slots:
         QTest::addColumn<QString>("eraro");
         QTest::newRow("two texts for one name")
             << QByteArray("sonoj/lec01/domo.oga\tdomo\nsonoj/lec01/domo.oga\tkato\n") << 2
-            << "sonoj/lec01/domo.oga\tdomo\teo\n" << "conflict for sonoj/lec01/domo.oga";
+            << "sonoj/lec01/domo.oga\tdomo\teo\n"
+            << "conflict for sonoj/lec01/domo.oga";
         QTest::newRow("two voices for one name")
             << QByteArray("sonoj/jes1.oga\tJes!\teo\nsonoj/jes1.oga\tJes!\teo+f3\n") << 2
-            << "sonoj/jes1.oga\tJes!\teo\n" << "conflict";
+            << "sonoj/jes1.oga\tJes!\teo\n"
+            << "conflict";
         QTest::newRow("only the case differs")
-            << QByteArray("sonoj/lec01/Cx.oga\tĈ\nsonoj/lec01/cx.oga\tĉ\n") << 0
-            << "sonoj/lec01/cx.oga\tĈ\teo\n" << "";
-        QTest::newRow("not a clip path")
-            << QByteArray("lec01/domo.oga\tdomo\nsonoj/lec01/domo\tdomo\nsonoj/lec01/domo.oga\n") << 0 << ""
-            << "listo.txt:3 is not";
-        QTest::newRow("voice given")
-            << QByteArray("sonoj/lec01/btn7.oga\t  la   domo \teo+f3\n") << 0
-            << "sonoj/lec01/btn7.oga\tla domo\teo+f3\n" << "";
-        QTest::newRow("no text") << QByteArray("sonoj/lec01/a.oga\t \n") << 0 << "" << "no text to voice";
+            << QByteArray("sonoj/lec01/Cx.oga\tĈ\nsonoj/lec01/cx.oga\tĉ\n") << 0 << "sonoj/lec01/cx.oga\tĈ\teo\n"
+            << "";
+        QTest::newRow("not a clip path") << QByteArray(
+            "lec01/domo.oga\tdomo\nsonoj/lec01/domo\tdomo\nsonoj/lec01/domo.oga\n")
+                                         << 0 << ""
+                                         << "listo.txt:3 is not";
+        QTest::newRow("voice given") << QByteArray("sonoj/lec01/btn7.oga\t  la   domo \teo+f3\n") << 0
+                                     << "sonoj/lec01/btn7.oga\tla domo\teo+f3\n"
+                                     << "";
+        QTest::newRow("no text") << QByteArray("sonoj/lec01/a.oga\t \n") << 0 << ""
+                                 << "no text to voice";
     }
     void listo_el_dosiero()
     {
@@ -343,7 +347,8 @@ private slots:
     {
         // A word clip made into the program's media folder beside the
         // feedback clips made above, then played by the main window's player.
-        Rezulto r = skripto(QStringLiteral("sonoj.sh"), {mrLoko, QStringLiteral("--nur"), QStringLiteral("^sonoj/[^/]+$")});
+        Rezulto r =
+            skripto(QStringLiteral("sonoj.sh"), {mrLoko, QStringLiteral("--nur"), QStringLiteral("^sonoj/[^/]+$")});
         QVERIFY2(r.stato == 0, qPrintable(r.el + r.eraroj));
         const QString listoDosiero = testilo::novaDosierujo(QStringLiteral("unu")) + QStringLiteral("listo.txt");
         testilo::skribas(listoDosiero, "sonoj/lec01/cxio.oga\tĉio\n");

@@ -17,8 +17,7 @@ using namespace lerbotesto;
 
 namespace {
 
-QByteArray grupo(int i, const QByteArray& id, const QByteArray& nomo, const QByteArray& dosiero,
-                 const QByteArray& dato)
+QByteArray grupo(int i, const QByteArray& id, const QByteArray& nomo, const QByteArray& dosiero, const QByteArray& dato)
 {
     return "[" + QByteArray::number(i) + "]\r\nLingvoID=" + id + "\r\nLingvo=" + nomo + "\r\nDosierNomo=" + dosiero
            + "\r\nDato=" + dato + "\r\n";
@@ -87,10 +86,10 @@ class TestoStarto : public QObject
                                }
                                *dialogo = true;
                                if (respondita)
-                                   return;   // its download runs; it closes itself
+                                   return; // its download runs; it closes itself
                                auto* listo = d->findChild<QListWidget*>(QStringLiteral("Lingvo"));
                                if (listo->count() < vicoj)
-                                   return;   // the list has not come yet
+                                   return; // the list has not come yet
                                for (QWidget* f : QApplication::topLevelWidgets())
                                    if (qobject_cast<lerbo*>(f) && f->isVisible())
                                        *videbla = true;
@@ -154,7 +153,7 @@ private slots:
         bool duaDialogo, duaVidebla;
         auto w2 = unuaStarto(QStringLiteral("-"), 1, &duaDialogo, &duaVidebla);
         QVERIFY(!duaDialogo);
-        QCOMPARE(servilo->petoj().size(), petoj);   // the list is a day old at most
+        QCOMPARE(servilo->petoj().size(), petoj); // the list is a day old at most
         QCOMPARE(el<QLabel>(w2.get(), "label_Kio")->text(), QStringLiteral("Was ist Esperanto?"));
     }
 
@@ -195,7 +194,7 @@ private slots:
     // and the translation is in the window before it shows.
     void decido_data()
     {
-        QTest::addColumn<int>("aghoTagoj");   // -1: no list
+        QTest::addColumn<int>("aghoTagoj"); // -1: no list
         QTest::addColumn<bool>("elsxutas");
         QTest::newRow("no list") << -1 << true;
         QTest::newRow("list of today") << 0 << false;
@@ -213,8 +212,7 @@ private slots:
             testilo::skribas(listoVojo, listo("01.01.2023"));
             QFile f(listoVojo);
             QVERIFY(f.open(QIODevice::ReadWrite));
-            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-aghoTagoj),
-                                  QFileDevice::FileModificationTime));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-aghoTagoj), QFileDevice::FileModificationTime));
         }
 
         QStringList mesagxoj;

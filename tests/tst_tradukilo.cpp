@@ -1,11 +1,11 @@
 // The translation editor as the volunteer uses it: the real dialog, offscreen,
 // on the fixture translation files of tests/fiksajhoj/tradukilo/.
+#include "agordo.h"
+#include "filedownloader.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
-#include "filedownloader.h"
 #include "testilo.h"
 #include "traduko.h"
-#include "agordo.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,8 +37,7 @@ QList<ListoEro> legasListon(const QString& vojo)
     for (int i = 0; i < 200; ++i) {
         listo.beginGroup(QString::number(i));
         ListoEro e{listo.value("LingvoID", "??").toString(), listo.value("Lingvo", "?????????").toString(),
-                   listo.value("DosierNomo", "?????????").toString(),
-                   listo.value("Dato", "?????????").toString()};
+                   listo.value("DosierNomo", "?????????").toString(), listo.value("Dato", "?????????").toString()};
         listo.endGroup();
         if (e.id == "??")
             break;
@@ -69,7 +68,7 @@ class TestoTradukilo : public QObject
 
     std::unique_ptr<traduko> dlg;
     QList<QUrl> malfermitaj;
-    QStringList mesaghoj;   // texts of the modal boxes of the last action
+    QStringList mesaghoj; // texts of the modal boxes of the last action
     int dosierujoj = 0;
 
     template <typename T>
@@ -326,21 +325,37 @@ private slots:
         QTest::addColumn<QString>("sekcio");
         QTest::addColumn<QString>("pagho");
         QTest::addColumn<QString>("frazo");
-        QTest::newRow("lesson 1") << "Lec01" << "Pagho01" << "Lec01_Label10";
-        QTest::newRow("lesson 7") << "Lec07" << "Pagho07" << "Lec07_Label1";
-        QTest::newRow("settings") << "Konfig" << "Pagho_Konfigurado" << "Konfig_Label3";
-        QTest::newRow("credits") << "Menuo4" << "Pagho_Kreditoj" << "Kredit_Titolo";
-        QTest::newRow("general") << "Gheneralaj" << "" << "";
-        QTest::newRow("menu") << "Menuo" << "" << "";
-        QTest::newRow("messages") << "Mesagxoj" << "" << "";
-        QTest::newRow("exercise") << "Ekzerco-0204" << "" << "";
+        QTest::newRow("lesson 1") << "Lec01"
+                                  << "Pagho01"
+                                  << "Lec01_Label10";
+        QTest::newRow("lesson 7") << "Lec07"
+                                  << "Pagho07"
+                                  << "Lec07_Label1";
+        QTest::newRow("settings") << "Konfig"
+                                  << "Pagho_Konfigurado"
+                                  << "Konfig_Label3";
+        QTest::newRow("credits") << "Menuo4"
+                                 << "Pagho_Kreditoj"
+                                 << "Kredit_Titolo";
+        QTest::newRow("general") << "Gheneralaj"
+                                 << ""
+                                 << "";
+        QTest::newRow("menu") << "Menuo"
+                              << ""
+                              << "";
+        QTest::newRow("messages") << "Mesagxoj"
+                                  << ""
+                                  << "";
+        QTest::newRow("exercise") << "Ekzerco-0204"
+                                  << ""
+                                  << "";
     }
     void followingTheText()
     {
         QFETCH(QString, sekcio);
         QFETCH(QString, pagho);
         QFETCH(QString, frazo);
-        preparasDosierujon(PlenaKapo + "LastaLeciono=15\r\n");   // "Menuo" follows nothing
+        preparasDosierujon(PlenaKapo + "LastaLeciono=15\r\n"); // "Menuo" follows nothing
         malfermas();
         QSignalSpy paghoj(dlg.get(), &traduko::novapagho);
         QSignalSpy frazoj(dlg.get(), &traduko::novafrazo);
@@ -362,8 +377,7 @@ private slots:
         dlg->Movighas("posta");
         QCOMPARE(frazoj.count(), 2);
         QCOMPARE(frazoj.at(1).at(0).toString(), pagho);
-        QCOMPARE(frazoj.at(1).at(1).toString(),
-                 frazo.section('_', 0, 0) + "_" + dlg->Modelo().Shlosilo());
+        QCOMPARE(frazoj.at(1).at(1).toString(), frazo.section('_', 0, 0) + "_" + dlg->Modelo().Shlosilo());
 
         // Every show sends the page and the current text again.
         paghoj.clear();
@@ -383,8 +397,7 @@ private slots:
         w<QPushButton>("Button7")->click();
         w<QPushButton>("dosierujo")->click();
         QCOMPARE(malfermitaj.size(), 2);
-        QCOMPARE(malfermitaj.at(0),
-                 FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/rekomendoj.html")));
+        QCOMPARE(malfermitaj.at(0), FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/rekomendoj.html")));
         QCOMPARE(malfermitaj.at(1), QUrl::fromLocalFile(savasLoko));
         QVERIFY(malfermitaj.at(1).isLocalFile());
     }
@@ -398,11 +411,11 @@ private slots:
         w<QSlider>("horizontalSlider")->setValue(14);
         QCOMPARE(w<QSpinBox>("literGrando")->value(), 14);
         const QString grando = QString::number(ghustigas_tiparon(14));
-        QCOMPARE(memo1()->styleSheet(), "font-family: \"" + w<QComboBox>("tiparo")->currentText()
-                                            + "\"; font-size: " + grando + "pt;");
-        QCOMPARE(w<QLabel>("Memo2")->styleSheet(),
-                 "font-family: \"" + w<QComboBox>("tiparo")->currentText() + "\"; font-size: " + grando
-                     + "pt;background-color: rgb(199, 227, 255); padding: 5px;");
+        QCOMPARE(memo1()->styleSheet(),
+                 "font-family: \"" + w<QComboBox>("tiparo")->currentText() + "\"; font-size: " + grando + "pt;");
+        QCOMPARE(w<QLabel>("Memo2")->styleSheet(), "font-family: \"" + w<QComboBox>("tiparo")->currentText()
+                                                       + "\"; font-size: " + grando
+                                                       + "pt;background-color: rgb(199, 227, 255); padding: 5px;");
         w<QSpinBox>("literGrando")->setValue(8);
         QCOMPARE(w<QSlider>("horizontalSlider")->value(), 9);
     }
@@ -489,8 +502,7 @@ private slots:
         dlg->show();
         memo1()->setPlainText(QStringLiteral("Sprechen Sie Esperanto?"));
         QCOMPARE(kunMesaghoj([this] { dlg->close(); }), 1);
-        QVERIFY(mesaghoj.value(0).startsWith(
-            "Bonvolu plenigi devigajn informojn (en la kampoj kun flava fono)."));
+        QVERIFY(mesaghoj.value(0).startsWith("Bonvolu plenigi devigajn informojn (en la kampoj kun flava fono)."));
         QVERIFY(mesaghoj.value(0).contains("restas malfermita"));
         QVERIFY(dlg->isVisible());
         QCOMPARE(memo1()->toPlainText(), QStringLiteral("Sprechen Sie Esperanto?"));
@@ -512,11 +524,11 @@ private slots:
         malfermas();
         dlg->Movighas("posta");
         memo1()->setPlainText(QStringLiteral("Hallo"));
-        dlg->on_lingvoj1_activated(2);   // germana.trd
+        dlg->on_lingvoj1_activated(2); // germana.trd
         QCOMPARE(dlg->sReferenca1, QStringLiteral("germana.trd"));
         QCOMPARE(w<QLabel>("Memo2")->text(), QStringLiteral("Deutscher Text Label2"));
         QCOMPARE(memo1()->toPlainText(), QStringLiteral("Hallo"));
-        dlg->on_lingvoj2_activated(1);   // esperanto.trd
+        dlg->on_lingvoj2_activated(1); // esperanto.trd
         QCOMPARE(w<QLabel>("Memo3")->text(), QStringLiteral("Esperanta teksto Label2"));
         QCOMPARE(memo1()->toPlainText(), QStringLiteral("Hallo"));
     }
@@ -631,7 +643,7 @@ private slots:
     void failedWriteIsNotReportedAsSaved()
     {
         preparasDosierujon(PlenaKapo + "LastaLeciono=1\r\n");
-        QDir().mkpath(savasLoko + "germana_nova.trd");   // a folder where the file should go
+        QDir().mkpath(savasLoko + "germana_nova.trd"); // a folder where the file should go
         malfermas();
         dlg->show();
         memo1()->setPlainText(QStringLiteral("Sprechen Sie Esperanto?"));

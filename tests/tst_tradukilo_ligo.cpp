@@ -4,8 +4,8 @@
 #include "tst_lerbo_komuna.h"
 #include "tst_navigado_leciono.h"
 
-#include "traduko.h"
 #include "tradukmodelo.h"
+#include "traduko.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(paghujo(w.get())->currentIndex(), 1);
         QCOMPARE(fiksaleciono::konstruoj().at(1), 1);
         auto* tabulo = el<QTabWidget>(w.get(), "Lec01");
-        auto* etikedo = el<QLabel>(w.get(), "Lec01_Label10");   // the second page's labels are 6 to 10
+        auto* etikedo = el<QLabel>(w.get(), "Lec01_Label10"); // the second page's labels are 6 to 10
         QCOMPARE(tabulo->currentIndex(), 1);
         QCOMPARE(el<QLabel>(w.get(), "kiom_da_paghoj")->text(), QStringLiteral("2/13"));
         QCOMPARE(etikedo->frameShape(), QFrame::Box);
@@ -189,11 +189,16 @@ private slots:
     {
         QTest::addColumn<QString>("sekcio");
         QTest::addColumn<QString>("kadrita");
-        QTest::newRow("settings") << "Konfig" << "Konfig_Label3";
-        QTest::newRow("credits") << "Menuo4" << "";
-        QTest::newRow("general") << "Gheneralaj" << "";
-        QTest::newRow("messages") << "Mesagxoj" << "";
-        QTest::newRow("exercise") << "Ekzerco-0204" << "";
+        QTest::newRow("settings") << "Konfig"
+                                  << "Konfig_Label3";
+        QTest::newRow("credits") << "Menuo4"
+                                 << "";
+        QTest::newRow("general") << "Gheneralaj"
+                                 << "";
+        QTest::newRow("messages") << "Mesagxoj"
+                                  << "";
+        QTest::newRow("exercise") << "Ekzerco-0204"
+                                  << "";
     }
     void aliajSekcioj()
     {

@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(m.Propraj().at(1), QStringLiteral("Malnova"));
         QVERIFY(!m.HavasNekonservitajn());
         m.MetasPozicion(1);
-        m.MetasPropran(QString());      // emptied: the old text stays in the file
+        m.MetasPropran(QString()); // emptied: the old text stays in the file
         m.MetasPozicion(2);
         m.MetasPropran(QStringLiteral("Nova, kun komo"));
         QVERIFY(m.HavasNekonservitajn());
@@ -160,13 +160,34 @@ private slots:
         const int neniu = int(TradukModelo::KapoEraro::Neniu);
         const int mankas = int(TradukModelo::KapoEraro::MankasKampo);
         const int nomo = int(TradukModelo::KapoEraro::MalbonaDosiernomo);
-        QTest::newRow("complete") << "Deutsch" << "de" << "Karl" << "de.trd" << neniu;
-        QTest::newRow("blank language") << "  " << "de" << "Karl" << "de.trd" << mankas;
-        QTest::newRow("no code") << "Deutsch" << "" << "Karl" << "de.trd" << mankas;
-        QTest::newRow("no translator") << "Deutsch" << "de" << "" << "de.trd" << mankas;
-        QTest::newRow("no file") << "Deutsch" << "de" << "Karl" << " " << mankas;
-        QTest::newRow("empty before bad name") << "" << "de" << "Karl" << "../de.trd" << mankas;
-        QTest::newRow("bad name") << "Deutsch" << "de" << "Karl" << "../de.trd" << nomo;
+        QTest::newRow("complete") << "Deutsch"
+                                  << "de"
+                                  << "Karl"
+                                  << "de.trd" << neniu;
+        QTest::newRow("blank language") << "  "
+                                        << "de"
+                                        << "Karl"
+                                        << "de.trd" << mankas;
+        QTest::newRow("no code") << "Deutsch"
+                                 << ""
+                                 << "Karl"
+                                 << "de.trd" << mankas;
+        QTest::newRow("no translator") << "Deutsch"
+                                       << "de"
+                                       << ""
+                                       << "de.trd" << mankas;
+        QTest::newRow("no file") << "Deutsch"
+                                 << "de"
+                                 << "Karl"
+                                 << " " << mankas;
+        QTest::newRow("empty before bad name") << ""
+                                               << "de"
+                                               << "Karl"
+                                               << "../de.trd" << mankas;
+        QTest::newRow("bad name") << "Deutsch"
+                                  << "de"
+                                  << "Karl"
+                                  << "../de.trd" << nomo;
     }
     void headerCheck()
     {

@@ -10,7 +10,7 @@ QByteArray grupo(int i, const QByteArray& id, const QByteArray& dosiero)
     return "[" + QByteArray::number(i) + "]\r\nLingvoID=" + id + "\r\nLingvo=Lingvo " + QByteArray::number(i)
            + "\r\nDosierNomo=" + dosiero + "\r\nDato=0" + QByteArray::number(i % 10) + ".01.2021\r\n";
 }
-}
+} // namespace
 
 class TestoTradukoListo : public QObject
 {
@@ -61,15 +61,13 @@ private slots:
     void defaultsOfAnEntry()
     {
         testilo::skribas(vojo(), "[0]\r\nLingvoID=xx\r\nDosierNomo=x.trd\r\n");
-        QCOMPARE(TradukoListo::elListo(vojo()),
-                 (QList<QStringList>{{"xx", "?????????", "x.trd", "?????????"}}));
+        QCOMPARE(TradukoListo::elListo(vojo()), (QList<QStringList>{{"xx", "?????????", "x.trd", "?????????"}}));
     }
 
     void hostileNamesSkipped()
     {
-        testilo::skribas(vojo(), grupo(0, "en", "angla.trd") + grupo(1, "aa", "../x.trd")
-                                     + grupo(2, "bb", "/etc/x") + grupo(3, "cc", "a/b.trd")
-                                     + grupo(4, "de", "germana.trd"));
+        testilo::skribas(vojo(), grupo(0, "en", "angla.trd") + grupo(1, "aa", "../x.trd") + grupo(2, "bb", "/etc/x")
+                                     + grupo(3, "cc", "a/b.trd") + grupo(4, "de", "germana.trd"));
         const QList<QStringList> eroj = TradukoListo::elListo(vojo());
         QCOMPARE(eroj.size(), 2);
         QCOMPARE(eroj.at(0).at(TradukoListo::Dosiero), QString("angla.trd"));
@@ -79,7 +77,8 @@ private slots:
     void fallsBackToBuiltIn_data()
     {
         QTest::addColumn<QByteArray>("enhavo");
-        QTest::newRow("group 0 lacks LingvoID") << QByteArray("[0]\r\nLingvo=X\r\nDosierNomo=x.trd\r\n") + grupo(1, "de", "germana.trd");
+        QTest::newRow("group 0 lacks LingvoID")
+            << QByteArray("[0]\r\nLingvo=X\r\nDosierNomo=x.trd\r\n") + grupo(1, "de", "germana.trd");
         QTest::newRow("not an INI file") << QByteArray("<html><body>Not found</body></html>");
         QTest::newRow("every name hostile") << grupo(0, "en", "../angla.trd");
         QTest::newRow("missing") << QByteArray();

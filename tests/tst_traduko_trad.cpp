@@ -42,7 +42,8 @@ bool samaBildo(const QPixmap& p, const QString& vojo)
 }
 
 // A lesson page of lesson 8 with one label of every kind the pass meets.
-struct Leciono {
+struct Leciono
+{
     QWidget radiko;
     QLabel* label4;
     QLabel* label5;
@@ -161,18 +162,30 @@ private slots:
     {
         QTest::addColumn<QString>("nomo");
         QTest::addColumn<QString>("sxlosilo");
-        QTest::newRow("Akuz1") << "Ekz_Akuz1" << "TFrame5.Label6";
-        QTest::newRow("Akuz2") << "Ekz_Akuz2" << "TFrame5.Label1";
-        QTest::newRow("Pron1") << "Ekz_Pron1" << "TFrame2.PP_Label1";
-        QTest::newRow("Pron2") << "Ekz_Pron2" << "TFrame2.PP_Label41";
-        QTest::newRow("Audk1") << "Ekz_Audk1" << "TFrame3.Label59";
-        QTest::newRow("Audk2") << "Ekz_Audk2" << "TFrame3.Label68";
-        QTest::newRow("Vort1") << "Ekz_Vort1" << "TFrame4.Label83";
-        QTest::newRow("Vort2") << "Ekz_Vort2" << "TFrame1.Label7";
-        QTest::newRow("Plen1") << "Ekz_Plen1" << "TFrame4.Label83";
-        QTest::newRow("FrazoKonstruo") << "Ekz_FrazoKonstruo" << "Ekz_FrazoKonstruo";
-        QTest::newRow("Plen2 is not in the table") << "Ekz_Plen2" << "";
-        QTest::newRow("case matters") << "ekz_vort1" << "";
+        QTest::newRow("Akuz1") << "Ekz_Akuz1"
+                               << "TFrame5.Label6";
+        QTest::newRow("Akuz2") << "Ekz_Akuz2"
+                               << "TFrame5.Label1";
+        QTest::newRow("Pron1") << "Ekz_Pron1"
+                               << "TFrame2.PP_Label1";
+        QTest::newRow("Pron2") << "Ekz_Pron2"
+                               << "TFrame2.PP_Label41";
+        QTest::newRow("Audk1") << "Ekz_Audk1"
+                               << "TFrame3.Label59";
+        QTest::newRow("Audk2") << "Ekz_Audk2"
+                               << "TFrame3.Label68";
+        QTest::newRow("Vort1") << "Ekz_Vort1"
+                               << "TFrame4.Label83";
+        QTest::newRow("Vort2") << "Ekz_Vort2"
+                               << "TFrame1.Label7";
+        QTest::newRow("Plen1") << "Ekz_Plen1"
+                               << "TFrame4.Label83";
+        QTest::newRow("FrazoKonstruo") << "Ekz_FrazoKonstruo"
+                                       << "Ekz_FrazoKonstruo";
+        QTest::newRow("Plen2 is not in the table") << "Ekz_Plen2"
+                                                   << "";
+        QTest::newRow("case matters") << "ekz_vort1"
+                                      << "";
     }
     void frameTable()
     {

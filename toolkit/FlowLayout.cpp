@@ -5,18 +5,22 @@
 #include <QWidget>
 
 FlowLayout::FlowLayout(QWidget* parent, int margin, int spacing)
-    : QLayout(parent), hSpace(spacing), vSpace(spacing)
+    : QLayout(parent)
+    , hSpace(spacing)
+    , vSpace(spacing)
 {
     setMargin(margin);
 }
 
 FlowLayout::FlowLayout(int spacing)
-    : hSpace(spacing), vSpace(spacing)
+    : hSpace(spacing)
+    , vSpace(spacing)
 {
 }
 
 FlowLayout::FlowLayout(int hSpacing, int vSpacing)
-    : hSpace(hSpacing), vSpace(vSpacing)
+    : hSpace(hSpacing)
+    , vSpace(vSpacing)
 {
 }
 
@@ -36,10 +40,22 @@ void FlowLayout::addSpacing(int size)
     addItem(new QSpacerItem(size, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
-int FlowLayout::horizontalSpacing() const { return hSpace; }
-void FlowLayout::setHorizontalSpacing(int spacing) { hSpace = spacing; }
-int FlowLayout::verticalSpacing() const { return vSpace; }
-void FlowLayout::setVerticalSpacing(int spacing) { vSpace = spacing; }
+int FlowLayout::horizontalSpacing() const
+{
+    return hSpace;
+}
+void FlowLayout::setHorizontalSpacing(int spacing)
+{
+    hSpace = spacing;
+}
+int FlowLayout::verticalSpacing() const
+{
+    return vSpace;
+}
+void FlowLayout::setVerticalSpacing(int spacing)
+{
+    vSpace = spacing;
+}
 
 Qt::Orientations FlowLayout::expandingDirections() const
 {

@@ -9,8 +9,7 @@
 cx_plainedit::cx_plainedit(QWidget* parent)
     : QPlainTextEdit(parent)
 {
-    setInputMethodHints(Qt::ImhSensitiveData | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin
-                        | Qt::ImhMultiLine);
+    setInputMethodHints(Qt::ImhSensitiveData | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin | Qt::ImhMultiLine);
 }
 
 void cx_plainedit::keyPressEvent(QKeyEvent* e)

@@ -11,10 +11,10 @@ class QTabWidget;
 class QWidget;
 
 // --- Platform and folders (each folder ends in "/" once set) --------------
-extern QString sSistemo;   // "linux", "windows", "osx", "android" or "ios"
-extern QString Loko;       // resource root ":/"
-extern QString mrLoko;     // media folder with sonoj/ and video/
-extern QString savasLoko;  // writable per-user folder
+extern QString sSistemo; // "linux", "windows", "osx", "android" or "ios"
+extern QString Loko; // resource root ":/"
+extern QString mrLoko; // media folder with sonoj/ and video/
+extern QString savasLoko; // writable per-user folder
 
 // --- The loaded translation ------------------------------------------------
 extern QString sLingvo;
@@ -43,10 +43,10 @@ extern QString Antauen;
 extern QString Nuligi;
 
 // --- The learner's preferences ---------------------------------------------
-extern bool lSxaltilo;      // spoken feedback
-extern bool lNoteto;        // short right/wrong notes
-extern bool lCxapeligo;     // x-system typing becomes accented letters
-extern int iSistemo;        // letter system of text for the corrector
+extern bool lSxaltilo; // spoken feedback
+extern bool lNoteto; // short right/wrong notes
+extern bool lCxapeligo; // x-system typing becomes accented letters
+extern int iSistemo; // letter system of text for the corrector
 extern QString sTiparo;
 extern int iLiterGrando;
 extern QString sTiparoEo;
@@ -58,9 +58,9 @@ extern int LastaLeciono;
 extern int LastaPagxo;
 
 // --- Blinking and feedback -------------------------------------------------
-extern int Ofteco;          // ms per blink phase
-extern int NumSec;          // seconds a blink lasts
-extern int iLastaFojo;      // praise word spoken last
+extern int Ofteco; // ms per blink phase
+extern int NumSec; // seconds a blink lasts
+extern int iLastaFojo; // praise word spoken last
 
 // Every wait of the course (Pauzu, blinking, feedback pauses, the farewell)
 // is multiplied by this. The program keeps 1; tests shrink it so that a run
@@ -68,12 +68,12 @@ extern int iLastaFojo;      // praise word spoken last
 extern double TempoSkalo;
 
 // Media file name extensions.
-extern const QString mp3_finajho;    // ".oga"
-extern const QString video_finajho;  // ".ogv"
+extern const QString mp3_finajho; // ".oga"
+extern const QString video_finajho; // ".ogv"
 
 // The placeholders of a missing text, each with its own spelling.
-extern const QString NeTradukita;          // main window and widget trees
-extern const QString NeTradukitaEkzerco;   // exercise sentence translations
+extern const QString NeTradukita; // main window and widget trees
+extern const QString NeTradukitaEkzerco; // exercise sentence translations
 
 // --- Resources -------------------------------------------------------------
 // Registers the resource trees compiled into lerbo_kerno; the program and
@@ -87,8 +87,8 @@ QString CxSist(const QString& teksto, int k);
 QString purigas(const QString& teksto, bool minuskle);
 int limigo(int n);
 void Pauzu(double sekundoj);
-void PauzuMs(int milisekundoj);      // the same wait, in milliseconds
-int skalitaj_ms(double milisekundoj);  // a course wait after TempoSkalo
+void PauzuMs(int milisekundoj); // the same wait, in milliseconds
+int skalitaj_ms(double milisekundoj); // a course wait after TempoSkalo
 void Sinkronigu();
 
 // --- Sounds, spoken feedback, the verdict ----------------------------------
@@ -120,4 +120,5 @@ void SxargxasEk(QTabWidget* leciono, bool savas);
 void Sendas(QWidget* pagho, int paghoNumero);
 void Sendas_Printilo(QTabWidget* leciono, QString titolo, QProgressBar* progreso);
 void ListigasTradukendajn(QWidget* paghujo, const QString& dosiero);
-class QPrinter; void PresasEkzercojn(QPrinter* presilo, QTabWidget* leciono, QString titolo, QProgressBar* progreso);
+class QPrinter;
+void PresasEkzercojn(QPrinter* presilo, QTabWidget* leciono, QString titolo, QProgressBar* progreso);

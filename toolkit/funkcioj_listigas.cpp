@@ -28,7 +28,7 @@ void ListigasTradukendajn(QWidget* paghujo, const QString& dosiero)
                 if (plenigo) {
                     const QString kadro = l->parentWidget() ? l->parentWidget()->objectName() : QString();
                     sxlosilo = kadro.mid(5, 1) == QLatin1String("B") ? QStringLiteral("Frame42.Label84")
-                                                                      : QStringLiteral("TFrame41.Label84");
+                                                                     : QStringLiteral("TFrame41.Label84");
                 }
                 if (sxlosilo.isEmpty())
                     continue;

@@ -17,8 +17,7 @@ static QStringList legasGrupon(const QString& vojo, const QString& grupo, const 
     for (int i = 0; i < n; ++i) {
         const QVariant v = ini.value(QString::number(i), defauxlto);
         // A value holding an unquoted comma comes back as a list; keep the text.
-        el << (v.type() == QVariant::StringList ? v.toStringList().join(QLatin1Char(','))
-                                                : v.toString());
+        el << (v.type() == QVariant::StringList ? v.toStringList().join(QLatin1Char(',')) : v.toString());
     }
     ini.endGroup();
     return el;
@@ -28,8 +27,7 @@ int _Matriz(QStringList* el, const QString& kodo, const QString& speco)
 {
     el->clear();
     if (speco == QLatin1String("T"))
-        *el = legasGrupon(TradukoVojo(sTradukoDosiero), QStringLiteral("Ekzerco-") + kodo,
-                          NeTradukitaEkzerco);
+        *el = legasGrupon(TradukoVojo(sTradukoDosiero), QStringLiteral("Ekzerco-") + kodo, NeTradukitaEkzerco);
     else
         *el = legasGrupon(itemDosiero(kodo), kodo + speco, QString());
     return el->size();

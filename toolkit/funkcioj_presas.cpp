@@ -1,5 +1,5 @@
-#include "funkcioj.h"
 #include "agordo.h"
+#include "funkcioj.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -66,8 +66,9 @@ void PresasEkzercojn(QPrinter* presilo, QTabWidget* leciono, QString titolo, QPr
     QFont tiparo = QApplication::font();
     tiparo.setPixelSize(20);
     pentrilo.setFont(tiparo);
-    pentrilo.drawText(0, 0, QStringLiteral("Lerbo de Esperanto  -  ") + titolo + QStringLiteral("   (") + kursejo()
-                                + QLatin1Char(')'));
+    pentrilo.drawText(0, 0,
+                      QStringLiteral("Lerbo de Esperanto  -  ") + titolo + QStringLiteral("   (") + kursejo()
+                          + QLatin1Char(')'));
 
     const int kiom = leciono->count();
     if (progreso) {

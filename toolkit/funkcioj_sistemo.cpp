@@ -1,5 +1,5 @@
-#include "funkcioj.h"
 #include "agordo.h"
+#include "funkcioj.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -49,8 +49,7 @@ int ghustigas_tiparon(int grando)
 QString helpdosiero(const QString& kio)
 {
     if (kio == QLatin1String("kio"))
-        return QStringLiteral("https://" LERBO_ASOCIO "/info/") + sLingvoID
-               + QStringLiteral("/ghisdate_pri_esperanto");
+        return QStringLiteral("https://" LERBO_ASOCIO "/info/") + sLingvoID + QStringLiteral("/ghisdate_pri_esperanto");
     QString nomo = sTradukoDosiero;
     nomo.replace(QLatin1String(".trd"), QLatin1String(".html"));
     return QStringLiteral("http://" LERBO_KURSEJO "/datumoj/kiel/kiel_") + nomo;

@@ -30,17 +30,16 @@ void Noteto(bool gxusta)
 {
     if (!lNoteto)
         return;
-    mp3(gxusta ? QStringLiteral("sonoj/noteto_jes") + mp3_finajho
-               : QStringLiteral("sonoj/noteto_ne") + mp3_finajho);
+    mp3(gxusta ? QStringLiteral("sonoj/noteto_jes") + mp3_finajho : QStringLiteral("sonoj/noteto_ne") + mp3_finajho);
 }
 
 // One of the recorded variants of a word ("jes1.oga", "jes2.oga", ...), or an
 // empty text when none is recorded.
 static QString variantoDe(const QString& vorto)
 {
-    const QStringList dosieroj = QDir(mrLoko + QStringLiteral("sonoj/"))
-                                     .entryList({vorto + QStringLiteral("?") + mp3_finajho},
-                                                QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList dosieroj =
+        QDir(mrLoko + QStringLiteral("sonoj/"))
+            .entryList({vorto + QStringLiteral("?") + mp3_finajho}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     if (dosieroj.isEmpty())
         return QString();
     return QStringLiteral("sonoj/") + dosieroj.at(random(dosieroj.size()));
@@ -61,9 +60,8 @@ void Ne()
 
 void Jes()
 {
-    static const QStringList laudoj = {QStringLiteral("jes"),   QStringLiteral("trebone"),
-                                       QStringLiteral("bonege"), QStringLiteral("prave"),
-                                       QStringLiteral("trafe"),  QStringLiteral("korekte")};
+    static const QStringList laudoj = {QStringLiteral("jes"),   QStringLiteral("trebone"), QStringLiteral("bonege"),
+                                       QStringLiteral("prave"), QStringLiteral("trafe"),   QStringLiteral("korekte")};
     if (lNoteto) {
         mp3(QStringLiteral("sonoj/noteto_jes") + mp3_finajho);
         Pauzu(2);
@@ -81,8 +79,8 @@ void Jes()
 
 void Adiau()
 {
-    static const QStringList adiauoj = {QStringLiteral("ghis"), QStringLiteral("revido"),
-                                        QStringLiteral("baldau"), QStringLiteral("adiau")};
+    static const QStringList adiauoj = {QStringLiteral("ghis"), QStringLiteral("revido"), QStringLiteral("baldau"),
+                                        QStringLiteral("adiau")};
     if (!lSxaltilo)
         return;
     const QString klipo = variantoDe(adiauoj.at(random(adiauoj.size())));
@@ -104,8 +102,7 @@ void Mesagxo(int malgxustaj, int gxustaj)
             klipo = radiko + QString::number(random(8) + 1) + mp3_finajho;
         mp3(klipo);
     } else if (lNoteto) {
-        mp3((trapasis ? QStringLiteral("sonoj/noteto_jes") : QStringLiteral("sonoj/noteto_ne"))
-            + mp3_finajho);
+        mp3((trapasis ? QStringLiteral("sonoj/noteto_jes") : QStringLiteral("sonoj/noteto_ne")) + mp3_finajho);
     }
     kesto->setText(trapasis ? smGratulon : smDenove);
     kesto->setIcon(QMessageBox::Information);
@@ -123,9 +120,8 @@ void tekstoblinko(QWidget* w)
         b = QStringLiteral("background: lightBlue;");
     } else {
         const QFont f = w->font();
-        const QString grando = f.pointSize() > 0
-                                   ? QString::number(f.pointSize()) + QStringLiteral("pt; font-family: ")
-                                   : QString::number(f.pixelSize()) + QStringLiteral("px; font-family: ");
+        const QString grando = f.pointSize() > 0 ? QString::number(f.pointSize()) + QStringLiteral("pt; font-family: ")
+                                                 : QString::number(f.pixelSize()) + QStringLiteral("px; font-family: ");
         a = QStringLiteral("font-weight: bold; color: red; font-size: ") + grando + f.family();
         b = QStringLiteral("font-weight: bold; color: white; font-size: ") + grando + f.family();
     }

@@ -20,7 +20,8 @@ void randomize()
 }
 
 namespace {
-struct Litero {
+struct Litero
+{
     QString eo, x, h;
 };
 
@@ -49,10 +50,17 @@ QString CxSist(const QString& teksto, int k)
     QString rezulto = teksto;
     for (const Litero& l : literoj()) {
         switch (k) {
-        case 1: rezulto.replace(l.eo, l.x); break;
-        case 2: rezulto.replace(l.eo, l.h); break;
-        case 3: rezulto.replace(l.x, l.eo); break;
-        default: return rezulto;
+        case 1:
+            rezulto.replace(l.eo, l.x);
+            break;
+        case 2:
+            rezulto.replace(l.eo, l.h);
+            break;
+        case 3:
+            rezulto.replace(l.x, l.eo);
+            break;
+        default:
+            return rezulto;
         }
     }
     return rezulto;

@@ -26,6 +26,4 @@ void Pauzu(double sekundoj)
     PauzuMs(int(std::lround(sekundoj * 1000.0)));
 }
 
-void Sinkronigu()
-{
-}
+void Sinkronigu() {}

@@ -32,5 +32,5 @@ private:
 
     Ui::mp3ludilo* ui;
     QMediaPlayer* ludilo;
-    int pagho = -1;  // the lesson's page when play was last pressed
+    int pagho = -1; // the lesson's page when play was last pressed
 };

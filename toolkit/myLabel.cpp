@@ -6,9 +6,7 @@ myLabel::myLabel(QWidget* parent)
     connect(this, SIGNAL(clicked()), this, SLOT(slotClicked()));
 }
 
-void myLabel::slotClicked()
-{
-}
+void myLabel::slotClicked() {}
 
 void myLabel::mouseReleaseEvent(QMouseEvent*)
 {

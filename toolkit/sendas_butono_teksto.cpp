@@ -34,8 +34,7 @@ bool preterlasata(const QObject* o, sendas_butono_teksto::Voko voko)
 
 // Walks the page in creation order, each widget before its children, the
 // same order as a recursive findChildren.
-void iras(const QObject* patro, const QSet<const QWidget*>& amikoj, sendas_butono_teksto::Voko voko,
-          QString& t)
+void iras(const QObject* patro, const QSet<const QWidget*>& amikoj, sendas_butono_teksto::Voko voko, QString& t)
 {
     for (const QObject* o : patro->children()) {
         if (auto* l = qobject_cast<const QLabel*>(o)) {

@@ -12,7 +12,7 @@
 namespace {
 const QString kPostera = QStringLiteral("border: 8px solid Black; ");
 const QString kLudanta = QStringLiteral("border: 16px solid Black; ");
-}
+} // namespace
 
 videoludilo::videoludilo(QWidget* parent)
     : QFrame(parent)

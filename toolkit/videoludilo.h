@@ -28,9 +28,9 @@ protected slots:
 
 private:
     Ui::videoludilo* ui;
-    QMediaPlayer* ludilo = nullptr;   // none on "android": the poster only
-    QWidget* ujo = nullptr;           // holds the video surface
+    QMediaPlayer* ludilo = nullptr; // none on "android": the poster only
+    QWidget* ujo = nullptr; // holds the video surface
     QVideoWidget* ekrano = nullptr;
-    QScrollArea* rulumejo = nullptr;  // the page's scroll area, found on the first show
-    bool preta = false;               // the media has been set
+    QScrollArea* rulumejo = nullptr; // the page's scroll area, found on the first show
+    bool preta = false; // the media has been set
 };

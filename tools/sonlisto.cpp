@@ -56,7 +56,7 @@ struct Klipo
 {
     QString teksto;
     QString vocxo;
-    QString deveno;  // where it was first asked for, for conflict reports
+    QString deveno; // where it was first asked for, for conflict reports
 };
 
 class Listo
@@ -120,7 +120,8 @@ void variantoj(Listo& l, const QString& vorto, const QStringList& tekstoj)
 void reagoj(Listo& l)
 {
     // Praise after a right answer.
-    variantoj(l, QStringLiteral("jes"), {QStringLiteral("Jes!"), QStringLiteral("Jes, ĝuste!"), QStringLiteral("Jes!")});
+    variantoj(l, QStringLiteral("jes"),
+              {QStringLiteral("Jes!"), QStringLiteral("Jes, ĝuste!"), QStringLiteral("Jes!")});
     variantoj(l, QStringLiteral("trebone"), {QStringLiteral("Tre bone!"), QStringLiteral("Tre bone!")});
     variantoj(l, QStringLiteral("bonege"), {QStringLiteral("Bonege!"), QStringLiteral("Bonege!")});
     variantoj(l, QStringLiteral("prave"), {QStringLiteral("Prave!"), QStringLiteral("Prave!")});
@@ -169,14 +170,10 @@ void reagoj(Listo& l)
         QStringLiteral("Mirinde! Vi estas bona lernanto."),
     };
     const QStringList nebonaj = {
-        QStringLiteral("Ne malesperu! Provu denove."),
-        QStringLiteral("Preskaŭ! Ankoraŭ unu fojon."),
-        QStringLiteral("Ne ĉio sukcesis. Provu ree."),
-        QStringLiteral("Ekzercu iom pli, kaj vi sukcesos."),
-        QStringLiteral("Ne gravas. Ni provu denove!"),
-        QStringLiteral("Paciencon! Praktiko helpas."),
-        QStringLiteral("Relegu la lecionon kaj reprovu."),
-        QStringLiteral("Kuraĝon! Venontfoje pli bone."),
+        QStringLiteral("Ne malesperu! Provu denove."),     QStringLiteral("Preskaŭ! Ankoraŭ unu fojon."),
+        QStringLiteral("Ne ĉio sukcesis. Provu ree."),     QStringLiteral("Ekzercu iom pli, kaj vi sukcesos."),
+        QStringLiteral("Ne gravas. Ni provu denove!"),     QStringLiteral("Paciencon! Praktiko helpas."),
+        QStringLiteral("Relegu la lecionon kaj reprovu."), QStringLiteral("Kuraĝon! Venontfoje pli bone."),
     };
     for (int n = 1; n <= 8; ++n) {
         l.aldonu(QStringLiteral("sonoj/gratulo") + QString::number(n) + mp3_finajho, gratuloj.at(n - 1),
@@ -327,8 +324,7 @@ QByteArray tono(const QList<double>& frekvencoj)
     w.writeRawData("RIFF", 4);
     w << quint32(36 + pcm.size());
     w.writeRawData("WAVEfmt ", 8);
-    w << quint32(16) << quint16(1) << quint16(1) << quint32(rapido) << quint32(rapido * 2) << quint16(2)
-      << quint16(16);
+    w << quint32(16) << quint16(1) << quint16(1) << quint32(rapido) << quint32(rapido * 2) << quint16(2) << quint16(16);
     w.writeRawData("data", 4);
     w << quint32(pcm.size());
     w.writeRawData(pcm.constData(), pcm.size());
@@ -412,7 +408,8 @@ int main(int argc, char** argv)
             static const QRegularExpression klipo(QStringLiteral("^sonoj/[^\\s].*\\.oga$"));
             if (k.size() < 2 || k.size() > 3 || !klipo.match(k.at(0)).hasMatch()) {
                 if (!k.join(QString()).trimmed().isEmpty())
-                    std::fprintf(stderr, "sonlisto: %s:%d is not \"path TAB text [TAB voice]\"\n", qUtf8Printable(el), n);
+                    std::fprintf(stderr, "sonlisto: %s:%d is not \"path TAB text [TAB voice]\"\n", qUtf8Printable(el),
+                                 n);
                 continue;
             }
             l.aldonu(k.at(0), k.at(1), k.size() > 2 && !k.at(2).isEmpty() ? k.at(2) : kVocxo,
@@ -433,10 +430,10 @@ int main(int argc, char** argv)
         eligo << it.key() << '\t' << it->teksto << '\t' << it->vocxo;
         if (hashoj)
             eligo << '\t'
-               << QCryptographicHash::hash((it->teksto + QLatin1Char('\t') + it->vocxo).toUtf8(),
-                                           QCryptographicHash::Sha1)
-                      .toHex()
-                      .left(16);
+                  << QCryptographicHash::hash((it->teksto + QLatin1Char('\t') + it->vocxo).toUtf8(),
+                                              QCryptographicHash::Sha1)
+                         .toHex()
+                         .left(16);
         eligo << '\n';
     }
     eligo.flush();

@@ -18,10 +18,11 @@ int& tempolimoMs()
     static int ms = 15000;
     return ms;
 }
-}
+} // namespace
 
 FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
-    : QObject(parent), m_FileName(fileName)
+    : QObject(parent)
+    , m_FileName(fileName)
 {
     m_Gardisto.setSingleShot(true);
     connect(&m_Gardisto, &QTimer::timeout, this, &FileDownloader::tempoPasis);
@@ -55,8 +56,7 @@ FileDownloader::~FileDownloader()
 
 QUrl FileDownloader::kursejo(const QString& vojo)
 {
-    const QString gastiganto = kursejoGastiganto().isEmpty() ? QStringLiteral(LERBO_KURSEJO)
-                                                             : kursejoGastiganto();
+    const QString gastiganto = kursejoGastiganto().isEmpty() ? QStringLiteral(LERBO_KURSEJO) : kursejoGastiganto();
     return QUrl(QStringLiteral("http://") + gastiganto + vojo);
 }
 
@@ -101,7 +101,7 @@ void FileDownloader::fileDownloaded(QNetworkReply* reply)
 {
     m_Gardisto.stop();
     if (!reply->isOpen())
-        ;  // aborted before anything arrived
+        ; // aborted before anything arrived
     else if (!m_TroGranda && reply->bytesAvailable() <= MaksGrando)
         m_DownloadedData = reply->readAll();
     else
@@ -109,8 +109,8 @@ void FileDownloader::fileDownloaded(QNetworkReply* reply)
     const int stato = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     // An error page, a cut transfer or an empty reply must never replace a
     // good file.
-    if (reply->error() == QNetworkReply::NoError && stato == 200 && !m_TroGranda
-        && !m_DownloadedData.isEmpty() && m_DownloadedData.size() <= MaksGrando) {
+    if (reply->error() == QNetworkReply::NoError && stato == 200 && !m_TroGranda && !m_DownloadedData.isEmpty()
+        && m_DownloadedData.size() <= MaksGrando) {
         QSaveFile dosiero(savasLoko + m_FileName);
         if (dosiero.open(QIODevice::WriteOnly) && dosiero.write(m_DownloadedData) == m_DownloadedData.size())
             m_Sukcesis = dosiero.commit();

@@ -1,9 +1,9 @@
 #include "lingvoelekto.h"
-#include "ui_lingvoelekto.h"
 #include "filedownloader.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "tradukolisto.h"
+#include "ui_lingvoelekto.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -11,7 +11,8 @@
 #include <QScreen>
 
 lingvoelekto::lingvoelekto(QWidget* parent)
-    : QDialog(parent), ui(new Ui::lingvoelekto)
+    : QDialog(parent)
+    , ui(new Ui::lingvoelekto)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Elektu vian lingvon / Choose your language"));

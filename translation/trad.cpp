@@ -17,21 +17,17 @@
 namespace {
 
 // The frame labels carry fixed object names in every exercise form.
-struct KadraEtikedo {
+struct KadraEtikedo
+{
     const char* nomo;
     const char* sxlosilo;
 };
 const KadraEtikedo KadraTabelo[] = {
-    {"Ekz_Akuz1", "TFrame5.Label6"},
-    {"Ekz_Akuz2", "TFrame5.Label1"},
-    {"Ekz_Pron1", "TFrame2.PP_Label1"},
-    {"Ekz_Pron2", "TFrame2.PP_Label41"},
-    {"Ekz_Audk1", "TFrame3.Label59"},
-    {"Ekz_Audk2", "TFrame3.Label68"},
-    {"Ekz_Vort1", "TFrame4.Label83"},
-    {"Ekz_Vort2", "TFrame1.Label7"},
-    {"Ekz_Plen1", "TFrame4.Label83"},
-    {"Ekz_FrazoKonstruo", "Ekz_FrazoKonstruo"},
+    {"Ekz_Akuz1", "TFrame5.Label6"},    {"Ekz_Akuz2", "TFrame5.Label1"},
+    {"Ekz_Pron1", "TFrame2.PP_Label1"}, {"Ekz_Pron2", "TFrame2.PP_Label41"},
+    {"Ekz_Audk1", "TFrame3.Label59"},   {"Ekz_Audk2", "TFrame3.Label68"},
+    {"Ekz_Vort1", "TFrame4.Label83"},   {"Ekz_Vort2", "TFrame1.Label7"},
+    {"Ekz_Plen1", "TFrame4.Label83"},   {"Ekz_FrazoKonstruo", "Ekz_FrazoKonstruo"},
 };
 
 const QChar MarkoLTR(0x200E);

@@ -54,8 +54,8 @@ const QStringList& TradukModelo::Sekcioj()
             s << QStringLiteral("Lec%1").arg(i, 2, 10, QLatin1Char('0'));
         s << QStringLiteral("Konfig") << QStringLiteral("Menuo") << QStringLiteral("Menuo4")
           << QStringLiteral("Mesagxoj");
-        for (const char* kodo : {"0204", "0502", "0602", "0605", "0702", "0801", "0802", "0902",
-                                 "1001", "1002", "1202"})
+        for (const char* kodo :
+             {"0204", "0502", "0602", "0605", "0702", "0801", "0802", "0902", "1001", "1002", "1202"})
             s << QStringLiteral("Ekzerco-") + QLatin1String(kodo);
         s << QStringLiteral("Ekzerco-Klarigoj");
         return s;
@@ -82,8 +82,8 @@ QStringList TradukModelo::Ordigas(const QString& sekcio)
     return rezulto;
 }
 
-void TradukModelo::Sharghas(const QString& sekcio, const QString& referenca1,
-                            const QString& referenca2, const QString& propraVojo)
+void TradukModelo::Sharghas(const QString& sekcio, const QString& referenca1, const QString& referenca2,
+                            const QString& propraVojo)
 {
     IniDosiero ref1(Tradukujo() + referenca1);
     IniDosiero ref2(Tradukujo() + referenca2);
@@ -134,10 +134,22 @@ void TradukModelo::MetasPozicion(int pozicio)
     m_pozicio = std::max(0, std::min(pozicio, Nombro() - 1));
 }
 
-QString TradukModelo::Shlosilo() const { return elPrenas(m_shlosiloj, m_pozicio); }
-QString TradukModelo::Referenco1() const { return elPrenas(m_referenco1, m_pozicio); }
-QString TradukModelo::Referenco2() const { return elPrenas(m_referenco2, m_pozicio); }
-QString TradukModelo::Propra() const { return elPrenas(m_propraj, m_pozicio); }
+QString TradukModelo::Shlosilo() const
+{
+    return elPrenas(m_shlosiloj, m_pozicio);
+}
+QString TradukModelo::Referenco1() const
+{
+    return elPrenas(m_referenco1, m_pozicio);
+}
+QString TradukModelo::Referenco2() const
+{
+    return elPrenas(m_referenco2, m_pozicio);
+}
+QString TradukModelo::Propra() const
+{
+    return elPrenas(m_propraj, m_pozicio);
+}
 
 void TradukModelo::MetasPropran(const QString& teksto)
 {
@@ -164,9 +176,8 @@ void TradukModelo::Movighas(const QString& direkto)
 QString TradukModelo::PozicioTeksto() const
 {
     const int n = Nombro();
-    return QStringLiteral("Pozicio: ") + QString::number(n > 0 ? m_pozicio + 1 : 0)
-           + QStringLiteral(" / ") + QString::number(n) + QStringLiteral("        (")
-           + Shlosilo() + QStringLiteral(")   ");
+    return QStringLiteral("Pozicio: ") + QString::number(n > 0 ? m_pozicio + 1 : 0) + QStringLiteral(" / ")
+           + QString::number(n) + QStringLiteral("        (") + Shlosilo() + QStringLiteral(")   ");
 }
 
 int TradukModelo::UnuaNetradukita() const
@@ -216,8 +227,7 @@ bool TradukModelo::BonaDosiernomo(const QString& nomo)
            && !n.contains(QLatin1Char('\\')) && !n.contains(QLatin1String(".."));
 }
 
-TradukModelo::SavRezulto TradukModelo::Savas(const Kapo& kapo, const QString& dosierujo,
-                                             const QDate& hodiau)
+TradukModelo::SavRezulto TradukModelo::Savas(const Kapo& kapo, const QString& dosierujo, const QDate& hodiau)
 {
     SavRezulto r;
     const QString nomo = kapo.dosiero.trimmed();
@@ -241,16 +251,14 @@ TradukModelo::SavRezulto TradukModelo::Savas(const Kapo& kapo, const QString& do
     }
     r.savita = true;
     m_konservitaj = m_propraj;
-    r.listo = Registras(dosierujo + QStringLiteral("traduklisto.ini"), kapo.lingvoID.trimmed(),
-                        kapo.lingvo.trimmed(), nomo, hodiau, &r.grupo);
+    r.listo = Registras(dosierujo + QStringLiteral("traduklisto.ini"), kapo.lingvoID.trimmed(), kapo.lingvo.trimmed(),
+                        nomo, hodiau, &r.grupo);
     return r;
 }
 
-TradukModelo::ListoRezulto TradukModelo::Registras(const QString& listoVojo,
-                                                   const QString& lingvoID,
-                                                   const QString& lingvo,
-                                                   const QString& dosiero,
-                                                   const QDate& hodiau, int* grupo)
+TradukModelo::ListoRezulto TradukModelo::Registras(const QString& listoVojo, const QString& lingvoID,
+                                                   const QString& lingvo, const QString& dosiero, const QDate& hodiau,
+                                                   int* grupo)
 {
     if (grupo)
         *grupo = -1;
@@ -260,11 +268,8 @@ TradukModelo::ListoRezulto TradukModelo::Registras(const QString& listoVojo,
     int i = 0;
     for (; i < ListoGrupoj; ++i) {
         const QString g = QString::number(i) + QLatin1Char('/');
-        if (listo.value(g + QStringLiteral("LingvoID"), QStringLiteral("??")).toString()
-                == QLatin1String("??")
-            || listo.value(g + QStringLiteral("DosierNomo"), QStringLiteral("?????????"))
-                       .toString()
-                   == dosiero)
+        if (listo.value(g + QStringLiteral("LingvoID"), QStringLiteral("??")).toString() == QLatin1String("??")
+            || listo.value(g + QStringLiteral("DosierNomo"), QStringLiteral("?????????")).toString() == dosiero)
             break;
     }
     // The readers stop after group "199": an entry beyond it would never be listed.
@@ -298,8 +303,8 @@ TradukModelo::Agordoj TradukModelo::LegasAgordojn(const QString& vojo)
     a.referenca1 = agordoj.value(QStringLiteral("Referenca1"), a.referenca1).toString();
     a.referenca2 = agordoj.value(QStringLiteral("Referenca2"), a.referenca2).toString();
     // An edited or older settings file may hold any number here.
-    a.lastaLeciono = std::max(0, std::min(agordoj.value(QStringLiteral("LastaLeciono"), 0).toInt(),
-                                          int(Sekcioj().size()) - 1));
+    a.lastaLeciono =
+        std::max(0, std::min(agordoj.value(QStringLiteral("LastaLeciono"), 0).toInt(), int(Sekcioj().size()) - 1));
     a.pozicio = std::max(0, agordoj.value(QStringLiteral("Pozicio"), 0).toInt());
     agordoj.endGroup();
     return a;

@@ -31,8 +31,8 @@ public:
     // Reads the section from both references (built-in files) and from the
     // own file at `propraVojo` (empty: no own file). Keeps the position;
     // callers clamp or reset it.
-    void Sharghas(const QString& sekcio, const QString& referenca1,
-                  const QString& referenca2, const QString& propraVojo);
+    void Sharghas(const QString& sekcio, const QString& referenca1, const QString& referenca2,
+                  const QString& propraVojo);
     // Rereads one reference column (1 or 2) for the keys already loaded.
     void RelegasReferencon(int kiu, const QString& dosiero);
 
@@ -44,7 +44,7 @@ public:
     int Pozicio() const { return m_pozicio; }
     // Any value is accepted and clamped into the section (0 when empty).
     void MetasPozicion(int pozicio);
-    QString Shlosilo() const;     // current key, "" in an empty section
+    QString Shlosilo() const; // current key, "" in an empty section
     QString Referenco1() const;
     QString Referenco2() const;
     QString Propra() const;
@@ -70,10 +70,10 @@ public:
     // --- Saving ---------------------------------------------------------
     struct Kapo
     {
-        QString lingvo;      // written untrimmed to the file's header
+        QString lingvo; // written untrimmed to the file's header
         QString lingvoID;
         QString tradukinto;
-        QString dosiero;     // as typed; trimmed before use
+        QString dosiero; // as typed; trimmed before use
         int literGrando = 12;
     };
     enum class KapoEraro { Neniu, MankasKampo, MalbonaDosiernomo };
@@ -86,10 +86,10 @@ public:
     enum class ListoRezulto { Registrita, SenListo, PlenaListo, SkribEraro };
     struct SavRezulto
     {
-        bool savita = false;     // the own file was written
-        QString vojo;            // the file written to
+        bool savita = false; // the own file was written
+        QString vojo; // the file written to
         ListoRezulto listo = ListoRezulto::SenListo;
-        int grupo = -1;          // the list group used
+        int grupo = -1; // the list group used
     };
     // Writes the header and the loaded section's non-empty own texts into
     // dosierujo + the trimmed file name, then records the file in
@@ -100,9 +100,8 @@ public:
     // Adds or updates the entry of `dosiero` in the translation list at
     // `listoVojo`: its earlier group, else the first free one of "0".."199".
     // The list is never created here, and a full list is left unchanged.
-    static ListoRezulto Registras(const QString& listoVojo, const QString& lingvoID,
-                                  const QString& lingvo, const QString& dosiero,
-                                  const QDate& hodiau, int* grupo = nullptr);
+    static ListoRezulto Registras(const QString& listoVojo, const QString& lingvoID, const QString& lingvo,
+                                  const QString& dosiero, const QDate& hodiau, int* grupo = nullptr);
     static constexpr int ListoGrupoj = 200;
 
     // --- The editor's settings (group [Tradukilo] of darudaver.ini) -------
@@ -116,8 +115,8 @@ public:
         QString tiparo = QStringLiteral("DejaVu Sans");
         QString referenca1 = QStringLiteral("esperanto.trd");
         QString referenca2 = QStringLiteral("angla.trd");
-        int lastaLeciono = 0;   // index into Sekcioj(), clamped when read
-        int pozicio = 0;        // clamped once its section is loaded
+        int lastaLeciono = 0; // index into Sekcioj(), clamped when read
+        int pozicio = 0; // clamped once its section is loaded
     };
     static Agordoj LegasAgordojn(const QString& vojo);
     static void SkribasAgordojn(const QString& vojo, const Agordoj& agordoj);
@@ -129,5 +128,5 @@ private:
     QStringList m_referenco1;
     QStringList m_referenco2;
     QStringList m_propraj;
-    QStringList m_konservitaj;  // own texts as last loaded or saved
+    QStringList m_konservitaj; // own texts as last loaded or saved
 };

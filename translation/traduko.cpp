@@ -15,20 +15,15 @@
 #include <QScroller>
 #include <QSignalBlocker>
 
-std::function<bool(const QUrl&)> traduko::MalfermasUrl = [](const QUrl& url) {
-    return QDesktopServices::openUrl(url);
-};
+std::function<bool(const QUrl&)> traduko::MalfermasUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
 namespace {
 
-const QString MankasKampo =
-    QStringLiteral("Bonvolu plenigi devigajn informojn (en la kampoj kun flava fono).");
-const QString MalbonaNomo = QStringLiteral(
-    "La dosiernomo devas esti nura nomo de dosiero, kiu finiĝas per \".trd\", "
-    "sen \"/\", \"\\\" aŭ \"..\" (ekzemple: mia_traduko.trd).\n"
-    "Nenio estas konservita.");
-const QString RestasMalfermita = QStringLiteral(
-    "La tradukilo restas malfermita, por ke viaj tradukoj ne perdiĝu.");
+const QString MankasKampo = QStringLiteral("Bonvolu plenigi devigajn informojn (en la kampoj kun flava fono).");
+const QString MalbonaNomo = QStringLiteral("La dosiernomo devas esti nura nomo de dosiero, kiu finiĝas per \".trd\", "
+                                           "sen \"/\", \"\\\" aŭ \"..\" (ekzemple: mia_traduko.trd).\n"
+                                           "Nenio estas konservita.");
+const QString RestasMalfermita = QStringLiteral("La tradukilo restas malfermita, por ke viaj tradukoj ne perdiĝu.");
 
 } // namespace
 
@@ -39,8 +34,7 @@ traduko::traduko(QWidget* parent)
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Tradukilo"));
     QScroller::grabGesture(ui->scrollArea->viewport(), QScroller::LeftMouseButtonGesture);
-    connect(ui->scrollArea->verticalScrollBar(), &QScrollBar::rangeChanged, this,
-            &traduko::moveScrollBarToBottom);
+    connect(ui->scrollArea->verticalScrollBar(), &QScrollBar::rangeChanged, this, &traduko::moveScrollBarToBottom);
     ui->Listo->addItems(TradukModelo::Sekcioj());
     ListigasLingvojn();
     konfiguro();
@@ -97,10 +91,22 @@ void traduko::Movighas(const QString& Direkto)
     ui->Memo1->setFocus(Qt::OtherFocusReason);
 }
 
-void traduko::on_Button5_clicked() { Movighas(QStringLiteral("komenca")); }
-void traduko::on_Button1_clicked() { Movighas(QStringLiteral("antaua")); }
-void traduko::on_Button2_clicked() { Movighas(QStringLiteral("posta")); }
-void traduko::on_Button6_clicked() { Movighas(QStringLiteral("fina")); }
+void traduko::on_Button5_clicked()
+{
+    Movighas(QStringLiteral("komenca"));
+}
+void traduko::on_Button1_clicked()
+{
+    Movighas(QStringLiteral("antaua"));
+}
+void traduko::on_Button2_clicked()
+{
+    Movighas(QStringLiteral("posta"));
+}
+void traduko::on_Button6_clicked()
+{
+    Movighas(QStringLiteral("fina"));
+}
 
 void traduko::on_Button4_clicked()
 {
@@ -208,12 +214,11 @@ bool traduko::SavasTrad()
         return false;
     }
     if (r.listo == TradukModelo::ListoRezulto::PlenaListo)
-        QMessageBox::warning(
-            Gepatro(), QString(),
-            QStringLiteral("Via traduko estas konservita, sed la listo de tradukoj "
-                           "(traduklisto.ini) jam enhavas %1 lingvojn kaj ne povas "
-                           "ricevi pliajn, do via dosiero ne aperas en ĝi.")
-                .arg(TradukModelo::ListoGrupoj));
+        QMessageBox::warning(Gepatro(), QString(),
+                             QStringLiteral("Via traduko estas konservita, sed la listo de tradukoj "
+                                            "(traduklisto.ini) jam enhavas %1 lingvojn kaj ne povas "
+                                            "ricevi pliajn, do via dosiero ne aperas en ĝi.")
+                                 .arg(TradukModelo::ListoGrupoj));
     else if (r.listo == TradukModelo::ListoRezulto::SkribEraro)
         QMessageBox::warning(Gepatro(), QString(),
                              QStringLiteral("Via traduko estas konservita, sed ne eblis "
@@ -224,8 +229,7 @@ bool traduko::SavasTrad()
 
 void traduko::konfiguro()
 {
-    const TradukModelo::Agordoj a =
-        TradukModelo::LegasAgordojn(savasLoko + QStringLiteral("darudaver.ini"));
+    const TradukModelo::Agordoj a = TradukModelo::LegasAgordojn(savasLoko + QStringLiteral("darudaver.ini"));
     ui->dulitera_lingvokodo->setText(a.lingvoID);
     ui->Edit1->setText(a.lingvo);
     ui->Edit_dosiero->setText(a.dosiero);
@@ -343,12 +347,10 @@ bool traduko::FinasLaboron()
                 teksto += eraro + QLatin1Char('\n');
             teksto += QStringLiteral("Ĉu vi volas reveni al la tradukilo por konservi ilin? "
                                      "Alie ili perdiĝos.");
-            QMessageBox demando(QMessageBox::Question, QString(), teksto, QMessageBox::NoButton,
-                                Gepatro());
-            QPushButton* reveni = demando.addButton(QStringLiteral("Reveni al la tradukilo"),
-                                                    QMessageBox::RejectRole);
-            QPushButton* forjheti = demando.addButton(QStringLiteral("Forĵeti la tradukojn"),
-                                                      QMessageBox::DestructiveRole);
+            QMessageBox demando(QMessageBox::Question, QString(), teksto, QMessageBox::NoButton, Gepatro());
+            QPushButton* reveni = demando.addButton(QStringLiteral("Reveni al la tradukilo"), QMessageBox::RejectRole);
+            QPushButton* forjheti =
+                demando.addButton(QStringLiteral("Forĵeti la tradukojn"), QMessageBox::DestructiveRole);
             demando.setDefaultButton(reveni);
             demando.setEscapeButton(reveni);
             demando.exec();
@@ -370,14 +372,13 @@ bool traduko::FinasLaboron()
 void traduko::ListigasLingvojn()
 {
     const QDir dosierujo(TradukModelo::Tradukujo());
-    const QStringList dosieroj = dosierujo.entryList(
-        {QStringLiteral("*.trd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList dosieroj =
+        dosierujo.entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& nomo : dosieroj) {
         IniDosiero dosiero(dosierujo.filePath(nomo));
         dosiero.beginGroup(QStringLiteral("Traduko"));
         const QString id = dosiero.value(QStringLiteral("LingvoID"), QStringLiteral("??")).toString();
-        const QString lingvo =
-            dosiero.value(QStringLiteral("Lingvo"), QStringLiteral("?????????")).toString();
+        const QString lingvo = dosiero.value(QStringLiteral("Lingvo"), QStringLiteral("?????????")).toString();
         dosiero.endGroup();
         Lingvoj.append({id, lingvo, nomo});
         ui->lingvoj1->addItem(lingvo);

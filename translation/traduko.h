@@ -37,7 +37,7 @@ public:
     QString sReferenca2;
     QString sSekcio;
     QString sDosierujo;
-    QList<QStringList> Lingvoj;   // [LingvoID, Lingvo, file name] per built-in file
+    QList<QStringList> Lingvoj; // [LingvoID, Lingvo, file name] per built-in file
 
 signals:
     void novapagho(QString pagho);
@@ -78,9 +78,9 @@ protected:
 
 private:
     TradukModelo::Kapo Kapo() const;
-    QString KapoMesagho() const;     // what is wrong with the header, "" when nothing
-    bool Nekonservitaj();            // stores the entry box first
-    void MontrasKapon();             // brings the file name field into view
+    QString KapoMesagho() const; // what is wrong with the header, "" when nothing
+    bool Nekonservitaj(); // stores the entry box first
+    void MontrasKapon(); // brings the file name field into view
     void SkribasAgordojn();
     QString PropraVojo() const;
     QWidget* Gepatro();

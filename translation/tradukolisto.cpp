@@ -9,7 +9,7 @@ namespace {
 const QString Nekonata = QStringLiteral("?????????");
 const QString NekonataID = QStringLiteral("??");
 const int MaksGrupoj = 200;
-}
+} // namespace
 
 bool TradukoListo::ValidaDosierNomo(const QString& nomo)
 {
@@ -38,8 +38,7 @@ QList<QStringList> TradukoListo::elListo(const QString& vojo)
     for (int i = 0; i < MaksGrupoj; ++i) {
         listo.beginGroup(QString::number(i));
         const QString id = listo.value(QStringLiteral("LingvoID"), NekonataID).toString();
-        const QStringList ero{id,
-                              listo.value(QStringLiteral("Lingvo"), Nekonata).toString(),
+        const QStringList ero{id, listo.value(QStringLiteral("Lingvo"), Nekonata).toString(),
                               listo.value(QStringLiteral("DosierNomo"), Nekonata).toString(),
                               listo.value(QStringLiteral("Dato"), Nekonata).toString()};
         listo.endGroup();
@@ -55,14 +54,13 @@ QList<QStringList> TradukoListo::enkonstruitaj(const QString& datoDefault)
 {
     QList<QStringList> eroj;
     const QString dosierujo = QStringLiteral(":/tradukoj/");
-    const QStringList nomoj = QDir(dosierujo).entryList({QStringLiteral("*.trd")}, QDir::Files,
-                                                       QDir::Name | QDir::IgnoreCase);
+    const QStringList nomoj =
+        QDir(dosierujo).entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& nomo : nomoj) {
         IniDosiero traduko(dosierujo + nomo);
         traduko.beginGroup(QStringLiteral("Traduko"));
         eroj.append({traduko.value(QStringLiteral("LingvoID"), NekonataID).toString(),
-                     traduko.value(QStringLiteral("Lingvo"), Nekonata).toString(),
-                     nomo,
+                     traduko.value(QStringLiteral("Lingvo"), Nekonata).toString(), nomo,
                      traduko.value(QStringLiteral("Dato"), datoDefault).toString()});
         traduko.endGroup();
     }

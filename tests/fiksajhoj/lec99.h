@@ -16,44 +16,42 @@ namespace lec99 {
 inline const QStringList& vortoj()
 {
     static const QStringList v = {
-        "domo", "hundo", "kato", "arbo", "libro", "tablo", "seĝo", "pomo", "akvo", "pano",
-        "lakto", "floro", "birdo", "fiŝo", "suno", "luno", "stelo", "maro", "monto", "rivero",
-        "urbo", "vilaĝo", "strato", "ponto", "lernejo", "instruisto", "lernanto", "amiko", "patro", "patrino",
-        "frato", "fratino", "infano", "knabo", "knabino", "viro", "virino", "mano", "kapo", "okulo",
-        "buŝo", "nazo", "orelo", "piedo", "koro", "ĉambro", "pordo", "fenestro", "horloĝo", "ŝuo"};
+        "domo",  "hundo",   "kato",   "arbo",  "libro",   "tablo",      "seĝo",     "pomo",     "akvo",    "pano",
+        "lakto", "floro",   "birdo",  "fiŝo",  "suno",    "luno",       "stelo",    "maro",     "monto",   "rivero",
+        "urbo",  "vilaĝo",  "strato", "ponto", "lernejo", "instruisto", "lernanto", "amiko",    "patro",   "patrino",
+        "frato", "fratino", "infano", "knabo", "knabino", "viro",       "virino",   "mano",     "kapo",    "okulo",
+        "buŝo",  "nazo",    "orelo",  "piedo", "koro",    "ĉambro",     "pordo",    "fenestro", "horloĝo", "ŝuo"};
     return v;
 }
 inline const QStringList& tradukoj()
 {
     static const QStringList t = {
-        "house", "dog", "cat", "tree", "book", "table", "chair", "apple", "water", "bread",
-        "milk", "flower", "bird", "fish", "sun", "moon", "star", "sea", "mountain", "river",
-        "town", "village", "street", "bridge", "school", "teacher", "pupil", "friend", "father", "mother",
-        "brother", "sister", "child", "boy", "girl", "man", "woman", "hand", "head", "eye",
-        "mouth", "nose", "ear", "foot", "heart", "room", "door", "window", "clock", "shoe"};
+        "house",   "dog",     "cat",    "tree",   "book",   "table",   "chair", "apple",  "water",    "bread",
+        "milk",    "flower",  "bird",   "fish",   "sun",    "moon",    "star",  "sea",    "mountain", "river",
+        "town",    "village", "street", "bridge", "school", "teacher", "pupil", "friend", "father",   "mother",
+        "brother", "sister",  "child",  "boy",    "girl",   "man",     "woman", "hand",   "head",     "eye",
+        "mouth",   "nose",    "ear",    "foot",   "heart",  "room",    "door",  "window", "clock",    "shoe"};
     return t;
 }
 // Sentences 101 to 106 (1, 3, 4, 6, 10 and 11 words) and their translations.
 inline const QStringList& frazoj()
 {
-    static const QStringList f = {
-        "Saluton!",
-        "Mi legas libron.",
-        "La hundo estas granda.",
-        "Ŝi donas al mi belan pomon.",
-        "Hodiaŭ la juna instruisto skribas longan leteron al sia amiko.",
-        "Morgaŭ ni kune iros al la nova parko de nia urbo."};
+    static const QStringList f = {"Saluton!",
+                                  "Mi legas libron.",
+                                  "La hundo estas granda.",
+                                  "Ŝi donas al mi belan pomon.",
+                                  "Hodiaŭ la juna instruisto skribas longan leteron al sia amiko.",
+                                  "Morgaŭ ni kune iros al la nova parko de nia urbo."};
     return f;
 }
 inline const QStringList& frazTradukoj()
 {
-    static const QStringList t = {
-        "Hello!",
-        "1. I am reading a book.",
-        "2. The dog is big.",
-        "She gives me a nice apple.",
-        "Today the young teacher is writing a long letter to his friend.",
-        "Tomorrow we will go together to the new park of our town."};
+    static const QStringList t = {"Hello!",
+                                  "1. I am reading a book.",
+                                  "2. The dog is big.",
+                                  "She gives me a nice apple.",
+                                  "Today the young teacher is writing a long letter to his friend.",
+                                  "Tomorrow we will go together to the new park of our town."};
     return t;
 }
 
