@@ -753,25 +753,8 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
     // Set here rather than by the home page's buttons, so that a lesson
     // opened another way (the translation editor opens lessons by page
     // name) never shows the accusative exercise of the lesson opened before.
-    switch (numero) {
-    case 2:
-        EkzercoAkuzativoTrad = QStringLiteral("0204");
-        break;
-    case 6:
-        EkzercoAkuzativoTrad = QStringLiteral("0605");
-        break;
-    case 8:
-        EkzercoAkuzativoTrad = QStringLiteral("0802");
-        break;
-    case 10:
-        EkzercoAkuzativoTrad = QStringLiteral("1001");
-        break;
-    case 12:
-        EkzercoAkuzativoTrad = QStringLiteral("1202");
-        break;
-    default:
-        break;
-    }
+    if (const LecionaDatumo* d = LecionaDatumoj(numero); d && !d->akuzativo.isEmpty())
+        EkzercoAkuzativoTrad = d->akuzativo;
     if (!lecionujo && numero >= 1 && numero <= 13) {
         lecionujo = KreasLecionon(numero, pagho);
         if (lecionujo) {
