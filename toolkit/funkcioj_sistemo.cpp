@@ -59,5 +59,10 @@ QString TradukoVojo(const QString& dosiero)
 {
     if (!dosiero.isEmpty() && !savasLoko.isEmpty() && QFile::exists(savasLoko + dosiero))
         return savasLoko + dosiero;
-    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/") + dosiero;
+    return TradukUjo() + dosiero;
+}
+
+QString TradukUjo()
+{
+    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/");
 }

@@ -1,4 +1,6 @@
+#include "ekzercokuro.h"
 #include "funkcioj.h"
+#include "klipoj.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,8 +32,7 @@ void mp3(const QString& nomo)
     if (!cxefaFenestro || !cxefaLudilo || QApplication::activeWindow() != cxefaFenestro)
         return;
     const QString vojo = mrLoko + nomo.toLower();
-    const QUrl adreso = sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo);
-    cxefaLudilo->setMedia(adreso);
+    cxefaLudilo->setMedia(klipoj::adreso(vojo));
     cxefaLudilo->play();
 }
 
@@ -101,9 +102,7 @@ void Mesagxo(int malgxustaj, int gxustaj)
 {
     QMessageBox* kesto = new QMessageBox(QApplication::activeWindow());
     kesto->setAttribute(Qt::WA_DeleteOnClose);
-    const int sumo = malgxustaj + gxustaj;
-    const int procento = sumo > 0 ? gxustaj * 100 / sumo : 0;
-    const bool trapasis = procento >= 70;
+    const bool trapasis = ekzercokuro::trapasas(gxustaj, malgxustaj);
     const QString radiko = trapasis ? QStringLiteral("sonoj/gratulo") : QStringLiteral("sonoj/nebona");
     if (lSxaltilo) {
         QString klipo = radiko + QString::number(random(8) + 1) + mp3_finajho;

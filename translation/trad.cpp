@@ -29,8 +29,6 @@ const KadraEtikedo KadraTabelo[] = {
     {"Ekz_Plen1", "TFrame4.Label83"},   {"Ekz_FrazoKonstruo", "Ekz_FrazoKonstruo"},
 };
 
-const QChar MarkoLTR(0x200E);
-
 // The fill-the-gaps frame that holds a label: the nearest such ancestor.
 QWidget* plenigaKadro(QWidget* w)
 {
