@@ -89,6 +89,7 @@ lerbo::lerbo(QWidget* parent)
     ui->paghopiedo->hide();
 
     ludilo = new QMediaPlayer(this);
+    RegistrasLudilon(this, ludilo);
     for (int i = 0; i < 13; ++i)
         tradukitaj.append(QString());
 

@@ -92,6 +92,10 @@ int skalitaj_ms(double milisekundoj); // a course wait after TempoSkalo
 void Sinkronigu();
 
 // --- Sounds, spoken feedback, the verdict ----------------------------------
+class QMediaPlayer;
+// The main window hands over the player on which every short sound of the
+// course plays, and only while that window is the active window.
+void RegistrasLudilon(QWidget* fenestro, QMediaPlayer* ludilo);
 void mp3(const QString& nomo);
 void Noteto(bool gxusta);
 void Jes();

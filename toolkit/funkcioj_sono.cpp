@@ -1,5 +1,4 @@
 #include "funkcioj.h"
-#include "lerbo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,17 +12,27 @@
 #include <QTimer>
 #include <QUrl>
 
+namespace {
+QPointer<QWidget> cxefaFenestro;
+QPointer<QMediaPlayer> cxefaLudilo;
+} // namespace
+
+void RegistrasLudilon(QWidget* fenestro, QMediaPlayer* ludilo)
+{
+    cxefaFenestro = fenestro;
+    cxefaLudilo = ludilo;
+}
+
 void mp3(const QString& nomo)
 {
     // Only the main window speaks: no clip while a message box, a dialog or
     // the translation editor has the focus.
-    auto* fenestro = qobject_cast<lerbo*>(QApplication::activeWindow());
-    if (!fenestro || !fenestro->ludilo)
+    if (!cxefaFenestro || !cxefaLudilo || QApplication::activeWindow() != cxefaFenestro)
         return;
     const QString vojo = mrLoko + nomo.toLower();
     const QUrl adreso = sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo);
-    fenestro->ludilo->setMedia(adreso);
-    fenestro->ludilo->play();
+    cxefaLudilo->setMedia(adreso);
+    cxefaLudilo->play();
 }
 
 void Noteto(bool gxusta)

@@ -7,7 +7,6 @@
 #include "label_sago.h"
 #include "label_sago_reversa.h"
 #include "neklakebla_nova.h"
-#include "plenigas_spacon.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -36,7 +35,7 @@ const QChar MarkoLTR(0x200E);
 QWidget* plenigaKadro(QWidget* w)
 {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-        if (qobject_cast<plenigas_spacon*>(p))
+        if (p->inherits("plenigas_spacon"))
             return p;
     }
     return nullptr;
