@@ -3,10 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStandardPaths>
-#include <cmath>
 
 QString kiuSistemo(const QString& speco)
 {
@@ -31,19 +28,6 @@ QString kiuSistemo(const QString& speco)
     if (!dosierujo.endsWith(QLatin1Char('/')))
         dosierujo += QLatin1Char('/');
     return dosierujo;
-}
-
-int ghustigas_tiparon(int grando, double dpi)
-{
-    if (dpi <= 0)
-        return grando;
-    return int(std::round(96.0 / dpi * grando));
-}
-
-int ghustigas_tiparon(int grando)
-{
-    const QScreen* ekrano = QGuiApplication::primaryScreen();
-    return ghustigas_tiparon(grando, ekrano ? ekrano->logicalDotsPerInch() : 96.0);
 }
 
 QString helpdosiero(const QString& kio)
