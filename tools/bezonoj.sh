@@ -10,6 +10,7 @@ pakoj=(
   fonts-dejavu-core
   espeak-ng vorbis-tools
   hunspell myspell-eo
+  python3
   xvfb xauth
 )
 
