@@ -34,10 +34,13 @@ PT = {
     "Label139": "O acusativo: a terminação -n",
     "Label140": (
         "O objeto direto do verbo, a pessoa ou coisa que sofre a ação, recebe a terminação -n. "
-        "O adjetivo que o acompanha também a recebe."),
+        "O adjetivo que o acompanha também a recebe. "
+        "Os pronomes pessoais também: min, vin, lin, ŝin, ĝin, nin, ilin (Ŝi vidas lin: ela o vê)."),
     "Label19": "Eu lavo a xícara nova.",
     "Label20": "Eu lavo as xícaras novas.",
-    "Label143": "No plural o -n vem depois do -j: a terminação -n fica sempre no fim da palavra (novajn tasojn).",
+    "Label143": (
+        "No plural o -n vem depois do -j: a terminação -n fica sempre no fim da palavra (novajn tasojn). "
+        "Quando dois objetos são ligados por kaj (e), ambos a recebem: teon kaj lakton."),
     "Label7": "Observação",
     "Label144": (
         "Graças ao -n, a ordem das palavras é livre: as três frases acima dizem a mesma coisa. "
@@ -55,9 +58,9 @@ PT = {
     "Label149": "belo, bonito",
     "Label5": "feio",
     "Label150": "novo",
-    "Label6": "velho",
+    "Label6": "velho (não novo)",
     "Label9": "jovem",
-    "Label10": "velho, idoso",
+    "Label10": "velho (não jovem), idoso",
     "Label17": "avarento, sovina",
     "Label18": "generoso",
     "Label151": "A negação",
