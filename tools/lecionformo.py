@@ -149,6 +149,11 @@ def layout(klaso, nomo, eroj, spacing=None, margins=None, stretch=None):
         ecoj.append(prop("spacing", num(spacing)))
     if margins is not None:
         m = (margins,) * 4 if isinstance(margins, int) else margins
+        if m[0] != m[2]:
+            # Qt keeps a layout's left and right margins where they are when a
+            # right-to-left translation mirrors the page, so a gap made by one
+            # of them ends up on the wrong side and neighbours touch.
+            raise ValueError("%s: left and right margins differ; set the gap with spacing" % nomo)
         for nomo_m, v in zip(("leftMargin", "topMargin", "rightMargin", "bottomMargin"), m):
             if v != -1:
                 ecoj.append(prop(nomo_m, num(v)))
