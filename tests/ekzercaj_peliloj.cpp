@@ -69,7 +69,7 @@ void klakas(QWidget* w, Rezulto& r)
 void tajpas(QLineEdit* kampo, const QString& teksto, Rezulto& r)
 {
     kampo->clear();
-    QTest::keyClicks(kampo, teksto);
+    testilo::tajpas(kampo, teksto);
     r.mesagxoj += kunKestoj([kampo] { QTest::keyClick(kampo, Qt::Key_Return); });
 }
 
@@ -436,7 +436,7 @@ void plenigo(plenigas_spacon* k, const Eraroj& eraroj, Rezulto& r)
                 continue;
             kampoj.at(j)->clear();
             // A wrong ending on the first gap.
-            QTest::keyClicks(kampoj.at(j), erare && unua ? peco + QLatin1Char('x') : peco);
+            testilo::tajpas(kampoj.at(j), erare && unua ? peco + QLatin1Char('x') : peco);
             unua = false;
         }
         klakas(kontrolu, r);
@@ -508,7 +508,7 @@ void horoj(kiomahoro* k, const Eraroj& eraroj, Rezulto& r)
         const QString malgxusta = gxusta == QLatin1String("1200") ? QStringLiteral("1300") : QStringLiteral("1200");
         // The field keeps its mask: the digits fill it from the start.
         kampo->setCursorPosition(0);
-        QTest::keyClicks(kampo, erare ? malgxusta : gxusta);
+        testilo::tajpas(kampo, erare ? malgxusta : gxusta);
         r.mesagxoj += kunKestoj([kampo] { QTest::keyClick(kampo, Qt::Key_Return); });
         ++r.respondoj;
         r.malgxustaj += erare;

@@ -45,6 +45,16 @@ void skribas(const QString& vojo, const QByteArray& enhavo)
     f.write(enhavo);
 }
 
+void tajpas(QWidget* w, const QString& teksto)
+{
+    for (const QChar c : teksto) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(w, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo)
 {
     int kiom = 0;
