@@ -63,7 +63,7 @@ QStringList kunKestoj(const std::function<void()>& ago)
 
 void klakas(QWidget* w, Rezulto& r)
 {
-    r.mesagxoj += kunKestoj([w] { QTest::mouseClick(w, Qt::LeftButton); });
+    r.mesagxoj += kunKestoj([w] { testilo::klakas(w); });
 }
 
 void tajpas(QLineEdit* kampo, const QString& teksto, Rezulto& r)
