@@ -13,6 +13,7 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "kiomahoro.h"
+#include "klipoj.h"
 #include "lerbo.h"
 #include "plenigas_spacon.h"
 #include "prononco.h"
@@ -150,7 +151,7 @@ void aude(ekzerco1* k, const Eraroj& eraroj, Rezulto& r)
         for (QPushButton* b : butonoj) {
             if (!b->isEnabled())
                 continue;
-            if (ekzercilo::vortklipo(ll, b->text()) == sono)
+            if (klipoj::vorto(ll, b->text()) == sono)
                 gxusta = b;
             else if (!malgxusta)
                 malgxusta = b;
