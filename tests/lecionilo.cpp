@@ -124,6 +124,28 @@ QLayout* ujoDe(QWidget* radiko, QWidget* w)
     return nullptr;
 }
 
+QString diferencoj(QStringList reala, QStringList atendata)
+{
+    reala.sort();
+    atendata.sort();
+    QStringList nurReala, nurAtendata;
+    int i = 0, j = 0;
+    while (i < reala.size() || j < atendata.size()) {
+        if (j == atendata.size() || (i < reala.size() && reala.at(i) < atendata.at(j)))
+            nurReala << reala.at(i++);
+        else if (i == reala.size() || atendata.at(j) < reala.at(i))
+            nurAtendata << atendata.at(j++);
+        else
+            ++i, ++j;
+    }
+    QStringList partoj;
+    if (!nurReala.isEmpty())
+        partoj << QStringLiteral("found but not expected: ") + nurReala.join(QStringLiteral(", "));
+    if (!nurAtendata.isEmpty())
+        partoj << QStringLiteral("expected but not found: ") + nurAtendata.join(QStringLiteral(", "));
+    return partoj.join(QStringLiteral("; "));
+}
+
 QStringList numerataj(IniDosiero& ini, const QString& grupo)
 {
     ini.beginGroup(grupo);

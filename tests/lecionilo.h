@@ -63,6 +63,12 @@ QStringList tradukataj(QTabWidget* lec);
 // The layout that holds `w` as one of its own items, below `radiko`.
 QLayout* ujoDe(QWidget* radiko, QWidget* w);
 
+// What tells two lists of names apart, as a failure message that can be
+// acted on: the names only `reala` (the form, the file) holds and those only
+// `atendata` (the row) holds, each as often as it is missing. Empty when
+// they hold the same names in any order.
+QString diferencoj(QStringList reala, QStringList atendata);
+
 // The values of a group of an INI file in key order "000", "001", ...
 QStringList numerataj(IniDosiero& ini, const QString& grupo);
 

@@ -184,10 +184,8 @@ private slots:
         }
         IniDosiero ini(savasLoko + QStringLiteral("darudaver.ini"));
         ini.beginGroup(l->sekcio());
-        QStringList sxlosiloj = ini.childKeys();
-        sxlosiloj.sort();
-        kampoj.sort();
-        QCOMPARE(sxlosiloj, kampoj);
+        const QString diferenco = lecionilo::diferencoj(ini.childKeys(), kampoj);
+        QVERIFY2(diferenco.isEmpty(), qPrintable(diferenco));
         for (auto it = skribitaj.cbegin(); it != skribitaj.cend(); ++it)
             QCOMPARE(ini.value(it.key()).toString(), it.value());
 
