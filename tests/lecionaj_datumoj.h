@@ -4,7 +4,9 @@
 // rows of their own. Adding a lesson is adding its row there; what only that
 // lesson has goes into a test of its own (tst_lecNN_*).
 //
-// How to fill a row (lesson 1's row shows every field in use):
+// How to fill a row (the rows of lessons 1 and 2 show every field in use; a
+// list that disagrees with the form fails naming the names found but not
+// expected and those expected but not found):
 //  - numero, klaso: the lesson's number and its frame's class ("lec05").
 //  - nunaPagho: the index the form leaves current (the designer's index).
 //  - paghoj: every page in order, as {object name, tab text, tab picture,
