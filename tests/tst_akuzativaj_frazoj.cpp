@@ -1,11 +1,18 @@
-// Lesson 2's accusative sentences (0202) against the grammar they teach and
-// against the same sentences written out with their endings in the
-// gap-filling items (0204): every word flagged for -n must be one that takes
-// the accusative in its sentence, and only such words.
+// The sentences of every accusative exercise against the grammar they
+// teach, one row per item section: every word flagged for -n must be one
+// that takes the accusative in its sentence, and only such words; where a
+// gap-filling section writes the same sentences out with their endings, the
+// -n stands exactly where it is flagged; and a learner working in Esperanto
+// does not find the answers in the translations shown.
+//
+// Adding a lesson's accusative exercise is adding its row to SEKCIOJ, with
+// the verbs its sentences may use with a direct object.
 #include "funkcioj.h"
+#include "inidosiero.h"
 #include "testilo.h"
 
 #include <QRegularExpression>
+#include <iterator>
 
 namespace {
 
@@ -28,9 +35,31 @@ enum Klarigo {
 
 const QStringList PRONOMOJ = {"mi", "vi", "li", "ŝi", "ĝi", "ni", "ili", "oni", "si"};
 const QStringList POSEDAJ = {"mia", "via", "lia", "ŝia", "ĝia", "nia", "ilia", "onia", "sia"};
-// The verbs of lessons 1 and 2 that take a direct object.
-const QStringList TRANSITIVAJ = {"ami",      "fari",   "forgesi", "havi",   "kapti", "lavi",  "peti", "porti",
-                                 "renkonti", "skribi", "sukeri",  "trinki", "trovi", "vendi", "vidi"};
+
+// An accusative exercise's items.
+struct Sekcio
+{
+    // The item section ("0202": sections 0202D, 0202R, 0202K).
+    QString kodo;
+    int kiom;
+    // The gap-filling section that writes the same sentences out with their
+    // endings, item by item; empty where there is none.
+    QString plenaj;
+    // The group "Ekzerco-" + this of the translation files that the exercise
+    // shows with the sentences.
+    QString tradukoj;
+    // The verbs the sentences may use with a direct object.
+    QStringList transitivaj;
+};
+
+const Sekcio SEKCIOJ[] = {
+    {"0202",
+     28,
+     "0204",
+     "0204",
+     {"ami", "fari", "forgesi", "havi", "kapti", "lavi", "peti", "porti", "renkonti", "skribi", "sukeri", "trinki",
+      "trovi", "vendi", "vidi"}},
+};
 
 bool estasVerbo(const QString& v)
 {
@@ -63,8 +92,10 @@ QString plenigas(const QString& d, const QString& r)
 
 // What is wrong with one accusative item, or an empty text. `d`, `r`, `k` are
 // the rows as stored (fields joined by "~"); `plena` is the same sentence
-// with its endings.
-QString eraroDe(const QString& d, const QString& r, const QString& k, const QString& plena)
+// with its endings, or empty where no section writes it out; `transitivaj`
+// the verbs that may take a direct object.
+QString eraroDe(const QString& d, const QString& r, const QString& k, const QString& plena,
+                const QStringList& transitivaj)
 {
     const QStringList vortoj = d.split(QLatin1Char('~'));
     const QStringList flagoj = r.split(QLatin1Char('~'));
@@ -137,10 +168,10 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
     if (infinitivo == QLatin1String("esti")) {
         if (!objektaj.isEmpty())
             return QStringLiteral("an object after esti");
-    } else if (!TRANSITIVAJ.contains(infinitivo)) {
+    } else if (!transitivaj.contains(infinitivo)) {
         return QStringLiteral("unknown verb %1").arg(infinitivo);
     } else if (neObjektoj > 0) {
-        // Lessons 1 and 2 have no words beside the object that such a verb leaves alone.
+        // No word beside the object that such a verb leaves alone.
         return QStringLiteral("a word left in the nominative beside %1").arg(verboj.first());
     }
     if (objektoj > konjunkcioj + 1)
@@ -154,6 +185,8 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
                 return QStringLiteral("\"%1\" and \"%2\" differ in number").arg(grupo->first(), v);
     }
     // The same sentence written out shows the -n exactly where it is flagged.
+    if (plena.isEmpty())
+        return QString();
     QString senPunktoj = plena;
     senPunktoj.remove(QRegularExpression(QStringLiteral("[.,;!?]")));
     const QStringList plenaj = senPunktoj.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -167,53 +200,99 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
     return QString();
 }
 
+// The sections of one row, read once.
+struct Eroj
+{
+    QStringList d, r, k; // the accusative items
+    QStringList pd, pr; // the gap-filling items, where there are any
+};
+
+QStringList legas(const QString& kodo, const char* speco)
+{
+    QStringList el;
+    if (!kodo.isEmpty())
+        _Matriz(&el, kodo, QLatin1String(speco));
+    return el;
+}
+
+Eroj legas(const Sekcio& s)
+{
+    return {legas(s.kodo, "D"), legas(s.kodo, "R"), legas(s.kodo, "K"), legas(s.plenaj, "D"), legas(s.plenaj, "R")};
+}
+
 } // namespace
 
-class TestoLec02Akuzativo : public QObject
+class TestoAkuzativajFrazoj : public QObject
 {
     Q_OBJECT
 
-    QStringList D, R, K, PD, PR;
+    // One row per item of every section.
+    static void perEro()
+    {
+        QTest::addColumn<int>("s");
+        QTest::addColumn<int>("i");
+        for (int s = 0; s < int(std::size(SEKCIOJ)); ++s) {
+            const QStringList d = legas(SEKCIOJ[s].kodo, "D");
+            for (int i = 0; i < d.size(); ++i)
+                QTest::newRow(qPrintable(SEKCIOJ[s].kodo + QLatin1Char(' ') + d.at(i))) << s << i;
+        }
+    }
 
 private slots:
-    void initTestCase()
+    void sekcioj_data()
     {
-        QCOMPARE(_Matriz(&D, QStringLiteral("0202"), QStringLiteral("D")), 28);
-        QCOMPARE(_Matriz(&R, QStringLiteral("0202"), QStringLiteral("R")), 28);
-        QCOMPARE(_Matriz(&K, QStringLiteral("0202"), QStringLiteral("K")), 28);
-        QCOMPARE(_Matriz(&PD, QStringLiteral("0204"), QStringLiteral("D")), 28);
-        QCOMPARE(_Matriz(&PR, QStringLiteral("0204"), QStringLiteral("R")), 28);
+        QTest::addColumn<int>("s");
+        for (int s = 0; s < int(std::size(SEKCIOJ)); ++s)
+            QTest::newRow(qPrintable(SEKCIOJ[s].kodo)) << s;
+    }
+    void sekcioj()
+    {
+        QFETCH(int, s);
+        const Sekcio& sekcio = SEKCIOJ[s];
+        const Eroj e = legas(sekcio);
+        QCOMPARE(e.d.size(), sekcio.kiom);
+        QCOMPARE(e.r.size(), sekcio.kiom);
+        QCOMPARE(e.k.size(), sekcio.kiom);
+        if (!sekcio.plenaj.isEmpty()) {
+            QCOMPARE(e.pd.size(), sekcio.kiom);
+            QCOMPARE(e.pr.size(), sekcio.kiom);
+        }
     }
 
     void unuaEro()
     {
-        QCOMPARE(D.first(), QStringLiteral("La~filo~amas~la~patrino"));
-        QCOMPARE(R.first(), QStringLiteral("~~~~1"));
-        QCOMPARE(K.first(), QStringLiteral("2~0~3~2~4"));
-        QCOMPARE(PD.first(), QStringLiteral("La fil~ am~ la patr~."));
-        QCOMPARE(PR.first(), QStringLiteral("o~as~inon"));
+        // The fields of an item as the file stores them.
+        const Eroj e = legas(SEKCIOJ[0]);
+        QCOMPARE(e.d.value(0), QStringLiteral("La~filo~amas~la~patrino"));
+        QCOMPARE(e.r.value(0), QStringLiteral("~~~~1"));
+        QCOMPARE(e.k.value(0), QStringLiteral("2~0~3~2~4"));
+        QCOMPARE(e.pd.value(0), QStringLiteral("La fil~ am~ la patr~."));
+        QCOMPARE(e.pr.value(0), QStringLiteral("o~as~inon"));
     }
 
-    void frazoj_data()
-    {
-        QTest::addColumn<int>("i");
-        for (int i = 0; i < 28; ++i)
-            QTest::newRow(qPrintable(D.value(i))) << i;
-    }
+    void frazoj_data() { perEro(); }
     void frazoj()
     {
+        QFETCH(int, s);
         QFETCH(int, i);
-        const QString eraro = eraroDe(D.at(i), R.at(i), K.at(i), plenigas(PD.at(i), PR.at(i)));
+        const Sekcio& sekcio = SEKCIOJ[s];
+        const Eroj e = legas(sekcio);
+        const QString plena = sekcio.plenaj.isEmpty() ? QString() : plenigas(e.pd.value(i), e.pr.value(i));
+        const QString eraro = eraroDe(e.d.at(i), e.r.value(i), e.k.value(i), plena, sekcio.transitivaj);
         QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
     }
 
-    void spacoj_data() { frazoj_data(); }
+    void spacoj_data() { perEro(); }
     void spacoj()
     {
         // Up to five gaps, each filled with a lower-case piece without points or commas.
+        QFETCH(int, s);
         QFETCH(int, i);
-        const QStringList partoj = PD.at(i).split(QLatin1Char('~'));
-        const QStringList pecoj = PR.at(i).split(QLatin1Char('~'));
+        if (SEKCIOJ[s].plenaj.isEmpty())
+            QSKIP("no gap-filling section writes these sentences out");
+        const Eroj e = legas(SEKCIOJ[s]);
+        const QStringList partoj = e.pd.value(i).split(QLatin1Char('~'));
+        const QStringList pecoj = e.pr.value(i).split(QLatin1Char('~'));
         QVERIFY(partoj.size() >= 2 && partoj.size() <= 6);
         QCOMPARE(pecoj.size(), partoj.size() - 1);
         for (const QString& p : pecoj) {
@@ -221,7 +300,29 @@ private slots:
             QCOMPARE(p, p.toLower().trimmed());
             QVERIFY(!p.contains(QLatin1Char('.')) && !p.contains(QLatin1Char(',')));
         }
-        QVERIFY(plenigas(PD.at(i), PR.at(i)).endsWith(QLatin1Char('.')));
+        QVERIFY(plenigas(e.pd.value(i), e.pr.value(i)).endsWith(QLatin1Char('.')));
+    }
+
+    void esperantoNeMontrasRespondojn_data() { sekcioj_data(); }
+    void esperantoNeMontrasRespondojn()
+    {
+        // A learner working in Esperanto must not find the answers in the
+        // hints: no translation holds a word that takes -n in its sentence.
+        QFETCH(int, s);
+        const Sekcio& sekcio = SEKCIOJ[s];
+        IniDosiero trd(QStringLiteral(":/tradukoj/esperanto.trd"));
+        QList<QStringList> d, r;
+        _Matriz2(&d, sekcio.kodo, QStringLiteral("D"), 11);
+        _Matriz2(&r, sekcio.kodo, QStringLiteral("R"), 11);
+        for (int i = 0; i < d.size(); ++i) {
+            const QString traduko = trd.value(QStringLiteral("Ekzerco-%1/%2").arg(sekcio.tradukoj).arg(i)).toString();
+            QVERIFY2(!traduko.isEmpty(), qPrintable(d.at(i).join(QLatin1Char(' '))));
+            const QStringList vortoj =
+                traduko.toLower().remove(QLatin1Char('.')).remove(QLatin1Char(',')).split(QLatin1Char(' '));
+            for (int k = 0; k < d.at(i).size(); ++k)
+                if (r.at(i).at(k) == QLatin1String("1"))
+                    QVERIFY2(!vortoj.contains(d.at(i).at(k).toLower() + QLatin1Char('n')), qPrintable(d.at(i).at(k)));
+        }
     }
 
     // The check itself: each of these items has one fault that it must find.
@@ -300,14 +401,15 @@ private slots:
         QFETCH(QString, k);
         QFETCH(QString, plena);
         QFETCH(QString, kialo);
-        const QString eraro = eraroDe(d, r, k, plena);
+        const QStringList transitivaj = SEKCIOJ[0].transitivaj;
+        const QString eraro = eraroDe(d, r, k, plena, transitivaj);
         QVERIFY2(eraro.contains(kialo), qPrintable(eraro));
         // The same sentence put right passes, so the fault above is what failed it.
         QVERIFY(eraroDe(QStringLiteral("Mi~lavas~la~nova~taso"), QStringLiteral("~~~1~1"), QStringLiteral("0~3~2~5~4"),
-                        QStringLiteral("Mi lavas la novan tason."))
+                        QStringLiteral("Mi lavas la novan tason."), transitivaj)
                     .isEmpty());
     }
 };
 
-LERBO_TEST_MAIN(TestoLec02Akuzativo)
-#include "tst_lec02_akuzativo.moc"
+LERBO_TEST_MAIN(TestoAkuzativajFrazoj)
+#include "tst_akuzativaj_frazoj.moc"

@@ -1,0 +1,168 @@
+#include "lecionaj_datumoj.h"
+
+namespace lecionaj_datumoj {
+
+namespace {
+
+Leciono lec01()
+{
+    Leciono l;
+    l.numero = 1;
+    l.klaso = QStringLiteral("lec01");
+    l.nunaPagho = 0;
+    l.paghoj = {
+        {"tab", "1", "leciono", "klakbutono_nova 84, titolo 1, QLabel 1, QScrollArea 1"},
+        {"Ekzerco1_Lec01", "2", "oreleto", "titolo 1, QLabel 1, QScrollArea 1"},
+        {"tab_2", "3", "leciono", "klakbutono_nova 10, titolo 1, QLabel 13, QScrollArea 1"},
+        {"tab_4", "4", "leciono", "klakbutono_nova 14, titolo 3, QLabel 17, QScrollArea 1"},
+        {"tab_5", "5", "leciono", "klakbutono_nova 23, titolo 1, QLabel 23, QScrollArea 1"},
+        {"tab_6", "6", "leciono", "klakbutono_nova 16, titolo 1, QLabel 17, label_sago_reversa 8, QScrollArea 1"},
+        {"tab_7", "7", "leciono",
+         "klakbutono_nova 18, titolo 1, QLabel 14, label_sago 7, label_sago_reversa 2, QScrollArea 1"},
+        {"tab_8", "8", "leciono", "klakbutono_nova 14, titolo 2, QLabel 15, label_sago_reversa 4, QScrollArea 1"},
+        {"Ekzerco7_Lec01", "Frazo", "", ""},
+        {"Ekzerco2_Lec01", "9", "mikrofoneto", ""},
+        {"Ekzerco3_Lec01", "10", "oreleto", ""},
+        {"Ekzerco4_Lec01", "11", "vortoludo", ""},
+        {"Sendas1_Lec01", "12", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
+    };
+    // Two example words of the alphabet page have no number of their own.
+    l.aliajEtikedoj = QStringList{"Lec01_XButton1", "Lec01_XButton2"};
+    l.tipoj = QStringList{"Lec01_Label104=suba", "Lec01_Label105=suba", "Lec01_Label106=suba",
+                          "Lec01_Label107=suba", "Lec01_Label108=suba", "Lec01_Label109=suba"};
+    l.ekzercoj = {
+        {"Ekzerco1_Lec01", "ekzerco1", "frame"},
+        {"Ekzerco7_Lec01", "frazokonstruo", "Lec01_Ekz_Frazo_0107"},
+        {"Ekzerco2_Lec01", "prononco", "Lec01_Ekz_Pron_0102"},
+        {"Ekzerco3_Lec01", "audkompreno", "Lec01_Ekz_0102"},
+        {"Ekzerco4_Lec01", "vortoludo", "Lec01_0103"},
+    };
+    l.kuroj = QStringList{"frame", "Lec01_Ekz_Frazo_0107", "Lec01_Ekz_Pron_0102", "Lec01_Ekz_0102", "Lec01_0103"};
+    l.sendoj = {{"Sendas1_Lec01",
+                 "sendujo_panelo",
+                 "Lec01_Label99",
+                 {
+                     {"Lec01_Label121", "lineEdit", "Lec01_Button901", "La teo estas varma."},
+                     {"Lec01_Label122", "lineEdit_2", "Lec01_Button902", "Instruisto estas patro."},
+                     {"Lec01_Label123", "lineEdit_3", "Lec01_Button903", "Via patro estis bona."},
+                     {"Lec01_Label110", "lineEdit_4", "Lec01_Button904", "La novaj instruistoj estos bonaj."},
+                     {"Lec01_Label125", "lineEdit_5", "Lec01_Button905", "Mia frato estos instruisto."},
+                     {"Lec01_Label126", "lineEdit_6", "Lec01_Button906", "Viaj filoj estos amikoj."},
+                     {"Lec01_Label127", "lineEdit_7", "Lec01_Button907", "La kukoj estis bonaj."},
+                     {"Lec01_Label128", "lineEdit_8", "Lec01_Button908", "La pano estas seka."},
+                     {"Lec01_Label129", "lineEdit_9", "Lec01_Button909", "La nova knabo estis mia amiko."},
+                     {"Lec01_Label130", "lineEdit_10", "Lec01_Button910", "La knaboj estos bonaj amikoj."},
+                 }}};
+    l.eroj = {{"0101", 56, 0}, {"0102", 48, 16}, {"0103", 45, 45}, {"0107", 15, 15}};
+    l.etikedoj = 123;
+    l.fotoj = QStringList{"tab", "Ekzerco1_Lec01", "tab_6", "tab_7", "Sendas1_Lec01"};
+    return l;
+}
+
+Leciono lec02()
+{
+    Leciono l;
+    l.numero = 2;
+    l.klaso = QStringLiteral("lec02");
+    // The form leaves the music page current; the main window chooses the real page.
+    l.nunaPagho = 3;
+    l.paghoj = {
+        {"tab_13", "1", "leciono", "klakbutono_nova 11, titolo 1, QLabel 13, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_14", "2", "leciono", "klakbutono_nova 5, titolo 1, QLabel 10, QScrollArea 1"},
+        {"tab_15", "3", "leciono", "klakbutono_nova 14, titolo 2, QLabel 16, label_sago_reversa 5, QScrollArea 1"},
+        {"tab_16", "4", "muziko", "titolo 1, QLabel 3, videoludilo 1, QScrollArea 1"},
+        {"tab_17", "5", "leciono", "klakbutono_nova 25, titolo 1, QLabel 25, QScrollArea 1"},
+        {"Ekzerco7_Lec02", "Frazo", "", ""},
+        {"Ekzerco1_Lec02", "6", "mikrofoneto", ""},
+        {"Ekzerco2_Lec02", "7", "oreleto", ""},
+        {"Ekzerco3_Lec02", "8", "vortoludo", ""},
+        {"Ekzerco4_Lec02", "9", "akuzativo", ""},
+        {"Ekzerco5_Lec02", "10", "plenigas_spacon2", ""},
+        {"Sendas1_Lec02", "11", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
+    };
+    // The equals signs of the mal- page, the music page's cart and its link.
+    l.aliajEtikedoj = QStringList{"label_28", "label_29", "label", "label_21"};
+    l.bildoj = QStringList{"label_28", "label_29", "label"};
+    l.tipoj = QStringList{"label_28=egala", "label_29=egala"};
+    l.ekzercoj = {
+        {"Ekzerco7_Lec02", "frazokonstruo", "Lec02_Ekz_Frazo_0207"},
+        {"Ekzerco1_Lec02", "prononco", "Lec02_Ekz_Pron_0201"},
+        {"Ekzerco2_Lec02", "audkompreno", "Lec02_Ekz_Aud_0201"},
+        {"Ekzerco3_Lec02", "vortoludo", "Lec02_Ekz_Vorto_0203"},
+        {"Ekzerco4_Lec02", "akuzativo", "Lec02_Ekz_Akuz_0202"},
+        {"Ekzerco5_Lec02", "plenigas_spacon", "Lec02_Ekz_Plen_0204"},
+    };
+    l.kuroj = QStringList{"Lec02_Ekz_Frazo_0207", "Lec02_Ekz_Pron_0201", "Lec02_Ekz_Aud_0201",
+                          "Lec02_Ekz_Vorto_0203", "Lec02_Ekz_Akuz_0202", "Lec02_Ekz_Plen_0204"};
+    l.sendoj = {{"Sendas1_Lec02",
+                 "frame",
+                 "Lec02_Label236",
+                 {
+                     {"Lec02_Label237", "lineEdit_11", "Lec02_Button901", "Sana knabo trinkas varman lakton."},
+                     {"Lec02_Label238", "lineEdit_12", "Lec02_Button902", "La malnova butiko ne vendas sekajn kukojn."},
+                     {"Lec02_Label22", "lineEdit_13", "Lec02_Button903", "La instruisto renkontis la novajn amikojn."},
+                     {"Lec02_Label240", "lineEdit_14", "Lec02_Button904", "La novaj amikoj faros bonan kukon."},
+                     {"Lec02_Label241", "lineEdit_15", "Lec02_Button905", "La knabino ne trovis la fratinojn."},
+                     {"Lec02_Label242", "lineEdit_16", "Lec02_Button906",
+                      "La malgranda fratino estas malsana, la frato estas sana."},
+                     {"Lec02_Label243", "lineEdit_17", "Lec02_Button907", "La patro ne lavos la malgrandajn tasojn."},
+                     {"Lec02_Label244", "lineEdit_18", "Lec02_Button908", "La bela birdo kaptis malgrandan insekton."},
+                     {"Lec02_Label245", "lineEdit_19", "Lec02_Button909", "La knabo estis mia malnova amiko."},
+                     {"Lec02_Label246", "lineEdit_20", "Lec02_Button910", "La knaboj estis grandaj amikoj."},
+                 }}};
+    l.eroj = {{"0201", 40, 0}, {"0202", 28, -1}, {"0203", 42, 42}, {"0204", 28, -1}, {"0207", 16, 16}};
+    l.etikedoj = 80;
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
+    l.akuzativo = QStringLiteral("0204");
+    l.fotoj = QStringList{"tab_16", "Ekzerco4_Lec02", "Sendas1_Lec02"};
+    return l;
+}
+
+} // namespace
+
+QString Leciono::sekcio() const
+{
+    return QStringLiteral("Lec%1").arg(numero, 2, 10, QLatin1Char('0'));
+}
+
+int Leciono::indeksoDe(const QString& pagho) const
+{
+    for (int i = 0; i < paghoj.size(); ++i)
+        if (paghoj.at(i).nomo == pagho)
+            return i;
+    return -1;
+}
+
+const Ekzerco* Leciono::ekzerco(const QString& nomo) const
+{
+    for (const Ekzerco& e : ekzercoj)
+        if (e.nomo == nomo)
+            return &e;
+    return nullptr;
+}
+
+QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
+{
+    QList<Ekzerco> rezulto;
+    for (const Ekzerco& e : ekzercoj)
+        if (kodoDe(e) == kodo)
+            rezulto << e;
+    return rezulto;
+}
+
+const QList<Leciono>& lecionoj()
+{
+    static const QList<Leciono> tabelo = {lec01(), lec02()};
+    return tabelo;
+}
+
+QString kodoDe(const Ekzerco& e)
+{
+    if (e.klaso == QLatin1String("ekzerco1"))
+        return QStringLiteral("0101");
+    if (e.klaso == QLatin1String("kiomahoro"))
+        return QStringLiteral("1101");
+    return e.nomo.right(4);
+}
+
+} // namespace lecionaj_datumoj
