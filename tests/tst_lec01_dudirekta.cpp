@@ -111,12 +111,14 @@ private slots:
         QCOMPARE(angle.size(), 2 * 28);
         QCOMPARE(arabe.size(), angle.size());
         for (int i = 0; i < angle.size(); ++i) {
-            QVERIFY2(angle.at(i) >= 8, qPrintable(QStringLiteral("English, row %1: %2 px").arg(i / 2).arg(angle.at(i))));
-            QVERIFY2(arabe.at(i) >= angle.at(i), qPrintable(QStringLiteral("Arabic, row %1, gap %2: %3 px, English %4 px")
-                                                                .arg(i / 2)
-                                                                .arg(i % 2)
-                                                                .arg(arabe.at(i))
-                                                                .arg(angle.at(i))));
+            QVERIFY2(angle.at(i) >= 8,
+                     qPrintable(QStringLiteral("English, row %1: %2 px").arg(i / 2).arg(angle.at(i))));
+            QVERIFY2(arabe.at(i) >= angle.at(i),
+                     qPrintable(QStringLiteral("Arabic, row %1, gap %2: %3 px, English %4 px")
+                                    .arg(i / 2)
+                                    .arg(i % 2)
+                                    .arg(arabe.at(i))
+                                    .arg(angle.at(i))));
         }
     }
 };

@@ -25,28 +25,6 @@ namespace {
 
 const char* const DOSIEROJ[] = {"angla.trd", "esperanto.trd", "araba.trd"};
 
-// Texts the shipped files still lack. The checks that find each gap are
-// marked as expected failures; once the text is added they pass, QTest
-// reports that as a failure, and the line here goes.
-struct Mankanta
-{
-    int leciono;
-    const char* sxlosilo;
-    const char* etikedo; // the label that reads it
-};
-const Mankanta MANKANTAJ[] = {
-    // The gap-filling frame's instruction; the files have no text for it yet.
-    {2, "TFrame41.Label84", "Ekz_Plen2"},
-};
-
-bool mankas(const Leciono* l, const QString& sxlosilo)
-{
-    for (const Mankanta& m : MANKANTAJ)
-        if (m.leciono == l->numero && sxlosilo == QLatin1String(m.sxlosilo))
-            return true;
-    return false;
-}
-
 // A lesson built afresh, with its tab widget.
 struct Konstruita
 {
@@ -132,8 +110,6 @@ private slots:
             QVERIFY2(!v.toString().trimmed().isEmpty(), qPrintable(k));
         }
         for (const QString& e : l->ekstrajSxlosiloj) {
-            if (mankas(l, e))
-                QEXPECT_FAIL("", qPrintable(e + QStringLiteral(" is still missing")), Continue);
             QVERIFY2(sxlosiloj.removeAll(e) == 1, qPrintable(e));
         }
         const QString diferenco = lecionilo::diferencoj(sxlosiloj, etikedoj);
@@ -178,14 +154,6 @@ private slots:
         for (QLabel* e : cxiuj)
             if (e->text() == NeTradukita)
                 netradukitaj << e->objectName();
-        for (const Mankanta& m : MANKANTAJ) {
-            if (m.leciono != l->numero)
-                continue;
-            QEXPECT_FAIL("", qPrintable(QLatin1String(m.etikedo) + QStringLiteral(" reads a key still missing")),
-                         Continue);
-            QVERIFY(!netradukitaj.contains(QLatin1String(m.etikedo)));
-            netradukitaj.removeAll(QLatin1String(m.etikedo));
-        }
         QCOMPARE(netradukitaj, QStringList());
     }
 
@@ -273,8 +241,6 @@ private slots:
         IniDosiero tdf(QStringLiteral(":/tradukoj/tradukendaj.tdf"));
         QStringList listo = lecionilo::numerataj(tdf, l->sekcio());
         for (const QString& e : l->ekstrajSxlosiloj) {
-            if (mankas(l, e))
-                QEXPECT_FAIL("", qPrintable(e + QStringLiteral(" is still missing")), Continue);
             QVERIFY2(listo.removeAll(e) == 1, qPrintable(e));
         }
         const QString diferenco = lecionilo::diferencoj(listo, lecionilo::tradukataj(k.lec));
