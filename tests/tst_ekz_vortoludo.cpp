@@ -256,6 +256,51 @@ private slots:
         QVERIFY(!iuMarkita());
     }
 
+    // Stop and start while a wrong answer's right option blinks: the new
+    // question's options show in their own style at once.
+    void blinkoFinigxasKunKuro()
+    {
+        komencas("Lec99_Ekz_Vorto_9903");
+        lec99::Dume dume([&] {
+            lec99::klakas(butono("BitBtn20"));
+            lec99::klakas(butono("BitBtn18"));
+        });
+        lec99::klakas(radio(malgxustaPozicio()));
+        QVERIFY(dume.farita());
+        QTest::qWait(15);
+        for (int j = 0; j < 5; ++j)
+            QVERIFY2(teksto(j)->styleSheet().isEmpty(), qPrintable(teksto(j)->styleSheet()));
+    }
+
+    // A right answer counts on the board at once, even when the learner
+    // stops during its praise; after the last answer the verdict still comes.
+    void haltoPostGxustaRespondo()
+    {
+        lNoteto = true;
+        komencas("Lec99_Ekz_Vorto_9903");
+        {
+            lec99::Dume dume([&] { lec99::klakas(butono("BitBtn20")); });
+            const int p = gxustaPozicio();
+            QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 0);
+            QVERIFY(dume.farita());
+        }
+        QCOMPARE(valoro("Placar1"), 5);
+        QCOMPARE(valoro("Placar2"), 1);
+        QCOMPARE(valoro("Placar4"), 100);
+
+        lNoteto = false;
+        komencas("Lec99_Ekz_Vorto_9903");
+        for (int i = 0; i < 5; ++i)
+            lec99::klakas(radio(gxustaPozicio()));
+        lNoteto = true;
+        lec99::Dume dume([&] { lec99::klakas(butono("BitBtn20")); });
+        const int p = gxustaPozicio();
+        QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 1);
+        QVERIFY(dume.farita());
+        QCOMPARE(valoro("Placar2"), 6);
+        QVERIFY(butono("BitBtn18")->isEnabled());
+    }
+
     void limo()
     {
         komencas("Lec99_Ekz_Vorto_9910");
