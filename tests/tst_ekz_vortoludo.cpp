@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 class TestoVortoludo : public QObject
 {
@@ -261,15 +262,20 @@ private slots:
     void blinkoFinigxasKunKuro()
     {
         komencas("Lec99_Ekz_Vorto_9903");
+        QStringList stiloj;
         lec99::Dume dume([&] {
             lec99::klakas(butono("BitBtn20"));
             lec99::klakas(butono("BitBtn18"));
+            QTimer::singleShot(15, [&] {
+                for (int j = 0; j < 5; ++j)
+                    stiloj << teksto(j)->styleSheet();
+            });
         });
         lec99::klakas(radio(malgxustaPozicio()));
         QVERIFY(dume.farita());
-        QTest::qWait(15);
-        for (int j = 0; j < 5; ++j)
-            QVERIFY2(teksto(j)->styleSheet().isEmpty(), qPrintable(teksto(j)->styleSheet()));
+        QTRY_COMPARE(stiloj.size(), 5);
+        for (const QString& stilo : qAsConst(stiloj))
+            QVERIFY2(stilo.isEmpty(), qPrintable(stilo));
     }
 
     // A right answer counts on the board at once, even when the learner
