@@ -246,6 +246,23 @@ private slots:
             QVERIFY2(klipoj.value(klipo).teksto.compare(plata(k->text()), Qt::CaseInsensitive) == 0,
                      qPrintable(k->objectName() + QStringLiteral(": ") + klipoj.value(klipo).teksto));
         }
+        // A reading's recording is voiced from the reading beside its player,
+        // not from the word list under it.
+        const auto ludiloj = leciono->findChildren<QFrame*>();
+        for (QFrame* ludilo : ludiloj) {
+            const QString nomo = ludilo->objectName();
+            if (!ludilo->inherits("mp3ludilo") || !nomo.mid(6).startsWith(QLatin1String("memo")))
+                continue;
+            QStringList legajxoj;
+            const auto etikedoj = ludilo->parentWidget()->findChildren<QLabel*>();
+            for (QLabel* e : etikedoj)
+                if (e->property("tipo").toString() == QLatin1String("teksta"))
+                    legajxoj << plata(e->text());
+            QVERIFY2(!legajxoj.isEmpty(), qPrintable(nomo));
+            const QString klipo = QStringLiteral("sonoj/") + nomo.left(5).toLower() + QLatin1Char('/') + nomo.mid(6)
+                                  + QStringLiteral(".oga");
+            QCOMPARE(klipoj.value(klipo).teksto, legajxoj.join(QLatin1Char(' ')));
+        }
         if (n == 1) {
             QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec01/cx.oga")).teksto, QStringLiteral("Ĉ"));
             QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec01/jxurnalo.oga")).teksto, QStringLiteral("ĵurnalo"));

@@ -241,18 +241,24 @@ void eroj(Listo& l, QWidget* leciono, Ekzerco e, const QString& kodo, const QStr
     }
 }
 
-// The reading text of a player's page: every Esperanto label on it, in the
-// order the form made them.
+// The reading text of a player's page: its reading labels (`tipo`
+// "teksta"), or, on a page without one, every Esperanto label on it, in the
+// order the form made them. The word list under a reading is not read out.
 QString legajho(QWidget* ludilo)
 {
     QWidget* pagho = ludilo;
     while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
         pagho = pagho->parentWidget();
+    const auto etikedoj = pagho->findChildren<QLabel*>();
+    bool nurTekstaj = false;
+    for (auto* e : etikedoj)
+        nurTekstaj = nurTekstaj || e->property("tipo").toString() == QLatin1String("teksta");
     QStringList partoj;
-    for (auto* e : pagho->findChildren<QLabel*>()) {
+    for (auto* e : etikedoj) {
         const QString k = klaso(e);
-        if (k != QLatin1String("klakbutono_nova") && k != QLatin1String("neklakebla_nova")
-            && e->property("lingvo").toString() != QLatin1String("eo"))
+        if (nurTekstaj ? e->property("tipo").toString() != QLatin1String("teksta")
+                       : k != QLatin1String("klakbutono_nova") && k != QLatin1String("neklakebla_nova")
+                             && e->property("lingvo").toString() != QLatin1String("eo"))
             continue;
         QString t = plata(e->text());
         if (t.isEmpty())
