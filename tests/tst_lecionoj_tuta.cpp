@@ -291,9 +291,12 @@ private slots:
         angla.beginGroup(l->sekcio());
         for (int k = 0; k < s.demandoj.size(); ++k) {
             const lecionaj_datumoj::Demando& d = s.demandoj.at(k);
-            // The question as the English file words it.
-            const QString demando = angla.value(d.demando.mid(6)).toString().trimmed();
-            QCOMPARE(pagho->findChild<QLabel*>(d.demando)->text().trimmed(), demando);
+            // The question as the English file words it; one asked in
+            // Esperanto keeps the form's text.
+            const QString surPagho = pagho->findChild<QLabel*>(d.demando)->text().trimmed();
+            const bool tradukata = d.demando.startsWith(l->sekcio() + QLatin1Char('_'));
+            const QString demando = tradukata ? angla.value(d.demando.mid(6)).toString().trimmed() : surPagho;
+            QCOMPARE(surPagho, demando);
             if (!respondo(s, k).isEmpty())
                 QVERIFY2(kopio.contains(demando + QLatin1Char('\n') + respondo(s, k) + QLatin1Char('\n')),
                          qPrintable(demando));
