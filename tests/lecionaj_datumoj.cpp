@@ -118,6 +118,75 @@ Leciono lec02()
     return l;
 }
 
+Leciono lec03()
+{
+    Leciono l;
+    l.numero = 3;
+    l.klaso = QStringLiteral("lec03");
+    // The form leaves the send page current; the main window chooses the real page.
+    l.nunaPagho = 9;
+    // The root takes the main window's font: it sets none, nor a window title.
+    l.tiparo = false;
+    l.paghoj = {
+        {"tab_24", "1", "leciono", "klakbutono_nova 8, titolo 1, QLabel 12, QScrollArea 1"},
+        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 44, QScrollArea 1"},
+        {"Ekzerco1_Lec03", "3", "numeraloj", ""},
+        {"tab_27", "4", "leciono", "klakbutono_nova 13, titolo 2, QLabel 15, label_sago_reversa 5, QScrollArea 1"},
+        {"tab_28", "5", "leciono", "klakbutono_nova 26, titolo 1, QLabel 26, QScrollArea 1"},
+        {"Ekzerco7_Lec03", "Frazo", "", ""},
+        {"Ekzerco2_lec03", "6", "mikrofoneto", ""},
+        {"Ekzerco3_Lec03", "7", "oreleto", ""},
+        {"Ekzerco4_Lec03", "8", "vortoludo", ""},
+        {"Sendas1_Lec03", "9", "sendas_24", "titolo 1, QLabel 12, korekta 12, cx_edit 12, sendujo 1, QScrollArea 1"},
+    };
+    // The numbers in digits beside their names, and the colour swatches.
+    const QStringList ciferoj{
+        "label_19", "label_26", "label_27", "label_30", "label_33", "label_34", "label_35", "label_36", "label_37",
+        "label_38", "label_42", "label_43", "label_44", "label_45", "label_46", "label_47", "label_55", "label_57",
+        "label_58", "label_59", "label_60", "label_61", "label_62", "label_63", "label_64", "label_65", "label_67",
+        "label_68", "label_69", "label_70", "label_71", "label_72", "label_73", "label_74", "label_75", "label_76",
+        "label_77", "label_78", "label_79", "label_80", "label_81", "label_82", "label_83", "label_84"};
+    const QStringList koloroj{"label_85", "label_86", "label_87", "label_89", "label_90",
+                              "label_91", "label_93", "label_94", "label_96"};
+    l.aliajEtikedoj = ciferoj + koloroj;
+    l.koloroj = koloroj;
+    l.tipoj = QStringList{"frame_2=markebla"};
+    for (const QString& c : ciferoj)
+        l.lingvoj << c + QStringLiteral("=eo");
+    l.ekzercoj = {
+        {"Ekzerco1_Lec03", "ekznumeraloj", "Lec03_Ekz_0301"},
+        {"Ekzerco7_Lec03", "frazokonstruo", "Lec03_Ekz_Frazo_0307"},
+        {"Ekzerco2_lec03", "prononco", "Lec03_Ekz_Pron_0302"},
+        {"Ekzerco3_Lec03", "audkompreno", "Lec03_Ekz_Aud_0302"},
+        {"Ekzerco4_Lec03", "vortoludo", "Lec03_Ekz_Vorto_0303"},
+    };
+    l.kuroj = QStringList{"Lec03_Ekz_0301", "Lec03_Ekz_Frazo_0307", "Lec03_Ekz_Pron_0302", "Lec03_Ekz_Aud_0302",
+                          "Lec03_Ekz_Vorto_0303"};
+    l.sendoj = {
+        {"Sendas1_Lec03",
+         "frame",
+         "Lec03_Label10",
+         {
+             {"Lec03_Label302", "lineEdit_31", "Lec03_Button901", "Li amas ŝin."},
+             {"Lec03_Label303", "lineEdit_32", "Lec03_Button902", "Li amas ŝian fratinon."},
+             {"Lec03_Label304", "lineEdit_33", "Lec03_Button903", "Ŝi amas lin."},
+             {"Lec03_Label305", "lineEdit_34", "Lec03_Button904", "La unua viro amas la duan virinon."},
+             {"Lec03_Label306", "lineEdit_35", "Lec03_Button905", "La dua virino malamas la unuan viron."},
+             {"Lec03_Label308", "lineEdit_36", "Lec03_Button906", "La knaboj unue petis tri kukojn."},
+             {"Lec03_Label309", "lineEdit_37", "Lec03_Button907", "Due ili petis limonadon."},
+             {"Lec03_Label310", "lineEdit_38", "Lec03_Button908", "La butiko malbone faras la malgrandan panon."},
+             {"Lec03_Label20", "lineEdit_39", "Lec03_Button909", "Mia frato matene promenas."},
+             {"Lec03_Label21", "lineEdit_42", "Lec03_Button910", "Via amiko varme respondis."},
+             {"Lec03_Label22", "lineEdit_41", "Lec03_Button911", "La instruisto bone skribas."},
+             {"Lec03_Label231", "lineEdit_40", "Lec03_Button912", "La maljuna virino sane vivas."},
+         }}};
+    l.eroj = {{"0301", 24, 0}, {"0302", 49, 0}, {"0303", 31, 31}, {"0307", 18, 18}};
+    // 62 of the form and the title and instruction of the numerals frame.
+    l.etikedoj = 64;
+    l.fotoj = QStringList{"tab_25", "Ekzerco1_Lec03", "tab_27", "tab_28", "Sendas1_Lec03"};
+    return l;
+}
+
 } // namespace
 
 QString Leciono::sekcio() const
@@ -152,7 +221,7 @@ QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
 
 const QList<Leciono>& lecionoj()
 {
-    static const QList<Leciono> tabelo = {lec01(), lec02()};
+    static const QList<Leciono> tabelo = {lec01(), lec02(), lec03()};
     return tabelo;
 }
 
