@@ -187,6 +187,83 @@ Leciono lec03()
     return l;
 }
 
+Leciono lec04()
+{
+    Leciono l;
+    l.numero = 4;
+    l.klaso = QStringLiteral("lec04");
+    l.nunaPagho = 0;
+    l.paghoj = {
+        {"tab_33", "1", "leciono", "klakbutono_nova 14, titolo 1, QLabel 14, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_34", "2", "leciono", "klakbutono_nova 10, titolo 1, QLabel 10, QScrollArea 1"},
+        {"tab_35", "3", "leciono",
+         "klakbutono_nova 12, neklakebla_nova 6, titolo 2, QLabel 13, label_sago 3, QScrollArea 1"},
+        {"tab_36", "4", "leciono", "klakbutono_nova 4, titolo 1, QLabel 8, QScrollArea 1"},
+        {"tab_37", "5", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
+        {"tab_38", "6", "parolo", "klakbutono_nova 7, titolo 2, QLabel 9, mp3ludilo 1, QScrollArea 1"},
+        {"Ekzerco7_Lec04", "Frazo", "", ""},
+        {"Ekzerco1_Lec04", "7", "mikrofoneto", ""},
+        {"Ekzerco2_Lec04", "8", "oreleto", ""},
+        {"Ekzerco3_Lec04", "9", "vortoludo", ""},
+        {"Sendas1_Lec04", "10", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
+        {"Sendas2_Lec04", "11", "sendas_24", "titolo 1, QLabel 6, korekta 5, cx_edit 5, sendujo 1, QScrollArea 1"},
+    };
+    // The written dates and their readings, the reading text, and the second
+    // send page's Esperanto questions and their model answers.
+    const QStringList datoj{"label_98", "label_101", "label_104", "label_122", "label_123", "label_124"};
+    const QStringList demandoj{"Label385_2", "Label386_2", "Label387_2", "Label388_2", "Label389_2"};
+    l.aliajEtikedoj =
+        datoj + demandoj + QStringList{"Memo1_Lec04", "label_11", "label_12", "label_13", "label_14", "label_15"};
+    for (const QString& d : datoj) {
+        l.tipoj << d + QStringLiteral("=esperanta");
+        l.lingvoj << d + QStringLiteral("=eo");
+    }
+    l.tipoj << QStringLiteral("Memo1_Lec04=teksta");
+    l.lingvoj << QStringLiteral("Memo1_Lec04=eo");
+    for (const QString& d : demandoj)
+        l.lingvoj << d + QStringLiteral("=eo");
+    l.ekzercoj = {
+        {"Ekzerco7_Lec04", "frazokonstruo", "Lec04_Ekz_Frazo_0407"},
+        {"Ekzerco1_Lec04", "prononco", "Lec04_Ekz_Pronon_0403"},
+        {"Ekzerco2_Lec04", "audkompreno", "Lec04_Ekz_Aud_0403"},
+        {"Ekzerco3_Lec04", "vortoludo", "Lec04_Ekz_Vorto_0401"},
+    };
+    l.kuroj =
+        QStringList{"Lec04_Ekz_Frazo_0407", "Lec04_Ekz_Pronon_0403", "Lec04_Ekz_Aud_0403", "Lec04_Ekz_Vorto_0401"};
+    l.sendoj = {
+        {"Sendas1_Lec04",
+         "frame",
+         "Lec04_Label5",
+         {
+             {"Lec04_Label385", "lineEdit_43", "Lec04_Button901", "Ĉu via patro kolektas poŝtmarkojn?"},
+             {"Lec04_Label386", "lineEdit_44", "Lec04_Button902", "Ĉu la filo forgesis la lakton?"},
+             {"Lec04_Label387", "lineEdit_45", "Lec04_Button903", "Ĉu la infanoj manĝas sandviĉon?"},
+             {"Lec04_Label388", "lineEdit_46", "Lec04_Button904", "Ĉu sana knabo trinkas lakton?"},
+             {"Lec04_Label389", "lineEdit_47", "Lec04_Button905", "Ĉu la patro lavos la malgrandajn tasojn?"},
+             {"Lec04_Label391", "lineEdit_48", "Lec04_Button906", "Ĉu la nova instruistino forgesis la libron?"},
+             {"Lec04_Label392", "lineEdit_49", "Lec04_Button907", "Ĉu ili vendas teon kaj kafon?"},
+             {"Lec04_Label393", "lineEdit_50", "Lec04_Button908", "Ĉu la malsana filino malbone skribas?"},
+             {"Lec04_Label394", "lineEdit_51", "Lec04_Button909", "Ĉu ili estas bonaj amikoj?"},
+             {"Lec04_Label395", "lineEdit_52", "Lec04_Button910", "Ĉu via frato vendas librojn kaj ĵurnalojn?"},
+         }},
+        // Questions in Esperanto, answered in Esperanto: they are not translated.
+        {"Sendas2_Lec04",
+         "frame_2",
+         "Lec04_Label6",
+         {
+             {"Label385_2", "lineEdit_53", "label_11", "Ne, la lakto ne estas varma."},
+             {"Label386_2", "lineEdit_54", "label_12", "Jes, mi gustumis la kukon. "},
+             {"Label387_2", "lineEdit_55", "label_13", "Ne, lia edzino ne estas la patrino de mia amiko. "},
+             {"Label388_2", "lineEdit_56", "label_14", "Ne, majo ne estas la dua monato de la jaro."},
+             {"Label389_2", "lineEdit_57", "label_15", "Jes, mi vidis la novan teatraĵon. "},
+         }}};
+    // 0402 is read by no frame (tst_lec04_legajho checks it).
+    l.eroj = {{"0401", 63, 63}, {"0403", 48, 5}, {"0407", 16, 16}};
+    l.etikedoj = 94;
+    l.fotoj = QStringList{"tab_33", "tab_35", "tab_38", "Sendas2_Lec04"};
+    return l;
+}
+
 } // namespace
 
 QString Leciono::sekcio() const
@@ -221,7 +298,7 @@ QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
 
 const QList<Leciono>& lecionoj()
 {
-    static const QList<Leciono> tabelo = {lec01(), lec02(), lec03()};
+    static const QList<Leciono> tabelo = {lec01(), lec02(), lec03(), lec04()};
     return tabelo;
 }
 
