@@ -52,9 +52,10 @@ PT = {
     "Label336": "dezembro",
     "Label26": "As datas",
     "Label22": (
-        "Lê-se a data com um número ordinal para o dia, depois de e o mês, e por fim o ano: la dektria (tago)"
-        " de januaro (en la jaro) mil naŭcent sesdek kvar. As palavras entre parênteses, tago (dia) e en la "
-        "jaro (no ano), costumam ser omitidas. Os nomes dos dias e dos meses se escrevem com letra minúscula."),
+        "Lê-se a data com um número ordinal para o dia, depois “de” e o mês, e por fim o ano: “la dektria "
+        "(tago) de januaro (en la jaro) mil naŭcent sesdek kvar”. As palavras entre parênteses, “tago” (dia) "
+        "e “en la jaro” (no ano), costumam ser omitidas. Os nomes dos dias e dos meses se escrevem com letra "
+        "minúscula."),
     "Label10": "Perguntas com ĉu",
     "Label315": (
         "Para transformar uma afirmação numa pergunta que se responde com sim ou não, coloque ĉu no início. A"
@@ -89,8 +90,8 @@ PT = {
     "Label383": "viajar",
     "Label8": "Compreensão de texto",
     "Label418": (
-        "Leia o texto e tente entendê-lo; as palavras novas estão explicadas abaixo. Depois clique no botão "
-        "de tocar para ouvi-lo em voz alta e acompanhe a leitura."),
+        "Leia o texto e tente entendê-lo: as palavras da página de vocabulário e as explicadas abaixo vão "
+        "ajudá-lo. Depois clique no botão de tocar para ouvi-lo em voz alta e acompanhe a leitura."),
     "Label9": "Vocabulário do texto",
     "Label420": "aprender",
     "Label421": "muito",
