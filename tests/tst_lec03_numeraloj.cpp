@@ -10,16 +10,22 @@
 #include "trad.h"
 
 #include <QFormLayout>
-#include <QSet>
 #include <QLabel>
+#include <QSet>
 #include <QTabWidget>
 #include <memory>
 
 namespace {
 
-const QStringList UNUOJ = {QString(),          QStringLiteral("unu"), QStringLiteral("du"),
-                           QStringLiteral("tri"), QStringLiteral("kvar"), QStringLiteral("kvin"),
-                           QStringLiteral("ses"), QStringLiteral("sep"), QStringLiteral("ok"),
+const QStringList UNUOJ = {QString(),
+                           QStringLiteral("unu"),
+                           QStringLiteral("du"),
+                           QStringLiteral("tri"),
+                           QStringLiteral("kvar"),
+                           QStringLiteral("kvin"),
+                           QStringLiteral("ses"),
+                           QStringLiteral("sep"),
+                           QStringLiteral("ok"),
                            QStringLiteral("naŭ")};
 
 // The value of one word below a thousand: "sep" 7, "sepdek" 70,

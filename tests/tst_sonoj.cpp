@@ -14,10 +14,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
 #include <QMap>
 #include <QMediaPlayer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTextDocument>
 
 namespace {
@@ -246,22 +248,24 @@ private slots:
             QVERIFY2(klipoj.value(klipo).teksto.compare(plata(k->text()), Qt::CaseInsensitive) == 0,
                      qPrintable(k->objectName() + QStringLiteral(": ") + klipoj.value(klipo).teksto));
         }
-        // A reading's recording is voiced from the reading beside its player,
-        // not from the word list under it.
-        const auto ludiloj = leciono->findChildren<QFrame*>();
+        // A reading's recording says the reading beside its player (the
+        // labels marked "teksta" on its page) and not the word list under it.
+        const auto ludiloj = leciono->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Lec\\d\\d_memo")));
         for (QFrame* ludilo : ludiloj) {
-            const QString nomo = ludilo->objectName();
-            if (!ludilo->inherits("mp3ludilo") || !nomo.mid(6).startsWith(QLatin1String("memo")))
-                continue;
-            QStringList legajxoj;
-            const auto etikedoj = ludilo->parentWidget()->findChildren<QLabel*>();
-            for (QLabel* e : etikedoj)
+            QWidget* pagho = ludilo;
+            while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
+                pagho = pagho->parentWidget();
+            QStringList legajhoj;
+            const auto tekstoj = pagho->findChildren<QLabel*>();
+            for (QLabel* e : tekstoj)
                 if (e->property("tipo").toString() == QLatin1String("teksta"))
-                    legajxoj << plata(e->text());
-            QVERIFY2(!legajxoj.isEmpty(), qPrintable(nomo));
-            const QString klipo = QStringLiteral("sonoj/") + nomo.left(5).toLower() + QLatin1Char('/') + nomo.mid(6)
-                                  + QStringLiteral(".oga");
-            QCOMPARE(klipoj.value(klipo).teksto, legajxoj.join(QLatin1Char(' ')));
+                    legajhoj << plata(e->text());
+            if (legajhoj.isEmpty())
+                continue;
+            const QString nomo = ludilo->objectName();
+            const QString klipo =
+                QStringLiteral("sonoj/") + nomo.left(5).toLower() + QLatin1Char('/') + nomo.mid(6) + mp3_finajho;
+            QCOMPARE(klipoj.value(klipo).teksto, legajhoj.join(QLatin1Char(' ')));
         }
         if (n == 1) {
             QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec01/cx.oga")).teksto, QStringLiteral("Ĉ"));

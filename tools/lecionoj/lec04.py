@@ -4,8 +4,8 @@ send pages.
 
 PT holds the Portuguese placeholder of every translated label (the texts the
 learner reads come from the translation files); LEGAJHO the reading text,
-which the reading's clip is voiced from; BILDOJ the pictures this lesson
-brought in, drawn by tools/bildoj.py."""
+which the reading's clip is voiced from. The reading page's tab picture is
+lesson 7's (tools/lecionoj/lec07.py)."""
 from lecionformo import (
     MAKS, MIKROFONETO, ORELETO, SENDAS, VORTOLUDO, Formo, aligno, eco, ekzerckadro, enum, faldo, grid, hbox, item,
     kamarado, num, pagho, politiko, prop, s, sago_antauen, sago_revena, sendujo, size, tekstpagho, vbox, widget)
@@ -365,15 +365,4 @@ def formo():
     paghoj = [pagho1(f), pagho2(f), pagho3(f), pagho4(f), pagho5(f), pagho6(f), frazpagho()]
     paghoj += [kradpagho(*k) for k in KRADPAGHOJ]
     paghoj += [pagho11(f), pagho12(f)]
-    return f.dokumento(paghoj, 999, 664, "horizontalLayout", nuna=0, layout_klaso="QHBoxLayout")
-
-
-# ---------------------------------------------------------------- pictures
-# (name in resources/ikonoj/, width, height, SVG body in width x height user units)
-BILDOJ = [
-    # An open book with sound waves above it: a reading with its recording.
-    ("parolo", 24, 24, '''<path d="M12 8.5 C9.5 7 6 6.6 2.5 7.3 V20 C6 19.3 9.5 19.7 12 21.2 C14.5 19.7 18 19.3 21.5 20 V7.3 C18 6.6 14.5 7 12 8.5 Z" fill="#ffffff" stroke="#3b5b92" stroke-width="1.3" stroke-linejoin="round"/>
-<path d="M12 8.5 V21.2" stroke="#3b5b92" stroke-width="1.1"/>
-<path d="M4.5 11 C6.5 10.6 8.5 10.8 10 11.5 M4.5 14 C6.5 13.6 8.5 13.8 10 14.5 M14 11.5 C15.5 10.8 17.5 10.6 19.5 11 M14 14.5 C15.5 13.8 17.5 13.6 19.5 14" stroke="#7a8fb8" stroke-width="1" stroke-linecap="round" fill="none"/>
-<path d="M9 4.2 C10.8 2.6 13.2 2.6 15 4.2 M10.6 5.7 C11.5 5 12.5 5 13.4 5.7" fill="none" stroke="#d35828" stroke-width="1.4" stroke-linecap="round"/>'''),
-]
+    return f.dokumento(paghoj, 999, 664, "horizontalLayout", nuna=0, radiko_horizontala=True)
