@@ -2,6 +2,8 @@
 
 #include "lec01.h"
 #include "lec02.h"
+#include "lec03.h"
+#include "lec04.h"
 #include "lec07.h"
 
 #include <QFrame>
@@ -17,7 +19,7 @@ QFrame* kreas(QWidget* patro)
 // One row per lesson, in order; a lesson still to be written has no builder.
 const LecionaDatumo TABELO[] = {
     {1, &kreas<lec01>, QString()}, {2, &kreas<lec02>, QStringLiteral("0204")},
-    {3, nullptr, QString()},       {4, nullptr, QString()},
+    {3, &kreas<lec03>, QString()}, {4, &kreas<lec04>, QString()},
     {5, nullptr, QString()},       {6, nullptr, QStringLiteral("0605")},
     {7, &kreas<lec07>, QString()}, {8, nullptr, QStringLiteral("0802")},
     {9, nullptr, QString()},       {10, nullptr, QStringLiteral("1001")},

@@ -118,6 +118,152 @@ Leciono lec02()
     return l;
 }
 
+Leciono lec03()
+{
+    Leciono l;
+    l.numero = 3;
+    l.klaso = QStringLiteral("lec03");
+    // The form leaves the send page current; the main window chooses the real page.
+    l.nunaPagho = 9;
+    // The root takes the main window's font: it sets none, nor a window title.
+    l.tiparo = false;
+    l.paghoj = {
+        {"tab_24", "1", "leciono", "klakbutono_nova 8, titolo 1, QLabel 12, QScrollArea 1"},
+        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 44, QScrollArea 1"},
+        {"Ekzerco1_Lec03", "3", "numeraloj", ""},
+        {"tab_27", "4", "leciono", "klakbutono_nova 13, titolo 2, QLabel 15, label_sago_reversa 5, QScrollArea 1"},
+        {"tab_28", "5", "leciono", "klakbutono_nova 26, titolo 1, QLabel 26, QScrollArea 1"},
+        {"Ekzerco7_Lec03", "Frazo", "", ""},
+        {"Ekzerco2_lec03", "6", "mikrofoneto", ""},
+        {"Ekzerco3_Lec03", "7", "oreleto", ""},
+        {"Ekzerco4_Lec03", "8", "vortoludo", ""},
+        {"Sendas1_Lec03", "9", "sendas_24", "titolo 1, QLabel 12, korekta 12, cx_edit 12, sendujo 1, QScrollArea 1"},
+    };
+    // The numbers in digits beside their names, and the colour swatches.
+    const QStringList ciferoj{
+        "label_19", "label_26", "label_27", "label_30", "label_33", "label_34", "label_35", "label_36", "label_37",
+        "label_38", "label_42", "label_43", "label_44", "label_45", "label_46", "label_47", "label_55", "label_57",
+        "label_58", "label_59", "label_60", "label_61", "label_62", "label_63", "label_64", "label_65", "label_67",
+        "label_68", "label_69", "label_70", "label_71", "label_72", "label_73", "label_74", "label_75", "label_76",
+        "label_77", "label_78", "label_79", "label_80", "label_81", "label_82", "label_83", "label_84"};
+    const QStringList koloroj{"label_85", "label_86", "label_87", "label_89", "label_90",
+                              "label_91", "label_93", "label_94", "label_96"};
+    l.aliajEtikedoj = ciferoj + koloroj;
+    l.koloroj = koloroj;
+    l.tipoj = QStringList{"frame_2=markebla"};
+    for (const QString& c : ciferoj)
+        l.lingvoj << c + QStringLiteral("=eo");
+    l.ekzercoj = {
+        {"Ekzerco1_Lec03", "ekznumeraloj", "Lec03_Ekz_0301"},
+        {"Ekzerco7_Lec03", "frazokonstruo", "Lec03_Ekz_Frazo_0307"},
+        {"Ekzerco2_lec03", "prononco", "Lec03_Ekz_Pron_0302"},
+        {"Ekzerco3_Lec03", "audkompreno", "Lec03_Ekz_Aud_0302"},
+        {"Ekzerco4_Lec03", "vortoludo", "Lec03_Ekz_Vorto_0303"},
+    };
+    l.kuroj = QStringList{"Lec03_Ekz_0301", "Lec03_Ekz_Frazo_0307", "Lec03_Ekz_Pron_0302", "Lec03_Ekz_Aud_0302",
+                          "Lec03_Ekz_Vorto_0303"};
+    l.sendoj = {
+        {"Sendas1_Lec03",
+         "frame",
+         "Lec03_Label10",
+         {
+             {"Lec03_Label302", "lineEdit_31", "Lec03_Button901", "Li amas ŝin."},
+             {"Lec03_Label303", "lineEdit_32", "Lec03_Button902", "Li amas ŝian fratinon."},
+             {"Lec03_Label304", "lineEdit_33", "Lec03_Button903", "Ŝi amas lin."},
+             {"Lec03_Label305", "lineEdit_34", "Lec03_Button904", "La unua viro amas la duan virinon."},
+             {"Lec03_Label306", "lineEdit_35", "Lec03_Button905", "La dua virino malamas la unuan viron."},
+             {"Lec03_Label308", "lineEdit_36", "Lec03_Button906", "La knaboj unue petis tri kukojn."},
+             {"Lec03_Label309", "lineEdit_37", "Lec03_Button907", "Due ili petis limonadon."},
+             {"Lec03_Label310", "lineEdit_38", "Lec03_Button908", "La butiko malbone faras la malgrandan panon."},
+             {"Lec03_Label20", "lineEdit_39", "Lec03_Button909", "Mia frato matene promenas."},
+             {"Lec03_Label21", "lineEdit_42", "Lec03_Button910", "Via amiko varme respondis."},
+             {"Lec03_Label22", "lineEdit_41", "Lec03_Button911", "La instruisto bone skribas."},
+             {"Lec03_Label231", "lineEdit_40", "Lec03_Button912", "La maljuna virino sane vivas."},
+         }}};
+    l.eroj = {{"0301", 24, 0}, {"0302", 49, 0}, {"0303", 31, 31}, {"0307", 18, 18}};
+    // 62 of the form and the title and instruction of the numerals frame.
+    l.etikedoj = 64;
+    l.fotoj = QStringList{"tab_25", "Ekzerco1_Lec03", "tab_27", "tab_28", "Sendas1_Lec03"};
+    return l;
+}
+
+Leciono lec04()
+{
+    Leciono l;
+    l.numero = 4;
+    l.klaso = QStringLiteral("lec04");
+    l.nunaPagho = 0;
+    l.paghoj = {
+        {"tab_33", "1", "leciono", "klakbutono_nova 14, titolo 1, QLabel 14, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_34", "2", "leciono", "klakbutono_nova 10, titolo 1, QLabel 10, QScrollArea 1"},
+        {"tab_35", "3", "leciono",
+         "klakbutono_nova 12, neklakebla_nova 6, titolo 2, QLabel 13, label_sago 3, QScrollArea 1"},
+        {"tab_36", "4", "leciono", "klakbutono_nova 4, titolo 1, QLabel 8, QScrollArea 1"},
+        {"tab_37", "5", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
+        {"tab_38", "6", "parolo", "klakbutono_nova 7, titolo 2, QLabel 9, mp3ludilo 1, QScrollArea 1"},
+        {"Ekzerco7_Lec04", "Frazo", "", ""},
+        {"Ekzerco1_Lec04", "7", "mikrofoneto", ""},
+        {"Ekzerco2_Lec04", "8", "oreleto", ""},
+        {"Ekzerco3_Lec04", "9", "vortoludo", ""},
+        {"Sendas1_Lec04", "10", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
+        {"Sendas2_Lec04", "11", "sendas_24", "titolo 1, QLabel 6, korekta 5, cx_edit 5, sendujo 1, QScrollArea 1"},
+    };
+    // The written dates and their readings, the reading text, and the second
+    // send page's Esperanto questions and their model answers.
+    const QStringList datoj{"label_98", "label_101", "label_104", "label_122", "label_123", "label_124"};
+    const QStringList demandoj{"Label385_2", "Label386_2", "Label387_2", "Label388_2", "Label389_2"};
+    l.aliajEtikedoj =
+        datoj + demandoj + QStringList{"Memo1_Lec04", "label_11", "label_12", "label_13", "label_14", "label_15"};
+    for (const QString& d : datoj) {
+        l.tipoj << d + QStringLiteral("=esperanta");
+        l.lingvoj << d + QStringLiteral("=eo");
+    }
+    l.tipoj << QStringLiteral("Memo1_Lec04=teksta");
+    l.lingvoj << QStringLiteral("Memo1_Lec04=eo");
+    for (const QString& d : demandoj)
+        l.lingvoj << d + QStringLiteral("=eo");
+    l.ekzercoj = {
+        {"Ekzerco7_Lec04", "frazokonstruo", "Lec04_Ekz_Frazo_0407"},
+        {"Ekzerco1_Lec04", "prononco", "Lec04_Ekz_Pronon_0403"},
+        {"Ekzerco2_Lec04", "audkompreno", "Lec04_Ekz_Aud_0403"},
+        {"Ekzerco3_Lec04", "vortoludo", "Lec04_Ekz_Vorto_0401"},
+    };
+    l.kuroj =
+        QStringList{"Lec04_Ekz_Frazo_0407", "Lec04_Ekz_Pronon_0403", "Lec04_Ekz_Aud_0403", "Lec04_Ekz_Vorto_0401"};
+    l.sendoj = {
+        {"Sendas1_Lec04",
+         "frame",
+         "Lec04_Label5",
+         {
+             {"Lec04_Label385", "lineEdit_43", "Lec04_Button901", "Ĉu via patro kolektas poŝtmarkojn?"},
+             {"Lec04_Label386", "lineEdit_44", "Lec04_Button902", "Ĉu la filo forgesis la lakton?"},
+             {"Lec04_Label387", "lineEdit_45", "Lec04_Button903", "Ĉu la infanoj manĝas sandviĉon?"},
+             {"Lec04_Label388", "lineEdit_46", "Lec04_Button904", "Ĉu sana knabo trinkas lakton?"},
+             {"Lec04_Label389", "lineEdit_47", "Lec04_Button905", "Ĉu la patro lavos la malgrandajn tasojn?"},
+             {"Lec04_Label391", "lineEdit_48", "Lec04_Button906", "Ĉu la nova instruistino forgesis la libron?"},
+             {"Lec04_Label392", "lineEdit_49", "Lec04_Button907", "Ĉu ili vendas teon kaj kafon?"},
+             {"Lec04_Label393", "lineEdit_50", "Lec04_Button908", "Ĉu la malsana filino malbone skribas?"},
+             {"Lec04_Label394", "lineEdit_51", "Lec04_Button909", "Ĉu ili estas bonaj amikoj?"},
+             {"Lec04_Label395", "lineEdit_52", "Lec04_Button910", "Ĉu via frato vendas librojn kaj ĵurnalojn?"},
+         }},
+        // Questions in Esperanto, answered in Esperanto: they are not translated.
+        {"Sendas2_Lec04",
+         "frame_2",
+         "Lec04_Label6",
+         {
+             {"Label385_2", "lineEdit_53", "label_11", "Ne, la lakto ne estas varma."},
+             {"Label386_2", "lineEdit_54", "label_12", "Jes, mi gustumis la kukon. "},
+             {"Label387_2", "lineEdit_55", "label_13", "Ne, lia edzino ne estas la patrino de mia amiko. "},
+             {"Label388_2", "lineEdit_56", "label_14", "Ne, majo ne estas la dua monato de la jaro."},
+             {"Label389_2", "lineEdit_57", "label_15", "Jes, mi vidis la novan teatraĵon. "},
+         }}};
+    // 0402 is read by no frame (tst_lec04_legajho checks it).
+    l.eroj = {{"0401", 63, 63}, {"0403", 48, 5}, {"0407", 16, 16}};
+    l.etikedoj = 94;
+    l.fotoj = QStringList{"tab_33", "tab_35", "tab_38", "Sendas2_Lec04"};
+    return l;
+}
+
 Leciono lec07()
 {
     Leciono l;
@@ -255,7 +401,7 @@ QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
 
 const QList<Leciono>& lecionoj()
 {
-    static const QList<Leciono> tabelo = {lec01(), lec02(), lec07()};
+    static const QList<Leciono> tabelo = {lec01(), lec02(), lec03(), lec04(), lec07()};
     return tabelo;
 }
 

@@ -9,6 +9,8 @@
 // expected and those expected but not found):
 //  - numero, klaso: the lesson's number and its frame's class ("lec05").
 //  - nunaPagho: the index the form leaves current (the designer's index).
+//  - tiparo: the root frame sets the font Arial 11 and the window title
+//    "Frame" (false: it sets neither and takes the main window's font).
 //  - paghoj: every page in order, as {object name, tab text, tab picture,
 //    count line}. The picture is the base name of the resource
 //    ":/ikonoj/<name>.png" the tab shows, empty for none. The count line
@@ -23,7 +25,8 @@
 //  - aliajEtikedoj: labels that are neither a translated text
 //    ("LecNN_Label<K>"), a word box or model answer ("LecNN_Button<K>") nor an
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
-//    bildoj: those of them that show only a picture.
+//    bildoj: those of them that show only a picture; koloroj: those that
+//    show only a colour (a style-sheet background, no text, no picture).
 //  - tipoj: every widget with a "tipo" property, as "name=value".
 //  - lingvoj: likewise every widget with a "lingvo" property: the Esperanto
 //    the style sheet gives the Esperanto font (a lesson placing none has none).
@@ -97,9 +100,11 @@ struct Leciono
     int numero = 0;
     QString klaso;
     int nunaPagho = 0;
+    bool tiparo = true;
     QList<Pagho> paghoj;
     QStringList aliajEtikedoj;
     QStringList bildoj;
+    QStringList koloroj;
     QStringList tipoj;
     QStringList lingvoj;
     QStringList amikoj;

@@ -405,10 +405,12 @@ class Formo:
 
     # ---- the whole form
     def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
-                  radiko_horizontala=False):
+                  radiko_horizontala=False, tiparo=True):
         """Closes the form: root frame lecNN around the tab widget LecNN.
         nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
-        radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout."""
+        radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout;
+        tiparo: the root sets the font Arial 11 and the window title "Frame"
+        (without them the lesson takes the main window's font)."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -417,8 +419,10 @@ class Formo:
             tab_ecoj.append(prop("elideMode", enum("Qt::" + elido)))
         lecionujo = widget("QTabWidget", self.prefikso, tab_ecoj, "".join(paghoj))
         radika = self.prefikso.lower()
-        ecoj = [rect(0, 0, w, h), prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"),
-                prop("windowTitle", s("Frame"))]
+        ecoj = [rect(0, 0, w, h)]
+        if tiparo:
+            ecoj += [prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"),
+                     prop("windowTitle", s("Frame"))]
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
