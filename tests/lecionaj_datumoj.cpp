@@ -218,6 +218,8 @@ Leciono lec07()
     l.etikedoj = 100;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab_3", "tab_10", "tab_19", "tab_21", "tab_22", "Sendas3_Lec07"};
+    return l;
+}
 
 Leciono lec08()
 {
