@@ -70,7 +70,8 @@ private slots:
             if (r == QLatin1String("plej") || r == QLatin1String("malplej"))
                 QVERIFY2(antaue.endsWith(QLatin1String("la ")), qPrintable(frazo));
             else if (r == QLatin1String("pli"))
-                QVERIFY2(frazo.contains(QStringLiteral(" du ")) || frazo.contains(QStringLiteral(" aŭ ")), qPrintable(frazo));
+                QVERIFY2(frazo.contains(QStringLiteral(" du ")) || frazo.contains(QStringLiteral(" aŭ ")),
+                         qPrintable(frazo));
             else
                 QFAIL(qPrintable(QStringLiteral("%1: %2").arg(frazo, r)));
         }
@@ -123,7 +124,9 @@ private slots:
         sTradukoDosiero = antaua;
         IniDosiero trd(QStringLiteral(":/tradukoj/angla.trd"));
         auto instrukcio = [this](const char* kadro) {
-            return lec->findChild<QFrame*>(QLatin1String(kadro))->findChild<QLabel*>(QStringLiteral("Ekz_Plen2"))->text();
+            return lec->findChild<QFrame*>(QLatin1String(kadro))
+                ->findChild<QLabel*>(QStringLiteral("Ekz_Plen2"))
+                ->text();
         };
         QCOMPARE(instrukcio("Lec08_Ekzerco_0801"), trd.value(QStringLiteral("Lec08/TFrame41.Label84")).toString());
         QCOMPARE(instrukcio("Lec08B_Ekzerco_0802"), trd.value(QStringLiteral("Lec08/Frame42.Label84")).toString());
