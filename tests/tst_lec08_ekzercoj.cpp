@@ -1,7 +1,8 @@
 // What only lesson 8's gap-filling exercises have: the comparison words of
 // 0801 go together as the lesson teaches them, every gap of 0802 takes one
 // of the affixes the lesson shows, in its place before or after the root,
-// and the second gap-filling frame gives its own instruction.
+// the accusative items written out from 0802 stay short, and the second
+// gap-filling frame gives its own instruction.
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "lecionilo.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QSet>
 #include <QTabWidget>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -112,6 +114,24 @@ private slots:
             }
         }
         QCOMPARE(uzitaj, prefiksoj + sufiksoj);
+    }
+
+    void akuzativo()
+    {
+        // The same 27 sentences, at most eight words each, explained with
+        // the first twelve explanations, every one of them used.
+        QStringList d, k;
+        QCOMPARE(_Matriz(&d, QStringLiteral("0805"), QStringLiteral("D")), 27);
+        QCOMPARE(_Matriz(&k, QStringLiteral("0805"), QStringLiteral("K")), 27);
+        QSet<int> kodoj;
+        for (int i = 0; i < d.size(); ++i) {
+            QVERIFY2(d.at(i).split(QLatin1Char('~')).size() <= 8, qPrintable(d.at(i)));
+            const QStringList ki = k.at(i).split(QLatin1Char('~'));
+            for (const QString& e : ki)
+                kodoj << e.toInt();
+        }
+        QCOMPARE(kodoj.size(), 12);
+        QCOMPARE(*std::max_element(kodoj.cbegin(), kodoj.cend()), 11);
     }
 
     void instrukcioj()
