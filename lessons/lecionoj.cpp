@@ -5,6 +5,7 @@
 #include "lec03.h"
 #include "lec04.h"
 #include "lec07.h"
+#include "lec08.h"
 
 #include <QFrame>
 
@@ -21,7 +22,7 @@ const LecionaDatumo TABELO[] = {
     {1, &kreas<lec01>, QString()}, {2, &kreas<lec02>, QStringLiteral("0204")},
     {3, &kreas<lec03>, QString()}, {4, &kreas<lec04>, QString()},
     {5, nullptr, QString()},       {6, nullptr, QStringLiteral("0605")},
-    {7, &kreas<lec07>, QString()}, {8, nullptr, QStringLiteral("0802")},
+    {7, &kreas<lec07>, QString()}, {8, &kreas<lec08>, QStringLiteral("0802")},
     {9, nullptr, QString()},       {10, nullptr, QStringLiteral("1001")},
     {11, nullptr, QString()},      {12, nullptr, QStringLiteral("1202")},
     {13, nullptr, QString()},

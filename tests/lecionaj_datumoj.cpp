@@ -367,6 +367,70 @@ Leciono lec07()
     return l;
 }
 
+Leciono lec08()
+{
+    Leciono l;
+    l.numero = 8;
+    l.klaso = QStringLiteral("lec08");
+    // The form leaves the last suffix page current; the main window chooses the real page.
+    l.nunaPagho = 8;
+    l.paghoj = {
+        {"tab_11", "1", "leciono", "neklakebla_nova 9, titolo 1, QLabel 12, QScrollArea 1"},
+        {"tab_20", "2", "leciono", "neklakebla_nova 5, titolo 1, QLabel 7, QScrollArea 1"},
+        {"Ekzerco1_Plen_Lec08", "3", "plenigas_spacon2", ""},
+        {"tab_26", "4", "leciono", "neklakebla_nova 16, titolo 1, QLabel 25, QScrollArea 1"},
+        {"tab_29", "5", "leciono", "neklakebla_nova 18, QLabel 26, label_sago_reversa 5, QScrollArea 1"},
+        {"tab_30", "6", "leciono", "neklakebla_nova 16, QLabel 22, label_sago_reversa 5, QScrollArea 1"},
+        {"tab_31", "7", "leciono", "neklakebla_nova 18, titolo 1, QLabel 26, label_sago_reversa 7, QScrollArea 1"},
+        {"tab_32", "8", "leciono", "neklakebla_nova 18, QLabel 26, label_sago_reversa 9, QScrollArea 1"},
+        {"tab_39", "9", "leciono", "neklakebla_nova 18, QLabel 26, label_sago_reversa 9, QScrollArea 1"},
+        {"Ekzerco2_Plen_Lec08", "10", "plenigas_spacon2", ""},
+        {"Ekzerco3_Lec08", "11", "vortoludo", ""},
+        {"Ekzerco4_Lec08", "12", "akuzativo", ""},
+        {"Sendas1_Lec08", "13", "sendas_24", "titolo 1, QLabel 8, korekta 8, cx_edit 8, sendujo 1, QScrollArea 1"},
+    };
+    // The affix labels of the affix boxes: Esperanto, never translated.
+    const QStringList afiksoj = {"label_217", "label_223", "label_229", "label_235", "label_259", "label_253",
+                                 "label_247", "label_241", "label_283", "label_277", "label_271", "label_308",
+                                 "label_302", "label_296", "label_290", "label_332", "label_326", "label_320",
+                                 "label_314", "label_356", "label_393", "label_344", "label_338"};
+    l.aliajEtikedoj = afiksoj;
+    for (const QString& a : afiksoj)
+        l.tipoj << a + QStringLiteral("=afikso");
+    for (int n = 143; n <= 147; ++n)
+        l.tipoj << QStringLiteral("Lec08_Label%1=suba").arg(n);
+    l.ekzercoj = {
+        {"Ekzerco1_Plen_Lec08", "plenigas_spacon", "Lec08_Ekzerco_0801"},
+        {"Ekzerco2_Plen_Lec08", "plenigas_spacon", "Lec08B_Ekzerco_0802"},
+        {"Ekzerco3_Lec08", "vortoludo", "Lec08_Ekzerco_0803"},
+        {"Ekzerco4_Lec08", "akuzativo", "Lec08_Ekzerco_0805"},
+    };
+    l.kuroj = QStringList{"Lec08_Ekzerco_0801", "Lec08B_Ekzerco_0802", "Lec08_Ekzerco_0803", "Lec08_Ekzerco_0805"};
+    // The model answers are named "label", "label_2", ...: the keys of the
+    // saved answers are the fields' names, which earlier runs stored.
+    l.sendoj = {{"Sendas1_Lec08",
+                 "frame",
+                 "Lec08_Label72",
+                 {
+                     {"Lec08_Label302", "lineEdit_69", "label", "Mia bopatrino eklernis Esperanton."},
+                     {"Lec08_Label303", "lineEdit_70", "label_2", "Miaj ekskolegoj disdonos ĵurnalon."},
+                     {"Lec08_Label304", "lineEdit_71", "label_3", "Tiu fiviro faris mispaŝon."},
+                     {"Lec08_Label305", "lineEdit_72", "label_4", "Miaj gepatroj vizitis siajn pranepojn."},
+                     {"Lec08_Label306", "lineEdit_86", "label_5", "Mia patro estas pli aĝa ol mia patrino."},
+                     {"Lec08_Label308", "lineEdit_87", "label_6", "Kiu estas la plej bela el la knabinoj?"},
+                     {"Lec08_Label309", "lineEdit_88", "label_7", "Mia bofratino estas pli eleganta ol la najbarino."},
+                     {"Lec08_Label310", "lineEdit_89", "label_8", "Mia avino legas pli ol mia bofilo."},
+                 }}};
+    l.eroj = {{"0801", 14, -1}, {"0802", 27, -1}, {"0803", 95, 95}, {"0805", 27, -1}};
+    l.etikedoj = 160;
+    // The instructions of the two gap-filling frames; the "B" of the second
+    // frame's name picks the second key.
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84", "Frame42.Label84"};
+    l.akuzativo = QStringLiteral("0802");
+    l.fotoj = QStringList{"tab_11", "tab_26", "tab_31", "Ekzerco2_Plen_Lec08"};
+    return l;
+}
+
 } // namespace
 
 QString Leciono::sekcio() const
@@ -401,7 +465,10 @@ QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
 
 const QList<Leciono>& lecionoj()
 {
-    static const QList<Leciono> tabelo = {lec01(), lec02(), lec03(), lec04(), lec07()};
+    // One row per built lesson, in lesson order.
+    static const QList<Leciono> tabelo = {
+        lec01(), lec02(), lec03(), lec04(), lec07(), lec08(),
+    };
     return tabelo;
 }
 
