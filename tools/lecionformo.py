@@ -404,9 +404,12 @@ class Formo:
         return widget("mp3ludilo", plena, kadraj_ecoj() + list(ecoj))
 
     # ---- the whole form
-    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None):
+    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
+                  horizontala=False):
         """Closes the form: root frame lecNN around the tab widget LecNN.
-        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil")."""
+        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
+        horizontala: the frame lays the tab widget out in a horizontal box
+        that gives it all the stretch, instead of a vertical one."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -420,7 +423,11 @@ class Formo:
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        radiko = widget("QFrame", radika, ecoj, vbox(layout_nomo, [lecionujo], spacing=0, margins=0))
+        if horizontala:
+            ujo = hbox(layout_nomo, [lecionujo], spacing=0, margins=0, stretch="1")
+        else:
+            ujo = vbox(layout_nomo, [lecionujo], spacing=0, margins=0)
+        radiko = widget("QFrame", radika, ecoj, ujo)
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}
