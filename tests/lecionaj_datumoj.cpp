@@ -150,6 +150,16 @@ QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
     return rezulto;
 }
 
+QStringList Sendo::kampoj() const
+{
+    QStringList el;
+    for (const Demando& d : demandoj)
+        el << d.kampo;
+    for (const Demando& d : aliajKampoj)
+        el << d.kampo;
+    return el;
+}
+
 const QList<Leciono>& lecionoj()
 {
     static const QList<Leciono> tabelo = {lec01(), lec02()};
