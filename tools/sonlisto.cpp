@@ -241,18 +241,25 @@ void eroj(Listo& l, QWidget* leciono, Ekzerco e, const QString& kodo, const QStr
     }
 }
 
-// The reading text of a player's page: every Esperanto label on it, in the
-// order the form made them.
+// The reading text of a player's page, in the order the form made it: its
+// Esperanto texts (the labels marked as Esperanto), or, on a page without
+// any, its Esperanto word boxes. A page with a text also lists the new words
+// of that text in word boxes, which the reading does not read out.
 QString legajho(QWidget* ludilo)
 {
     QWidget* pagho = ludilo;
     while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
         pagho = pagho->parentWidget();
+    const auto etikedoj = pagho->findChildren<QLabel*>();
+    bool tekstoj = false;
+    for (auto* e : etikedoj)
+        tekstoj = tekstoj || e->property("lingvo").toString() == QLatin1String("eo");
     QStringList partoj;
-    for (auto* e : pagho->findChildren<QLabel*>()) {
+    for (auto* e : etikedoj) {
         const QString k = klaso(e);
-        if (k != QLatin1String("klakbutono_nova") && k != QLatin1String("neklakebla_nova")
-            && e->property("lingvo").toString() != QLatin1String("eo"))
+        const bool legata = tekstoj ? e->property("lingvo").toString() == QLatin1String("eo")
+                                    : k == QLatin1String("klakbutono_nova") || k == QLatin1String("neklakebla_nova");
+        if (!legata)
             continue;
         QString t = plata(e->text());
         if (t.isEmpty())
