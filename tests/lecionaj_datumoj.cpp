@@ -118,6 +118,63 @@ Leciono lec02()
     return l;
 }
 
+Leciono lec12()
+{
+    Leciono l;
+    l.numero = 12;
+    l.klaso = QStringLiteral("lec12");
+    // The form leaves the send page current; the main window chooses the real page.
+    l.nunaPagho = 9;
+    l.paghoj = {
+        {"tab", "1", "leciono", "neklakebla_nova 9, titolo 1, QLabel 12, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 7, QLabel 10, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 6, QLabel 10, QScrollArea 1"},
+        {"Ekzerco1_Akuz_Lec12", "4", "akuzativo", ""},
+        {"tab_5", "5", "leciono", "neklakebla_nova 5, titolo 1, QLabel 4, QScrollArea 1"},
+        {"tab_6", "6", "leciono", "neklakebla_nova 13, QLabel 14, QScrollArea 1"},
+        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 3, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_8", "8", "muziko", "titolo 1, QLabel 11, mp3ludilo 1, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 12, titolo 1, QLabel 16, QScrollArea 1"},
+        {"Sendas1_Lec12", "10", "sendas_24",
+         "neklakebla_nova 12, titolo 1, QLabel 14, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+    };
+    // The equals signs, the band's picture, the album list, the five links,
+    // the song's title and its two verses, and the article.
+    l.aliajEtikedoj =
+        QStringList{"label_10",  "label_5",   "label_3", "label_6",  "label_126", "label_127", "label_130",
+                    "label_129", "label_131", "label",   "label_16", "label_17",  "label_104"};
+    l.bildoj = QStringList{"label_10", "label_5", "label_3"};
+    l.tipoj = QStringList{"Lec12_Label25=suba", "Lec12_Label26=suba", "Lec12_Label27=suba", "Lec12_Label28=suba",
+                          "Lec12_Label31=suba", "Lec12_Label32=suba", "Lec12_Label35=suba", "Lec12_Label36=suba",
+                          "frame_2=markebla",   "frame_3=markebla",   "frame_4=markebla",   "frame=markebla",
+                          "label_10=egala",     "label_5=egala",      "label_104=teksta"};
+    l.lingvoj = QStringList{"label_6=eo", "label_16=eo", "label_17=eo", "label_104=eo", "plainTextEdit=traduko"};
+    // The meanings of the article's words name their word boxes; the copy leaves both out.
+    l.amikoj =
+        QStringList{"Lec12_Label850>pushButton_13", "Lec12_Label851>pushButton_14", "Lec12_Label863>pushButton_15",
+                    "Lec12_Label852>pushButton_16", "Lec12_Label853>pushButton_17", "Lec12_Label854>pushButton_18",
+                    "Lec12_Label860>pushButton_19", "Lec12_Label855>pushButton_20", "Lec12_Label856>pushButton_21",
+                    "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24"};
+    l.ekzercoj = {{"Ekzerco1_Akuz_Lec12", "akuzativo", "Lec12_Ekz_Akuz_1202"}};
+    l.kuroj = QStringList{"Lec12_Ekz_Akuz_1202"};
+    Sendo artikolo{"Sendas1_Lec12",
+                   "pushButton_65",
+                   "Lec12_Label4",
+                   {{"label_104", "plainTextEdit", "",
+                     "The local Esperanto club proposed that the new town park should be named “Esperanto Park”. The "
+                     "mayor supported the proposal, because by law all residents are equal, whatever language they "
+                     "speak, and the town aims to honour all its cultures. In the middle of the park a large stone "
+                     "with a green star has been placed, and the club has been given a room for its courses in the "
+                     "nearby library. The park will stay open to everyone, day and night."}}};
+    artikolo.numeritaj = false;
+    l.sendoj = {artikolo};
+    l.eroj = {{"1202", 65, -1}};
+    l.etikedoj = 86;
+    l.akuzativo = QStringLiteral("1202");
+    l.fotoj = QStringList{"tab_5", "tab_7", "tab_8", "tab_9", "Sendas1_Lec12"};
+    return l;
+}
+
 } // namespace
 
 QString Leciono::sekcio() const
@@ -162,7 +219,7 @@ QStringList Sendo::kampoj() const
 
 const QList<Leciono>& lecionoj()
 {
-    static const QList<Leciono> tabelo = {lec01(), lec02()};
+    static const QList<Leciono> tabelo = {lec01(), lec02(), lec12()};
     return tabelo;
 }
 

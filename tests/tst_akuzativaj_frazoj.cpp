@@ -69,6 +69,19 @@ const Sekcio SEKCIOJ[] = {
      {"ami", "fari", "forgesi", "havi", "kapti", "lavi", "peti", "porti", "renkonti", "skribi", "sukeri", "trinki",
       "trovi", "vendi", "vidi"},
      {}},
+    // Lesson 12 teaches transitivity: its sentences use intransitive verbs
+    // too. Vivi and danci stand among the transitive ones because they take
+    // an object of their own kind (vivi feliĉan vivon, danci valson).
+    {"1202",
+     65,
+     "",
+     "1202",
+     {"atendi",   "bruligi", "danci",  "danki",    "fari",       "fini",   "helpi",     "honori",  "kolekti", "komenci",
+      "kreskigi", "lacigi",  "legi",   "malfermi", "malvarmigi", "meti",   "plibonigi", "proponi", "pruvi",   "purigi",
+      "ricevi",   "rompi",   "sanigi", "sekigi",   "subteni",    "trinki", "varmigi",   "veki",    "vidi",    "vivi"},
+     {"alveni",   "aperi", "boli",      "brili",   "dormi",  "fali",   "fariĝi",     "finiĝi",  "foriri", "glaciiĝi",
+      "heliĝi",   "iĝi",   "komenciĝi", "kreski",  "labori", "loĝi",   "malfermiĝi", "naskiĝi", "okazi",  "pensi",
+      "resaniĝi", "resti", "ridi",      "rompiĝi", "salti",  "sekiĝi", "sidi",       "vekiĝi",  "ĝoji"}},
 };
 
 bool estasVerbo(const QString& v)
