@@ -3,6 +3,7 @@
 #include "lec01.h"
 #include "lec02.h"
 #include "lec12.h"
+#include "lec13.h"
 
 #include <QFrame>
 
@@ -22,7 +23,7 @@ const LecionaDatumo TABELO[] = {
     {7, nullptr, QString()},        {8, nullptr, QStringLiteral("0802")},
     {9, nullptr, QString()},        {10, nullptr, QStringLiteral("1001")},
     {11, nullptr, QString()},       {12, &kreas<lec12>, QStringLiteral("1202")},
-    {13, nullptr, QString()},
+    {13, &kreas<lec13>, QString()},
 };
 
 LecionFarejo& anstatauaFarejo()
