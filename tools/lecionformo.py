@@ -278,8 +278,10 @@ def grupkesto(nomo, titolo, enhavo, ecoj=(), notr=True):
 
 
 def bela_xml(fonto):
+    # Every line is kept: an empty one can only stand inside a text (an
+    # album list, a letter), whose blank lines are the text's own.
     teksto = xml.dom.minidom.parseString(fonto.encode("utf-8")).toprettyxml(indent=" ", encoding="UTF-8").decode("utf-8")
-    return "\n".join(linio for linio in teksto.splitlines() if linio.strip()) + "\n"
+    return teksto.rstrip("\n") + "\n"
 
 
 # ------------------------------------------------------------- one form
