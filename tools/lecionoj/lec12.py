@@ -45,8 +45,8 @@ PT = {
     "Label23": "Depois da chuva o céu clareou.",
     "Label22": "Meu irmão casou-se há um ano (tornou-se marido).",
     "Label24": (
-        "O sufixo -iĝ- é muitas vezes acrescentado a verbos transitivos. O novo verbo é intransitivo e significa "
-        "ser feito, acontecer por si: a ação ocorre com o sujeito, e quem a faz não é mencionado."),
+        "O sufixo -iĝ- é muitas vezes acrescentado a verbos transitivos. O novo verbo é intransitivo: a ação "
+        "acontece com o sujeito por si mesma, e quem a faz não é mencionado."),
     "Label25": "A porta abriu-se.",
     "Label26": "As lojas fecham às seis.",
     "Label27": "O vidro quebrou-se.",
