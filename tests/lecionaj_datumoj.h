@@ -25,22 +25,24 @@
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
 //    bildoj: those of them that show only a picture.
 //  - tipoj: every widget with a "tipo" property, as "name=value".
-//  - lingvoj: every widget with a "lingvo" property ("eo" on Esperanto texts
-//    the style sheet sets in the Esperanto font, "traduko" on answer fields),
-//    as "name=value".
+//  - lingvoj: likewise every widget with a "lingvo" property: "eo" on the
+//    Esperanto the style sheet gives the Esperanto font, "traduko" on answer
+//    fields (a lesson placing none has none).
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
 //  - sendoj: each send page with its panel (a sendujo, or the send button
 //    itself where the page has no panel), the heading label that opens the
 //    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the copy. Where the page shows no
-//    model answers the label is empty and the text is a right answer, which
-//    the suites write. aliajKampoj: fields no question names, {"", field,
-//    "", what the suites write}; they are copied and kept all the same.
-//    kopiataj: the pages one copy takes when it takes more than its own (the
-//    examination's five, which begin with no heading line). numeritaj:
-//    whether the questions read "1. ", "2. ", ... in every language.
+//    model answer text}, in the order of the copy. A question label not
+//    named "LecNN_Label<K>" is Esperanto that keeps its text in every
+//    language. Where the page shows no model answers the label is empty and
+//    the text is a right answer, which the suites write. aliajKampoj: fields
+//    no question names, {"", field, "", what the suites write}; they are
+//    copied and kept all the same. kopiataj: the pages one copy takes when it
+//    takes more than its own (the examination's five, which begin with no
+//    heading line). numeritaj: whether the questions read "1. ", "2. ", ...
+//    in every language.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -78,6 +80,10 @@ struct Demando
     QString kampo;
     QString modelo;
     QString modelaTeksto;
+
+    // The model answer as a learner types it: a model answer with two
+    // accepted forms holds them on two lines, a line edit takes one.
+    QString unuaFormo() const { return modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed(); }
 };
 
 struct Sendo

@@ -101,7 +101,8 @@ private slots:
         if (!demando.isEmpty()) {
             auto* e = lec->findChild<QLabel*>(demando);
             QCOMPARE(e->buddy(), w);
-            atendata = e->text().trimmed() + (w->inherits("QPlainTextEdit") ? QStringLiteral("\n\n\n") : QStringLiteral("\n")) + teksto;
+            atendata = e->text().trimmed()
+                       + (w->inherits("QPlainTextEdit") ? QStringLiteral("\n\n\n") : QStringLiteral("\n")) + teksto;
         } else {
             testilo::tajpas(lec->findChild<QWidget*>(antaua), QStringLiteral("unua"));
             atendata = QStringLiteral("unua\n\n") + teksto;
@@ -119,7 +120,8 @@ private slots:
         for (const lecionaj_datumoj::Demando& d : s.demandoj + s.aliajKampoj)
             testilo::tajpas(lec->findChild<QWidget*>(d.kampo), d.modelaTeksto);
         const QString kopio = kopias(4);
-        QVERIFY(kopio.startsWith(QStringLiteral("\n\n") + lec->findChild<QLabel*>(s.kapo)->text() + QStringLiteral("\n\n")));
+        QVERIFY(kopio.startsWith(QStringLiteral("\n\n") + lec->findChild<QLabel*>(s.kapo)->text()
+                                 + QStringLiteral("\n\n")));
         for (int pagho = 0; pagho < 4; ++pagho)
             QCOMPARE(kopias(pagho), kopio);
         for (const lecionaj_datumoj::Demando& d : s.demandoj + s.aliajKampoj)

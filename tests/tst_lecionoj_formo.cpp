@@ -155,8 +155,8 @@ private slots:
     void tipoj_data() { perLeciono(); }
     void tipoj()
     {
-        // The style sheet picks widgets by "tipo" and sets the Esperanto
-        // font by "lingvo".
+        // The style sheet picks labels by "tipo", and Esperanto text by
+        // "lingvo" for its own font.
         QFETCH(const Leciono*, l);
         QStringList tipoj, lingvoj;
         const auto cxiuj = lecionilo::propraj<QWidget>(lec(l));

@@ -35,7 +35,7 @@ namespace {
 // except that the second question is left for later.
 QString respondo(const Sendo& s, int k)
 {
-    return k == 1 ? QString() : s.demandoj.at(k).modelaTeksto;
+    return k == 1 ? QString() : s.demandoj.at(k).unuaFormo();
 }
 
 // What the learner writes into each field of a send page's copy, by field name.

@@ -407,11 +407,11 @@ class Formo:
 
     # ---- the whole form
     def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
-                  horizontala=False):
+                  radiko_horizontala=False, radiko_streco=None):
         """Closes the form: root frame lecNN around the tab widget LecNN.
         nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
-        horizontala: the frame lays the tab widget out in a horizontal box
-        that gives it all the stretch, instead of a vertical one."""
+        radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout;
+        radiko_streco: the stretch of that layout's item, e.g. "1"."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -425,11 +425,9 @@ class Formo:
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        if horizontala:
-            ujo = hbox(layout_nomo, [lecionujo], spacing=0, margins=0, stretch="1")
-        else:
-            ujo = vbox(layout_nomo, [lecionujo], spacing=0, margins=0)
-        radiko = widget("QFrame", radika, ecoj, ujo)
+        arangho = hbox if radiko_horizontala else vbox
+        radiko = widget("QFrame", radika, ecoj,
+                        arangho(layout_nomo, [lecionujo], spacing=0, margins=0, stretch=radiko_streco))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}

@@ -241,25 +241,25 @@ void eroj(Listo& l, QWidget* leciono, Ekzerco e, const QString& kodo, const QStr
     }
 }
 
-// The reading text of a player's page, in the order the form made it: its
-// Esperanto texts (the labels marked as Esperanto), or, on a page without
-// any, its Esperanto word boxes. A page with a text also lists the new words
-// of that text in word boxes, which the reading does not read out.
+// The reading text of a player's page: the labels marked as a reading text
+// ("tipo" "teksta"), so that the word list beside a reading is not read out
+// after it; on a page without one, every Esperanto label on it. In the order
+// the form made them.
 QString legajho(QWidget* ludilo)
 {
     QWidget* pagho = ludilo;
     while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
         pagho = pagho->parentWidget();
     const auto etikedoj = pagho->findChildren<QLabel*>();
-    bool tekstoj = false;
+    bool legajhoj = false;
     for (auto* e : etikedoj)
-        tekstoj = tekstoj || e->property("lingvo").toString() == QLatin1String("eo");
+        legajhoj = legajhoj || e->property("tipo").toString() == QLatin1String("teksta");
     QStringList partoj;
     for (auto* e : etikedoj) {
         const QString k = klaso(e);
-        const bool legata = tekstoj ? e->property("lingvo").toString() == QLatin1String("eo")
-                                    : k == QLatin1String("klakbutono_nova") || k == QLatin1String("neklakebla_nova");
-        if (!legata)
+        if (legajhoj ? e->property("tipo").toString() != QLatin1String("teksta")
+                     : k != QLatin1String("klakbutono_nova") && k != QLatin1String("neklakebla_nova")
+                           && e->property("lingvo").toString() != QLatin1String("eo"))
             continue;
         QString t = plata(e->text());
         if (t.isEmpty())

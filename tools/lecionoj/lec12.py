@@ -461,7 +461,7 @@ def formo():
     # The reading stops when the page turns; the song plays on over the page with its words.
     f.konekto("Lec12", "currentChanged(int)", "Lec12_memo10", "PaghoShanghita(int)")
     f.konekto("Lec12", "currentChanged(int)", "Lec12_fragoj", "PaghoFragoj(int)")
-    return f.dokumento(paghoj, 962, 675, "horizontalLayout_4", nuna=9, horizontala=True)
+    return f.dokumento(paghoj, 962, 675, "horizontalLayout_4", nuna=9, radiko_horizontala=True, radiko_streco="1")
 
 
 # ---------------------------------------------------------------- pictures
