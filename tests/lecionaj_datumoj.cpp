@@ -431,6 +431,176 @@ Leciono lec08()
     return l;
 }
 
+Leciono lec12()
+{
+    Leciono l;
+    l.numero = 12;
+    l.klaso = QStringLiteral("lec12");
+    // The form leaves the send page current; the main window chooses the real page.
+    l.nunaPagho = 9;
+    l.paghoj = {
+        {"tab", "1", "leciono", "neklakebla_nova 9, titolo 1, QLabel 12, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 7, QLabel 10, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 6, QLabel 10, QScrollArea 1"},
+        {"Ekzerco1_Akuz_Lec12", "4", "akuzativo", ""},
+        {"tab_5", "5", "leciono", "neklakebla_nova 5, titolo 1, QLabel 4, QScrollArea 1"},
+        {"tab_6", "6", "leciono", "neklakebla_nova 13, QLabel 14, QScrollArea 1"},
+        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 3, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_8", "8", "muziko", "titolo 1, QLabel 11, mp3ludilo 1, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 12, titolo 1, QLabel 16, QScrollArea 1"},
+        {"Sendas1_Lec12", "10", "sendas_24",
+         "neklakebla_nova 12, titolo 1, QLabel 14, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+    };
+    // The equals signs, the band's picture, the album list, the five links,
+    // the song's title and its two verses, and the article.
+    l.aliajEtikedoj =
+        QStringList{"label_10",  "label_5",   "label_3", "label_6",  "label_126", "label_127", "label_130",
+                    "label_129", "label_131", "label",   "label_16", "label_17",  "label_104"};
+    l.bildoj = QStringList{"label_10", "label_5", "label_3"};
+    l.tipoj = QStringList{"Lec12_Label25=suba", "Lec12_Label26=suba", "Lec12_Label27=suba", "Lec12_Label28=suba",
+                          "Lec12_Label31=suba", "Lec12_Label32=suba", "Lec12_Label35=suba", "Lec12_Label36=suba",
+                          "frame_2=markebla",   "frame_3=markebla",   "frame_4=markebla",   "frame=markebla",
+                          "label_10=egala",     "label_5=egala",      "label_104=teksta"};
+    l.lingvoj = QStringList{"label_6=eo", "label_16=eo", "label_17=eo", "label_104=eo", "plainTextEdit=traduko"};
+    // The meanings of the article's words name their word boxes; the copy leaves both out.
+    l.amikoj =
+        QStringList{"Lec12_Label850>pushButton_13", "Lec12_Label851>pushButton_14", "Lec12_Label863>pushButton_15",
+                    "Lec12_Label852>pushButton_16", "Lec12_Label853>pushButton_17", "Lec12_Label854>pushButton_18",
+                    "Lec12_Label860>pushButton_19", "Lec12_Label855>pushButton_20", "Lec12_Label856>pushButton_21",
+                    "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24"};
+    l.ekzercoj = {{"Ekzerco1_Akuz_Lec12", "akuzativo", "Lec12_Ekz_Akuz_1202"}};
+    l.kuroj = QStringList{"Lec12_Ekz_Akuz_1202"};
+    Sendo artikolo{"Sendas1_Lec12",
+                   "pushButton_65",
+                   "Lec12_Label4",
+                   {{"label_104", "plainTextEdit", "",
+                     "The local Esperanto club proposed that the new town park should be named “Esperanto Park”. The "
+                     "mayor supported the proposal, because by law all residents are equal, whatever language they "
+                     "speak, and the town aims to honour all its cultures. In the middle of the park a large stone "
+                     "with a green star has been placed, and the club has been given a room for its courses in the "
+                     "nearby library. The park will stay open to everyone, day and night."}}};
+    artikolo.numeritaj = false;
+    l.sendoj = {artikolo};
+    l.eroj = {{"1202", 65, -1}};
+    l.etikedoj = 86;
+    l.akuzativo = QStringLiteral("1202");
+    l.fotoj = QStringList{"tab_5", "tab_7", "tab_8", "tab_9", "Sendas1_Lec12"};
+    return l;
+}
+
+Leciono lec13()
+{
+    Leciono l;
+    l.numero = 13;
+    l.klaso = QStringLiteral("lec13");
+    l.nunaPagho = 4;
+    l.paghoj = {
+        {"tab", "1", "ekzameno", "titolo 1, QLabel 31, cx_edit 27, QScrollArea 1"},
+        {"tab_2", "2", "ekzameno", "QLabel 14, cx_edit 16, QScrollArea 1"},
+        {"tab_3", "3", "ekzameno", "QLabel 12, cx_edit 10, QScrollArea 1"},
+        {"tab_4", "4", "ekzameno", "QLabel 8, cx_edit 10, cx_plainedit 1, QScrollArea 1"},
+        {"Sendas5_Lec13", "5", "ekzameno", "QLabel 2, QPlainTextEdit 1, sendas_butono 1, QScrollArea 1"},
+    };
+    // The Esperanto words and sentences of the tasks, and the letter.
+    for (int n : {4,  5,  6,  7,  8,  9,  10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 26,
+                  27, 28, 29, 30, 31, 32, 35, 38, 41, 44, 64, 66, 68, 72, 74, 71, 77, 79, 81, 83, 104})
+        l.aliajEtikedoj << QStringLiteral("label_%1").arg(n);
+    for (const QString& e : qAsConst(l.aliajEtikedoj))
+        l.lingvoj << e + QStringLiteral("=eo");
+    l.lingvoj << QStringLiteral("plainTextEdit_2=traduko");
+    l.tipoj = QStringList{"Lec13_Label26=teksta", "label_104=teksta"};
+    // One copy takes the whole examination, with every answer, named by a
+    // question or not.
+    Sendo ekzameno{
+        "Sendas5_Lec13",
+        "pushButton",
+        "Lec13_Label3",
+        {
+            {"label_4", "lineEdit", "", "noktoj"},
+            {"label_5", "lineEdit_2", "", "domoj"},
+            {"label_6", "lineEdit_3", "", "grandaj"},
+            {"label_7", "lineEdit_4", "", "kiuj"},
+            {"label_8", "lineEdit_5", "", "fratoj"},
+            {"label_9", "lineEdit_6", "", "legataj"},
+            {"label_10", "lineEdit_7", "", "tabloj"},
+            {"label_11", "lineEdit_8", "", "verdaj"},
+            {"label_12", "lineEdit_9", "", "parolantaj"},
+            {"label_14", "lineEdit_10", "", "patrino"},
+            {"label_15", "lineEdit_11", "", "fratino"},
+            {"label_16", "lineEdit_12", "", "knabino"},
+            {"label_17", "lineEdit_13", "", "onklino"},
+            {"label_18", "lineEdit_14", "", "avino"},
+            {"label_19", "lineEdit_15", "", "reĝino"},
+            {"label_20", "lineEdit_16", "", "instruistino"},
+            {"label_21", "lineEdit_17", "", "kuzino"},
+            {"label_22", "lineEdit_18", "", "ĉevalino"},
+            {"label_24", "lineEdit_19", "", "malfermi"},
+            {"label_25", "lineEdit_20", "", "maljuna"},
+            {"label_26", "lineEdit_21", "", "malofte"},
+            {"label_27", "lineEdit_22", "", "malantaŭ"},
+            {"label_28", "lineEdit_23", "", "malriĉa"},
+            {"label_29", "lineEdit_24", "", "malami"},
+            {"label_30", "lineEdit_25", "", "malfacila"},
+            {"label_31", "lineEdit_26", "", "malŝlosi"},
+            {"label_32", "lineEdit_27", "", "malvarma"},
+            {"label_35", "lineEdit_28", "", "Kia estas la pano?"},
+            {"label_38", "lineEdit_30", "", "Kie loĝas via frato?"},
+            {"label_41", "lineEdit_32", "", "Kie ludas la infanoj?"},
+            {"label_44", "lineEdit_34", "", "Kiom da libroj Petro aĉetis hieraŭ?"},
+            {"Lec13_Label8", "lineEdit_36", "", "Mi amas mian patrinon."},
+            {"Lec13_Label9", "lineEdit_37", "", "La infanoj manĝas ruĝajn pomojn."},
+            {"Lec13_Label10", "lineEdit_38", "", "Ni vidis grandan ŝipon en la haveno."},
+            {"Lec13_Label11", "lineEdit_39", "", "Mia fratino skribas longajn leterojn."},
+            {"Lec13_Label12", "lineEdit_40", "", "La nova instruisto estas tre afabla."},
+            {"Lec13_Label13", "lineEdit_41", "", "Kiun vi renkontis en la parko?"},
+            {"Lec13_Label14", "lineEdit_42", "", "Li metis la libron sur la tablon."},
+            {"Lec13_Label15", "lineEdit_43", "", "Ĉu vi parolas Esperanton?"},
+            {"label_64", "lineEdit_44", "", "Kiu estas tiu granda objekto?"},
+            {"label_66", "lineEdit_45", "", "Kiom da pomoj vi havas?"},
+            {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas kuracisto."},
+            {"label_72", "lineEdit_48", "", "Kiam vi venos? — Morgaŭ."},
+            {"label_74", "lineEdit_49", "", "Ĉiu lernanto ricevis libron."},
+            {"label_71", "lineEdit_47", "", "La libro kuŝas sur la tablo."},
+            {"label_77", "lineEdit_50", "", "Niaj amikoj estas en la domo."},
+            {"label_79", "lineEdit_51", "", "Mi iras al la lernejo ĉiun tagon."},
+            {"label_81", "lineEdit_52", "", "Ni parolis pri la nova filmo."},
+            {"label_83", "lineEdit_53", "", "Ŝi trinkas kafon sen sukero."},
+            {"Lec13_Label19", "lineEdit_59", "", "ge-"},
+            {"Lec13_Label20", "lineEdit_60", "", "-ul-"},
+            {"Lec13_Label21", "lineEdit_61", "", "mis-"},
+            {"Lec13_Label22", "lineEdit_62", "", "-eg-"},
+            {"Lec13_Label23", "lineEdit_63", "", "-ind-"},
+            {"Lec13_Label26", "plainTextEdit", "",
+             "Mi loĝas en malgranda urbo apud la maro. Mi komencis lerni Esperanton antaŭ unu jaro, ĉar mi volas "
+             "vojaĝi kaj konatiĝi kun homoj el aliaj landoj. Ĉiun vesperon mi iom legas kaj skribas la novajn vortojn "
+             "en mia kajero. Venontan someron mi iros al internacia renkontiĝo, kie mi esperas trovi multajn novajn "
+             "amikojn."},
+            {"label_104", "plainTextEdit_2", "",
+             "Dear friend, I was very glad when I received your first letter. My name is Andreo, I am twenty years old "
+             "and I study music at the town university. Six months ago I began to learn Esperanto through an online "
+             "course, and now I can already write to you in our common language! Do you like music? I play the guitar "
+             "and sing in a small band with three friends. Please tell me about your town, your family and your "
+             "hobbies. I look forward to your answer with great pleasure. With friendly greetings, Andreo"},
+        }};
+    ekzameno.aliajKampoj = {
+        {"", "lineEdit_29", "", "Kio estas blanka?"},
+        {"", "lineEdit_31", "", "Kiu loĝas en Berlino?"},
+        {"", "lineEdit_33", "", "Kiuj ludas en la ĝardeno?"},
+        {"", "lineEdit_35", "", "Kiam Petro aĉetis tri librojn?"},
+        {"", "lineEdit_54", "", "gepatroj"},
+        {"", "lineEdit_55", "", "junulo"},
+        {"", "lineEdit_56", "", "miskompreni"},
+        {"", "lineEdit_57", "", "domego"},
+        {"", "lineEdit_58", "", "leginda"},
+    };
+    ekzameno.kopiataj = QStringList{"tab", "tab_2", "tab_3", "tab_4", "Sendas5_Lec13"};
+    ekzameno.numeritaj = false;
+    l.sendoj = {ekzameno};
+    l.etikedoj = 26;
+    l.fotoj = QStringList{"tab", "tab_2", "tab_3", "tab_4", "Sendas5_Lec13"};
+    return l;
+}
+
 } // namespace
 
 QString Leciono::sekcio() const
@@ -463,11 +633,21 @@ QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
     return rezulto;
 }
 
+QStringList Sendo::kampoj() const
+{
+    QStringList el;
+    for (const Demando& d : demandoj)
+        el << d.kampo;
+    for (const Demando& d : aliajKampoj)
+        el << d.kampo;
+    return el;
+}
+
 const QList<Leciono>& lecionoj()
 {
     // One row per built lesson, in lesson order.
     static const QList<Leciono> tabelo = {
-        lec01(), lec02(), lec03(), lec04(), lec07(), lec08(),
+        lec01(), lec02(), lec03(), lec04(), lec07(), lec08(), lec12(), lec13(),
     };
     return tabelo;
 }

@@ -28,15 +28,24 @@
 //    bildoj: those of them that show only a picture; koloroj: those that
 //    show only a colour (a style-sheet background, no text, no picture).
 //  - tipoj: every widget with a "tipo" property, as "name=value".
-//  - lingvoj: likewise every widget with a "lingvo" property: the Esperanto
-//    the style sheet gives the Esperanto font (a lesson placing none has none).
+//  - lingvoj: likewise every widget with a "lingvo" property: "eo" on the
+//    Esperanto the style sheet gives the Esperanto font, "traduko" on answer
+//    fields (a lesson placing none has none).
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
-//  - sendoj: each send page with its panel, the heading label that opens the
+//  - sendoj: each send page with its panel (a sendujo, or the send button
+//    itself where the page has no panel), the heading label that opens the
 //    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the page. A question label not
-//    named "LecNN_Label<K>" is Esperanto that keeps its text in every language.
+//    model answer text}, in the order of the copy. A question label not
+//    named "LecNN_Label<K>" is Esperanto that keeps its text in every
+//    language. Where the page shows no model answers the label is empty and
+//    the text is a right answer, which the suites write. aliajKampoj: fields
+//    no question names, {"", field, "", what the suites write}; they are
+//    copied and kept all the same. kopiataj: the pages one copy takes when it
+//    takes more than its own (the examination's five, which begin with no
+//    heading line). numeritaj: whether the questions read "1. ", "2. ", ...
+//    in every language.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -86,6 +95,12 @@ struct Sendo
     QString panelo;
     QString kapo;
     QList<Demando> demandoj;
+    QList<Demando> aliajKampoj;
+    QStringList kopiataj;
+    bool numeritaj = true;
+
+    // Every field the copy takes: the questions' and the others.
+    QStringList kampoj() const;
 };
 
 struct Eroj

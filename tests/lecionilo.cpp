@@ -1,6 +1,7 @@
 #include "lecionilo.h"
 #include "inidosiero.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
 #include <QMap>
@@ -113,6 +114,15 @@ QStringList tradukataj(QTabWidget* lec)
         }
     }
     return sxlosiloj;
+}
+
+QAbstractButton* kopiilo(QWidget* panelo)
+{
+    if (!panelo)
+        return nullptr;
+    if (panelo->inherits("sendas_butono"))
+        return qobject_cast<QAbstractButton*>(panelo);
+    return panelo->inherits("sendujo") ? panelo->findChild<QAbstractButton*>(QStringLiteral("pushButton_2")) : nullptr;
 }
 
 QLayout* ujoDe(QWidget* radiko, QWidget* w)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class IniDosiero;
+class QAbstractButton;
 class QLayout;
 class QTabWidget;
 
@@ -59,6 +60,10 @@ QString normigas(const QString& linio);
 // ("Lec01_Label4"), and not an Esperanto word box or a model answer. Their
 // keys ("Label4"), in the order of the form.
 QStringList tradukataj(QTabWidget* lec);
+
+// The button that copies a send page for the corrector: the send button
+// itself, or the one inside a send panel. Null for anything else.
+QAbstractButton* kopiilo(QWidget* panelo);
 
 // The layout that holds `w` as one of its own items, below `radiko`.
 QLayout* ujoDe(QWidget* radiko, QWidget* w);
