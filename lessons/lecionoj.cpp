@@ -2,6 +2,8 @@
 
 #include "lec01.h"
 #include "lec02.h"
+#include "lec05.h"
+#include "lec06.h"
 
 #include <QFrame>
 
@@ -17,7 +19,7 @@ QFrame* kreas(QWidget* patro)
 const LecionaDatumo TABELO[] = {
     {1, &kreas<lec01>, QString()}, {2, &kreas<lec02>, QStringLiteral("0204")},
     {3, nullptr, QString()},       {4, nullptr, QString()},
-    {5, nullptr, QString()},       {6, nullptr, QStringLiteral("0605")},
+    {5, &kreas<lec05>, QString()}, {6, &kreas<lec06>, QStringLiteral("0605")},
     {7, nullptr, QString()},       {8, nullptr, QStringLiteral("0802")},
     {9, nullptr, QString()},       {10, nullptr, QStringLiteral("1001")},
     {11, nullptr, QString()},      {12, nullptr, QStringLiteral("1202")},

@@ -404,9 +404,13 @@ class Formo:
         return widget("mp3ludilo", plena, kadraj_ecoj() + list(ecoj))
 
     # ---- the whole form
-    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None):
+    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
+                  tiparo=True, fenestrotitolo=True, ekstera=vbox):
         """Closes the form: root frame lecNN around the tab widget LecNN.
-        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil")."""
+        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
+        tiparo and fenestrotitolo give the root its Arial 11 and its window
+        title "Frame" (a lesson that takes the main window's fonts sets
+        neither); ekstera is the root's layout around the tab widget."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -415,12 +419,15 @@ class Formo:
             tab_ecoj.append(prop("elideMode", enum("Qt::" + elido)))
         lecionujo = widget("QTabWidget", self.prefikso, tab_ecoj, "".join(paghoj))
         radika = self.prefikso.lower()
-        ecoj = [rect(0, 0, w, h), prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"),
-                prop("windowTitle", s("Frame"))]
+        ecoj = [rect(0, 0, w, h)]
+        if tiparo:
+            ecoj.append(prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"))
+        if fenestrotitolo:
+            ecoj.append(prop("windowTitle", s("Frame")))
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        radiko = widget("QFrame", radika, ecoj, vbox(layout_nomo, [lecionujo], spacing=0, margins=0))
+        radiko = widget("QFrame", radika, ecoj, ekstera(layout_nomo, [lecionujo], spacing=0, margins=0))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}
