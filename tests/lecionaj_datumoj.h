@@ -9,6 +9,8 @@
 // expected and those expected but not found):
 //  - numero, klaso: the lesson's number and its frame's class ("lec05").
 //  - nunaPagho: the index the form leaves current (the designer's index).
+//  - propraTiparo: the root frame sets Arial 11 and the window title "Frame";
+//    false where it sets neither, so the pages take the main window's fonts.
 //  - paghoj: every page in order, as {object name, tab text, tab picture,
 //    count line}. The picture is the base name of the resource
 //    ":/ikonoj/<name>.png" the tab shows, empty for none. The count line
@@ -30,7 +32,9 @@
 //  - kuroj: the frames the end-to-end run drives to their verdict.
 //  - sendoj: each send page with its panel, the heading label that opens the
 //    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the page.
+//    model answer text}, in the order of the page. A model answer is named
+//    like a word box ("LecNN_Button<K>") or, where the lesson says so, as
+//    listed here.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -90,6 +94,7 @@ struct Leciono
     int numero = 0;
     QString klaso;
     int nunaPagho = 0;
+    bool propraTiparo = true;
     QList<Pagho> paghoj;
     QStringList aliajEtikedoj;
     QStringList bildoj;
