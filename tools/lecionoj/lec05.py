@@ -1,16 +1,117 @@
 """Lesson 5: the correlatives in -U, -E, -AM and -O, the word ĉi, vocabulary;
 five exercise pages and a send page.
 
-The labels of the explanation pages are built as "TextLabel": their texts
-come only from the translation files. The send page's heading and questions
-carry a Portuguese placeholder (PT). The root frame sets no font and no
-window title, so the lesson takes the main window's fonts."""
+PT holds the Portuguese placeholder of every translated label (the texts the
+learner reads come from the translation files). The root frame sets no font
+and no window title, so the pages take the fonts the learner chose in the
+main window."""
 from lecionformo import (
     MIKROFONETO, ORELETO, SENDAS, VORTOLUDO, Formo, aligno, eco, ekzercpagho, faldo, grasa, hbox, kadraj_ecoj, kamarado,
     politiko, prop, s, sendujo, tekstpagho, vbox, widget)
 
-TEKSTA = "TextLabel"
-SENDO_PT = {
+PT = {
+    # page 1: the correlatives, the ending -U
+    "Label6": "Correlativos",
+    "Label1": (
+        "Os correlativos são 45 palavras curtas que cabem numa tabela: cada uma junta um de cinco começos a "
+        "uma de nove terminações, e o seu significado é simplesmente a soma das duas partes. O começo diz que "
+        "tipo de palavra é: KI- pergunta ou relaciona, TI- aponta, I- deixa em aberto, ĈI- abrange tudo, "
+        "NENI- não abrange nada. A terminação diz de que se trata. Aprenda as 14 partes e você saberá as 45 "
+        "palavras. Esta lição ensina as terminações -U, -E, -AM e -O; a lição 6 ensina as outras cinco."),
+    "Label2": "A terminação -U indica uma pessoa, ou uma coisa determinada entre várias.",
+    "Label9": "KI- faz uma pergunta, ou liga uma oração a uma palavra anterior.",
+    "Label11": "qual, quem",
+    "Label12": "Quem foi o seu primeiro professor? — O senhor Vilpo.",
+    "Label13": "TI- aponta para algo: aquele, lá, então.",
+    "Label14": "aquele, esse",
+    "Label15": "Aquele livro é muito bom.",
+    "Label32": "ĈI- abrange todos os membros de um grupo: cada, todos, sempre.",
+    "Label33": "cada, todo, todos",
+    "Label34": "Cada pessoa ama a si mesma.",
+    "Label29": "NENI- nega: nenhum, em lugar nenhum, nunca.",
+    "Label30": "ninguém, nenhum",
+    "Label31": "Quem veio ontem? — Ninguém veio ontem.",
+    "Label26": "I- deixa em aberto: algum, alguém, algum lugar, alguma vez.",
+    "Label27": "alguém, algum",
+    "Label28": "Vieram algumas pessoas que eu não conheço.",
+    # page 2: the ending -E
+    "Label44": "A terminação -E indica um lugar.",
+    "Label35": "KI- pergunta pelo lugar, ou liga uma oração a ele.",
+    "Label36": "onde",
+    "Label37": "Onde você mora? — Moro no Canadá.",
+    "Label38": "TI- aponta para um lugar mostrado ou mencionado.",
+    "Label39": "lá, ali",
+    "Label40": "Moro ali, onde está o carro.",
+    "Label41": "I- fala de um lugar sem dizer qual.",
+    "Label42": "em algum lugar",
+    "Label43": "Meu lápis está em algum lugar do jardim.",
+    "Label45": "NENI- diz que não há tal lugar.",
+    "Label46": "em lugar nenhum",
+    "Label47": "Não encontrei o meu livro em lugar nenhum.",
+    "Label48": "ĈI- abrange todos os lugares.",
+    "Label49": "em toda parte",
+    "Label50": "O tolo escreve o seu nome em toda parte. (provérbio)",
+    # page 3: the ending -AM
+    "Label54": "A terminação -AM indica tempo: o momento em que algo acontece.",
+    "Label52": "quando",
+    "Label53": "Quando você vai comprar o livro? — Amanhã de manhã.",
+    "Label56": "então, naquele tempo",
+    "Label57": "Aprendi Esperanto quando estava na escola.",
+    "Label55": "alguma vez, algum dia",
+    "Label58": "Você já visitou o Brasil alguma vez?",
+    "Label59": "nunca",
+    "Label60": "Não, nunca visitei esse país.",
+    "Label61": "sempre",
+    "Label62": "No entanto, sempre quis visitá-lo.",
+    # page 4: the ending -O
+    "Label73": (
+        "A terminação -O indica uma coisa ou uma ideia, nunca uma pessoa: para pessoas, use as palavras em -U."),
+    "Label63": "o quê, que coisa",
+    "Label64": "O que é geografia? — Geografia é uma ciência.",
+    "Label65": "isso, aquilo",
+    "Label66": "O que é aquilo? — Aquilo é um instrumento musical.",
+    "Label67": "alguma coisa, algo",
+    "Label68": "Aconteceu alguma coisa!",
+    "Label69": "nada",
+    "Label70": "Antes algo do que nada.",
+    "Label71": "tudo",
+    "Label72": "Esqueci tudo.",
+    # page 5: the word ĉi
+    "Label7": (
+        "A palavrinha ĉi indica proximidade. Colocada junto a uma palavra da série TI-, antes ou depois dela, "
+        "transforma “aquele” em “este”: tiu (aquele) torna-se ĉi tiu ou tiu ĉi (este), tio (aquilo) torna-se "
+        "ĉi tio (isto), tie (lá) torna-se ĉi tie (aqui). As duas ordens significam o mesmo."),
+    "Label456": "O que é isto?",
+    "Label457": "Isto é um animal.",
+    "Label24": "Esta é a minha casa.",
+    "Label22": "As palavras em -O não têm plural",
+    "Label463": (
+        "Os correlativos em -O (kio, tio, io, nenio, ĉio) nunca recebem a terminação de plural -j: ĉio já "
+        "significa todas as coisas juntas. Para falar de várias pessoas ou coisas, use as palavras em -U, que "
+        "recebem -j: kiuj (quais), tiuj (aqueles), ĉiuj (todos)."),
+    # page 6: vocabulary
+    "Label18": "Vocabulário",
+    "Label337": "comprar",
+    "Label338": "a, para",
+    "Label339": "anúncio",
+    "Label340": "bicicleta",
+    "Label341": "cartão-postal",
+    "Label342": "figura, imagem",
+    "Label343": "quarto, sala",
+    "Label344": "chocolate",
+    "Label345": "dança",
+    "Label346": "de",
+    "Label347": "desejar",
+    "Label348": "casa",
+    "Label349": "marido",
+    "Label350": "de (dentro de), para fora de",
+    "Label352": "morar",
+    "Label353": "geografia",
+    "Label354": "provar (o sabor)",
+    "Label355": "alegria",
+    "Label358": "já",
+    "Label359": "ciumento",
+    # page 12: the send page
     "Label8": "Traduza estas frases para o Esperanto.",
     "Label464": "1. O que é aquilo?",
     "Label465": "2. Onde está a minha xícara?",
@@ -23,9 +124,6 @@ SENDO_PT = {
     "Label473": "9. Naquele momento, eu bebi o meu chá.",
     "Label474": "10. Quem é aquele?",
 }
-TEKSTAJ = ([1, 2, 6] + [9, 11, 12, 13, 14, 15] + list(range(26, 51)) + list(range(52, 63)) + list(range(63, 74)) +
-           [7, 456, 457, 24, 22, 463, 18] + [k for k in range(337, 360) if k not in (351, 356, 357)])
-PT = dict({"Label%d" % k: TEKSTA for k in TEKSTAJ}, **SENDO_PT)
 
 _nomoj = {"h": 200, "v": 200}
 

@@ -1,15 +1,106 @@
 """Lesson 6: the correlatives in -EL, -OM, -AL, -ES and -A, the correlatives
 as relative words; six exercise pages and a send page.
 
-The labels of the explanation pages are built as "TextLabel": their texts
-come only from the translation files. The send page's heading and questions
-carry a Portuguese placeholder (PT)."""
+PT holds the Portuguese placeholder of every translated label (the texts the
+learner reads come from the translation files)."""
 from lecionformo import (
     MIKROFONETO, ORELETO, SENDAS, VORTOLUDO, Formo, aligno, eco, ekzercpagho, faldo, hbox, kadraj_ecoj, kamarado,
     politiko, prop, s, sendujo, tekstpagho, vbox, widget)
 
-TEKSTA = "TextLabel"
-SENDO_PT = {
+PT = {
+    # page 1: the correlatives, the ending -EL
+    "Label6": "Correlativos",
+    "Label1": (
+        "A lição 5 ensinou os correlativos em -U, -E, -AM e -O. Esta lição completa a tabela com as outras "
+        "cinco terminações: -EL (modo), -OM (quantidade), -AL (causa), -ES (posse) e -A (tipo ou qualidade). "
+        "Os começos têm o mesmo sentido de antes: KI- pergunta ou relaciona, TI- aponta, I- deixa em aberto, "
+        "NENI- nega, ĈI- abrange tudo."),
+    "Label2": "A terminação -EL indica o modo: a maneira como algo acontece ou é feito.",
+    "Label9": "KI- faz uma pergunta, ou liga uma oração a uma palavra anterior.",
+    "Label11": "como",
+    "Label12": "Como vai você? — Vou muito bem, obrigado!",
+    "Label13": "TI- aponta para algo já mostrado ou mencionado.",
+    "Label14": "assim, desse modo; tão",
+    "Label15": "Ela escreve tão bem quanto a professora.",
+    "Label26": "I- deixa em aberto: de algum modo, um pouco, por alguma razão.",
+    "Label27": "de algum modo",
+    "Label28": "De algum modo ela me lembra outra pessoa.",
+    "Label29": "NENI- nega: de modo nenhum, nada, por razão nenhuma.",
+    "Label30": "de modo nenhum",
+    "Label31": "Não consigo entender de modo nenhum o que você está falando.",
+    "Label32": "ĈI- abrange tudo: de todos os modos, tudo, por todas as razões.",
+    "Label33": "de todos os modos",
+    "Label34": "Eles me ajudaram de todas as maneiras.",
+    # page 2: the ending -OM
+    "Label44": (
+        "A terminação -OM indica quantidade: quanto, quantos. Um substantivo depois dela vem com da: kiom da "
+        "kafo (quanto café)."),
+    "Label36": "quanto, quantos",
+    "Label37": "Quanto é dois mais dois? — Quatro!",
+    "Label39": "tanto, tantos",
+    "Label40": "Ele comeu tanto quanto quis.",
+    "Label42": "um pouco, algum",
+    "Label43": "Preciso comprar um pouco de café.",
+    "Label10": "nada, quantidade nenhuma",
+    "Label35": "Quantas crianças estão brincando na casa? — Nenhuma.",
+    "Label46": "tudo, a quantidade toda",
+    "Label47": "Quanta gasolina você quer? — Quero toda a que você tem.",
+    # page 3: the ending -AL
+    "Label54": "A terminação -AL indica causa ou razão: por quê.",
+    "Label49": "por que",
+    "Label50": "Por que a criança está correndo? — Porque está muito alegre.",
+    "Label52": "por isso",
+    "Label53": "Ela é muito bonita. Por isso eu a amo.",
+    "Label38": "por alguma razão",
+    "Label41": "Por alguma razão ainda não conheço você.",
+    "Label56": "por razão nenhuma",
+    "Label57": "Você poderia provocá-lo quanto quisesse. Ele não ficaria zangado por razão nenhuma.",
+    "Label55": "por todas as razões",
+    "Label58": "Você pergunta por que eu te amo. Respondo: por todas as razões!",
+    # page 4: the ending -ES
+    "Label45": "A terminação -ES indica posse: de quem. Estas palavras nunca recebem -j nem -n.",
+    "Label59": "de quem, cujo",
+    "Label60": "De quem é aquele livro? — Aquele é o livro do João.",
+    "Label61": "dele, daquele (do que foi mencionado)",
+    "Label62": "O gato correu sobre a casa e danificou o telhado dela.",
+    "Label48": "de alguém",
+    "Label51": "Encontrei o livro de alguém.",
+    "Label74": "de ninguém",
+    "Label75": "O Esperanto não é propriedade de ninguém.",
+    "Label76": "de todos",
+    "Label77": "O Esperanto é a língua de todos.",
+    # page 5: the ending -A
+    "Label78": (
+        "A terminação -A indica tipo ou qualidade: de que espécie. Como os adjetivos, estas palavras recebem "
+        "-j e -n: kiaj, tian, ĉiajn."),
+    "Label79": "que tipo de, como",
+    "Label80": "Como foi o seu dia? — O meu dia foi muito bom, obrigado!",
+    "Label63": "tal, desse tipo",
+    "Label64": "Não vou comer um pão desses.",
+    "Label65": "algum tipo de",
+    "Label66": "Você tem alguma dúvida sobre a gramática do Esperanto?",
+    "Label67": "nenhum tipo de",
+    "Label68": "Não, não tenho dúvida nenhuma sobre ela.",
+    "Label69": "todo tipo de",
+    "Label70": "Todo tipo de ajuda é bem-vindo.",
+    # page 6: relative words
+    "Label23": "Palavras relativas",
+    "Label3": (
+        "Os correlativos da série KI- não servem apenas para perguntar. Também ligam uma oração a uma palavra "
+        "que vem antes dela, como que, o qual, onde e quando em português. Essa oração não é uma pergunta, e "
+        "é separada por vírgula."),
+    "Label450": "Quero aquela fruta que você mostrou.",
+    "Label4": (
+        "Aqui kiun não pergunta nada: representa a fruta, que foi nomeada antes (tiun frukton). Recebe -u "
+        "porque a fruta é uma coisa entre várias, e -n porque na sua oração é o objeto de montris: você "
+        "mostrou a fruta."),
+    "Label16": "Não entendo o que você está dizendo.",
+    "Label17": "Vi o homem cuja casa é branca.",
+    "Label18": "Encontrei-a no lugar onde vendem bolos.",
+    "Label19": "Ontem, quando estive na cidade, comprei flores.",
+    "Label20": "Ela é tão bonita quanto a mãe.",
+    "Label21": "Comprei tanto quanto precisava.",
+    # page 13: the send page
     "Label25": "Traduza estas frases para o Esperanto.",
     "Label475": "1. Como ela corre?",
     "Label476": "2. O que você está escrevendo?",
@@ -22,9 +113,6 @@ SENDO_PT = {
     "Label484": "9. Estão todos secos?",
     "Label485": "10. Quem é aquele?",
 }
-TEKSTAJ = ([1, 2, 6] + list(range(9, 16)) + list(range(26, 45)) + [46, 47, 49, 50] + list(range(52, 59)) +
-           [45, 48, 51] + list(range(59, 71)) + list(range(74, 81)) + [3, 4, 16, 17, 18, 19, 20, 21, 23, 450])
-PT = dict({"Label%d" % k: TEKSTA for k in TEKSTAJ}, **SENDO_PT)
 
 _nomoj = {"h": 200, "v": 200}
 
