@@ -27,14 +27,17 @@
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
 //    bildoj: those of them that show only a picture.
 //  - tipoj: every widget with a "tipo" property, as "name=value".
+//  - lingvoj: likewise every widget with a "lingvo" property: the Esperanto
+//    the style sheet gives the Esperanto font (a lesson placing none has none).
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
 //  - sendoj: each send page with its panel, the heading label that opens the
 //    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the page. A model answer is named
-//    like a word box ("LecNN_Button<K>") or, where the lesson says so, as
-//    listed here.
+//    model answer text}, in the order of the page. A question label not
+//    named "LecNN_Label<K>" is Esperanto that keeps its text in every language.
+//    A model answer is named like a word box ("LecNN_Button<K>") or, where
+//    the lesson says so, as listed here.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -72,6 +75,10 @@ struct Demando
     QString kampo;
     QString modelo;
     QString modelaTeksto;
+
+    // The model answer as a learner types it: a model answer with two
+    // accepted forms holds them on two lines, a line edit takes one.
+    QString unuaFormo() const { return modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed(); }
 };
 
 struct Sendo
@@ -99,6 +106,7 @@ struct Leciono
     QStringList aliajEtikedoj;
     QStringList bildoj;
     QStringList tipoj;
+    QStringList lingvoj;
     QStringList amikoj;
     QList<Ekzerco> ekzercoj;
     QStringList kuroj;

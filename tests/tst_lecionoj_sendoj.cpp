@@ -47,7 +47,7 @@ QString enhavo(const QWidget* kampo)
 // question, a sentence of the learner's own to the rest.
 QString respondo(const Sendo& s, int i)
 {
-    return i % 2 == 0 ? s.demandoj.at(i).modelaTeksto : QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
+    return i % 2 == 0 ? s.demandoj.at(i).unuaFormo() : QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
 }
 
 } // namespace

@@ -405,12 +405,13 @@ class Formo:
 
     # ---- the whole form
     def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
-                  tiparo=True, fenestrotitolo=True, ekstera=vbox):
+                  radiko_horizontala=False, tiparo=True, fenestrotitolo=True):
         """Closes the form: root frame lecNN around the tab widget LecNN.
         nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
+        radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout;
         tiparo and fenestrotitolo give the root its Arial 11 and its window
         title "Frame" (a lesson that takes the main window's fonts sets
-        neither); ekstera is the root's layout around the tab widget."""
+        neither)."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -427,7 +428,8 @@ class Formo:
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        radiko = widget("QFrame", radika, ecoj, ekstera(layout_nomo, [lecionujo], spacing=0, margins=0))
+        arangho = hbox if radiko_horizontala else vbox
+        radiko = widget("QFrame", radika, ecoj, arangho(layout_nomo, [lecionujo], spacing=0, margins=0))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}

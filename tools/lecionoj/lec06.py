@@ -327,7 +327,7 @@ def formo():
                       "verticalLayout_28", "pushButton_36", "-A", 78, A_BLOKOJ),
               pagho6(f)]
     paghoj += [ekzercpagho(*e) for e in EKZERCOJ] + [pagho13(f)]
-    return f.dokumento(paghoj, 1088, 750, "horizontalLayout_8", nuna=0, ekstera=hbox)
+    return f.dokumento(paghoj, 1088, 750, "horizontalLayout_8", nuna=0, radiko_horizontala=True)
 
 
 BILDOJ = []
