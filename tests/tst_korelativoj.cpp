@@ -249,7 +249,8 @@ private slots:
                                                             {QStringLiteral("0602"), f0602}};
         for (const auto& s : sekcioj)
             for (int i = 0; i < s.second.size(); ++i)
-                QTest::newRow(qPrintable(s.first + QLatin1Char(' ') + s.second.at(i))) << s.first << i << s.second.at(i);
+                QTest::newRow(qPrintable(s.first + QLatin1Char(' ') + s.second.at(i)))
+                    << s.first << i << s.second.at(i);
     }
     void spacoj()
     {
@@ -270,8 +271,7 @@ private slots:
         const Plenigita p = plenigas(d.at(i), r.at(i));
         QCOMPARE(p.frazo, frazo);
         for (const QString& v : p.vortoj)
-            QVERIFY2(KORELATIVO.match(v).hasMatch() || v.toLower() == QStringLiteral("ĉi"),
-                     qPrintable(v));
+            QVERIFY2(KORELATIVO.match(v).hasMatch() || v.toLower() == QStringLiteral("ĉi"), qPrintable(v));
 
         // A learner working in Esperanto reads a hint that never holds the
         // words to type.
