@@ -264,6 +264,130 @@ Leciono lec04()
     return l;
 }
 
+Leciono lec05()
+{
+    Leciono l;
+    l.numero = 5;
+    l.klaso = QStringLiteral("lec05");
+    // The form leaves the sentence-building page current; the main window chooses the real page.
+    l.nunaPagho = 10;
+    // The pages take the fonts the learner chose in the main window.
+    l.tiparo = false;
+    l.paghoj = {
+        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 23, QScrollArea 1"},
+        {"tab_3", "2", "leciono", "klakbutono_nova 10, QLabel 22, QScrollArea 1"},
+        {"tab_5", "3", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
+        {"tab_6", "4", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
+        {"tab_7", "5", "leciono", "klakbutono_nova 3, titolo 1, QLabel 6, QScrollArea 1"},
+        {"tab_8", "6", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
+        {"Ekzerco1_Lec05", "7", "vortoludo", ""},
+        {"Ekzerco2_Lec05", "8", "plenigas_spacon2", ""},
+        {"Ekzerco3_Lec05", "9", "mikrofoneto", ""},
+        {"Ekzerco4_Lec05", "10", "oreleto", ""},
+        {"FrazoKonstruo", "Frazo", "", ""},
+        {"Sendas1_Lec05", "11", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
+    };
+    // The beginnings and endings of the correlatives: labels named like buttons.
+    l.aliajEtikedoj = QStringList{"pushButton",    "pushButton_2",  "pushButton_5",  "pushButton_14", "pushButton_11",
+                                  "pushButton_8",  "pushButton_23", "pushButton_20", "pushButton_17", "pushButton_24",
+                                  "pushButton_30", "pushButton_27", "pushButton_33", "pushButton_34"};
+    for (const QString& a : qAsConst(l.aliajEtikedoj))
+        l.tipoj << a + QStringLiteral("=afikso");
+    l.tipoj << QStringLiteral("frame_21=markebla");
+    // The heading of the page on ĉi, the word itself, untranslated.
+    l.aliajEtikedoj << QStringLiteral("label_58");
+    l.ekzercoj = {
+        {"Ekzerco1_Lec05", "vortoludo", "Lec05_Ekz_Vorto_0501"},
+        {"Ekzerco2_Lec05", "plenigas_spacon", "Lec05_Ekz_Plen_0502"},
+        {"Ekzerco3_Lec05", "prononco", "Lec05_Ekz_Pron_0501"},
+        {"Ekzerco4_Lec05", "audkompreno", "Lec05_Ekz_Aud_0501"},
+        {"FrazoKonstruo", "frazokonstruo", "Lec05_Ekz_Frazo_0507"},
+    };
+    l.kuroj = QStringList{"Lec05_Ekz_Vorto_0501", "Lec05_Ekz_Plen_0502", "Lec05_Ekz_Pron_0501", "Lec05_Ekz_Aud_0501",
+                          "Lec05_Ekz_Frazo_0507"};
+    l.sendoj = {{"Sendas1_Lec05",
+                 "frame_22",
+                 "Lec05_Label8",
+                 {
+                     {"Lec05_Label464", "lineEdit_43", "label", "Kio estas tio?"},
+                     {"Lec05_Label465", "lineEdit_44", "label_2", "Kie estas mia taso?"},
+                     {"Lec05_Label466", "lineEdit_45", "label_3", "Kiu estas mia libro?"},
+                     {"Lec05_Label467", "lineEdit_46", "label_4", "Kiu manĝis mian kukon?"},
+                     {"Lec05_Label468", "lineEdit_47", "label_5", "Kiam vi manĝos?"},
+                     {"Lec05_Label470", "lineEdit_48", "label_6", "Ĉio estas malseka."},
+                     {"Lec05_Label471", "lineEdit_49", "label_7", "Mi forgesis ĉion."},
+                     {"Lec05_Label472", "lineEdit_50", "label_8", "Mia libro estas ie."},
+                     {"Lec05_Label473", "lineEdit_51", "label_9", "Tiam mi trinkis mian teon."},
+                     {"Lec05_Label474", "lineEdit_52", "label_10", "Kiu estas tiu?"},
+                 }}};
+    // Three words of 0501 go by their button's number: their clips are named by it.
+    l.eroj = {{"0501", 40, 3}, {"0502", 20, -1}, {"0507", 14, 14}};
+    l.etikedoj = 94;
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
+    l.fotoj = QStringList{"tab", "tab_6", "tab_7", "Ekzerco2_Lec05"};
+    return l;
+}
+
+Leciono lec06()
+{
+    Leciono l;
+    l.numero = 6;
+    l.klaso = QStringLiteral("lec06");
+    l.nunaPagho = 0;
+    l.paghoj = {
+        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 23, QScrollArea 1"},
+        {"tab_3", "2", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
+        {"tab_4", "3", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
+        {"tab_5", "4", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
+        {"tab_6", "5", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
+        {"tab_7", "6", "leciono", "klakbutono_nova 7, titolo 1, QLabel 9, QScrollArea 1"},
+        {"Ekzerco7_Lec06", "Frazo", "", ""},
+        {"Ekzerco1_Lec06", "7", "vortoludo", ""},
+        {"Ekzerco2_Lec06", "8", "plenigas_spacon2", ""},
+        {"Ekzerco3_Lec06", "9", "mikrofoneto", ""},
+        {"Ekzerco4_Lec06", "10", "oreleto", ""},
+        {"Ekzerco5_Lec06", "11", "akuzativo", ""},
+        {"Sendas1_Lec06", "12", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
+    };
+    // The beginnings and endings of the correlatives: labels named like buttons.
+    l.aliajEtikedoj = QStringList{"pushButton",    "pushButton_2",  "pushButton_5",  "pushButton_8",  "pushButton_11",
+                                  "pushButton_14", "pushButton_23", "pushButton_34", "pushButton_35", "pushButton_36"};
+    for (const QString& a : qAsConst(l.aliajEtikedoj))
+        l.tipoj << a + QStringLiteral("=afikso");
+    l.ekzercoj = {
+        {"Ekzerco7_Lec06", "frazokonstruo", "Lec06_Ekz_Frazo_0607"},
+        {"Ekzerco1_Lec06", "vortoludo", "Lec06_Ekz_Vorto_0601"},
+        {"Ekzerco2_Lec06", "plenigas_spacon", "Lec06_Ekz_Plen_0602"},
+        {"Ekzerco3_Lec06", "prononco", "Lec06_Ekz_Pron_0601"},
+        {"Ekzerco4_Lec06", "audkompreno", "Lec06_Ekz_Aud_0601"},
+        {"Ekzerco5_Lec06", "akuzativo", "Lec06_Ekz_Akuz_0605"},
+    };
+    l.kuroj = QStringList{"Lec06_Ekz_Frazo_0607", "Lec06_Ekz_Vorto_0601", "Lec06_Ekz_Plen_0602",
+                          "Lec06_Ekz_Pron_0601",  "Lec06_Ekz_Aud_0601",   "Lec06_Ekz_Akuz_0605"};
+    // Questions 9 and 10 are answered by label_10 and label_9, in that order.
+    l.sendoj = {{"Sendas1_Lec06",
+                 "frame_9",
+                 "Lec06_Label25",
+                 {
+                     {"Lec06_Label475", "lineEdit_43", "label", "Kiel ŝi kuras?"},
+                     {"Lec06_Label476", "lineEdit_44", "label_2", "Kion vi skribas?"},
+                     {"Lec06_Label477", "lineEdit_45", "label_3", "Mi estas nenies edzino."},
+                     {"Lec06_Label478", "lineEdit_46", "label_4", "Kiel vi faris tion?"},
+                     {"Lec06_Label479", "lineEdit_47", "label_5", "Mi ne estas tia knabino."},
+                     {"Lec06_Label481", "lineEdit_48", "label_6", "Ni havas ĉiajn tasojn."},
+                     {"Lec06_Label482", "lineEdit_49", "label_7", "Kian sandviĉon vi havas?"},
+                     {"Lec06_Label483", "lineEdit_50", "label_8", "Kion vi petis?"},
+                     {"Lec06_Label484", "lineEdit_51", "label_10", "Ĉu ĉiuj estas sekaj?"},
+                     {"Lec06_Label485", "lineEdit_52", "label_9", "Kiu estas tiu?"},
+                 }}};
+    l.eroj = {{"0601", 25, 0}, {"0602", 19, -1}, {"0605", 39, -1}, {"0607", 15, 15}};
+    l.etikedoj = 83;
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
+    l.akuzativo = QStringLiteral("0605");
+    l.fotoj = QStringList{"tab", "tab_5", "Ekzerco5_Lec06"};
+    return l;
+}
+
 Leciono lec07()
 {
     Leciono l;
@@ -647,7 +771,7 @@ const QList<Leciono>& lecionoj()
 {
     // One row per built lesson, in lesson order.
     static const QList<Leciono> tabelo = {
-        lec01(), lec02(), lec03(), lec04(), lec07(), lec08(), lec12(), lec13(),
+        lec01(), lec02(), lec03(), lec04(), lec05(), lec06(), lec07(), lec08(), lec12(), lec13(),
     };
     return tabelo;
 }

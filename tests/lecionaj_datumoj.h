@@ -46,6 +46,8 @@
 //    takes more than its own (the examination's five, which begin with no
 //    heading line). numeritaj: whether the questions read "1. ", "2. ", ...
 //    in every language.
+//    A model answer is named like a word box ("LecNN_Button<K>") or, where
+//    the lesson says so, as listed here.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
