@@ -38,7 +38,7 @@ const QStringList PRONOMOJ = {"mi", "vi", "li", "ŝi", "ĝi", "ni", "ili", "oni"
 // Adverbs without the ending -e: the primitive ones and the question word ĉu.
 const QStringList ADVERBOJ = {"ne",   "jam",  "ankoraŭ", "ankaŭ", "hieraŭ", "hodiaŭ", "morgaŭ", "nun",
                               "tre",  "tro",  "baldaŭ",  "tuj",   "nur",    "eĉ",     "for",    "ĉiam",
-                              "tiam", "kiam", "neniam",  "iam",   "ĉu",     "kiel",   "tiel"};
+                              "tiam", "kiam", "neniam",  "iam",   "ĉu",     "kiel",   "tiel",   "ĉi"};
 // Words that end like a verb but are none.
 const QStringList NEVERBOJ = {"ĝis"};
 const QStringList POSEDAJ = {"mia", "via", "lia", "ŝia", "ĝia", "nia", "ilia", "onia", "sia"};
@@ -110,8 +110,6 @@ bool korelativo(const QString& v, const QStringList& finoj)
     return false;
 }
 const QStringList U_FINOJ = {"u", "uj"};
-// Words that are adverbs without the ending -e.
-const QStringList ADVERBOJ = {"ne", "tre", "jam", "ankoraŭ", "nun", "hieraŭ", "hodiaŭ", "morgaŭ", "ĉi"};
 
 bool estasVerbo(const QString& v)
 {
