@@ -35,7 +35,9 @@ int Lancxilo::lancxas()
         return 1;
     w.setWindowFlag(Qt::MaximizeUsingFullscreenGeometryHint, false);
     w.setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
+    // The greeting waits for the window to be on screen: its clip would
+    // otherwise hold back the first paint.
+    QObject::connect(&w, &lerbo::unuaPentrado, &w, &lerbo::Saluton, Qt::QueuedConnection);
     w.show();
-    w.Saluton();
     return QApplication::exec();
 }

@@ -97,8 +97,10 @@ lerbo::lerbo(QWidget* parent)
     ui->navigujo->hide();
     ui->paghopiedo->hide();
 
-    ludilo = new QMediaPlayer(this);
-    RegistrasLudilon(this, ludilo);
+    // Creating a media player costs more than a sixth of the start; the home
+    // page is shown first and the player made while the learner looks at it.
+    RegistrasLudilon(this, [this] { return sonludilo(); });
+    connect(this, &lerbo::unuaPentrado, this, &lerbo::sonludilo, Qt::QueuedConnection);
     for (int i = 0; i < 13; ++i)
         tradukitaj.append(QString());
 
@@ -114,6 +116,23 @@ lerbo::~lerbo()
 void lerbo::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
+}
+
+bool lerbo::event(QEvent* e)
+{
+    const bool rezulto = QMainWindow::event(e);
+    if (e->type() == QEvent::Paint && !pentrita) {
+        pentrita = true;
+        emit unuaPentrado();
+    }
+    return rezulto;
+}
+
+QMediaPlayer* lerbo::sonludilo()
+{
+    if (!ludilo)
+        ludilo = new QMediaPlayer(this);
+    return ludilo;
 }
 
 // ---------------------------------------------------------------- window
@@ -206,7 +225,7 @@ void lerbo::Saluton()
         return;
     const QString nomo = (QStringLiteral("sonoj/") + klipoj.at(random(klipoj.size()))).toLower();
     const QString vojo = mrLoko + nomo;
-    ludilo->setMedia(klipoj::adreso(vojo));
+    sonludilo()->setMedia(klipoj::adreso(vojo));
     ludilo->play();
 }
 
@@ -250,6 +269,8 @@ void lerbo::closeEvent(QCloseEvent* e)
 // loads (no sound device, a missing file) must not keep the program alive.
 void lerbo::atendasAdiauon()
 {
+    if (!ludilo)
+        return;
     auto okupata = [this] {
         const QMediaPlayer::MediaStatus stato = ludilo->mediaStatus();
         return stato == QMediaPlayer::LoadingMedia || stato == QMediaPlayer::BufferingMedia

@@ -14,14 +14,12 @@ class traduko;
 class Ui_lerbo;
 
 // The main window: home page, lesson pages, settings and credits.
-// The toolkit's mp3() reaches the media player from QApplication::activeWindow(),
-// so the player stays the first member.
 class lerbo : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    QMediaPlayer* ludilo = nullptr;
+    QMediaPlayer* ludilo = nullptr; // made by sonludilo(), after the first paint or on first use
     Ui_lerbo* ui = nullptr;
     traduko* redaktilo = nullptr; // the translation editor, once opened
     QList<QStringList> lingvoj; // LingvoID, Lingvo, file name, Dato
@@ -32,6 +30,9 @@ public:
 
     explicit lerbo(QWidget* parent = nullptr);
     ~lerbo() override;
+
+    // The player of the greeting, the farewell and every short sound.
+    QMediaPlayer* sonludilo();
 
     // How long the farewell may hold the closing window, in ms before
     // TempoSkalo; a clip that never ends must not keep the program alive.
@@ -126,7 +127,13 @@ public slots:
     void on_Hejmo_clicked();
     void montras_koverton(bool sendas, int indekso);
 
+signals:
+    // Once, right after the window has first been painted: the place for
+    // work the home page does not need (the greeting, the media player).
+    void unuaPentrado();
+
 protected:
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
@@ -137,4 +144,6 @@ private:
     void savasRespondojn(QTabWidget* leciono);
     void restarigasRespondojn(QTabWidget* leciono);
     void tradukasLecionon(QWidget* pagho, const QString& sekcio);
+
+    bool pentrita = false;
 };

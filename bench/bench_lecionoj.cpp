@@ -1,11 +1,17 @@
-// How long opening each lesson of the lesson table from the home page takes
-// (building the lesson, restoring its answers, translating it and showing
-// it), the same again later in the run, against building and showing an
-// empty main window; and how much memory the program holds as the lessons
-// are opened one after the other.
-// Run by hand: QT_QPA_PLATFORM=offscreen build/bench/bench_lecionoj
+// How long the learner waits: the start of the program to the first paint of
+// its main window against an empty QMainWindow started the same way, and the
+// first and later opening of every lesson of the lesson table from the home
+// page (building the lesson, restoring its answers, translating it, showing
+// it), with the peak memory as the lessons are opened one after the other.
+//
+// Every figure is the median of several runs, each run a process of its own
+// (a first opening happens once per process); the two kinds of start are run
+// alternately so that a busy machine slows both alike.
+//
+//   xvfb-run -a build/bench/bench_lecionoj          the table
+//   build/bench/bench_lecionoj --fojoj 9            more runs
 #include "funkcioj.h"
-#include "inidosiero.h"
+#include "lancxilo.h"
 #include "lecionoj.h"
 #include "lerbo.h"
 
@@ -14,12 +20,19 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFrame>
 #include <QMainWindow>
-#include <QTabWidget>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
+
+QElapsedTimer ekdeStarto;
 
 // Peak resident memory of this process so far, in kB (0 where unknown).
 long pintaMemoro()
@@ -36,6 +49,45 @@ long pintaMemoro()
 double ms(const QElapsedTimer& t)
 {
     return t.nsecsElapsed() / 1e6;
+}
+
+// Prints the time of the first paint of the watched window and ends the run.
+class Gvatanto : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !farita) {
+            farita = true;
+            std::printf("starto %.3f\n", ms(ekdeStarto));
+            std::fflush(stdout);
+            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+    bool farita = false;
+};
+
+// One start, as main() does it, of the program or of an empty window.
+int starto(int argc, char** argv, bool malplena)
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication app(argc, argv);
+    Lancxilo::preparas();
+    Gvatanto gvatanto;
+    std::unique_ptr<QMainWindow> w;
+    if (malplena) {
+        w.reset(new QMainWindow);
+    } else {
+        auto* l = new lerbo;
+        w.reset(l);
+    }
+    w->installEventFilter(&gvatanto);
+    w->resize(569, 770);
+    w->show();
+    if (auto* l = qobject_cast<lerbo*>(w.get()))
+        l->Saluton();
+    return QApplication::exec();
 }
 
 void atendas()
@@ -59,75 +111,153 @@ void hejmen(lerbo& w)
     atendas();
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Every lesson of the table opened from the home page, once and then again.
+int lecionoj(int argc, char** argv)
 {
-    // The platform's and the media backend's notices would bury the table.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("DarudAver"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Lerbo de Esperanto"));
-    lerbo_rimedoj();
-    sSistemo = QStringLiteral("linux");
-    Loko = QStringLiteral(":/");
-    savasLoko = QDir::tempPath() + QStringLiteral("/lerbo_mezuro_lecionoj/");
-    QDir(savasLoko).removeRecursively();
-    QDir().mkpath(savasLoko);
-    mrLoko = savasLoko;
-    {
-        // A learner who chose English before: no language dialog, no download.
-        IniDosiero ini(savasLoko + QStringLiteral("darudaver.ini"));
-        ini.setValue(QStringLiteral("Gxenerala/Lingvo"), QStringLiteral("English — angla"));
-        ini.setValue(QStringLiteral("Gxenerala/Dosiero"), QStringLiteral("angla.trd"));
-        ini.setValue(QStringLiteral("Gxenerala/Sxaltilo"), false);
-    }
-
-    const int fojoj = 20;
-    QElapsedTimer t;
-    double malplena = 0;
-    for (int i = 0; i < fojoj; ++i) {
-        t.start();
-        auto* w = new QMainWindow;
-        w->resize(570, 770);
-        w->show();
-        atendas();
-        malplena += ms(t);
-        delete w;
-        atendas();
-    }
-    malplena /= fojoj;
-
+    Lancxilo::preparas();
     lerbo w;
+    w.resize(569, 770);
     w.show();
     atendas();
-    std::printf("empty QMainWindow, built and shown: %.2f ms (mean of %d)\n", malplena, fojoj);
-    std::printf("peak memory with the main window: %ld kB\n\n", pintaMemoro());
-    std::printf("lesson  first opening ms  later ms (mean of %d)  frame built again ms  peak memory kB\n", fojoj);
+    std::printf("memoro 0 %ld\n", pintaMemoro());
+    const int fojoj = 10;
     for (int n = 1; n <= 13; ++n) {
         const LecionaDatumo* d = LecionaDatumoj(n);
         if (!d || !d->kreas)
             continue;
         const double unua = malfermas(w, n);
-        const long memoro = pintaMemoro();
         double poste = 0;
         for (int i = 0; i < fojoj; ++i) {
             hejmen(w);
             poste += malfermas(w, n);
         }
         hejmen(w);
-        // The lesson's form built again in this warm process (exercise
-        // frames included): what a first opening costs beyond one-time set-up.
-        double varma = 0;
-        for (int i = 0; i < fojoj; ++i) {
-            QWidget patro;
-            t.start();
-            delete d->kreas(&patro);
-            varma += ms(t);
-        }
-        std::printf("%6d  %16.2f  %22.2f  %20.2f  %14ld\n", n, unua, poste / fojoj, varma / fojoj, memoro);
+        std::printf("leciono %d %.3f %.3f %ld\n", n, unua, poste / fojoj, pintaMemoro());
     }
-    std::printf("\npeak memory with every lesson opened: %ld kB\n", pintaMemoro());
-    QDir(savasLoko).removeRecursively();
+    std::printf("memoro 99 %ld\n", pintaMemoro());
+    std::fflush(stdout);
     return 0;
+}
+
+double mediano(QVector<double> v)
+{
+    if (v.isEmpty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const int m = v.size() / 2;
+    return v.size() % 2 ? v.at(m) : (v.at(m - 1) + v.at(m)) / 2;
+}
+
+// Runs this program again in one of its measuring modes; its lines split in words.
+QList<QStringList> kuras(const QString& reghimo, const QProcessEnvironment& medio)
+{
+    QProcess p;
+    p.setProcessEnvironment(medio);
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QCoreApplication::applicationFilePath(), {reghimo});
+    QList<QStringList> linioj;
+    if (!p.waitForFinished(600000) || p.exitCode() != 0) {
+        std::fprintf(stderr, "%s: the run failed\n", qPrintable(reghimo));
+        return linioj;
+    }
+    for (const QByteArray& l : p.readAllStandardOutput().split('\n'))
+        if (!l.trimmed().isEmpty())
+            linioj.append(QString::fromUtf8(l).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    return linioj;
+}
+
+// A learner who chose English before, with a list of languages from today:
+// no language dialog and no download at start.
+bool preparasHejmon(const QString& hejmo)
+{
+    const QString dosierujo = hejmo + QStringLiteral("/data/Lerbo de Esperanto/DarudAver/");
+    if (!QDir().mkpath(dosierujo))
+        return false;
+    QFile ini(dosierujo + QStringLiteral("darudaver.ini"));
+    QFile listo(dosierujo + QStringLiteral("traduklisto.ini"));
+    if (!ini.open(QIODevice::WriteOnly) || !listo.open(QIODevice::WriteOnly))
+        return false;
+    ini.write("[Gxenerala]\nLingvo=English \xe2\x80\x94 angla\nDosiero=angla.trd\n");
+    return true;
+}
+
+int tabelo(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    int fojoj = 7;
+    const QStringList args = QCoreApplication::arguments();
+    const int i = args.indexOf(QStringLiteral("--fojoj"));
+    if (i > 0)
+        fojoj = qMax(1, args.value(i + 1).toInt());
+
+    QTemporaryDir hejmo;
+    if (!hejmo.isValid() || !preparasHejmon(hejmo.path())) {
+        std::fprintf(stderr, "no temporary home folder\n");
+        return 1;
+    }
+    QProcessEnvironment medio = QProcessEnvironment::systemEnvironment();
+    medio.insert(QStringLiteral("HOME"), hejmo.path());
+    medio.insert(QStringLiteral("XDG_DATA_HOME"), hejmo.path() + QStringLiteral("/data"));
+    medio.insert(QStringLiteral("XDG_CONFIG_HOME"), hejmo.path() + QStringLiteral("/config"));
+    medio.insert(QStringLiteral("XDG_CACHE_HOME"), hejmo.path() + QStringLiteral("/cache"));
+    // The platform's and the media backend's notices would bury the table.
+    medio.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*=false"));
+    if (!medio.contains(QStringLiteral("QT_GSTREAMER_PLAYBIN_AUDIOSINK")))
+        medio.insert(QStringLiteral("QT_GSTREAMER_PLAYBIN_AUDIOSINK"), QStringLiteral("fakesink"));
+
+    auto unuaNombro = [](const QList<QStringList>& linioj, const QString& kio) {
+        for (const QStringList& l : linioj)
+            if (l.value(0) == kio)
+                return l.value(1).toDouble();
+        return -1.0;
+    };
+
+    QVector<double> malplenaj, lerboj;
+    for (int n = 0; n < fojoj; ++n) {
+        malplenaj.append(unuaNombro(kuras(QStringLiteral("--malplena"), medio), QStringLiteral("starto")));
+        lerboj.append(unuaNombro(kuras(QStringLiteral("--lerbo"), medio), QStringLiteral("starto")));
+    }
+    const double malplena = mediano(malplenaj);
+    const double lerbo_ = mediano(lerboj);
+    std::printf("Start to first paint, median of %d runs each, run alternately:\n", fojoj);
+    std::printf("  empty QMainWindow  %8.1f ms\n", malplena);
+    std::printf("  main window        %8.1f ms   (%.2f x the empty window)\n\n", lerbo_,
+                malplena > 0 ? lerbo_ / malplena : 0.0);
+
+    QMap<int, QVector<double>> unuaj, postaj, memoroj;
+    QVector<double> hejma, cxiuj;
+    for (int n = 0; n < fojoj; ++n) {
+        for (const QStringList& l : kuras(QStringLiteral("--lecionoj"), medio)) {
+            if (l.value(0) == QLatin1String("leciono")) {
+                const int leciono = l.value(1).toInt();
+                unuaj[leciono].append(l.value(2).toDouble());
+                postaj[leciono].append(l.value(3).toDouble());
+                memoroj[leciono].append(l.value(4).toDouble());
+            } else if (l.value(0) == QLatin1String("memoro")) {
+                (l.value(1) == QLatin1String("0") ? hejma : cxiuj).append(l.value(2).toDouble());
+            }
+        }
+    }
+    std::printf("Lessons opened from the home page, one after the other, median of %d runs:\n", fojoj);
+    std::printf("  lesson  first opening ms  later ms  peak memory MB\n");
+    for (auto it = unuaj.cbegin(); it != unuaj.cend(); ++it)
+        std::printf("  %6d  %16.1f  %8.1f  %14.1f\n", it.key(), mediano(it.value()), mediano(postaj.value(it.key())),
+                    mediano(memoroj.value(it.key())) / 1024);
+    std::printf("\nPeak memory: %.1f MB with the main window, %.1f MB with every lesson opened\n",
+                mediano(hejma) / 1024, mediano(cxiuj) / 1024);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ekdeStarto.start();
+    const QByteArray reghimo = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (reghimo == "--malplena" || reghimo == "--lerbo")
+        return starto(argc, argv, reghimo == "--malplena");
+    if (reghimo == "--lecionoj")
+        return lecionoj(argc, argv);
+    return tabelo(argc, argv);
 }

@@ -37,7 +37,6 @@ prononco::prononco(QWidget* parent)
     ekzercilo::kinetika(ui->scrollArea);
     sRegistrejo = savasLoko;
     metuRegistrilon(new VocxRegistriloQt);
-    Ludilo = new QMediaPlayer(this);
     Haltigilo = new QTimer(this);
     Haltigilo->setObjectName(QStringLiteral("Haltigilo"));
     Haltigilo->setSingleShot(true);
@@ -62,9 +61,16 @@ bool prononco::iras(int kuro) const
     return ui->PP_Haltu->isEnabled() && kuro == iKuro;
 }
 
+QMediaPlayer* prononco::ludilo()
+{
+    if (!Ludilo)
+        Ludilo = new QMediaPlayer(this);
+    return Ludilo;
+}
+
 void prononco::ludas(const QString& vojo)
 {
-    Ludilo->setMedia(klipoj::adreso(vojo));
+    ludilo()->setMedia(klipoj::adreso(vojo));
     Ludilo->play();
 }
 
@@ -77,7 +83,7 @@ void prononco::atendasModelon(int kuro)
     };
     // Some backends forget the length once the clip has ended: keep the
     // longest one seen while it played.
-    iModelaDauxro = Ludilo->duration();
+    iModelaDauxro = ludilo()->duration();
     QEventLoop buklo;
     auto rigardas = [&] {
         iModelaDauxro = qMax(iModelaDauxro, Ludilo->duration());
@@ -227,7 +233,7 @@ void prononco::LudasRegistrita(int slot)
         return;
     const QString vojo =
         Realaj[slot].isEmpty() ? PrononcoKuro::ludotaRegistrajxo(sRegistrejo, slot, sSistemo) : Realaj[slot];
-    Ludilo->setMedia(QUrl::fromLocalFile(vojo));
+    ludilo()->setMedia(QUrl::fromLocalFile(vojo));
     Ludilo->play();
 }
 

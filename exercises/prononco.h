@@ -24,6 +24,10 @@ public:
     // Puts another recorder in place of the platform's (the frame owns it).
     void metuRegistrilon(VocxRegistrilo* registrilo);
 
+    // The player of the model clips and the recordings, made on first use:
+    // a lesson's first opening does not wait for the sound system.
+    QMediaPlayer* ludilo();
+
     // The learner hears about a missing microphone once per program run.
     static bool lAvertisPriMikrofono;
 

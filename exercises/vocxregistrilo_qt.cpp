@@ -9,8 +9,14 @@
 
 VocxRegistriloQt::VocxRegistriloQt(QObject* parent)
     : VocxRegistrilo(parent)
-    , Registrilo(new QAudioRecorder(this))
 {
+}
+
+QAudioRecorder* VocxRegistriloQt::registrilo()
+{
+    if (Registrilo)
+        return Registrilo;
+    Registrilo = new QAudioRecorder(this);
     QAudioEncoderSettings agordoj;
     if (sSistemo == QLatin1String("android")) {
         agordoj.setCodec(QStringLiteral("audio/mpeg"));
@@ -23,6 +29,7 @@ VocxRegistriloQt::VocxRegistriloQt(QObject* parent)
     agordoj.setQuality(QMultimedia::NormalQuality);
     Registrilo->setEncodingSettings(agordoj, QVideoEncoderSettings(), QString());
     connect(Registrilo, &QAudioRecorder::durationChanged, this, &VocxRegistrilo::dauxro);
+    return Registrilo;
 }
 
 VocxRegistriloQt::~VocxRegistriloQt() = default;
@@ -46,19 +53,23 @@ bool VocxRegistriloQt::havasMikrofonon() const
 
 void VocxRegistriloQt::registru(const QString& vojo)
 {
-    if (Registrilo->state() != QMediaRecorder::StoppedState)
-        Registrilo->stop();
-    Registrilo->setOutputLocation(QUrl::fromLocalFile(vojo));
-    Registrilo->record();
+    QAudioRecorder* r = registrilo();
+    if (r->state() != QMediaRecorder::StoppedState)
+        r->stop();
+    r->setOutputLocation(QUrl::fromLocalFile(vojo));
+    r->record();
 }
 
 void VocxRegistriloQt::haltu()
 {
-    Registrilo->stop();
+    if (Registrilo)
+        Registrilo->stop();
 }
 
 QString VocxRegistriloQt::realaVojo() const
 {
+    if (!Registrilo)
+        return QString();
     const QUrl reala = Registrilo->actualLocation();
     return reala.isLocalFile() ? reala.toLocalFile() : QString();
 }

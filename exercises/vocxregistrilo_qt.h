@@ -25,5 +25,9 @@ public:
     static bool estasMikrofono(const QStringList& aparatoj);
 
 private:
+    // Made on the first recording: a recorder opens the sound system, which
+    // would slow the first opening of every lesson with this exercise.
+    QAudioRecorder* registrilo();
+
     QAudioRecorder* Registrilo = nullptr;
 };

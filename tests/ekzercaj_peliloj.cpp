@@ -145,7 +145,7 @@ void aude(ekzerco1* k, const Eraroj& eraroj, Rezulto& r)
         const QString sono = k->sono();
         // The word asked is the one the main window's player was given.
         if (fenestro)
-            QVERIFY2(fenestro->ludilo->media().request().url().toLocalFile().endsWith(sono), qPrintable(sono));
+            QVERIFY2(fenestro->sonludilo()->media().request().url().toLocalFile().endsWith(sono), qPrintable(sono));
         QPushButton* gxusta = nullptr;
         QPushButton* malgxusta = nullptr;
         for (QPushButton* b : butonoj) {
@@ -538,8 +538,7 @@ void prononcado(prononco* k, Rezulto& r)
     auto* haltu = en<QAbstractButton>(k, QStringLiteral("PP_Haltu"));
     auto* antauen = en<QAbstractButton>(k, QStringLiteral("PP_Antauen"));
     auto* restas = en<QSpinBox>(k, QStringLiteral("Placar"));
-    auto* ludilo = k->findChild<QMediaPlayer*>();
-    QVERIFY(ludilo);
+    auto* ludilo = k->ludilo();
     QStringList luditaj;
     const auto konekto = QObject::connect(ludilo, &QMediaPlayer::mediaChanged, [&](const QMediaContent& m) {
         const QString vojo = m.request().url().toLocalFile();

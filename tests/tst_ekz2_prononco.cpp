@@ -126,8 +126,7 @@ private slots:
         aranjo->addWidget(ekz);
         registrilo = new SxajnaRegistrilo;
         ekz->metuRegistrilon(registrilo);
-        auto* ludilo = ekz->findChild<QMediaPlayer*>();
-        QVERIFY(ludilo);
+        auto* ludilo = ekz->ludilo();
         connect(ludilo, &QMediaPlayer::mediaChanged, this, [this, ludilo] {
             ludataj << ludilo->media().request().url().toLocalFile();
             vortoj << ekz->findChild<QLabel*>("PP_Vorto")->text();
@@ -314,7 +313,7 @@ private slots:
         QVERIFY(ekz->findChild<QWidget*>("butonujo")->isEnabled());
         butono("PP_Aud_re")->click();
         QCOMPARE(registrilo->registritaj().size(), 2);
-        QCOMPARE(ekz->findChild<QMediaPlayer*>()->media().request().url().toLocalFile(), savasLoko + "prononco0");
+        QCOMPARE(ekz->ludilo()->media().request().url().toLocalFile(), savasLoko + "prononco0");
         QCOMPARE(restas(), 39);
         QVERIFY(ekz->findChild<QWidget*>("butonujo")->isEnabled());
     }
@@ -329,7 +328,7 @@ private slots:
             QFile::remove(celo);
             QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), celo));
         }
-        auto* ludilo = ekz->findChild<QMediaPlayer*>();
+        auto* ludilo = ekz->ludilo();
         QList<QMediaPlayer::MediaStatus> statoj;
         registrilo->dumRegistrado = [&](const QString&) { statoj << ludilo->mediaStatus(); };
         komencas("9806", 2);

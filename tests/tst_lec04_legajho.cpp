@@ -23,7 +23,12 @@ class TestoLec04Legajho : public QObject
     QTabWidget* lec() const { return w->findChild<QTabWidget*>(QStringLiteral("Lec04")); }
     QWidget* ludilo() const { return lec()->findChild<QWidget*>(QStringLiteral("Lec04_memo1")); }
     QPushButton* butono(const char* nomo) const { return ludilo()->findChild<QPushButton*>(QLatin1String(nomo)); }
-    QMediaPlayer::State stato() const { return ludilo()->findChild<QMediaPlayer*>()->state(); }
+    // The reading's player is made on the first press of play.
+    QMediaPlayer::State stato() const
+    {
+        const auto* medio = ludilo()->findChild<QMediaPlayer*>();
+        return medio ? medio->state() : QMediaPlayer::StoppedState;
+    }
 
     void klakas(const char* nomo) { testilo::klakas(lerbotesto::el<QAbstractButton>(w.get(), nomo)); }
 

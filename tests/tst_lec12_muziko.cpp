@@ -22,9 +22,11 @@ namespace {
 // Tab indexes of the pages the players stand on and around.
 enum Pagho { Vortoj = 6, Kanto = 7, Teksto = 8, Sendo = 9 };
 
+// A player never pressed has made no media player yet: it is stopped.
 QMediaPlayer::State stato(QWidget* ludilo)
 {
-    return ludilo->findChild<QMediaPlayer*>()->state();
+    const auto* medio = ludilo->findChild<QMediaPlayer*>();
+    return medio ? medio->state() : QMediaPlayer::StoppedState;
 }
 
 } // namespace

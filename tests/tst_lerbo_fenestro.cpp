@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -85,8 +86,16 @@ private slots:
             QVERIFY2(el(w.get(), nomo)->isHidden(), nomo);
         QVERIFY(!el(w.get(), "tradukilo")->isHidden());
         QCOMPARE(w->tradukitaj.size(), 13);
-        QVERIFY(w->ludilo);
+        // The media player waits for the home page to be on screen.
+        QVERIFY(!w->ludilo);
+        QSignalSpy pentrado(w.get(), &lerbo::unuaPentrado);
+        w->show();
+        QTRY_VERIFY(w->ludilo);
+        QCOMPARE(pentrado.count(), 1);
         QCOMPARE(w->ludilo->parent(), w.get());
+        w->update();
+        QCoreApplication::processEvents();
+        QCOMPARE(pentrado.count(), 1);
     }
 
     void tradukiloKasxitaSurPoshaparatoj_data()

@@ -25,7 +25,7 @@ class TestoSaluto : public QObject
 
     static QString klipo(lerbo* w)
     {
-        const QString vojo = w->ludilo->media().request().url().toLocalFile();
+        const QString vojo = w->sonludilo()->media().request().url().toLocalFile();
         return vojo.startsWith(mrLoko) ? vojo.mid(mrLoko.size()) : vojo;
     }
 
@@ -90,11 +90,11 @@ private slots:
                          + QStringLiteral(".oga"));
         }
         for (int i = 0; i < 30; ++i) {
-            w->ludilo->setMedia(QMediaContent());
+            w->sonludilo()->setMedia(QMediaContent());
             w->Saluton();
             QVERIFY2(eblaj.contains(klipo(w.get())), qPrintable(klipo(w.get())));
         }
-        w->ludilo->setMedia(QMediaContent());
+        w->sonludilo()->setMedia(QMediaContent());
         lSxaltilo = false;
         w->Saluton();
         QCOMPARE(klipo(w.get()), QString());
@@ -186,12 +186,12 @@ private slots:
         auto w = kreas();
         lSxaltilo = true;
         QVERIFY(montras(w.get()));
-        w->ludilo->setMedia(QUrl(QStringLiteral("http://127.0.0.1:%1/adiau1.oga").arg(muta.serverPort())));
-        w->ludilo->play();
+        w->sonludilo()->setMedia(QUrl(QStringLiteral("http://127.0.0.1:%1/adiau1.oga").arg(muta.serverPort())));
+        w->sonludilo()->play();
         QTest::qWait(200);
-        const bool okupata = w->ludilo->mediaStatus() == QMediaPlayer::LoadingMedia
-                             || w->ludilo->mediaStatus() == QMediaPlayer::BufferingMedia
-                             || w->ludilo->state() == QMediaPlayer::PlayingState;
+        const bool okupata = w->sonludilo()->mediaStatus() == QMediaPlayer::LoadingMedia
+                             || w->sonludilo()->mediaStatus() == QMediaPlayer::BufferingMedia
+                             || w->sonludilo()->state() == QMediaPlayer::PlayingState;
         if (!okupata)
             QSKIP("this media backend gives up on a silent stream by itself");
 
@@ -203,7 +203,7 @@ private slots:
         TempoSkalo = skalo;
         QVERIFY2(tempo.elapsed() < lerbo::AdiauLimoMs + 2000, qPrintable(QString::number(tempo.elapsed())));
         QVERIFY(!w->isVisible());
-        w->ludilo->stop();
+        w->sonludilo()->stop();
     }
 };
 

@@ -21,7 +21,7 @@ class TestoSono : public QObject
     // The clip last given to the player, relative to the media folder.
     QString klipo() const
     {
-        const QString vojo = w->ludilo->media().request().url().toLocalFile();
+        const QString vojo = w->sonludilo()->media().request().url().toLocalFile();
         return vojo.startsWith(mrLoko) ? vojo.mid(mrLoko.size()) : vojo;
     }
 
@@ -46,8 +46,8 @@ private slots:
     }
     void init()
     {
-        w->ludilo->stop();
-        w->ludilo->setMedia(QMediaContent());
+        w->sonludilo()->stop();
+        w->sonludilo()->setMedia(QMediaContent());
         lSxaltilo = true;
         lNoteto = true;
         QVERIFY(montras(w.get()));
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(klipo(), QStringLiteral("sonoj/noteto_jes.oga"));
         Noteto(false);
         QCOMPARE(klipo(), QStringLiteral("sonoj/noteto_ne.oga"));
-        w->ludilo->setMedia(QMediaContent());
+        w->sonludilo()->setMedia(QMediaContent());
         lNoteto = false;
         Noteto(true);
         QCOMPARE(klipo(), QString());
@@ -132,7 +132,7 @@ private slots:
         Adiau();
         QVERIFY(QStringList({"sonoj/ghis1.oga", "sonoj/revido1.oga", "sonoj/baldau1.oga", "sonoj/adiau1.oga"})
                     .contains(klipo()));
-        w->ludilo->setMedia(QMediaContent());
+        w->sonludilo()->setMedia(QMediaContent());
         lSxaltilo = false;
         Adiau();
         QCOMPARE(klipo(), QString());

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QProgressBar;
 class QTabWidget;
@@ -98,8 +99,9 @@ void Sinkronigu();
 // --- Sounds, spoken feedback, the verdict ----------------------------------
 class QMediaPlayer;
 // The main window hands over the player on which every short sound of the
-// course plays, and only while that window is the active window.
-void RegistrasLudilon(QWidget* fenestro, QMediaPlayer* ludilo);
+// course plays, and only while that window is the active window; the player
+// is asked for when a sound plays, so the window may make it late.
+void RegistrasLudilon(QWidget* fenestro, std::function<QMediaPlayer*()> ludilo);
 void mp3(const QString& nomo);
 void Noteto(bool gxusta);
 void Jes();

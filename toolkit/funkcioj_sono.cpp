@@ -16,13 +16,13 @@
 
 namespace {
 QPointer<QWidget> cxefaFenestro;
-QPointer<QMediaPlayer> cxefaLudilo;
+std::function<QMediaPlayer*()> cxefaLudilo;
 } // namespace
 
-void RegistrasLudilon(QWidget* fenestro, QMediaPlayer* ludilo)
+void RegistrasLudilon(QWidget* fenestro, std::function<QMediaPlayer*()> ludilo)
 {
     cxefaFenestro = fenestro;
-    cxefaLudilo = ludilo;
+    cxefaLudilo = std::move(ludilo);
 }
 
 void mp3(const QString& nomo)
@@ -31,9 +31,12 @@ void mp3(const QString& nomo)
     // the translation editor has the focus.
     if (!cxefaFenestro || !cxefaLudilo || QApplication::activeWindow() != cxefaFenestro)
         return;
+    QMediaPlayer* ludilo = cxefaLudilo();
+    if (!ludilo)
+        return;
     const QString vojo = mrLoko + nomo.toLower();
-    cxefaLudilo->setMedia(klipoj::adreso(vojo));
-    cxefaLudilo->play();
+    ludilo->setMedia(klipoj::adreso(vojo));
+    ludilo->play();
 }
 
 void Noteto(bool gxusta)

@@ -10,11 +10,8 @@
 mp3ludilo::mp3ludilo(QWidget* parent)
     : QFrame(parent)
     , ui(new Ui::mp3ludilo)
-    , ludilo(nullptr)
 {
     ui->setupUi(this);
-    ludilo = new QMediaPlayer(this);
-    connect(ludilo, SIGNAL(mediaStatusChanged(QMediaPlayer::MediaStatus)), this, SLOT(finite()));
     ui->Ludu->setEnabled(true);
     ui->Pauzu->hide();
     ui->Chesu->hide();
@@ -25,9 +22,18 @@ mp3ludilo::~mp3ludilo()
     delete ui;
 }
 
+QMediaPlayer* mp3ludilo::sonludilo()
+{
+    if (!ludilo) {
+        ludilo = new QMediaPlayer(this);
+        connect(ludilo, SIGNAL(mediaStatusChanged(QMediaPlayer::MediaStatus)), this, SLOT(finite()));
+    }
+    return ludilo;
+}
+
 bool mp3ludilo::ludas() const
 {
-    return ludilo->state() == QMediaPlayer::PlayingState;
+    return ludilo && ludilo->state() == QMediaPlayer::PlayingState;
 }
 
 void mp3ludilo::on_Ludu_clicked()
@@ -46,7 +52,7 @@ void mp3ludilo::on_Ludu_clicked()
         ui->Pauzu->hide();
         ui->Ludu->show();
         setUpdatesEnabled(true);
-    } else if (ludilo->state() == QMediaPlayer::PausedState) {
+    } else if (ludilo && ludilo->state() == QMediaPlayer::PausedState) {
         ludilo->play();
         setUpdatesEnabled(false);
         ui->Pauzu->show();
@@ -55,7 +61,7 @@ void mp3ludilo::on_Ludu_clicked()
     } else {
         const QString vojo = mrLoko + QStringLiteral("sonoj/") + objectName().left(5).toLower() + QLatin1Char('/')
                              + objectName().mid(6) + mp3_finajho;
-        ludilo->setMedia(klipoj::adreso(vojo));
+        sonludilo()->setMedia(klipoj::adreso(vojo));
         ludilo->play();
         ui->Chesu->show();
         ui->Pauzu->show();
@@ -81,13 +87,14 @@ void mp3ludilo::on_Chesu_clicked()
     ui->Chesu->hide();
     ui->Pauzu->hide();
     ui->Ludu->show();
-    ludilo->stop();
+    if (ludilo)
+        ludilo->stop();
     repaint();
 }
 
 void mp3ludilo::finite()
 {
-    if (ludilo->mediaStatus() == QMediaPlayer::EndOfMedia)
+    if (ludilo && ludilo->mediaStatus() == QMediaPlayer::EndOfMedia)
         on_Chesu_clicked();
 }
 

@@ -29,8 +29,11 @@ public slots:
 
 private:
     bool ludas() const;
+    // Made on the first press of play: a lesson shows many readings, and a
+    // media player for each would slow its first opening.
+    QMediaPlayer* sonludilo();
 
     Ui::mp3ludilo* ui;
-    QMediaPlayer* ludilo;
+    QMediaPlayer* ludilo = nullptr;
     int pagho = -1; // the lesson's page when play was last pressed
 };
