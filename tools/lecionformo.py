@@ -58,10 +58,16 @@ UNULINIAJ = ("cx_edit", "QLineEdit")  # answer fields with an alignment property
 
 
 # ------------------------------------------------------------------ XML bits
+# Stands for a line break inside a text while the form is pretty-printed, so
+# that an empty line of a text (between the stanzas of a verse) survives the
+# removal of the printer's blank lines.
+LINIO = "\ue000"
+
+
 def s(teksto, notr=False):
     if teksto == "":
         return "<string/>"
-    return '<string%s>%s</string>' % (' notr="true"' if notr else "", escape(teksto))
+    return '<string%s>%s</string>' % (' notr="true"' if notr else "", escape(teksto).replace("\n", LINIO))
 
 
 def prop(nomo, valoro, stdset=True):
@@ -141,10 +147,13 @@ def item(enhavo, alignment=None, vico=None, kolumno=None, vicoj=1, kolumnoj=1):
     return "<item%s>%s</item>" % (atr, enhavo)
 
 
-def layout(klaso, nomo, eroj, spacing=None, margins=None, stretch=None):
+def layout(klaso, nomo, eroj, spacing=None, margins=None, stretch=None, limo=None):
     """margins: None (defaults), an int for all four, or a 4-tuple with -1 for
-    default. Items not yet wrapped by item() are wrapped plainly."""
+    default; limo: a size constraint such as "SetMaximumSize". Items not yet
+    wrapped by item() are wrapped plainly."""
     ecoj = []
+    if limo:
+        ecoj.append(prop("sizeConstraint", enum("QLayout::" + limo)))
     if spacing is not None:
         ecoj.append(prop("spacing", num(spacing)))
     if margins is not None:
@@ -279,7 +288,7 @@ def grupkesto(nomo, titolo, enhavo, ecoj=(), notr=True):
 
 def bela_xml(fonto):
     teksto = xml.dom.minidom.parseString(fonto.encode("utf-8")).toprettyxml(indent=" ", encoding="UTF-8").decode("utf-8")
-    return "\n".join(linio for linio in teksto.splitlines() if linio.strip()) + "\n"
+    return "\n".join(linio for linio in teksto.splitlines() if linio.strip()).replace(LINIO, "\n") + "\n"
 
 
 # ------------------------------------------------------------- one form
@@ -404,9 +413,12 @@ class Formo:
         return widget("mp3ludilo", plena, kadraj_ecoj() + list(ecoj))
 
     # ---- the whole form
-    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None):
+    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
+                  tiparo=("Arial", 11), radika_layout="QVBoxLayout"):
         """Closes the form: root frame lecNN around the tab widget LecNN.
-        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil")."""
+        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
+        tiparo: the root's font (family, points), None to inherit the
+        application's; radika_layout: the class of the root's layout."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -415,12 +427,14 @@ class Formo:
             tab_ecoj.append(prop("elideMode", enum("Qt::" + elido)))
         lecionujo = widget("QTabWidget", self.prefikso, tab_ecoj, "".join(paghoj))
         radika = self.prefikso.lower()
-        ecoj = [rect(0, 0, w, h), prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"),
-                prop("windowTitle", s("Frame"))]
+        ecoj = [rect(0, 0, w, h)]
+        if tiparo:
+            ecoj.append(prop("font", "<font><family>%s</family><pointsize>%d</pointsize></font>" % tiparo))
+        ecoj.append(prop("windowTitle", s("Frame")))
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        radiko = widget("QFrame", radika, ecoj, vbox(layout_nomo, [lecionujo], spacing=0, margins=0))
+        radiko = widget("QFrame", radika, ecoj, layout(radika_layout, layout_nomo, [lecionujo], spacing=0, margins=0))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}
