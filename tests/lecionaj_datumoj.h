@@ -9,6 +9,8 @@
 // expected and those expected but not found):
 //  - numero, klaso: the lesson's number and its frame's class ("lec05").
 //  - nunaPagho: the index the form leaves current (the designer's index).
+//  - propraTiparo: the form sets Arial 11 on its root; false when the
+//    lesson inherits the application's font.
 //  - paghoj: every page in order, as {object name, tab text, tab picture,
 //    count line}. The picture is the base name of the resource
 //    ":/ikonoj/<name>.png" the tab shows, empty for none. The count line
@@ -25,12 +27,18 @@
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
 //    bildoj: those of them that show only a picture.
 //  - tipoj: every widget with a "tipo" property, as "name=value".
+//  - lingvoj: every widget with a "lingvo" property, as "name=value" (the
+//    style sheet shows labels marked "eo" in the Esperanto font).
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
-//  - sendoj: each send page with its panel, the heading label that opens the
-//    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the page.
+//  - sendoj: each send page with its panel (or, where a copy button stands
+//    alone, that button), the heading label that opens the copy, and per
+//    question {question label, field, model answer label, model answer text}
+//    in the order of the page; a question without a model answer leaves the
+//    last two empty. numeritaj: the questions open with their numbers
+//    ("1. "); blokoj: each question stands in a block of its own with its
+//    field and its model answer.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -76,6 +84,8 @@ struct Sendo
     QString panelo;
     QString kapo;
     QList<Demando> demandoj;
+    bool numeritaj = true;
+    bool blokoj = true;
 };
 
 struct Eroj
@@ -90,10 +100,12 @@ struct Leciono
     int numero = 0;
     QString klaso;
     int nunaPagho = 0;
+    bool propraTiparo = true;
     QList<Pagho> paghoj;
     QStringList aliajEtikedoj;
     QStringList bildoj;
     QStringList tipoj;
+    QStringList lingvoj;
     QStringList amikoj;
     QList<Ekzerco> ekzercoj;
     QStringList kuroj;

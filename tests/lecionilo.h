@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class IniDosiero;
+class QAbstractButton;
 class QLayout;
 class QTabWidget;
 
@@ -71,5 +72,16 @@ QString diferencoj(QStringList reala, QStringList atendata);
 
 // The values of a group of an INI file in key order "000", "001", ...
 QStringList numerataj(IniDosiero& ini, const QString& grupo);
+
+// The button that copies a send page for the corrector: `panelo` itself
+// where a copy button stands alone, else the copy button of that send panel.
+QAbstractButton* kopiilo(QWidget* pagho, const QString& panelo);
+// The send panel's button that shows and hides the model answers; null
+// where a copy button stands alone.
+QAbstractButton* korektilo(QWidget* pagho, const QString& panelo);
+
+// The corrector's copy holds `respondo` right under `demando`: nothing but
+// line breaks between them, and a line break after the answer.
+bool sub(const QString& kopio, const QString& demando, const QString& respondo);
 
 } // namespace lecionilo

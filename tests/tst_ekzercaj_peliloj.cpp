@@ -14,6 +14,7 @@
 #include "lecionilo.h"
 #include "lecionoj.h"
 #include "testilo.h"
+#include "trad.h"
 
 #include <QTabWidget>
 #include <memory>
@@ -73,6 +74,9 @@ private slots:
         EkzercoAkuzativoTrad = l->akuzativo;
         std::unique_ptr<QFrame> kadro(KreasLecionon(l->numero, nullptr));
         QTabWidget* lec = lecionilo::tabulo(kadro.get(), l->numero);
+        // Translated, as the main window shows a lesson: the options of a
+        // word choice are the lesson's translated labels.
+        Trad(lec, l->sekcio());
         lec->setCurrentIndex(l->indeksoDe(l->ekzerco(nomo)->pagho));
         kadro->resize(780, 580);
         kadro->show();

@@ -79,8 +79,12 @@ private slots:
         QCOMPARE(t->count(), l->paghoj.size());
         QCOMPARE(t->currentIndex(), l->nunaPagho);
         QCOMPARE(t->iconSize(), QSize(24, 24));
-        QCOMPARE(kadro->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(kadro->font().pointSize(), 11);
+        if (l->propraTiparo) {
+            QCOMPARE(kadro->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(kadro->font().pointSize(), 11);
+        } else {
+            QVERIFY(!kadro->testAttribute(Qt::WA_SetFont));
+        }
         QCOMPARE(kadro->windowTitle(), QStringLiteral("Frame"));
         QCOMPARE(kadro->frameShape(), QFrame::StyledPanel);
         QCOMPARE(kadro->frameShadow(), QFrame::Raised);
@@ -150,20 +154,24 @@ private slots:
     void tipoj_data() { perLeciono(); }
     void tipoj()
     {
-        // The style sheet picks labels by "tipo"; "lingvo" belongs to the
-        // frames' own forms, never to the lesson's.
+        // The style sheet picks labels by "tipo" and by "lingvo"; only the
+        // widgets the row names carry them.
         QFETCH(const Leciono*, l);
-        QStringList tipoj;
+        QStringList tipoj, lingvoj;
         const auto cxiuj = lecionilo::propraj<QWidget>(lec(l));
         for (QWidget* w : cxiuj) {
             if (lecionilo::havasPropranEnhavon(w))
                 continue;
-            QVERIFY2(!w->property("lingvo").isValid(), qPrintable(w->objectName()));
             const QVariant tipo = w->property("tipo");
             if (tipo.isValid())
                 tipoj << w->objectName() + QLatin1Char('=') + tipo.toString();
+            const QVariant lingvo = w->property("lingvo");
+            if (lingvo.isValid())
+                lingvoj << w->objectName() + QLatin1Char('=') + lingvo.toString();
         }
-        const QString diferenco = lecionilo::diferencoj(tipoj, l->tipoj);
+        QString diferenco = lecionilo::diferencoj(tipoj, l->tipoj);
+        QVERIFY2(diferenco.isEmpty(), qPrintable(diferenco));
+        diferenco = lecionilo::diferencoj(lingvoj, l->lingvoj);
         QVERIFY2(diferenco.isEmpty(), qPrintable(diferenco));
     }
 
@@ -253,19 +261,25 @@ private slots:
             auto* demando = pagho->findChild<QLabel*>(d.demando);
             auto* kampo = pagho->findChild<QWidget*>(d.kampo);
             auto* modelo = pagho->findChild<QLabel*>(d.modelo);
-            QVERIFY2(demando && kampo && modelo, qPrintable(d.demando));
+            QVERIFY2(demando && kampo && (modelo || d.modelo.isEmpty()), qPrintable(d.demando));
             QCOMPARE(demando->buddy(), kampo);
-            QVERIFY2(demando->text().trimmed().startsWith(QString::number(n) + QLatin1String(". ")),
-                     qPrintable(demando->text()));
-            QVERIFY(kampo->inherits("cx_edit") || kampo->inherits("cx_plainedit"));
-            QVERIFY(modelo->inherits("korekta"));
-            QCOMPARE(modelo->text(), d.modelaTeksto);
-            QVERIFY(modelo->isHidden());
+            if (s.numeritaj)
+                QVERIFY2(demando->text().trimmed().startsWith(QString::number(n) + QLatin1String(". ")),
+                         qPrintable(demando->text()));
+            // Which fields help with Esperanto letters the count lines say.
+            QVERIFY(qobject_cast<QLineEdit*>(kampo) || qobject_cast<QPlainTextEdit*>(kampo));
+            if (modelo) {
+                QVERIFY(modelo->inherits("korekta"));
+                QCOMPARE(modelo->text(), d.modelaTeksto);
+                QVERIFY(modelo->isHidden());
+            }
             // Question, field and model answer form one block.
-            QLayout* bloko = lecionilo::ujoDe(pagho, kampo);
-            QVERIFY(bloko);
-            QCOMPARE(bloko->indexOf(demando), 0);
-            QCOMPARE(bloko->indexOf(modelo), 2);
+            if (s.blokoj) {
+                QLayout* bloko = lecionilo::ujoDe(pagho, kampo);
+                QVERIFY(bloko);
+                QCOMPARE(bloko->indexOf(demando), 0);
+                QCOMPARE(bloko->indexOf(modelo), 2);
+            }
             // The answer fields follow one another in the focus chain.
             if (antaua) {
                 QWidget* sekva = antaua->nextInFocusChain();
@@ -276,13 +290,15 @@ private slots:
             antaua = kampo;
             ++n;
         }
-        // The send panel closes the page, centred.
-        auto* panelo = pagho->findChild<QFrame*>(s.panelo);
-        QVERIFY(panelo && panelo->inherits("sendujo"));
+        // The send panel, or the copy button alone, closes the page, centred.
+        auto* panelo = pagho->findChild<QWidget*>(s.panelo);
+        QVERIFY(panelo && (panelo->inherits("sendujo") || panelo->inherits("sendas_butono")));
         QLayout* enhavo = lecionilo::ujoDe(pagho, panelo);
         QVERIFY(enhavo);
-        QCOMPARE(enhavo->indexOf(panelo), enhavo->count() - 1);
-        QCOMPARE(enhavo->itemAt(enhavo->count() - 1)->alignment(), Qt::AlignHCenter);
+        const int indekso = enhavo->indexOf(panelo);
+        for (int k = indekso + 1; k < enhavo->count(); ++k)
+            QVERIFY2(enhavo->itemAt(k)->spacerItem(), "only a spacer follows the send panel");
+        QCOMPARE(enhavo->itemAt(indekso)->alignment(), Qt::AlignHCenter);
     }
 
     void glitado_data() { perLeciono(); }

@@ -76,6 +76,10 @@ QList<Vorto> vortoj(const QString& teksto)
         Vorto w;
         w.skribita = v;
         w.formoj = v.split(QLatin1Char('-'));
+        // A noun whose -o gives way to an apostrophe ("monuj'", in verse) is
+        // the whole noun.
+        if (fino < t.size() && (t.at(fino) == QLatin1Char('\'') || t.at(fino) == QChar(0x2019)) && !litero(t, fino + 1))
+            w.formoj = QStringList{v + QLatin1Char('o')};
         if (w.formoj.size() > 1)
             w.kunigita = w.formoj.join(QString()).toLower();
         el << w;
