@@ -2,6 +2,7 @@
 
 #include "lec01.h"
 #include "lec02.h"
+#include "lec07.h"
 #include "lec09.h"
 
 #include <QFrame>
@@ -19,7 +20,7 @@ const LecionaDatumo TABELO[] = {
     {1, &kreas<lec01>, QString()}, {2, &kreas<lec02>, QStringLiteral("0204")},
     {3, nullptr, QString()},       {4, nullptr, QString()},
     {5, nullptr, QString()},       {6, nullptr, QStringLiteral("0605")},
-    {7, nullptr, QString()},       {8, nullptr, QStringLiteral("0802")},
+    {7, &kreas<lec07>, QString()}, {8, nullptr, QStringLiteral("0802")},
     {9, &kreas<lec09>, QString()}, {10, nullptr, QStringLiteral("1001")},
     {11, nullptr, QString()},      {12, nullptr, QStringLiteral("1202")},
     {13, nullptr, QString()},

@@ -27,18 +27,19 @@
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
 //    bildoj: those of them that show only a picture.
 //  - tipoj: every widget with a "tipo" property, as "name=value".
-//  - lingvoj: every widget with a "lingvo" property, as "name=value" (the
-//    style sheet shows labels marked "eo" in the Esperanto font).
+//  - lingvoj: likewise every widget with a "lingvo" property: the Esperanto
+//    the style sheet gives the Esperanto font (a lesson placing none has none).
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
 //  - sendoj: each send page with its panel (or, where a copy button stands
 //    alone, that button), the heading label that opens the copy, and per
-//    question {question label, field, model answer label, model answer text}
+//    question {question label, field, model answer label, model answer text},
 //    in the order of the page; a question without a model answer leaves the
-//    last two empty. numeritaj: the questions open with their numbers
-//    ("1. "); blokoj: each question stands in a block of its own with its
-//    field and its model answer.
+//    last two empty. A question label not named "LecNN_Label<K>" is
+//    Esperanto that keeps its text in every language. numeritaj: the
+//    questions open with their numbers ("1. "); blokoj: each question stands
+//    in a block of its own with its field and its model answer.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -76,6 +77,10 @@ struct Demando
     QString kampo;
     QString modelo;
     QString modelaTeksto;
+
+    // The model answer as a learner types it: a model answer with two
+    // accepted forms holds them on two lines, a line edit takes one.
+    QString unuaFormo() const { return modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed(); }
 };
 
 struct Sendo

@@ -65,8 +65,8 @@ private slots:
         // from are no items.
         QStringList paroj;
         for (int p = 0; p < 5; ++p) {
-            const auto vortoj = lec->widget(p)->findChildren<QLabel*>(
-                QRegularExpression(QStringLiteral("^Lec09_Button\\d+$")));
+            const auto vortoj =
+                lec->widget(p)->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Lec09_Button\\d+$")));
             for (QLabel* v : vortoj) {
                 if (v->objectName() == QLatin1String("Lec09_Button670")
                     || v->objectName() == QLatin1String("Lec09_Button673"))

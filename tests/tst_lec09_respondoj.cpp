@@ -92,11 +92,16 @@ private slots:
         QTest::addColumn<bool>("helpo");
         QTest::addColumn<QString>("tajpita");
         QTest::addColumn<QString>("atendata");
-        QTest::newRow("plain field, help on") << "lineEdit_2" << true << "edzcxo" << "edzcxo";
-        QTest::newRow("plain field, letter typed") << "lineEdit_9" << true << "viraĉo" << "viraĉo";
-        QTest::newRow("letter field, help on") << "lineEdit_14" << true << "cxu malvarma" << "ĉu malvarma";
-        QTest::newRow("letter field, help off") << "lineEdit_14" << false << "cxu" << "cxu";
-        QTest::newRow("verse field, help on") << "Lec09_Memo4" << true << "sxi\nkaj gxi" << "ŝi\nkaj ĝi";
+        QTest::newRow("plain field, help on") << "lineEdit_2" << true << "edzcxo"
+                                              << "edzcxo";
+        QTest::newRow("plain field, letter typed") << "lineEdit_9" << true << "viraĉo"
+                                                   << "viraĉo";
+        QTest::newRow("letter field, help on") << "lineEdit_14" << true << "cxu malvarma"
+                                               << "ĉu malvarma";
+        QTest::newRow("letter field, help off") << "lineEdit_14" << false << "cxu"
+                                                << "cxu";
+        QTest::newRow("verse field, help on") << "Lec09_Memo4" << true << "sxi\nkaj gxi"
+                                              << "ŝi\nkaj ĝi";
     }
     void literoj()
     {

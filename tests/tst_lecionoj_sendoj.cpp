@@ -47,7 +47,7 @@ QString enhavo(const QWidget* kampo)
 // question that has one, a sentence of the learner's own to the rest.
 QString respondo(const Sendo& s, int i)
 {
-    const QString modelo = s.demandoj.at(i).modelaTeksto;
+    const QString modelo = s.demandoj.at(i).unuaFormo();
     return i % 2 == 0 && !modelo.isEmpty() ? modelo : QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
 }
 
@@ -143,9 +143,10 @@ private slots:
         for (const lecionaj_datumoj::Demando& d : s.demandoj)
             modeloj += !d.modelo.isEmpty();
         if (!montru) {
-            // A copy button alone: the page has nothing to show.
+            // A copy button alone: the page has no model answer to show.
             QCOMPARE(modeloj, 0);
-            for (QLabel* e : p.pagho->findChildren<QLabel*>())
+            const auto etikedoj = p.pagho->findChildren<QLabel*>();
+            for (QLabel* e : etikedoj)
                 QVERIFY2(!e->inherits("korekta"), qPrintable(e->objectName()));
             return;
         }

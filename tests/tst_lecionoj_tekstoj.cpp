@@ -123,7 +123,10 @@ private slots:
         for (const QString& kapo : qAsConst(kapoj))
             QVERIFY2(!trd.value(kapo).toString().trimmed().endsWith(QLatin1Char('.')), qPrintable(kapo));
         for (const lecionaj_datumoj::Sendo& s : l->sendoj)
-            for (int i = 0; i < s.demandoj.size() && s.numeritaj; ++i) {
+            for (int i = 0; i < s.demandoj.size(); ++i) {
+                // Questions in Esperanto on a reading have no text in the file.
+                if (!s.demandoj.at(i).demando.startsWith(l->sekcio() + QLatin1Char('_')))
+                    continue;
                 const QString sxlosilo = s.demandoj.at(i).demando.mid(6);
                 QVERIFY2(
                     trd.value(sxlosilo).toString().trimmed().startsWith(QString::number(i + 1) + QLatin1String(". ")),

@@ -7,7 +7,6 @@
 #include "klakbutono_nova.h"
 #include "lecionoj.h"
 #include "lerbo.h"
-#include "mp3ludilo.h"
 #include "testilo.h"
 
 #include <QApplication>
@@ -240,7 +239,8 @@ private slots:
         QScopedPointer<QFrame> leciono(KreasLecionon(n, &patro));
         if (!leciono)
             QSKIP("this lesson does not exist yet");
-        // Every word label's own clip is listed with the label's text.
+        // Every word label's own clip is listed with the label's text (a
+        // lesson may have none: no word of lesson 9 speaks).
         const auto etikedoj = leciono->findChildren<klakbutono_nova*>();
         for (auto* k : etikedoj) {
             const QString klipo = k->klipo().toLower();
@@ -248,34 +248,25 @@ private slots:
             QVERIFY2(klipoj.value(klipo).teksto.compare(plata(k->text()), Qt::CaseInsensitive) == 0,
                      qPrintable(k->objectName() + QStringLiteral(": ") + klipoj.value(klipo).teksto));
         }
-        // Every reading's clip is listed, voiced from the reading text of its
-        // page and nothing else.
-        const auto ludiloj = leciono->findChildren<mp3ludilo*>();
-        for (auto* p : ludiloj) {
-            const QString nomo = p->objectName();
-            if (!nomo.mid(6).startsWith(QLatin1String("memo")))
-                continue;
-            const QString klipo = QStringLiteral("sonoj/%1/%2.oga").arg(nomo.left(5).toLower(), nomo.mid(6));
-            QVERIFY2(klipoj.contains(klipo), qPrintable(klipo));
-            QWidget* pagho = p;
+        // A reading's recording says the reading beside its player (the
+        // labels marked "teksta" on its page) and not the word list under it.
+        const auto ludiloj = leciono->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Lec\\d\\d_memo")));
+        for (QFrame* ludilo : ludiloj) {
+            QWidget* pagho = ludilo;
             while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
                 pagho = pagho->parentWidget();
             QStringList legajhoj;
             const auto tekstoj = pagho->findChildren<QLabel*>();
             for (QLabel* e : tekstoj)
-                if (e->property("tipo").toString() == QLatin1String("teksta")) {
-                    // A reading ends its sentence before the next one begins.
-                    QString t = plata(e->text()).simplified();
-                    if (!t.isEmpty() && !QStringLiteral(".!?:;,…").contains(t.back()))
-                        t += QLatin1Char('.');
-                    legajhoj << t;
-                }
-            QVERIFY2(!legajhoj.isEmpty(), qPrintable(nomo + QStringLiteral(": no reading text on its page")));
-            QCOMPARE(klipoj.value(klipo).teksto.simplified(), legajhoj.join(QLatin1Char(' ')));
+                if (e->property("tipo").toString() == QLatin1String("teksta"))
+                    legajhoj << plata(e->text());
+            if (legajhoj.isEmpty())
+                continue;
+            const QString nomo = ludilo->objectName();
+            const QString klipo =
+                QStringLiteral("sonoj/") + nomo.left(5).toLower() + QLatin1Char('/') + nomo.mid(6) + mp3_finajho;
+            QCOMPARE(klipoj.value(klipo).teksto, legajhoj.join(QLatin1Char(' ')));
         }
-        if (n == 9)
-            QVERIFY(klipoj.value(QStringLiteral("sonoj/lec09/memo1.oga"))
-                        .teksto.startsWith(QStringLiteral("— Mi vin vidis, ho trezoro !")));
         if (n == 1) {
             QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec01/cx.oga")).teksto, QStringLiteral("Ĉ"));
             QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec01/jxurnalo.oga")).teksto, QStringLiteral("ĵurnalo"));

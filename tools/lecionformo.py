@@ -414,11 +414,12 @@ class Formo:
 
     # ---- the whole form
     def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
-                  tiparo=("Arial", 11), radika_layout="QVBoxLayout"):
+                  radiko_horizontala=False, tiparo=("Arial", 11)):
         """Closes the form: root frame lecNN around the tab widget LecNN.
         nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
+        radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout;
         tiparo: the root's font (family, points), None to inherit the
-        application's; radika_layout: the class of the root's layout."""
+        application's."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -434,7 +435,8 @@ class Formo:
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        radiko = widget("QFrame", radika, ecoj, layout(radika_layout, layout_nomo, [lecionujo], spacing=0, margins=0))
+        arangho = hbox if radiko_horizontala else vbox
+        radiko = widget("QFrame", radika, ecoj, arangho(layout_nomo, [lecionujo], spacing=0, margins=0))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}

@@ -4,8 +4,8 @@ gap-filling exercise and two send pages.
 
 Almost every translated label keeps the designer's "TextLabel" as its
 placeholder (PT); the word boxes of pages 1-5 are the items of exercise 0903,
-so their numbers and those of the labels beside them are data. BILDOJ holds
-the picture this lesson brought in, drawn by tools/bildoj.py."""
+so their numbers and those of the labels beside them are data. The reading
+page's tab picture is lesson 7's."""
 from lecionformo import (
     SENDAS, VORTOLUDO, Formo, aligno, eco, ekzercpagho, enum, faldo, grasa, grupkesto, hbox, item, kadraj_ecoj,
     kamarado, num, politiko, prop, s, sago_antauen, sago_revena, sendas_butono, sendujo, size, tekstpagho, vbox,
@@ -508,14 +508,5 @@ def formo():
     paghoj += [pagho8(f), pagho9(f), pagho10(f), pagho11(f), pagho12(f)]
     # The form leaves the last send page current; the main window opens the
     # page where the learner stopped.
-    return f.dokumento(paghoj, 1060, 750, "horizontalLayout_8", nuna=11, tiparo=None, radika_layout="QHBoxLayout")
+    return f.dokumento(paghoj, 1060, 750, "horizontalLayout_8", nuna=11, radiko_horizontala=True, tiparo=None)
 
-
-# ---------------------------------------------------------------- pictures
-# (name in resources/ikonoj/, width, height, SVG body in width x height user units)
-BILDOJ = [
-    # A speaking mouth in profile with sound waves: reading pages with a recording.
-    ("parolo", 24, 24, '''<path d="M3 5.5 C3 3.8 4.3 2.5 6 2.5 H14 C15.7 2.5 17 3.8 17 5.5 V11.5 C17 13.2 15.7 14.5 14 14.5 H9 L5 18.5 V14.5 C3.9 14.4 3 13.3 3 12 Z" fill="#fdf6e3" stroke="#3b5b92" stroke-width="1.4" stroke-linejoin="round"/>
-<path d="M6 6.5 H14 M6 9 H14 M6 11.5 H11" stroke="#7a8fb8" stroke-width="1.1" stroke-linecap="round"/>
-<path d="M18.8 9 C19.8 10.3 19.8 12.2 18.8 13.5 M20.8 7.3 C22.6 9.6 22.6 12.9 20.8 15.2" fill="none" stroke="#2e7d32" stroke-width="1.4" stroke-linecap="round"/>'''),
-]
