@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMap>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTabWidget>
 
@@ -117,6 +116,15 @@ QStringList tradukataj(QTabWidget* lec)
     return sxlosiloj;
 }
 
+QAbstractButton* kopiilo(QWidget* panelo)
+{
+    if (!panelo)
+        return nullptr;
+    if (panelo->inherits("sendas_butono"))
+        return qobject_cast<QAbstractButton*>(panelo);
+    return panelo->inherits("sendujo") ? panelo->findChild<QAbstractButton*>(QStringLiteral("pushButton_2")) : nullptr;
+}
+
 QLayout* ujoDe(QWidget* radiko, QWidget* w)
 {
     const auto arangxoj = radiko->findChildren<QLayout*>();
@@ -157,31 +165,6 @@ QStringList numerataj(IniDosiero& ini, const QString& grupo)
         valoroj << ini.value(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))).toString();
     ini.endGroup();
     return valoroj;
-}
-
-QAbstractButton* kopiilo(QWidget* pagho, const QString& panelo)
-{
-    QWidget* p = pagho ? pagho->findChild<QWidget*>(panelo) : nullptr;
-    if (!p)
-        return nullptr;
-    if (p->inherits("sendas_butono"))
-        return qobject_cast<QAbstractButton*>(p);
-    return p->findChild<QAbstractButton*>(QStringLiteral("pushButton_2"));
-}
-
-QAbstractButton* korektilo(QWidget* pagho, const QString& panelo)
-{
-    QWidget* p = pagho ? pagho->findChild<QWidget*>(panelo) : nullptr;
-    if (!p || p->inherits("sendas_butono"))
-        return nullptr;
-    return p->findChild<QAbstractButton*>(QStringLiteral("pushButton"));
-}
-
-bool sub(const QString& kopio, const QString& demando, const QString& respondo)
-{
-    const QRegularExpression re(QRegularExpression::escape(demando) + QStringLiteral("\\n+")
-                                + QRegularExpression::escape(respondo) + QStringLiteral("\\n"));
-    return re.match(kopio).hasMatch();
 }
 
 } // namespace lecionilo

@@ -61,6 +61,10 @@ QString normigas(const QString& linio);
 // keys ("Label4"), in the order of the form.
 QStringList tradukataj(QTabWidget* lec);
 
+// The button that copies a send page for the corrector: the send button
+// itself, or the one inside a send panel. Null for anything else.
+QAbstractButton* kopiilo(QWidget* panelo);
+
 // The layout that holds `w` as one of its own items, below `radiko`.
 QLayout* ujoDe(QWidget* radiko, QWidget* w);
 
@@ -72,16 +76,5 @@ QString diferencoj(QStringList reala, QStringList atendata);
 
 // The values of a group of an INI file in key order "000", "001", ...
 QStringList numerataj(IniDosiero& ini, const QString& grupo);
-
-// The button that copies a send page for the corrector: `panelo` itself
-// where a copy button stands alone, else the copy button of that send panel.
-QAbstractButton* kopiilo(QWidget* pagho, const QString& panelo);
-// The send panel's button that shows and hides the model answers; null
-// where a copy button stands alone.
-QAbstractButton* korektilo(QWidget* pagho, const QString& panelo);
-
-// The corrector's copy holds `respondo` right under `demando`: nothing but
-// line breaks between them, and a line break after the answer.
-bool sub(const QString& kopio, const QString& demando, const QString& respondo);
 
 } // namespace lecionilo

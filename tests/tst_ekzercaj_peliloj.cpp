@@ -73,6 +73,10 @@ private slots:
         QFETCH(QString, nomo);
         EkzercoAkuzativoTrad = l->akuzativo;
         std::unique_ptr<QFrame> kadro(KreasLecionon(l->numero, nullptr));
+        // Translated, as the main window shows every lesson: the word-choice
+        // options of a lesson whose labels all read "TextLabel" before it
+        // would be five alike.
+        Trad(kadro.get(), l->sekcio());
         QTabWidget* lec = lecionilo::tabulo(kadro.get(), l->numero);
         // Translated, as the main window shows a lesson: the options of a
         // word choice are the lesson's translated labels.

@@ -58,16 +58,10 @@ UNULINIAJ = ("cx_edit", "QLineEdit")  # answer fields with an alignment property
 
 
 # ------------------------------------------------------------------ XML bits
-# Stands for a line break inside a text while the form is pretty-printed, so
-# that an empty line of a text (between the stanzas of a verse) survives the
-# removal of the printer's blank lines.
-LINIO = "\ue000"
-
-
 def s(teksto, notr=False):
     if teksto == "":
         return "<string/>"
-    return '<string%s>%s</string>' % (' notr="true"' if notr else "", escape(teksto).replace("\n", LINIO))
+    return '<string%s>%s</string>' % (' notr="true"' if notr else "", escape(teksto))
 
 
 def prop(nomo, valoro, stdset=True):
@@ -287,8 +281,10 @@ def grupkesto(nomo, titolo, enhavo, ecoj=(), notr=True):
 
 
 def bela_xml(fonto):
+    # Every line is kept: an empty one can only stand inside a text (an
+    # album list, a letter), whose blank lines are the text's own.
     teksto = xml.dom.minidom.parseString(fonto.encode("utf-8")).toprettyxml(indent=" ", encoding="UTF-8").decode("utf-8")
-    return "\n".join(linio for linio in teksto.splitlines() if linio.strip()).replace(LINIO, "\n") + "\n"
+    return teksto.rstrip("\n") + "\n"
 
 
 # ------------------------------------------------------------- one form
@@ -414,12 +410,13 @@ class Formo:
 
     # ---- the whole form
     def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
-                  radiko_horizontala=False, tiparo=("Arial", 11)):
+                  radiko_horizontala=False, tiparo=True, radiko_streco=None):
         """Closes the form: root frame lecNN around the tab widget LecNN.
         nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
         radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout;
-        tiparo: the root's font (family, points), None to inherit the
-        application's."""
+        radiko_streco: the stretch of that layout's item, e.g. "1";
+        tiparo: the root sets the font Arial 11 and the window title "Frame"
+        (without them the lesson takes the main window's font)."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -430,13 +427,14 @@ class Formo:
         radika = self.prefikso.lower()
         ecoj = [rect(0, 0, w, h)]
         if tiparo:
-            ecoj.append(prop("font", "<font><family>%s</family><pointsize>%d</pointsize></font>" % tiparo))
-        ecoj.append(prop("windowTitle", s("Frame")))
+            ecoj += [prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"),
+                     prop("windowTitle", s("Frame"))]
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
         arangho = hbox if radiko_horizontala else vbox
-        radiko = widget("QFrame", radika, ecoj, arangho(layout_nomo, [lecionujo], spacing=0, margins=0))
+        radiko = widget("QFrame", radika, ecoj,
+                        arangho(layout_nomo, [lecionujo], spacing=0, margins=0, stretch=radiko_streco))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}

@@ -508,5 +508,5 @@ def formo():
     paghoj += [pagho8(f), pagho9(f), pagho10(f), pagho11(f), pagho12(f)]
     # The form leaves the last send page current; the main window opens the
     # page where the learner stopped.
-    return f.dokumento(paghoj, 1060, 750, "horizontalLayout_8", nuna=11, radiko_horizontala=True, tiparo=None)
+    return f.dokumento(paghoj, 1060, 750, "horizontalLayout_8", nuna=11, radiko_horizontala=True, tiparo=False)
 
