@@ -4,6 +4,8 @@
 #include "lec02.h"
 #include "lec03.h"
 #include "lec04.h"
+#include "lec05.h"
+#include "lec06.h"
 #include "lec07.h"
 #include "lec08.h"
 #include "lec09.h"
@@ -24,7 +26,7 @@ QFrame* kreas(QWidget* patro)
 const LecionaDatumo TABELO[] = {
     {1, &kreas<lec01>, QString()},  {2, &kreas<lec02>, QStringLiteral("0204")},
     {3, &kreas<lec03>, QString()},  {4, &kreas<lec04>, QString()},
-    {5, nullptr, QString()},        {6, nullptr, QStringLiteral("0605")},
+    {5, &kreas<lec05>, QString()},  {6, &kreas<lec06>, QStringLiteral("0605")},
     {7, &kreas<lec07>, QString()},  {8, &kreas<lec08>, QStringLiteral("0802")},
     {9, &kreas<lec09>, QString()},  {10, nullptr, QStringLiteral("1001")},
     {11, nullptr, QString()},       {12, &kreas<lec12>, QStringLiteral("1202")},

@@ -48,6 +48,8 @@
 //    in every language. blokoj: whether each question stands in a block of
 //    its own with its field and its model answer (false where one model
 //    answer follows a longer page, as lesson 9's verse).
+//    A model answer is named like a word box ("LecNN_Button<K>") or, where
+//    the lesson says so, as listed here.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.

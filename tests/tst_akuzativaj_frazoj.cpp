@@ -38,7 +38,7 @@ const QStringList PRONOMOJ = {"mi", "vi", "li", "ŝi", "ĝi", "ni", "ili", "oni"
 // Adverbs without the ending -e: the primitive ones and the question word ĉu.
 const QStringList ADVERBOJ = {"ne",   "jam",  "ankoraŭ", "ankaŭ", "hieraŭ", "hodiaŭ", "morgaŭ", "nun",
                               "tre",  "tro",  "baldaŭ",  "tuj",   "nur",    "eĉ",     "for",    "ĉiam",
-                              "tiam", "kiam", "neniam",  "iam",   "ĉu",     "kiel",   "tiel"};
+                              "tiam", "kiam", "neniam",  "iam",   "ĉu",     "kiel",   "tiel",   "ĉi"};
 // Words that end like a verb but are none.
 const QStringList NEVERBOJ = {"ĝis"};
 const QStringList POSEDAJ = {"mia", "via", "lia", "ŝia", "ĝia", "nia", "ilia", "onia", "sia"};
@@ -89,7 +89,27 @@ const Sekcio SEKCIOJ[] = {
      {"alveni",   "aperi", "boli",      "brili",   "dormi",  "fali",   "fariĝi",     "finiĝi",  "foriri", "glaciiĝi",
       "heliĝi",   "iĝi",   "komenciĝi", "kreski",  "labori", "loĝi",   "malfermiĝi", "naskiĝi", "okazi",  "pensi",
       "resaniĝi", "resti", "ridi",      "rompiĝi", "salti",  "sekiĝi", "sidi",       "vekiĝi",  "ĝoji"}},
+    // Lesson 6 writes no sentence of its accusative exercise out elsewhere.
+    {"0605",
+     39,
+     "",
+     "0605",
+     {"aĉeti", "ami", "deziri", "gustumi", "havi", "klarigi", "kompreni", "koni", "legi", "manĝi", "porti", "renkonti",
+      "ricevi", "skribi", "trinki", "trovi", "vendi", "vidi"},
+     {}},
 };
+
+// A correlative: one of the five beginnings with one of the given endings
+// ("kiu", "tiujn" are of the endings "u" and "uj" before their -n).
+bool korelativo(const QString& v, const QStringList& finoj)
+{
+    for (const char* komenco : {"ki", "ti", "i", "neni", "ĉi"})
+        for (const QString& fino : finoj)
+            if (v == QString::fromUtf8(komenco) + fino)
+                return true;
+    return false;
+}
+const QStringList U_FINOJ = {"u", "uj"};
 
 bool estasVerbo(const QString& v)
 {
@@ -103,11 +123,13 @@ bool estasInfinitivo(const QString& v)
 }
 bool estasSubstantivo(const QString& v)
 {
-    return PRONOMOJ.contains(v) || v.endsWith(QLatin1String("o")) || v.endsWith(QLatin1String("oj"));
+    return PRONOMOJ.contains(v) || v.endsWith(QLatin1String("o")) || v.endsWith(QLatin1String("oj"))
+           || korelativo(v, U_FINOJ);
 }
 bool estasAdjektivo(const QString& v)
 {
-    return v.endsWith(QLatin1String("a")) || v.endsWith(QLatin1String("aj"));
+    // "tiu libro": the correlatives in -u go with a noun as adjectives do.
+    return v.endsWith(QLatin1String("a")) || v.endsWith(QLatin1String("aj")) || korelativo(v, U_FINOJ);
 }
 bool plurala(const QString& v)
 {
@@ -190,7 +212,8 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
             (e == SubjektaParto ? subjektaj : objektaj) << vorto;
             break;
         case Adverbo:
-            if (!ADVERBOJ.contains(vorto) && !vorto.endsWith(QLatin1Char('e')))
+            if (!ADVERBOJ.contains(vorto) && !vorto.endsWith(QLatin1Char('e'))
+                && !korelativo(vorto, {"el", "om", "al", "am"}))
                 return QStringLiteral("\"%1\" is no adverb").arg(vorto);
             break;
         case Konjunkcio:
@@ -202,6 +225,10 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
             (estasVerbo(vorto) ? verboj : infinitivoj) << vorto;
             break;
         case NeObjekto:
+            // "kies libron": the possessive correlatives name an owner, never
+            // take an ending and stand beside any part of the sentence.
+            if (korelativo(vorto, {"es"}))
+                break;
             subjektaj << vorto; // a predicate agrees with the subject
             ++neObjektoj;
             break;
@@ -459,6 +486,21 @@ private slots:
                                             << "0~3~2~5~4"
                                             << "Mi lavi la novan tason."
                                             << "0 finite verbs";
+        QTest::newRow("possessive correlative flagged") << "Kies~plumo~vi~trovis"
+                                                        << "1~1~~"
+                                                        << "5~4~0~3"
+                                                        << ""
+                                                        << "cannot go with a noun";
+        QTest::newRow("quantity correlative taken for the object") << "Kiom~da~pano~vi~trovis"
+                                                                   << "1~~~~"
+                                                                   << "4~7~6~0~3"
+                                                                   << ""
+                                                                   << "cannot be a subject or an object";
+        QTest::newRow("correlative of manner flagged") << "Kiel~vi~trovis~tiu~domo"
+                                                       << "1~~~1~1"
+                                                       << "5~0~3~5~4"
+                                                       << ""
+                                                       << "cannot go with a noun";
         QTest::newRow("explanation out of range") << "Mi~amas~vi"
                                                   << "~~1"
                                                   << "0~3~13"
