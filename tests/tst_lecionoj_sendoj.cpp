@@ -130,7 +130,8 @@ private slots:
         QVERIFY(pozicio > 0);
         for (int k = 0; k < s.demandoj.size(); ++k) {
             const lecionaj_datumoj::Demando& d = s.demandoj.at(k);
-            const int sekva = kopio.indexOf(teksto(d.demando), pozicio);
+            // A question stands on a line of its own ("vira" is no "viraĉo").
+            const int sekva = kopio.indexOf(QLatin1Char('\n') + teksto(d.demando) + QLatin1Char('\n'), pozicio);
             QVERIFY2(sekva > pozicio, qPrintable(d.demando));
             pozicio = sekva;
             // A multi-line answer stands two blank lines below its question.

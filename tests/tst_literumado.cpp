@@ -80,6 +80,10 @@ QList<Vorto> vortoj(const QString& teksto)
         // eye ("insektoN", "PetrO"): the word is the same one in lower case.
         if (w.formoj.size() == 1 && v.size() > 2 && v.back().isUpper() && v.at(v.size() - 2).isLower())
             w.formoj = QStringList{v.left(v.size() - 1) + v.back().toLower()};
+        // A noun whose -o gives way to an apostrophe ("monuj'", in verse) is
+        // the whole noun.
+        if (fino < t.size() && (t.at(fino) == QLatin1Char('\'') || t.at(fino) == QChar(0x2019)) && !litero(t, fino + 1))
+            w.formoj = QStringList{v + QLatin1Char('o')};
         if (w.formoj.size() > 1)
             w.kunigita = w.formoj.join(QString()).toLower();
         el << w;
