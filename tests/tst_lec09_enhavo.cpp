@@ -175,9 +175,9 @@ private slots:
         lec->setCurrentWidget(pagho);
         auto* ludilo = pagho->findChild<QFrame*>(QStringLiteral("Lec09_memo1"));
         QVERIFY(ludilo && ludilo->inherits("mp3ludilo"));
+        ludilo->findChild<QPushButton*>(QStringLiteral("Ludu"))->click();
         auto* medio = ludilo->findChild<QMediaPlayer*>();
         QVERIFY(medio);
-        ludilo->findChild<QPushButton*>(QStringLiteral("Ludu"))->click();
         QCOMPARE(medio->media().request().url(), QUrl::fromLocalFile(dosiero));
         QCOMPARE(medio->state(), QMediaPlayer::PlayingState);
         lec->setCurrentIndex(lec->indexOf(pagho) + 1);
