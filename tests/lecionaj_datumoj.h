@@ -25,12 +25,17 @@
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
 //    bildoj: those of them that show only a picture.
 //  - tipoj: every widget with a "tipo" property, as "name=value".
+//  - lingvoj: every widget with a "lingvo" property (the style sheet's
+//    Esperanto font, an answer field's "traduko"), as "name=value".
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
-//  - sendoj: each send page with its panel, the heading label that opens the
-//    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the page.
+//  - sendoj: each send page with its panel (or its lone copy button), the
+//    heading label that opens the copy (empty for a page without one), and
+//    per question {question label, field, model answer label, model answer
+//    text}, in the order of the page. A model answer holding one line per
+//    field names the line of its field; a page without model answers leaves
+//    both empty. The question label is the field's buddy.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -94,6 +99,7 @@ struct Leciono
     QStringList aliajEtikedoj;
     QStringList bildoj;
     QStringList tipoj;
+    QStringList lingvoj;
     QStringList amikoj;
     QList<Ekzerco> ekzercoj;
     QStringList kuroj;

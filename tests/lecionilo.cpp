@@ -1,9 +1,11 @@
 #include "lecionilo.h"
 #include "inidosiero.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
 #include <QMap>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTabWidget>
 
@@ -155,6 +157,25 @@ QStringList numerataj(IniDosiero& ini, const QString& grupo)
         valoroj << ini.value(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))).toString();
     ini.endGroup();
     return valoroj;
+}
+
+QAbstractButton* kopiButono(QWidget* pagho, const QString& panelo)
+{
+    QWidget* w = pagho ? pagho->findChild<QWidget*>(panelo) : nullptr;
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b;
+    return w ? w->findChild<QAbstractButton*>(QStringLiteral("pushButton_2")) : nullptr;
+}
+
+QString kopiataRespondo(const QString& demando, const QWidget* kampo, const QString& respondo)
+{
+    const bool linioj = qobject_cast<const QPlainTextEdit*>(kampo);
+    return demando + QLatin1Char('\n') + (linioj ? QStringLiteral("\n\n") : QString()) + respondo + QLatin1Char('\n');
+}
+
+QString plurlinia()
+{
+    return QStringLiteral("Unua linio de mia traduko.\nDua linio.\n\nTria, post malplena linio.");
 }
 
 } // namespace lecionilo

@@ -44,10 +44,14 @@ QString enhavo(const QWidget* kampo)
 }
 
 // A learner's answer to question i: the model answer to every other
-// question, a sentence of the learner's own to the rest.
+// question (a text of several lines where there is none), a sentence of the
+// learner's own to the rest.
 QString respondo(const Sendo& s, int i)
 {
-    return i % 2 == 0 ? s.demandoj.at(i).modelaTeksto : QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
+    if (i % 2 != 0)
+        return QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
+    const QString modelo = s.demandoj.at(i).modelaTeksto;
+    return modelo.isEmpty() ? lecionilo::plurlinia() : modelo;
 }
 
 } // namespace
@@ -100,9 +104,7 @@ private slots:
         for (int k = 0; k < s.demandoj.size(); k += 3)
             skribas(p.pagho->findChild<QWidget*>(s.demandoj.at(k).kampo), respondo(s, k));
 
-        auto* panelo = p.pagho->findChild<QWidget*>(s.panelo);
-        QVERIFY(panelo);
-        auto* kopiu = panelo->findChild<QAbstractButton*>(QStringLiteral("pushButton_2"));
+        auto* kopiu = lecionilo::kopiButono(p.pagho, s.panelo);
         QVERIFY(kopiu);
         QGuiApplication::clipboard()->clear();
         QCOMPARE(testilo::kunModalo([&] { kopiu->click(); }), 1);
@@ -114,7 +116,7 @@ private slots:
         const QString kapo =
             QStringLiteral("Leciono %1 - Paĝo %2\n\n").arg(lecionilo::du(l->numero)).arg(l->indeksoDe(s.pagho) + 1);
         QVERIFY2(kopio.startsWith(kapo), qPrintable(kopio));
-        int pozicio = kopio.indexOf(teksto(s.kapo));
+        int pozicio = s.kapo.isEmpty() ? kapo.size() - 1 : kopio.indexOf(teksto(s.kapo));
         QVERIFY(pozicio > 0);
         for (int k = 0; k < s.demandoj.size(); ++k) {
             const lecionaj_datumoj::Demando& d = s.demandoj.at(k);
@@ -122,9 +124,10 @@ private slots:
             QVERIFY2(sekva > pozicio, qPrintable(d.demando));
             pozicio = sekva;
             if (k % 3 == 0)
-                QVERIFY2(kopio.contains(teksto(d.demando) + QLatin1Char('\n') + respondo(s, k) + QLatin1Char('\n')),
+                QVERIFY2(kopio.contains(lecionilo::kopiataRespondo(
+                             teksto(d.demando), p.pagho->findChild<QWidget*>(d.kampo), respondo(s, k))),
                          qPrintable(d.demando));
-            else
+            else if (!d.modelaTeksto.isEmpty())
                 // The model answers stay out of the copy.
                 QVERIFY2(!kopio.contains(d.modelaTeksto), qPrintable(d.modelaTeksto));
         }
@@ -136,6 +139,8 @@ private slots:
         QFETCH(const Leciono*, l);
         QFETCH(int, i);
         const Sendo& s = l->sendoj.at(i);
+        if (s.demandoj.isEmpty() || s.demandoj.first().modelo.isEmpty())
+            QSKIP("the page has no model answers");
         const Pagho p = malfermas(l, s);
         p.kadro->resize(900, 700);
         p.kadro->show();
