@@ -6,7 +6,8 @@
 // does not find the answers in the translations shown.
 //
 // Adding a lesson's accusative exercise is adding its row to SEKCIOJ, with
-// the verbs its sentences may use with a direct object.
+// the verbs its sentences may use with a direct object and those they use
+// without one.
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "testilo.h"
@@ -50,6 +51,8 @@ struct Sekcio
     QString tradukoj;
     // The verbs the sentences may use with a direct object.
     QStringList transitivaj;
+    // The verbs the sentences use without one (kun, al, pri... follow them).
+    QStringList netransitivaj = {};
 };
 
 const Sekcio SEKCIOJ[] = {
@@ -59,6 +62,12 @@ const Sekcio SEKCIOJ[] = {
      "0204",
      {"ami", "fari", "forgesi", "havi", "kapti", "lavi", "peti", "porti", "renkonti", "skribi", "sukeri", "trinki",
       "trovi", "vendi", "vidi"}},
+    {"1005",
+     31,
+     "1001",
+     "1001",
+     {"aĉeti", "ami", "fari", "lavi", "manĝi", "rigardi", "sendi", "vidi", "viziti"},
+     {"fieri", "flugi", "iri", "kuri", "loĝi", "ludi", "paroli", "pensi", "sidi", "telefoni"}},
 };
 
 bool estasVerbo(const QString& v)
@@ -93,9 +102,10 @@ QString plenigas(const QString& d, const QString& r)
 // What is wrong with one accusative item, or an empty text. `d`, `r`, `k` are
 // the rows as stored (fields joined by "~"); `plena` is the same sentence
 // with its endings, or empty where no section writes it out; `transitivaj`
-// the verbs that may take a direct object.
+// the verbs that may take a direct object, `netransitivaj` those that take
+// none.
 QString eraroDe(const QString& d, const QString& r, const QString& k, const QString& plena,
-                const QStringList& transitivaj)
+                const QStringList& transitivaj, const QStringList& netransitivaj = {})
 {
     const QStringList vortoj = d.split(QLatin1Char('~'));
     const QStringList flagoj = r.split(QLatin1Char('~'));
@@ -163,11 +173,15 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
     if (verboj.size() != 1)
         return QStringLiteral("%1 verbs").arg(verboj.size());
     const QString infinitivo = verboj.first().chopped(2) + QLatin1Char('i');
-    if (subjektoj != 1)
+    // Two subjects stand only where kaj joins them ("Paŭlo kaj lia fratino").
+    if (subjektoj < 1 || subjektoj > konjunkcioj + 1)
         return QStringLiteral("%1 subjects").arg(subjektoj);
     if (infinitivo == QLatin1String("esti")) {
         if (!objektaj.isEmpty())
             return QStringLiteral("an object after esti");
+    } else if (netransitivaj.contains(infinitivo)) {
+        if (!objektaj.isEmpty() || neObjektoj > 0)
+            return QStringLiteral("%1 takes no object").arg(verboj.first());
     } else if (!transitivaj.contains(infinitivo)) {
         return QStringLiteral("unknown verb %1").arg(infinitivo);
     } else if (neObjektoj > 0) {
@@ -178,7 +192,7 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
         return QStringLiteral("%1 objects joined by %2 conjunctions").arg(objektoj).arg(konjunkcioj);
     // The words of one part of the sentence agree in number.
     for (const QStringList* grupo : {&subjektaj, &objektaj}) {
-        if (objektoj > 1 && grupo == &objektaj)
+        if ((objektoj > 1 && grupo == &objektaj) || (subjektoj > 1 && grupo == &subjektaj))
             continue;
         for (const QString& v : *grupo)
             if (plurala(v) != plurala(grupo->first()) && !POSEDAJ.contains(grupo->first()))
@@ -278,7 +292,8 @@ private slots:
         const Sekcio& sekcio = SEKCIOJ[s];
         const Eroj e = legas(sekcio);
         const QString plena = sekcio.plenaj.isEmpty() ? QString() : plenigas(e.pd.value(i), e.pr.value(i));
-        const QString eraro = eraroDe(e.d.at(i), e.r.value(i), e.k.value(i), plena, sekcio.transitivaj);
+        const QString eraro =
+            eraroDe(e.d.at(i), e.r.value(i), e.k.value(i), plena, sekcio.transitivaj, sekcio.netransitivaj);
         QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
     }
 
@@ -388,6 +403,16 @@ private slots:
                                              << "2~0~3"
                                              << "La knabo iras."
                                              << "unknown verb";
+        QTest::newRow("object of a verb that takes none") << "La~knabo~dormas~la~lito"
+                                                          << "~~~~1"
+                                                          << "2~0~3~2~4"
+                                                          << "La knabo dormas la liton."
+                                                          << "takes no object";
+        QTest::newRow("two subjects not joined") << "La~knabo~la~patro~dormas"
+                                                 << "~~~~"
+                                                 << "2~0~2~0~3"
+                                                 << "La knabo la patro dormas."
+                                                 << "2 subjects";
         QTest::newRow("explanation out of range") << "Mi~amas~vi"
                                                   << "~~1"
                                                   << "0~3~13"
@@ -402,11 +427,12 @@ private slots:
         QFETCH(QString, plena);
         QFETCH(QString, kialo);
         const QStringList transitivaj = SEKCIOJ[0].transitivaj;
-        const QString eraro = eraroDe(d, r, k, plena, transitivaj);
+        const QStringList netransitivaj = {QStringLiteral("dormi")};
+        const QString eraro = eraroDe(d, r, k, plena, transitivaj, netransitivaj);
         QVERIFY2(eraro.contains(kialo), qPrintable(eraro));
         // The same sentence put right passes, so the fault above is what failed it.
         QVERIFY(eraroDe(QStringLiteral("Mi~lavas~la~nova~taso"), QStringLiteral("~~~1~1"), QStringLiteral("0~3~2~5~4"),
-                        QStringLiteral("Mi lavas la novan tason."), transitivaj)
+                        QStringLiteral("Mi lavas la novan tason."), transitivaj, netransitivaj)
                     .isEmpty());
     }
 };
