@@ -55,7 +55,8 @@ bool litero(const QString& t, int i)
 // The words of a text. Endings and affixes written as such ("-as", "mal-")
 // are grammar, not words; a single letter is a letter; a Roman numeral
 // numbers a heading; a run of x holds a label's place until the program
-// fills it.
+// fills it. A grammar page writes the ending it teaches in capitals inside
+// a word ("estUS", "venOS"): such a word is checked in small letters.
 QList<Vorto> vortoj(const QString& teksto)
 {
     static const QRegularExpression vorto(QStringLiteral("\\p{L}+(?:-\\p{L}+)*"));
@@ -75,7 +76,8 @@ QList<Vorto> vortoj(const QString& teksto)
             continue;
         Vorto w;
         w.skribita = v;
-        w.formoj = v.split(QLatin1Char('-'));
+        const bool markita = v.mid(1) != v.mid(1).toLower() && v != v.toUpper();
+        w.formoj = (markita ? v.toLower() : v).split(QLatin1Char('-'));
         if (w.formoj.size() > 1)
             w.kunigita = w.formoj.join(QString()).toLower();
         el << w;
