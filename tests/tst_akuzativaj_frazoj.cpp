@@ -155,7 +155,7 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
                 return QStringLiteral("\"%1\" is no adverb").arg(vorto);
             break;
         case Konjunkcio:
-            if (vorto != QLatin1String("kaj") && vorto != QLatin1String("aŭ") && vorto != QLatin1String("sed"))
+            if (vorto != QLatin1String("kaj") && vorto != QStringLiteral("aŭ") && vorto != QLatin1String("sed"))
                 return QStringLiteral("\"%1\" is no conjunction").arg(vorto);
             ++konjunkcioj;
             break;
