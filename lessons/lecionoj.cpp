@@ -2,6 +2,7 @@
 
 #include "lec01.h"
 #include "lec02.h"
+#include "lec07.h"
 #include "lec10.h"
 #include "lec11.h"
 
@@ -20,7 +21,7 @@ const LecionaDatumo TABELO[] = {
     {1, &kreas<lec01>, QString()},  {2, &kreas<lec02>, QStringLiteral("0204")},
     {3, nullptr, QString()},        {4, nullptr, QString()},
     {5, nullptr, QString()},        {6, nullptr, QStringLiteral("0605")},
-    {7, nullptr, QString()},        {8, nullptr, QStringLiteral("0802")},
+    {7, &kreas<lec07>, QString()},  {8, nullptr, QStringLiteral("0802")},
     {9, nullptr, QString()},        {10, &kreas<lec10>, QStringLiteral("1001")},
     {11, &kreas<lec11>, QString()}, {12, nullptr, QStringLiteral("1202")},
     {13, nullptr, QString()},

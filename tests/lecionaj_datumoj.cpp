@@ -118,6 +118,109 @@ Leciono lec02()
     return l;
 }
 
+Leciono lec07()
+{
+    Leciono l;
+    l.numero = 7;
+    l.klaso = QStringLiteral("lec07");
+    // The form leaves the accusative page current; the main window chooses the real page.
+    l.nunaPagho = 7;
+    l.paghoj = {
+        {"tab_3", "1", "leciono",
+         "klakbutono_nova 12, neklakebla_nova 12, titolo 1, QLabel 13, label_sago_reversa 12, QScrollArea 1"},
+        {"tab_10", "2", "parolo", "klakbutono_nova 14, titolo 1, QLabel 15, mp3ludilo 1, QScrollArea 1"},
+        {"Sendas1_Lec07", "3", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
+        {"tab_12", "4", "leciono",
+         "klakbutono_nova 18, neklakebla_nova 18, titolo 1, QLabel 18, label_sago_reversa 18, QScrollArea 1"},
+        {"tab_19", "5", "parolo", "klakbutono_nova 20, titolo 1, QLabel 21, mp3ludilo 1, QScrollArea 1"},
+        {"Sendas2_Lec07", "6", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
+        {"tab_21", "7", "leciono", "klakbutono_nova 5, titolo 1, QLabel 9, QScrollArea 1"},
+        {"tab_22", "8", "leciono", "klakbutono_nova 10, QLabel 9, label_sago 1, QScrollArea 1"},
+        {"Ekzerco1_Lec07", "9", "vortoludo", ""},
+        {"Ekzerco2_Lec07", "10", "plenigas_spacon2", ""},
+        {"Ekzerco3_Lec07", "11", "mikrofoneto", ""},
+        {"Ekzerco4_Lec07", "12", "oreleto", ""},
+        {"Sendas3_Lec07", "13", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
+    };
+    // The example sentences of the prepositions and the model answers carry
+    // the names the saved forms gave them; the readings and their questions
+    // are Esperanto that no translation touches; three equals signs.
+    QStringList ekzemploj;
+    for (int n : {139, 141, 143, 145, 147, 202, 204, 206, 208, 210, 212, 214, 163, 165, 167,
+                  169, 171, 173, 175, 177, 179, 181, 216, 218, 220, 222, 224, 226, 228, 230})
+        ekzemploj << QStringLiteral("label_%1").arg(n);
+    QStringList modeloj{QStringLiteral("label")};
+    for (int n = 2; n <= 22; ++n)
+        modeloj << QStringLiteral("label_%1").arg(n);
+    const QStringList demandoj{"Label385_4", "Label386_4", "Label387_4", "Label388_4", "Label389_4", "Label388_5",
+                               "Label385_6", "Label386_6", "Label387_6", "Label388_8", "Label389_6", "Label388_9"};
+    l.bildoj = QStringList{"label_136", "label_190", "label_191"};
+    l.aliajEtikedoj = ekzemploj + modeloj + demandoj + l.bildoj + QStringList{"Memo2_Lec07", "Memo3_Lec07"};
+    for (const QString& e : qAsConst(ekzemploj)) {
+        l.tipoj << e + QStringLiteral("=esperanta");
+        l.lingvoj << e + QStringLiteral("=eo");
+    }
+    l.tipoj << QStringList{"Memo2_Lec07=teksta", "Memo3_Lec07=teksta", "label_136=egala", "label_190=egala",
+                           "label_191=egala"};
+    l.lingvoj << QStringList{"Memo2_Lec07=eo", "Memo3_Lec07=eo"};
+    for (const QString& d : demandoj)
+        l.lingvoj << d + QStringLiteral("=eo");
+    l.ekzercoj = {
+        {"Ekzerco1_Lec07", "vortoludo", "Lec07_Ekzerco_0701"},
+        {"Ekzerco2_Lec07", "plenigas_spacon", "Lec07_Ekz_Plen_0702"},
+        {"Ekzerco3_Lec07", "prononco", "Lec07_Ekzerco_0709"},
+        {"Ekzerco4_Lec07", "audkompreno", "Lec07_Ekzerco_0703"},
+    };
+    l.kuroj = QStringList{"Lec07_Ekzerco_0701", "Lec07_Ekz_Plen_0702", "Lec07_Ekzerco_0703"};
+    l.sendoj = {
+        {"Sendas1_Lec07",
+         "frame",
+         "Lec07_Label4",
+         {
+             {"Label385_4", "lineEdit_63", "label", "Vi estas membro de la Junulara Esperantista Klubo."},
+             {"Label386_4", "lineEdit_64", "label_2", "Ĝi estas klubo de Esperanto. \nĜi estas esperantista klubo."},
+             {"Label387_4", "lineEdit_65", "label_3", "Vi portis kun vi sandviĉojn."},
+             {"Label388_4", "lineEdit_66", "label_4", "Ili estis sub la seĝoj sur kiuj vi sidis."},
+             {"Label389_4", "lineEdit_67", "label_5",
+              "En San-Francisko okazis Esperanto-Kongreso. \nEn San-Francisko okazis kongreso de Esperanto."},
+             {"Label388_5", "lineEdit_68", "label_6", "Vi vojaĝis dum tri tagoj."},
+         }},
+        {"Sendas2_Lec07",
+         "frame_2",
+         "Lec07_Label7",
+         {
+             {"Label385_6", "lineEdit_76", "label_7", "Vi veturis al la zoo per aŭtomobilo."},
+             {"Label386_6", "lineEdit_75", "label_8", "La zoo estas ekster la urbo."},
+             {"Label387_6", "lineEdit_77", "label_9",
+              "Al via frato tre plaĉis la ursoj apud la enirejo. \nLa ursoj apud la enirejo tre plaĉis al via frato."},
+             {"Label388_8", "lineEdit_78", "label_10",
+              "La kaĝo de la nigra urso estas inter la kaĝoj de la brunaj kaj blankaj ursoj."},
+             {"Label389_6", "lineEdit_79", "label_11", "La blanka urso estas el Arkto."},
+             {"Label388_9", "lineEdit_80", "label_12", "La grandaj simioj tre similas al la homoj."},
+         }},
+        {"Sendas3_Lec07",
+         "frame_3",
+         "Lec07_Label10",
+         {
+             {"Lec07_Label569", "lineEdit_58", "label_13", "Mi venis per biciklo."},
+             {"Lec07_Label570", "lineEdit_59", "label_14", "Mi biciklis en San-Franciskon."},
+             {"Lec07_Label571", "lineEdit_60", "label_15", "Mi biciklis en San-Francisko."},
+             {"Lec07_Label572", "lineEdit_61", "label_16", "Ŝi kuris sur la herbo."},
+             {"Lec07_Label573", "lineEdit_62", "label_17", "Ŝi kuris sur la herbon."},
+             {"Lec07_Label575", "lineEdit_81", "label_18", "Li kuris malantaŭ la arbo."},
+             {"Lec07_Label576", "lineEdit_82", "label_19", "Li fumis malantaŭ la arbo."},
+             {"Lec07_Label577", "lineEdit_83", "label_20", "Ŝi vojaĝis kun amiko."},
+             {"Lec07_Label578", "lineEdit_84", "label_21", "Ŝi skribis per krajono."},
+             {"Lec07_Label579", "lineEdit_85", "label_22", "Li metis la krajonon sub la paperon."},
+         }},
+    };
+    l.eroj = {{"0701", 63, 63}, {"0702", 61, -1}, {"0709", 77, 21}, {"0703", 56, 0}};
+    l.etikedoj = 100;
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
+    l.fotoj = QStringList{"tab_3", "tab_10", "tab_19", "tab_21", "tab_22", "Sendas3_Lec07"};
+    return l;
+}
+
 Leciono lec10()
 {
     Leciono l;
@@ -298,7 +401,7 @@ QList<Ekzerco> Leciono::legantoj(const QString& kodo) const
 
 const QList<Leciono>& lecionoj()
 {
-    static const QList<Leciono> tabelo = {lec01(), lec02(), lec10(), lec11()};
+    static const QList<Leciono> tabelo = {lec01(), lec02(), lec07(), lec10(), lec11()};
     return tabelo;
 }
 

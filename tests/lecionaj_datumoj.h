@@ -25,17 +25,19 @@
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
 //    bildoj: those of them that show only a picture.
 //  - tipoj: every widget with a "tipo" property, as "name=value".
-//  - lingvoj: every widget with a "lingvo" property (the style sheet's
-//    Esperanto font, an answer field's "traduko"), as "name=value".
+//  - lingvoj: likewise every widget with a "lingvo" property: the Esperanto
+//    the style sheet gives the Esperanto font (a lesson placing none has none).
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
 //  - sendoj: each send page with its panel (or its lone copy button), the
 //    heading label that opens the copy (empty for a page without one), and
 //    per question {question label, field, model answer label, model answer
-//    text}, in the order of the page. A model answer holding one line per
-//    field names the line of its field; a page without model answers leaves
-//    both empty. The question label is the field's buddy.
+//    text}, in the order of the page. A question label not named
+//    "LecNN_Label<K>" is Esperanto that keeps its text in every language.
+//    A model answer holding a line for each of two fields may name, per
+//    field, the line of its own; a page without model answers leaves both
+//    empty, and its fields (whole translations) get a text of several lines.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -73,6 +75,10 @@ struct Demando
     QString kampo;
     QString modelo;
     QString modelaTeksto;
+
+    // The model answer as a learner types it: a model answer with two
+    // accepted forms holds them on two lines, a line edit takes one.
+    QString unuaFormo() const { return modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed(); }
 };
 
 struct Sendo

@@ -109,7 +109,8 @@ private slots:
         const QList<QFrame*> cxiuj = pagho->findChildren<QFrame*>();
         QStringList trovitaj;
         for (QFrame* f : cxiuj)
-            if (qstrcmp(f->metaObject()->className(), "QFrame") == 0 && f->objectName().startsWith(QLatin1String("frame")))
+            if (qstrcmp(f->metaObject()->className(), "QFrame") == 0
+                && f->objectName().startsWith(QLatin1String("frame")))
                 trovitaj << f->objectName();
         QCOMPARE(trovitaj, kadroj);
         for (int i = 0; i < kadroj.size(); ++i) {

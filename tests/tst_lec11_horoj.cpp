@@ -68,8 +68,7 @@ int legas(QString frazo, bool* duonTago)
         return nombro(m.captured(1)) * 60;
 
     QString parto;
-    static const QRegularExpression partoRe(
-        QStringLiteral(" (matene|antaŭtagmeze|posttagmeze|vespere|nokte)$"));
+    static const QRegularExpression partoRe(QStringLiteral(" (matene|antaŭtagmeze|posttagmeze|vespere|nokte)$"));
     m = partoRe.match(frazo);
     if (m.hasMatch()) {
         parto = m.captured(1);
@@ -94,10 +93,10 @@ int legas(QString frazo, bool* duonTago)
     } else if ((m = kaj.match(frazo)).hasMatch()) {
         horo = ordo(m.captured(1));
         const QString kiom = m.captured(2);
-        minutoj = kiom.isEmpty()                          ? 0
-                  : kiom == QLatin1String("kvarono")      ? 15
-                  : kiom == QLatin1String("duono")        ? 30
-                                                          : nombro(kiom);
+        minutoj = kiom.isEmpty()                     ? 0
+                  : kiom == QLatin1String("kvarono") ? 15
+                  : kiom == QLatin1String("duono")   ? 30
+                                                     : nombro(kiom);
         if (horo < 0 || minutoj < 0)
             return -1;
     } else {

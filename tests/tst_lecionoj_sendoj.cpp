@@ -50,7 +50,7 @@ QString respondo(const Sendo& s, int i)
 {
     if (i % 2 != 0)
         return QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
-    const QString modelo = s.demandoj.at(i).modelaTeksto;
+    const QString modelo = s.demandoj.at(i).unuaFormo();
     return modelo.isEmpty() ? lecionilo::plurlinia() : modelo;
 }
 

@@ -37,7 +37,7 @@ QString respondo(const Sendo& s, int k)
 {
     if (k == 1)
         return QString();
-    const QString modelo = s.demandoj.at(k).modelaTeksto;
+    const QString modelo = s.demandoj.at(k).unuaFormo();
     return modelo.isEmpty() ? lecionilo::plurlinia() : modelo;
 }
 

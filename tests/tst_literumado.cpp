@@ -55,8 +55,7 @@ bool litero(const QString& t, int i)
 // The words of a text. Endings and affixes written as such ("-as", "mal-")
 // are grammar, not words; a single letter is a letter; a Roman numeral
 // numbers a heading; a run of x holds a label's place until the program
-// fills it. A grammar page writes the ending it teaches in capitals inside
-// a word ("estUS", "venOS"): such a word is checked in small letters.
+// fills it.
 QList<Vorto> vortoj(const QString& teksto)
 {
     static const QRegularExpression vorto(QStringLiteral("\\p{L}+(?:-\\p{L}+)*"));
@@ -76,8 +75,13 @@ QList<Vorto> vortoj(const QString& teksto)
             continue;
         Vorto w;
         w.skribita = v;
-        const bool markita = v.mid(1) != v.mid(1).toLower() && v != v.toUpper();
-        w.formoj = (markita ? v.toLower() : v).split(QLatin1Char('-'));
+        w.formoj = v.split(QLatin1Char('-'));
+        // Capitals closing a word in lower case mark its ending for the eye
+        // ("insektoN", "PetrO", "estUS", "FermU"): the word is the same one in
+        // lower case.
+        static const QRegularExpression finajho(QStringLiteral("^\\p{Lu}?\\p{Ll}+\\p{Lu}+$"));
+        if (w.formoj.size() == 1 && finajho.match(v).hasMatch())
+            w.formoj = QStringList{v.left(1) + v.mid(1).toLower()};
         if (w.formoj.size() > 1)
             w.kunigita = w.formoj.join(QString()).toLower();
         el << w;

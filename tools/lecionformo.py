@@ -404,9 +404,11 @@ class Formo:
         return widget("mp3ludilo", plena, kadraj_ecoj() + list(ecoj))
 
     # ---- the whole form
-    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None):
+    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
+                  radiko_horizontala=False):
         """Closes the form: root frame lecNN around the tab widget LecNN.
-        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil")."""
+        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
+        radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -420,7 +422,8 @@ class Formo:
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        radiko = widget("QFrame", radika, ecoj, vbox(layout_nomo, [lecionujo], spacing=0, margins=0))
+        arangho = hbox if radiko_horizontala else vbox
+        radiko = widget("QFrame", radika, ecoj, arangho(layout_nomo, [lecionujo], spacing=0, margins=0))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}
