@@ -9,6 +9,8 @@
 // expected and those expected but not found):
 //  - numero, klaso: the lesson's number and its frame's class ("lec05").
 //  - nunaPagho: the index the form leaves current (the designer's index).
+//  - tiparo: the root frame sets the font Arial 11 and the window title
+//    "Frame" (false: it sets neither and takes the main window's font).
 //  - paghoj: every page in order, as {object name, tab text, tab picture,
 //    count line}. The picture is the base name of the resource
 //    ":/ikonoj/<name>.png" the tab shows, empty for none. The count line
@@ -23,21 +25,33 @@
 //  - aliajEtikedoj: labels that are neither a translated text
 //    ("LecNN_Label<K>"), a word box or model answer ("LecNN_Button<K>") nor an
 //    arrow ("label", "label_<K>"): pictures, links, oddly named words.
-//    bildoj: those of them that show only a picture.
+//    bildoj: those of them that show only a picture; koloroj: those that
+//    show only a colour (a style-sheet background, no text, no picture).
 //  - tipoj: every widget with a "tipo" property, as "name=value".
-//  - lingvoj: likewise every widget with a "lingvo" property: the Esperanto
-//    the style sheet gives the Esperanto font (a lesson placing none has none).
+//  - lingvoj: likewise every widget with a "lingvo" property: "eo" on the
+//    Esperanto the style sheet gives the Esperanto font, "traduko" on answer
+//    fields (a lesson placing none has none).
 //  - amikoj: buddy pairs "label>field" beyond the send pages' questions.
 //  - ekzercoj: every exercise frame as {page, class, object name}.
 //  - kuroj: the frames the end-to-end run drives to their verdict.
-//  - sendoj: each send page with its panel (or its lone copy button), the
-//    heading label that opens the copy (empty for a page without one), and
-//    per question {question label, field, model answer label, model answer
-//    text}, in the order of the page. A question label not named
+//  - sendoj: each send page with its panel (a sendujo, or the send button
+//    itself where the page has no panel), the heading label that opens the
+//    copy (empty where the page has none and its first question opens it),
+//    and per question {question label, field, model answer label, model
+//    answer text}, in the order of the copy. A question label not named
 //    "LecNN_Label<K>" is Esperanto that keeps its text in every language.
-//    A model answer holding a line for each of two fields may name, per
-//    field, the line of its own; a page without model answers leaves both
-//    empty, and its fields (whole translations) get a text of several lines.
+//    Where the page shows no model answers the label is empty and the text
+//    is a right answer, which the suites write whole (a multi-line field's
+//    line breaks and all). Where one model answer serves several fields
+//    (a question's "a)" and "b)"), their rows name it alike and each holds
+//    its own line of it, in order. aliajKampoj: fields
+//    no question names, {"", field, "", what the suites write}; they are
+//    copied and kept all the same. kopiataj: the pages one copy takes when it
+//    takes more than its own (the examination's five, which begin with no
+//    heading line). numeritaj: whether the questions read "1. ", "2. ", ...
+//    in every language.
+//    A model answer is named like a word box ("LecNN_Button<K>") or, where
+//    the lesson says so, as listed here.
 //  - eroj: each item section the lesson's frames read, as {code, number of
 //    items, how many of its D items are numbers of word labels (-1: not
 //    counted)}. The frames that read a section decide what is checked of it.
@@ -77,8 +91,12 @@ struct Demando
     QString modelaTeksto;
 
     // The model answer as a learner types it: a model answer with two
-    // accepted forms holds them on two lines, a line edit takes one.
-    QString unuaFormo() const { return modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed(); }
+    // accepted forms holds them on two lines, a line edit takes one. A right
+    // answer that no model shows is typed whole.
+    QString unuaFormo() const
+    {
+        return modelo.isEmpty() ? modelaTeksto : modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed();
+    }
 };
 
 struct Sendo
@@ -87,6 +105,12 @@ struct Sendo
     QString panelo;
     QString kapo;
     QList<Demando> demandoj;
+    QList<Demando> aliajKampoj;
+    QStringList kopiataj;
+    bool numeritaj = true;
+
+    // Every field the copy takes: the questions' and the others.
+    QStringList kampoj() const;
 };
 
 struct Eroj
@@ -101,9 +125,11 @@ struct Leciono
     int numero = 0;
     QString klaso;
     int nunaPagho = 0;
+    bool tiparo = true;
     QList<Pagho> paghoj;
     QStringList aliajEtikedoj;
     QStringList bildoj;
+    QStringList koloroj;
     QStringList tipoj;
     QStringList lingvoj;
     QStringList amikoj;

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMap>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTabWidget>
 
@@ -117,6 +116,15 @@ QStringList tradukataj(QTabWidget* lec)
     return sxlosiloj;
 }
 
+QAbstractButton* kopiilo(QWidget* panelo)
+{
+    if (!panelo)
+        return nullptr;
+    if (panelo->inherits("sendas_butono"))
+        return qobject_cast<QAbstractButton*>(panelo);
+    return panelo->inherits("sendujo") ? panelo->findChild<QAbstractButton*>(QStringLiteral("pushButton_2")) : nullptr;
+}
+
 QLayout* ujoDe(QWidget* radiko, QWidget* w)
 {
     const auto arangxoj = radiko->findChildren<QLayout*>();
@@ -157,25 +165,6 @@ QStringList numerataj(IniDosiero& ini, const QString& grupo)
         valoroj << ini.value(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))).toString();
     ini.endGroup();
     return valoroj;
-}
-
-QAbstractButton* kopiButono(QWidget* pagho, const QString& panelo)
-{
-    QWidget* w = pagho ? pagho->findChild<QWidget*>(panelo) : nullptr;
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        return b;
-    return w ? w->findChild<QAbstractButton*>(QStringLiteral("pushButton_2")) : nullptr;
-}
-
-QString kopiataRespondo(const QString& demando, const QWidget* kampo, const QString& respondo)
-{
-    const bool linioj = qobject_cast<const QPlainTextEdit*>(kampo);
-    return demando + QLatin1Char('\n') + (linioj ? QStringLiteral("\n\n") : QString()) + respondo + QLatin1Char('\n');
-}
-
-QString plurlinia()
-{
-    return QStringLiteral("Unua linio de mia traduko.\nDua linio.\n\nTria, post malplena linio.");
 }
 
 } // namespace lecionilo

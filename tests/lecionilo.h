@@ -61,6 +61,10 @@ QString normigas(const QString& linio);
 // keys ("Label4"), in the order of the form.
 QStringList tradukataj(QTabWidget* lec);
 
+// The button that copies a send page for the corrector: the send button
+// itself, or the one inside a send panel. Null for anything else.
+QAbstractButton* kopiilo(QWidget* panelo);
+
 // The layout that holds `w` as one of its own items, below `radiko`.
 QLayout* ujoDe(QWidget* radiko, QWidget* w);
 
@@ -72,18 +76,5 @@ QString diferencoj(QStringList reala, QStringList atendata);
 
 // The values of a group of an INI file in key order "000", "001", ...
 QStringList numerataj(IniDosiero& ini, const QString& grupo);
-
-// The button that copies a send page for the corrector: `panelo` itself
-// where the page has a lone copy button, else the one in the send panel.
-QAbstractButton* kopiButono(QWidget* pagho, const QString& panelo);
-
-// What the copy for the corrector holds for one answered question: the
-// question, then the answer as its field hands it over (a multi-line
-// field's text after an empty line, its line breaks kept), then a line end.
-QString kopiataRespondo(const QString& demando, const QWidget* kampo, const QString& respondo);
-
-// An answer of several lines with an empty one among them, for the fields
-// that take whole texts.
-QString plurlinia();
 
 } // namespace lecionilo

@@ -35,7 +35,16 @@ enum Klarigo {
 };
 
 const QStringList PRONOMOJ = {"mi", "vi", "li", "ŝi", "ĝi", "ni", "ili", "oni", "si"};
+// Adverbs without the ending -e: the primitive ones and the question word ĉu.
+const QStringList ADVERBOJ = {"ne",   "jam",  "ankoraŭ", "ankaŭ", "hieraŭ", "hodiaŭ", "morgaŭ", "nun",
+                              "tre",  "tro",  "baldaŭ",  "tuj",   "nur",    "eĉ",     "for",    "ĉiam",
+                              "tiam", "kiam", "neniam",  "iam",   "ĉu",     "kiel",   "tiel",   "ĉi"};
+// Words that end like a verb but are none.
+const QStringList NEVERBOJ = {"ĝis"};
 const QStringList POSEDAJ = {"mia", "via", "lia", "ŝia", "ĝia", "nia", "ilia", "onia", "sia"};
+// Intransitive verbs that join the subject to a predicate in the nominative,
+// as esti does ("Mia frato fariĝis kuracisto").
+const QStringList KOPULOJ = {"fariĝi", "iĝi", "resti"};
 
 // An accusative exercise's items.
 struct Sekcio
@@ -49,10 +58,10 @@ struct Sekcio
     // The group "Ekzerco-" + this of the translation files that the exercise
     // shows with the sentences.
     QString tradukoj;
-    // The verbs the sentences may use with a direct object.
+    // The verbs the sentences use with a direct object, and those they use
+    // without one (intransitive verbs, and transitive ones in -iĝ- form).
     QStringList transitivaj;
-    // The verbs the sentences use without one (kun, al, pri... follow them).
-    QStringList netransitivaj = {};
+    QStringList netransitivaj;
 };
 
 const Sekcio SEKCIOJ[] = {
@@ -61,27 +70,75 @@ const Sekcio SEKCIOJ[] = {
      "0204",
      "0204",
      {"ami", "fari", "forgesi", "havi", "kapti", "lavi", "peti", "porti", "renkonti", "skribi", "sukeri", "trinki",
-      "trovi", "vendi", "vidi"}},
+      "trovi", "vendi", "vidi"},
+     {}},
+    {"0805",
+     27,
+     "0802",
+     "0802",
+     {"aĉeti", "atendi", "ĉasi", "disdoni", "ekŝati", "havi", "legi", "malfermi", "miskompreni", "misuzi", "rakonti",
+      "revidi", "rigardadi", "rompi", "ŝati", "skribi", "vendi", "viziti"},
+     {"disflugi", "dormi", "reaperi", "ridegi"}},
     {"1005",
      31,
      "1001",
      "1001",
      {"aĉeti", "ami", "fari", "lavi", "manĝi", "rigardi", "sendi", "vidi", "viziti"},
      {"fieri", "flugi", "iri", "kuri", "loĝi", "ludi", "paroli", "pensi", "sidi", "telefoni"}},
+    // Lesson 12 teaches transitivity: its sentences use intransitive verbs
+    // too. Vivi and danci stand among the transitive ones because they take
+    // an object of their own kind (vivi feliĉan vivon, danci valson).
+    {"1202",
+     65,
+     "",
+     "1202",
+     {"atendi",   "bruligi", "danci",  "danki",    "fari",       "fini",   "helpi",     "honori",  "kolekti", "komenci",
+      "kreskigi", "lacigi",  "legi",   "malfermi", "malvarmigi", "meti",   "plibonigi", "proponi", "pruvi",   "purigi",
+      "ricevi",   "rompi",   "sanigi", "sekigi",   "subteni",    "trinki", "varmigi",   "veki",    "vidi",    "vivi"},
+     {"alveni",   "aperi", "boli",      "brili",   "dormi",  "fali",   "fariĝi",     "finiĝi",  "foriri", "glaciiĝi",
+      "heliĝi",   "iĝi",   "komenciĝi", "kreski",  "labori", "loĝi",   "malfermiĝi", "naskiĝi", "okazi",  "pensi",
+      "resaniĝi", "resti", "ridi",      "rompiĝi", "salti",  "sekiĝi", "sidi",       "vekiĝi",  "ĝoji"}},
+    // Lesson 6 writes no sentence of its accusative exercise out elsewhere.
+    {"0605",
+     39,
+     "",
+     "0605",
+     {"aĉeti", "ami", "deziri", "gustumi", "havi", "klarigi", "kompreni", "koni", "legi", "manĝi", "porti", "renkonti",
+      "ricevi", "skribi", "trinki", "trovi", "vendi", "vidi"},
+     {}},
 };
+
+// A correlative: one of the five beginnings with one of the given endings
+// ("kiu", "tiujn" are of the endings "u" and "uj" before their -n).
+bool korelativo(const QString& v, const QStringList& finoj)
+{
+    for (const char* komenco : {"ki", "ti", "i", "neni", "ĉi"})
+        for (const QString& fino : finoj)
+            if (v == QString::fromUtf8(komenco) + fino)
+                return true;
+    return false;
+}
+const QStringList U_FINOJ = {"u", "uj"};
 
 bool estasVerbo(const QString& v)
 {
     static const QRegularExpression re(QStringLiteral("^\\p{L}+(as|is|os|us)$"));
-    return re.match(v).hasMatch();
+    return re.match(v).hasMatch() && !NEVERBOJ.contains(v);
+}
+// An infinitive: "-i", but not a personal pronoun (mi, vi, li, ...).
+bool estasInfinitivo(const QString& v)
+{
+    return v.size() > 2 && v.endsWith(QLatin1Char('i')) && !PRONOMOJ.contains(v);
 }
 bool estasSubstantivo(const QString& v)
 {
-    return PRONOMOJ.contains(v) || v.endsWith(QLatin1String("o")) || v.endsWith(QLatin1String("oj"));
+    return PRONOMOJ.contains(v) || v.endsWith(QLatin1String("o")) || v.endsWith(QLatin1String("oj"))
+           || korelativo(v, U_FINOJ);
 }
 bool estasAdjektivo(const QString& v)
 {
-    return v.endsWith(QLatin1String("a")) || v.endsWith(QLatin1String("aj"));
+    // "tiu libro": the correlatives in -u go with a noun as adjectives do.
+    return v.endsWith(QLatin1String("a")) || v.endsWith(QLatin1String("aj")) || korelativo(v, U_FINOJ);
 }
 bool plurala(const QString& v)
 {
@@ -103,25 +160,38 @@ QString plenigas(const QString& d, const QString& r)
 // the rows as stored (fields joined by "~"); `plena` is the same sentence
 // with its endings, or empty where no section writes it out; `transitivaj`
 // the verbs that may take a direct object, `netransitivaj` those that take
-// none.
+// none. A row of flags may run on with empty fields up to the frame's ten.
 QString eraroDe(const QString& d, const QString& r, const QString& k, const QString& plena,
                 const QStringList& transitivaj, const QStringList& netransitivaj = {})
 {
     const QStringList vortoj = d.split(QLatin1Char('~'));
-    const QStringList flagoj = r.split(QLatin1Char('~'));
+    QStringList flagoj = r.split(QLatin1Char('~'));
     const QStringList kodoj = k.split(QLatin1Char('~'));
     const int n = vortoj.size();
     if (n > 10)
         return QStringLiteral("more than ten words");
+    if (flagoj.size() > n && flagoj.size() <= 10) {
+        for (int i = n; i < flagoj.size(); ++i)
+            if (!flagoj.at(i).isEmpty())
+                return QStringLiteral("a flag beyond the sentence's %1 words").arg(n);
+        flagoj = flagoj.mid(0, n);
+    }
     if (flagoj.size() != n || kodoj.size() != n)
         return QStringLiteral("%1 words, %2 flags, %3 explanation numbers").arg(n).arg(flagoj.size()).arg(kodoj.size());
 
     int subjektoj = 0, objektoj = 0, konjunkcioj = 0, neObjektoj = 0;
-    QStringList verboj, subjektaj, objektaj;
+    QStringList verboj, infinitivoj, subjektaj, objektaj;
     for (int i = 0; i < n; ++i) {
-        const QString vorto = vortoj.at(i).toLower();
+        QString vorto = vortoj.at(i).toLower();
         if (vorto.trimmed().isEmpty() || vorto.contains(QLatin1Char(' ')))
             return QStringLiteral("word %1 is not one word").arg(i);
+        // A question mark closing the sentence is no part of the word; a
+        // word that takes -n must not carry one, or the -n would follow it.
+        if (vorto.endsWith(QLatin1Char('?'))) {
+            if (flagoj.at(i) == QLatin1String("1"))
+                return QStringLiteral("\"%1\" takes -n after its question mark").arg(vorto);
+            vorto.chop(1);
+        }
         bool nombro = false;
         const int e = kodoj.at(i).toInt(&nombro);
         if (!nombro || e < 0 || e > 12)
@@ -134,7 +204,7 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
             return QStringLiteral("flag of \"%1\" disagrees with its explanation %2").arg(vorto).arg(e);
         if ((vorto == QLatin1String("la")) != (e == Artikolo))
             return QStringLiteral("\"%1\" and the explanation of the article").arg(vorto);
-        if (estasVerbo(vorto) != (e == Verbo))
+        if (e == Verbo ? !estasVerbo(vorto) && !estasInfinitivo(vorto) : estasVerbo(vorto))
             return QStringLiteral("\"%1\" and the explanation of the verb").arg(vorto);
         switch (e) {
         case Subjekto:
@@ -151,7 +221,8 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
             (e == SubjektaParto ? subjektaj : objektaj) << vorto;
             break;
         case Adverbo:
-            if (vorto != QLatin1String("ne") && !vorto.endsWith(QLatin1Char('e')))
+            if (!ADVERBOJ.contains(vorto) && !vorto.endsWith(QLatin1Char('e'))
+                && !korelativo(vorto, {"el", "om", "al", "am"}))
                 return QStringLiteral("\"%1\" is no adverb").arg(vorto);
             break;
         case Konjunkcio:
@@ -160,9 +231,13 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
             ++konjunkcioj;
             break;
         case Verbo:
-            verboj << vorto;
+            (estasVerbo(vorto) ? verboj : infinitivoj) << vorto;
             break;
         case NeObjekto:
+            // "kies libron": the possessive correlatives name an owner, never
+            // take an ending and stand beside any part of the sentence.
+            if (korelativo(vorto, {"es"}))
+                break;
             subjektaj << vorto; // a predicate agrees with the subject
             ++neObjektoj;
             break;
@@ -171,25 +246,34 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
         }
     }
     if (verboj.size() != 1)
-        return QStringLiteral("%1 verbs").arg(verboj.size());
-    const QString infinitivo = verboj.first().chopped(2) + QLatin1Char('i');
-    // Two subjects stand only where kaj joins them ("Paŭlo kaj lia fratino").
+        return QStringLiteral("%1 finite verbs").arg(verboj.size());
+    // An infinitive after the verb is the one that takes the object
+    // ("venis viziti miajn gepatrojn").
+    const QString infinitivo =
+        infinitivoj.isEmpty() ? verboj.first().chopped(2) + QLatin1Char('i') : infinitivoj.last();
+    // Two subjects stand only where a conjunction joins them ("Paŭlo kaj lia
+    // fratino"); the conjunctions left may join objects.
     if (subjektoj < 1 || subjektoj > konjunkcioj + 1)
         return QStringLiteral("%1 subjects").arg(subjektoj);
-    if (infinitivo == QLatin1String("esti")) {
+    const int liberaj = konjunkcioj - (subjektoj - 1);
+    if (infinitivo == QLatin1String("esti") || (netransitivaj.contains(infinitivo) && KOPULOJ.contains(infinitivo))) {
         if (!objektaj.isEmpty())
-            return QStringLiteral("an object after esti");
+            return QStringLiteral("an object after %1").arg(infinitivo);
     } else if (netransitivaj.contains(infinitivo)) {
-        if (!objektaj.isEmpty() || neObjektoj > 0)
-            return QStringLiteral("%1 takes no object").arg(verboj.first());
+        if (!objektaj.isEmpty())
+            return QStringLiteral("%1 takes no object").arg(infinitivo);
+        // Nor a predicate: what follows such a verb hangs on a preposition
+        // or is an adverb ("Ŝi iras al la urbo").
+        if (neObjektoj > 0)
+            return QStringLiteral("%1 takes no object and no predicate").arg(infinitivo);
     } else if (!transitivaj.contains(infinitivo)) {
         return QStringLiteral("unknown verb %1").arg(infinitivo);
     } else if (neObjektoj > 0) {
         // No word beside the object that such a verb leaves alone.
         return QStringLiteral("a word left in the nominative beside %1").arg(verboj.first());
     }
-    if (objektoj > konjunkcioj + 1)
-        return QStringLiteral("%1 objects joined by %2 conjunctions").arg(objektoj).arg(konjunkcioj);
+    if (objektoj > liberaj + 1)
+        return QStringLiteral("%1 objects joined by %2 conjunctions").arg(objektoj).arg(liberaj);
     // The words of one part of the sentence agree in number.
     for (const QStringList* grupo : {&subjektaj, &objektaj}) {
         if ((objektoj > 1 && grupo == &objektaj) || (subjektoj > 1 && grupo == &subjektaj))
@@ -403,21 +487,76 @@ private slots:
                                              << "2~0~3"
                                              << "La knabo iras."
                                              << "unknown verb";
-        QTest::newRow("object of a verb that takes none") << "La~knabo~dormas~la~lito"
-                                                          << "~~~~1"
-                                                          << "2~0~3~2~4"
-                                                          << "La knabo dormas la liton."
-                                                          << "takes no object";
+        QTest::newRow("object beside a verb that takes none") << "La~birdoj~dormas~la~arbo"
+                                                              << "~~~~1"
+                                                              << "2~0~3~2~4"
+                                                              << "La birdoj dormas la arbon."
+                                                              << "dormi takes no object";
+        QTest::newRow("two finite verbs") << "Mi~amas~lavas~la~taso"
+                                          << "~~~~1"
+                                          << "0~3~3~2~4"
+                                          << "Mi amas lavas la tason."
+                                          << "2 finite verbs";
+        QTest::newRow("only an infinitive") << "Mi~lavi~la~nova~taso"
+                                            << "~~~1~1"
+                                            << "0~3~2~5~4"
+                                            << "Mi lavi la novan tason."
+                                            << "0 finite verbs";
+        QTest::newRow("possessive correlative flagged") << "Kies~plumo~vi~trovis"
+                                                        << "1~1~~"
+                                                        << "5~4~0~3"
+                                                        << ""
+                                                        << "cannot go with a noun";
+        QTest::newRow("quantity correlative taken for the object") << "Kiom~da~pano~vi~trovis"
+                                                                   << "1~~~~"
+                                                                   << "4~7~6~0~3"
+                                                                   << ""
+                                                                   << "cannot be a subject or an object";
+        QTest::newRow("correlative of manner flagged") << "Kiel~vi~trovis~tiu~domo"
+                                                       << "1~~~1~1"
+                                                       << "5~0~3~5~4"
+                                                       << ""
+                                                       << "cannot go with a noun";
+        QTest::newRow("predicate beside a verb that takes none") << "La~birdoj~dormas~la~arbo"
+                                                                 << "~~~~"
+                                                                 << "2~0~3~2~9"
+                                                                 << "La birdoj dormas la arbo."
+                                                                 << "dormi takes no object and no predicate";
+        QTest::newRow("object after a verb that joins a predicate") << "Mia~frato~fariĝis~kuracisto"
+                                                                    << "~~~1"
+                                                                    << "1~0~3~4"
+                                                                    << "Mia frato fariĝis kuraciston."
+                                                                    << "an object after fariĝi";
         QTest::newRow("two subjects not joined") << "La~knabo~la~patro~dormas"
                                                  << "~~~~"
                                                  << "2~0~2~0~3"
                                                  << "La knabo la patro dormas."
                                                  << "2 subjects";
+        QTest::newRow("the conjunction taken by the subjects") << "Paŭlo~kaj~Petro~vidas~la~hundo~la~kato"
+                                                               << "~~~~~1~~1"
+                                                               << "0~11~0~3~2~4~2~4"
+                                                               << "Paŭlo kaj Petro vidas la hundon la katon."
+                                                               << "2 objects joined by 0 conjunctions";
         QTest::newRow("explanation out of range") << "Mi~amas~vi"
                                                   << "~~1"
                                                   << "0~3~13"
                                                   << "Mi amas vin."
                                                   << "not 0..12";
+        QTest::newRow("object after an intransitive verb") << "Mi~fermiĝis~la~pordo"
+                                                           << "~~~1"
+                                                           << "0~3~2~4"
+                                                           << "Mi fermiĝis la pordon."
+                                                           << "fermiĝi takes no object";
+        QTest::newRow("flag past the last word") << "Mi~lavas~la~nova~taso"
+                                                 << "~~~1~1~~1~~~"
+                                                 << "0~3~2~5~4"
+                                                 << "Mi lavas la novan tason."
+                                                 << "a flag beyond";
+        QTest::newRow("-n after a question mark") << "Ĉu~vi~lavas~la~taso?"
+                                                  << "~~~~1"
+                                                  << "8~0~3~2~4"
+                                                  << "Ĉu vi lavas la tason?"
+                                                  << "after its question mark";
     }
     void malgxustaj()
     {
@@ -427,13 +566,30 @@ private slots:
         QFETCH(QString, plena);
         QFETCH(QString, kialo);
         const QStringList transitivaj = SEKCIOJ[0].transitivaj;
-        const QStringList netransitivaj = {QStringLiteral("dormi")};
+        const QStringList netransitivaj = {QStringLiteral("dormi"), QStringLiteral("fermiĝi"),
+                                           QStringLiteral("fariĝi")};
         const QString eraro = eraroDe(d, r, k, plena, transitivaj, netransitivaj);
         QVERIFY2(eraro.contains(kialo), qPrintable(eraro));
         // The same sentence put right passes, so the fault above is what failed it.
         QVERIFY(eraroDe(QStringLiteral("Mi~lavas~la~nova~taso"), QStringLiteral("~~~1~1"), QStringLiteral("0~3~2~5~4"),
                         QStringLiteral("Mi lavas la novan tason."), transitivaj, netransitivaj)
                     .isEmpty());
+    }
+
+    void infinitivoj()
+    {
+        // The verb of the sentence need not take objects itself when an
+        // infinitive after it does; a verb that takes none stands alone.
+        const QStringList lavi = {QStringLiteral("lavi")};
+        QCOMPARE(eraroDe(QStringLiteral("Mi~venis~lavi~la~nova~taso"), QStringLiteral("~~~~1~1"),
+                         QStringLiteral("0~3~3~2~5~4"), QStringLiteral("Mi venis lavi la novan tason."), lavi, {}),
+                 QString());
+        QCOMPARE(eraroDe(QStringLiteral("La~birdoj~dormas"), QStringLiteral("~~"), QStringLiteral("2~0~3"),
+                         QStringLiteral("La birdoj dormas."), lavi, {QStringLiteral("dormi")}),
+                 QString());
+        QCOMPARE(eraroDe(QStringLiteral("Mi~lavas~veni~la~taso"), QStringLiteral("~~~~1"), QStringLiteral("0~3~3~2~4"),
+                         QStringLiteral("Mi lavas veni la tason."), lavi, {QStringLiteral("veni")}),
+                 QStringLiteral("veni takes no object"));
     }
 };
 

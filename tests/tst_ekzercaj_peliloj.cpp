@@ -14,6 +14,7 @@
 #include "lecionilo.h"
 #include "lecionoj.h"
 #include "testilo.h"
+#include "trad.h"
 
 #include <QTabWidget>
 #include <memory>
@@ -72,6 +73,10 @@ private slots:
         QFETCH(QString, nomo);
         EkzercoAkuzativoTrad = l->akuzativo;
         std::unique_ptr<QFrame> kadro(KreasLecionon(l->numero, nullptr));
+        // Translated, as the main window shows every lesson: the word-choice
+        // options of a lesson whose labels all read "TextLabel" before it
+        // would be five alike.
+        Trad(kadro.get(), l->sekcio());
         QTabWidget* lec = lecionilo::tabulo(kadro.get(), l->numero);
         lec->setCurrentIndex(l->indeksoDe(l->ekzerco(nomo)->pagho));
         kadro->resize(780, 580);

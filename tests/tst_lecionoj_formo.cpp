@@ -12,9 +12,11 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScroller>
+#include <QSet>
 #include <QTabWidget>
 #include <map>
 #include <memory>
@@ -79,9 +81,14 @@ private slots:
         QCOMPARE(t->count(), l->paghoj.size());
         QCOMPARE(t->currentIndex(), l->nunaPagho);
         QCOMPARE(t->iconSize(), QSize(24, 24));
-        QCOMPARE(kadro->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(kadro->font().pointSize(), 11);
-        QCOMPARE(kadro->windowTitle(), QStringLiteral("Frame"));
+        if (l->tiparo) {
+            QCOMPARE(kadro->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(kadro->font().pointSize(), 11);
+            QCOMPARE(kadro->windowTitle(), QStringLiteral("Frame"));
+        } else {
+            QVERIFY(!kadro->testAttribute(Qt::WA_SetFont));
+            QVERIFY(kadro->windowTitle().isEmpty());
+        }
         QCOMPARE(kadro->frameShape(), QFrame::StyledPanel);
         QCOMPARE(kadro->frameShadow(), QFrame::Raised);
     }
@@ -115,28 +122,33 @@ private slots:
     void etikedoj()
     {
         // Every text label is named for its translation key, every word box
-        // and model answer after its number, every arrow "label..."; the
-        // others are the row's and keep their names.
+        // and model answer after its number (or a model answer "label..."),
+        // every arrow "label..."; the others are the row's and keep their names.
         QFETCH(const Leciono*, l);
         QTabWidget* t = lec(l);
         const QString teksto = l->sekcio() + QStringLiteral("_Label");
         const QString vorto = l->sekcio() + QStringLiteral("_Button");
-        QStringList aliaj;
+        QStringList aliaj, modeloj;
+        for (const lecionaj_datumoj::Sendo& s : l->sendoj)
+            for (const lecionaj_datumoj::Demando& d : s.demandoj)
+                modeloj << d.modelo;
         const auto cxiuj = lecionilo::propraj<QLabel>(t);
         for (QLabel* e : cxiuj) {
             const QString nomo = e->objectName();
             if (l->aliajEtikedoj.contains(nomo)) {
                 aliaj << nomo;
                 const bool bildo = l->bildoj.contains(nomo);
-                QVERIFY2(e->text().isEmpty() == bildo, qPrintable(nomo));
+                const bool koloro = l->koloroj.contains(nomo);
+                QVERIFY2(e->text().isEmpty() == (bildo || koloro), qPrintable(nomo));
                 QVERIFY2(e->pixmap(Qt::ReturnByValue).isNull() != bildo, qPrintable(nomo));
+                QVERIFY2(e->styleSheet().contains(QLatin1String("background-color")) == koloro, qPrintable(nomo));
             } else if (e->inherits("klakbutono_nova") || e->inherits("neklakebla_nova") || e->inherits("korekta")) {
-                // A box that no exercise looks up may bear a plain designer
-                // name: "pushButton_7" for an example, "label_3" for a model answer.
-                const QString simpla = e->inherits("korekta") ? QStringLiteral("label") : QStringLiteral("pushButton");
-                const bool simple =
-                    !e->inherits("klakbutono_nova") && (nomo == simpla || nomo.startsWith(simpla + QLatin1Char('_')));
-                QVERIFY2(nomo.startsWith(vorto) || simple, qPrintable(nomo));
+                // Model answers may keep the names the row lists ("label",
+                // "label_2", ...), and a box that does not speak and that no
+                // exercise looks up may keep the form's own name.
+                QVERIFY2(nomo.startsWith(vorto) || (e->inherits("korekta") && modeloj.contains(nomo))
+                             || (e->inherits("neklakebla_nova") && nomo.startsWith(QLatin1String("pushButton"))),
+                         qPrintable(nomo));
                 QVERIFY2(!e->text().trimmed().isEmpty(), qPrintable(nomo));
             } else if (e->inherits("label_sago") || e->inherits("label_sago_reversa")) {
                 // Before any translation an arrow shows the left-to-right picture and no text.
@@ -172,7 +184,7 @@ private slots:
                 lingvoj << w->objectName() + QLatin1Char('=') + lingvo.toString();
         }
         QString diferenco = lecionilo::diferencoj(tipoj, l->tipoj);
-        QVERIFY2(diferenco.isEmpty(), qPrintable(diferenco));
+        QVERIFY2(diferenco.isEmpty(), qPrintable(QStringLiteral("tipo: ") + diferenco));
         diferenco = lecionilo::diferencoj(lingvoj, l->lingvoj);
         QVERIFY2(diferenco.isEmpty(), qPrintable(QStringLiteral("lingvo: ") + diferenco));
     }
@@ -232,7 +244,11 @@ private slots:
         auto* kadro = p->findChild<QFrame*>(e.nomo);
         QVERIFY(kadro);
         QCOMPARE(QString::fromLatin1(kadro->metaObject()->className()), e.klaso);
-        QCOMPARE(kadro->frameShape(), e.klaso == QLatin1String("ekzerco1") ? QFrame::Box : QFrame::StyledPanel);
+        // The numerals frame draws no frame of its own around its page.
+        const QFrame::Shape formo = e.klaso == QLatin1String("ekzerco1")       ? QFrame::Box
+                                    : e.klaso == QLatin1String("ekznumeraloj") ? QFrame::NoFrame
+                                                                               : QFrame::StyledPanel;
+        QCOMPARE(kadro->frameShape(), formo);
         QCOMPARE(kadro->frameShadow(), QFrame::Raised);
         // A frame that fills its page is the page's only item, without spacing.
         if (kadro->parentWidget() == p) {
@@ -256,56 +272,93 @@ private slots:
         const lecionaj_datumoj::Sendo& s = l->sendoj.at(i);
         QWidget* pagho = lec(l)->findChild<QWidget*>(s.pagho);
         QVERIFY(pagho);
-        QVERIFY(s.kapo.isEmpty() || pagho->findChild<QLabel*>(s.kapo));
-        // The page's widgets in the order the form made them, which is the
-        // order of the copy for the corrector.
-        const QList<QWidget*> ordo = pagho->findChildren<QWidget*>();
+        // The questions stand on the pages the copy takes.
+        QWidget* ujo = s.kopiataj.isEmpty() ? pagho : lec(l);
+        QVERIFY(s.kapo.isEmpty() || ujo->findChild<QLabel*>(s.kapo));
+        // The widgets in the order the form made them, which is the order of
+        // the copy for the corrector.
+        const QList<QWidget*> ordo = ujo->findChildren<QWidget*>();
+        // A model answer that serves several fields holds a line for each.
+        QMap<QString, QStringList> linioj;
+        for (const lecionaj_datumoj::Demando& d : s.demandoj)
+            if (!d.modelo.isEmpty())
+                linioj[d.modelo] << d.modelaTeksto;
+        QStringList aliaj;
+        for (const lecionaj_datumoj::Demando& d : s.aliajKampoj)
+            aliaj << d.kampo;
+        QSet<QWidget*> amikoj;
+        const auto etikedoj = lec(l)->findChildren<QLabel*>();
+        for (QLabel* e : etikedoj)
+            amikoj.insert(e->buddy());
         QWidget* antaua = nullptr;
         int n = 1;
         for (const lecionaj_datumoj::Demando& d : s.demandoj) {
-            auto* demando = pagho->findChild<QLabel*>(d.demando);
-            auto* kampo = pagho->findChild<QWidget*>(d.kampo);
+            auto* demando = ujo->findChild<QLabel*>(d.demando);
+            auto* kampo = ujo->findChild<QWidget*>(d.kampo);
             QVERIFY2(demando && kampo, qPrintable(d.demando));
             QCOMPARE(demando->buddy(), kampo);
-            QVERIFY2(ordo.indexOf(demando) < ordo.indexOf(kampo), qPrintable(d.demando));
-            // A question the translation fills keeps its number there.
-            if (d.demando.startsWith(l->sekcio() + QStringLiteral("_Label")))
+            if (s.numeritaj)
                 QVERIFY2(demando->text().trimmed().startsWith(QString::number(n) + QLatin1String(". ")),
                          qPrintable(demando->text()));
+            QVERIFY2(ordo.indexOf(demando) < ordo.indexOf(kampo), qPrintable(d.demando));
             QVERIFY(kampo->inherits("cx_edit") || kampo->inherits("QPlainTextEdit"));
             if (!d.modelo.isEmpty()) {
-                auto* modelo = pagho->findChild<QLabel*>(d.modelo);
-                QVERIFY2(modelo && modelo->inherits("korekta"), qPrintable(d.modelo));
-                // The whole model answer, or the line of it that answers this field.
-                QStringList linioj;
-                const auto partoj = modelo->text().split(QLatin1Char('\n'));
-                for (const QString& linio : partoj)
-                    linioj << linio.trimmed();
-                QVERIFY2(modelo->text() == d.modelaTeksto || linioj.contains(d.modelaTeksto),
-                         qPrintable(d.modelaTeksto));
+                auto* modelo = ujo->findChild<QLabel*>(d.modelo);
+                QVERIFY2(modelo, qPrintable(d.modelo));
+                QVERIFY(modelo->inherits("korekta"));
                 QVERIFY(modelo->isHidden());
-                // The model answer comes after the field it answers.
-                QVERIFY2(ordo.indexOf(kampo) < ordo.indexOf(modelo), qPrintable(d.modelo));
+                QLayout* bloko = lecionilo::ujoDe(pagho, kampo);
+                QVERIFY(bloko);
+                QCOMPARE(bloko->indexOf(demando), 0);
+                if (linioj.value(d.modelo).size() == 1) {
+                    // Question, field and model answer form one block.
+                    QCOMPARE(modelo->text(), d.modelaTeksto);
+                    QCOMPARE(bloko->indexOf(modelo), 2);
+                } else {
+                    // Each field's row stands in the block its model answer closes.
+                    auto* grupo = qobject_cast<QLayout*>(bloko->parent());
+                    QVERIFY2(grupo, qPrintable(d.kampo));
+                    QCOMPARE(grupo->indexOf(modelo), grupo->count() - 1);
+                    QVERIFY2(grupo->indexOf(bloko) >= 0 && grupo->indexOf(bloko) < grupo->indexOf(modelo),
+                             qPrintable(d.kampo));
+                }
             }
-            // The answer fields follow one another in the focus chain.
+            // The questions' fields follow one another in the focus chain,
+            // with only fields no question names between them.
             if (antaua) {
                 QWidget* sekva = antaua->nextInFocusChain();
-                while (sekva != antaua && !(sekva->focusPolicy() & Qt::TabFocus))
+                while (sekva != antaua
+                       && (!(sekva->focusPolicy() & Qt::TabFocus) || aliaj.contains(sekva->objectName())))
                     sekva = sekva->nextInFocusChain();
                 QCOMPARE(sekva, kampo);
             }
             antaua = kampo;
             ++n;
         }
-        // The send panel, or the lone copy button, closes the page, centred;
-        // only spacing may follow it.
+        // A shared model answer's lines, one per field in the fields' order.
+        for (auto it = linioj.cbegin(); it != linioj.cend(); ++it) {
+            if (it.value().size() == 1)
+                continue;
+            QStringList modelaj;
+            const auto partoj = ujo->findChild<QLabel*>(it.key())->text().split(QLatin1Char('\n'));
+            for (const QString& linio : partoj)
+                modelaj << linio.trimmed();
+            QCOMPARE(modelaj, it.value());
+        }
+        // The fields no question names.
+        for (const lecionaj_datumoj::Demando& d : s.aliajKampoj) {
+            auto* kampo = ujo->findChild<QWidget*>(d.kampo);
+            QVERIFY2(kampo, qPrintable(d.kampo));
+            QVERIFY2(!amikoj.contains(kampo), qPrintable(d.kampo));
+        }
+        // The send panel or button closes the page, centred; only free space follows.
         auto* panelo = pagho->findChild<QWidget*>(s.panelo);
         QVERIFY(panelo && (panelo->inherits("sendujo") || panelo->inherits("sendas_butono")));
         QLayout* enhavo = lecionilo::ujoDe(pagho, panelo);
         QVERIFY(enhavo);
         const int loko = enhavo->indexOf(panelo);
-        for (int i = loko + 1; i < enhavo->count(); ++i)
-            QVERIFY2(enhavo->itemAt(i)->spacerItem(), qPrintable(s.panelo));
+        for (int k = loko + 1; k < enhavo->count(); ++k)
+            QVERIFY2(enhavo->itemAt(k)->spacerItem(), qPrintable(s.panelo));
         QCOMPARE(enhavo->itemAt(loko)->alignment(), Qt::AlignHCenter);
     }
 

@@ -44,14 +44,18 @@ QString enhavo(const QWidget* kampo)
 }
 
 // A learner's answer to question i: the model answer to every other
-// question (a text of several lines where there is none), a sentence of the
-// learner's own to the rest.
+// question, a sentence of the learner's own to the rest.
 QString respondo(const Sendo& s, int i)
 {
-    if (i % 2 != 0)
-        return QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
-    const QString modelo = s.demandoj.at(i).unuaFormo();
-    return modelo.isEmpty() ? lecionilo::plurlinia() : modelo;
+    return i % 2 == 0 ? s.demandoj.at(i).unuaFormo() : QStringLiteral("Ĉi tion mi ankoraŭ ne scias.");
+}
+
+// The heading line a copy begins with: none for a copy of several pages.
+QString kapa(const Leciono* l, const Sendo& s)
+{
+    if (!s.kopiataj.isEmpty())
+        return QString();
+    return QStringLiteral("Leciono %1 - Paĝo %2\n\n").arg(lecionilo::du(l->numero)).arg(l->indeksoDe(s.pagho) + 1);
 }
 
 } // namespace
@@ -65,6 +69,8 @@ class TestoLecionojSendoj : public QObject
         std::unique_ptr<QFrame> kadro;
         QTabWidget* lec = nullptr;
         QWidget* pagho = nullptr;
+        // Where the questions stand: the page, or the lesson for a copy of several pages.
+        QWidget* ujo = nullptr;
     };
 
     // The lesson built afresh, turned to its send page.
@@ -75,6 +81,7 @@ class TestoLecionojSendoj : public QObject
         p.lec = lecionilo::tabulo(p.kadro.get(), l->numero);
         p.lec->setCurrentIndex(l->indeksoDe(s.pagho));
         p.pagho = p.lec->currentWidget();
+        p.ujo = s.kopiataj.isEmpty() ? p.pagho : p.lec;
         return p;
     }
 
@@ -100,40 +107,57 @@ private slots:
         const Sendo& s = l->sendoj.at(i);
         const Pagho p = malfermas(l, s);
         QVERIFY(p.pagho);
-        // Answers to the first question and every third after it.
+        // Answers to the first question and every third after it, and to
+        // every field no question names.
         for (int k = 0; k < s.demandoj.size(); k += 3)
-            skribas(p.pagho->findChild<QWidget*>(s.demandoj.at(k).kampo), respondo(s, k));
+            skribas(p.ujo->findChild<QWidget*>(s.demandoj.at(k).kampo), respondo(s, k));
+        for (const lecionaj_datumoj::Demando& d : s.aliajKampoj)
+            skribas(p.ujo->findChild<QWidget*>(d.kampo), d.modelaTeksto);
 
-        auto* kopiu = lecionilo::kopiButono(p.pagho, s.panelo);
+        QAbstractButton* kopiu = lecionilo::kopiilo(p.pagho->findChild<QWidget*>(s.panelo));
         QVERIFY(kopiu);
         QGuiApplication::clipboard()->clear();
         QCOMPARE(testilo::kunModalo([&] { kopiu->click(); }), 1);
 
         // Heading first, then each question with its own answer right under
         // it, in the order of the questions, whatever their label numbers.
-        auto teksto = [&](const QString& nomo) { return p.pagho->findChild<QLabel*>(nomo)->text().trimmed(); };
+        auto teksto = [&](const QString& nomo) { return p.ujo->findChild<QLabel*>(nomo)->text().trimmed(); };
         const QString kopio = QGuiApplication::clipboard()->text();
-        const QString kapo =
-            QStringLiteral("Leciono %1 - Paĝo %2\n\n").arg(lecionilo::du(l->numero)).arg(l->indeksoDe(s.pagho) + 1);
-        QVERIFY2(kopio.startsWith(kapo), qPrintable(kopio));
-        int pozicio = s.kapo.isEmpty() ? kapo.size() - 1 : kopio.indexOf(teksto(s.kapo));
+        QVERIFY2(kopio.startsWith(kapa(l, s)), qPrintable(kopio));
+        if (!s.kopiataj.isEmpty())
+            QVERIFY2(!kopio.contains(QLatin1String(" - Paĝo ")), qPrintable(kopio));
+        // A page without a heading label begins with its first question.
+        int pozicio = s.kapo.isEmpty() ? kapa(l, s).size() - 1 : kopio.indexOf(teksto(s.kapo));
         QVERIFY(pozicio > 0);
         for (int k = 0; k < s.demandoj.size(); ++k) {
             const lecionaj_datumoj::Demando& d = s.demandoj.at(k);
             const int sekva = kopio.indexOf(teksto(d.demando), pozicio);
             QVERIFY2(sekva > pozicio, qPrintable(d.demando));
             pozicio = sekva;
+            // A multi-line answer stands two blank lines below its question.
+            const QString post =
+                p.ujo->findChild<QPlainTextEdit*>(d.kampo) ? QStringLiteral("\n\n\n") : QStringLiteral("\n");
             if (k % 3 == 0)
-                QVERIFY2(kopio.contains(lecionilo::kopiataRespondo(
-                             teksto(d.demando), p.pagho->findChild<QWidget*>(d.kampo), respondo(s, k))),
+                QVERIFY2(kopio.contains(teksto(d.demando) + post + respondo(s, k) + QLatin1Char('\n')),
                          qPrintable(d.demando));
-            else if (!d.modelaTeksto.isEmpty())
+            else if (!d.modelo.isEmpty())
                 // The model answers stay out of the copy.
                 QVERIFY2(!kopio.contains(d.modelaTeksto), qPrintable(d.modelaTeksto));
         }
+        // What is written where no question names the field is copied too.
+        for (const lecionaj_datumoj::Demando& d : s.aliajKampoj)
+            QVERIFY2(kopio.contains(d.modelaTeksto + QStringLiteral("\n\n")), qPrintable(d.kampo));
     }
 
-    void modelajRespondoj_data() { kopio_data(); }
+    void modelajRespondoj_data()
+    {
+        QTest::addColumn<const Leciono*>("l");
+        QTest::addColumn<int>("i");
+        for (const Leciono& l : lecionaj_datumoj::lecionoj())
+            for (int i = 0; i < l.sendoj.size(); ++i)
+                if (!l.sendoj.at(i).demandoj.isEmpty() && !l.sendoj.at(i).demandoj.first().modelo.isEmpty())
+                    QTest::newRow(qPrintable(l.klaso + QLatin1Char(' ') + l.sendoj.at(i).pagho)) << &l << i;
+    }
     void modelajRespondoj()
     {
         QFETCH(const Leciono*, l);
@@ -174,12 +198,14 @@ private slots:
         QFETCH(const Leciono*, l);
         QStringList kampoj;
         QMap<QString, QString> skribitaj;
-        for (const Sendo& s : l->sendoj)
-            for (int k = 0; k < s.demandoj.size(); ++k) {
-                kampoj << s.demandoj.at(k).kampo;
+        for (const Sendo& s : l->sendoj) {
+            kampoj << s.kampoj();
+            for (int k = 0; k < s.demandoj.size(); ++k)
                 if (k % 3 == 1)
                     skribitaj.insert(s.demandoj.at(k).kampo, respondo(s, k));
-            }
+            for (const lecionaj_datumoj::Demando& d : s.aliajKampoj)
+                skribitaj.insert(d.kampo, d.modelaTeksto);
+        }
         {
             std::unique_ptr<QFrame> kadro(KreasLecionon(l->numero, nullptr));
             QTabWidget* lec = lecionilo::tabulo(kadro.get(), l->numero);

@@ -123,7 +123,7 @@ private slots:
         for (const QString& kapo : qAsConst(kapoj))
             QVERIFY2(!trd.value(kapo).toString().trimmed().endsWith(QLatin1Char('.')), qPrintable(kapo));
         for (const lecionaj_datumoj::Sendo& s : l->sendoj)
-            for (int i = 0; i < s.demandoj.size(); ++i) {
+            for (int i = 0; i < s.demandoj.size() && s.numeritaj; ++i) {
                 // Questions in Esperanto on a reading have no text in the file.
                 if (!s.demandoj.at(i).demando.startsWith(l->sekcio() + QLatin1Char('_')))
                     continue;

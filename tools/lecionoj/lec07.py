@@ -15,8 +15,8 @@ PT = {
     "Label1": "Preposições I",
     "Label486": (
         "A preposição liga um substantivo ou pronome ao resto da frase e mostra a relação entre eles: onde, "
-        "quando, como ou por quê. As preposições do Esperanto nunca mudam de forma, e cada uma tem um sentido"
-        " próprio. Clique numa preposição para ouvi-la; abaixo dela há um ou dois exemplos de uso."),
+        "quando, como ou por quê. As preposições do Esperanto nunca mudam de forma, e quase todas têm um "
+        "sentido claro e próprio. Clique numa preposição para ouvi-la; abaixo dela há um ou dois exemplos de uso."),
     "Label487": "a, para (direção; a quem)",
     "Label488": "junto a; em casa de",
     "Label489": "de (origem, posse); por (agente)",
@@ -107,7 +107,8 @@ PT = {
     "Label555": "Um pássaro apanha um inseto.",
     "Label548": (
         "Uma frase pode ter também um segundo objeto, o objeto indireto, que a ação atinge de modo menos "
-        "direto. Ele se liga ao verbo por uma preposição."),
+        "direto. Ele se liga ao verbo por uma preposição que mostra a relação: aqui pro dá o motivo do "
+        "agradecimento."),
     "Label549": "Eu lhe agradeço pela sua gentileza.",
     "Label550": (
         "Quando uma preposição mostra a relação, a palavra depois dela não recebe -n: a própria preposição já"
@@ -349,7 +350,7 @@ DEMANDOJ_6 = [
      ["Al via frato tre plaĉis la ursoj apud la enirejo.", "La ursoj apud la enirejo tre plaĉis al via frato."]),
     ("verticalLayout_244", "Label388_8", "4. Kie estas la kaĝo de la nigra urso?", "lineEdit_78", "label_10",
      ["La kaĝo de la nigra urso estas inter la kaĝoj de la brunaj kaj blankaj ursoj."]),
-    ("verticalLayout_245", "Label389_6", "5. El kiu kontinento estas la blanka urso?", "lineEdit_79", "label_11",
+    ("verticalLayout_245", "Label389_6", "5. El kiu regiono estas la blanka urso?", "lineEdit_79", "label_11",
      ["La blanka urso estas el Arkto."]),
     ("verticalLayout_246", "Label388_9", "6. Kiuj bestoj tre similas al homoj?", "lineEdit_80", "label_12",
      ["La grandaj simioj tre similas al la homoj."]),
