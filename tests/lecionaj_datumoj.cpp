@@ -555,6 +555,101 @@ Leciono lec08()
     return l;
 }
 
+Leciono lec09()
+{
+    Leciono l;
+    l.numero = 9;
+    l.klaso = QStringLiteral("lec09");
+    // The form leaves the last send page current; the main window chooses the real page.
+    l.nunaPagho = 11;
+    l.tiparo = false;
+    l.paghoj = {
+        {"tab", "1", "leciono", "neklakebla_nova 16, titolo 1, QLabel 24, label_sago_reversa 8, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 18, QLabel 26, label_sago_reversa 9, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 16, QLabel 22, label_sago_reversa 8, QScrollArea 1"},
+        {"tab_4", "4", "leciono", "neklakebla_nova 20, QLabel 28, label_sago_reversa 10, QScrollArea 1"},
+        {"tab_5", "5", "leciono", "neklakebla_nova 13, QLabel 19, label_sago 3, label_sago_reversa 4, QScrollArea 1"},
+        {"Ekzerco_Vorto_Lec09", "6", "vortoludo", ""},
+        {"Ekzerco_Plen_Lec09", "7", "plenigas_spacon2", ""},
+        {"Sendas1_Lec09", "8", "sendas_24",
+         "titolo 1, QLabel 25, QLineEdit 12, cx_edit 4, sendas_butono 1, QScrollArea 1"},
+        {"tab_6", "9", "leciono", "neklakebla_nova 9, titolo 1, QLabel 10, QScrollArea 1"},
+        {"tab_7", "10", "leciono", "neklakebla_nova 11, QLabel 13, QScrollArea 1"},
+        {"tab_8", "11", "parolo", "neklakebla_nova 2, QLabel 7, mp3ludilo 1, QScrollArea 1"},
+        {"Sendas2_Lec09", "12", "sendas_24", "titolo 1, QLabel 4, korekta 1, cx_plainedit 1, sendujo 1, QScrollArea 1"},
+    };
+    // The suffixes beside their boxes, the words of the first send page and
+    // the verse on the reading and the second send page. (The boxes of the
+    // example sentences keep the form's names, as boxes that do not speak.)
+    l.aliajEtikedoj = QStringList{
+        "label_308", "label_302", "label_296", "label_297", "label_309", "label_320",   "label_303", "label_298",
+        "label_304", "label_321", "label_300", "label_305", "label_306", "label_307",   "label_322", "label_301",
+        "label_323", "label_12",  "label_13",  "label_14",  "label_15",  "label_16",    "label_24",  "label_25",
+        "label_26",  "label_27",  "label_28",  "label_18",  "label_19",  "label_20",    "label_21",  "label_22",
+        "label_30",  "label_31",  "label_32",  "label_33",  "label_34",  "Memo1_Lec09", "label_67"};
+    l.tipoj = QStringList{"label_308=afikso", "label_302=afikso",   "label_296=afikso", "label_297=afikso",
+                          "label_309=afikso", "label_320=afikso",   "label_303=afikso", "label_298=afikso",
+                          "label_304=afikso", "label_321=afikso",   "label_300=afikso", "label_305=afikso",
+                          "label_306=afikso", "label_307=afikso",   "label_322=afikso", "label_301=afikso",
+                          "label_323=afikso", "Memo1_Lec09=teksta", "label_67=teksta",  "frame1=markebla"};
+    l.lingvoj = QStringList{"Memo1_Lec09=eo",      "label_67=eo",         "lineEdit_2=traduko",  "lineEdit_3=traduko",
+                            "lineEdit_4=traduko",  "lineEdit_5=traduko",  "lineEdit_6=traduko",  "lineEdit_7=traduko",
+                            "lineEdit_8=traduko",  "lineEdit_9=traduko",  "lineEdit_10=traduko", "lineEdit_11=traduko",
+                            "lineEdit_12=traduko", "lineEdit_13=traduko", "lineEdit_14=traduko", "lineEdit_15=traduko",
+                            "lineEdit_16=traduko", "lineEdit_17=traduko"};
+    l.ekzercoj = {
+        {"Ekzerco_Vorto_Lec09", "vortoludo", "Lec09_Ekz_Vorto_0903"},
+        {"Ekzerco_Plen_Lec09", "plenigas_spacon", "Lec09_Ekz_Plen_0902"},
+    };
+    l.kuroj = QStringList{"Lec09_Ekz_Vorto_0903", "Lec09_Ekz_Plen_0902"};
+    // Page 8: words derived from four roots, each beside its field; no model
+    // answers (the texts are right answers for the suites to write), a lone
+    // send button. Page 12: the verse to rewrite.
+    Sendo derivitaj{"Sendas1_Lec09",
+                    "pushButton",
+                    "Lec09_Label86",
+                    {
+                        {"label_13", "lineEdit_2", "", "wife"},
+                        {"label_14", "lineEdit_3", "", "to get married (of a man)"},
+                        {"label_15", "lineEdit_4", "", "ex-husband"},
+                        {"label_16", "lineEdit_5", "", "husband and wife"},
+                        {"label_25", "lineEdit_10", "", "cow"},
+                        {"label_26", "lineEdit_11", "", "calf"},
+                        {"label_27", "lineEdit_12", "", "herd of cattle"},
+                        {"label_28", "lineEdit_13", "", "cowshed"},
+                        {"label_19", "lineEdit_6", "", "woman"},
+                        {"label_20", "lineEdit_7", "", "little man"},
+                        {"label_21", "lineEdit_8", "", "brute of a man"},
+                        {"label_22", "lineEdit_9", "", "male"},
+                        {"label_31", "lineEdit_14", "", "cold"},
+                        {"label_32", "lineEdit_15", "", "warmth"},
+                        {"label_33", "lineEdit_16", "", "lukewarm"},
+                        {"label_34", "lineEdit_17", "", "to get cold"},
+                    }};
+    derivitaj.numeritaj = false;
+    Sendo verso{"Sendas2_Lec09",
+                "frame_5",
+                "Lec09_Label82",
+                {{"label_67", "Lec09_Memo4", "label",
+                  QStringLiteral("— Mi vidis vin, ho trezoro ! \n"
+                                 "    Vi kaptis la koron tuj.\n"
+                                 "— Mi ŝatas vin, ho sinjoro !\n"
+                                 "    Sed la monujo tentas min.\n"
+                                 "\n"
+                                 "— Mia koro ja amas vin !\n"
+                                 "    Monon? Mi ne havas ĝin.\n"
+                                 "— Sen monero kaj sen oro\n"
+                                 "    Vi ne taŭgas por reĝino.")}}};
+    verso.numeritaj = false;
+    verso.blokoj = false;
+    l.sendoj = {derivitaj, verso};
+    l.eroj = {{"0902", 29, -1}, {"0903", 81, 81}};
+    l.etikedoj = 143;
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
+    l.fotoj = QStringList{"tab", "tab_6", "tab_8", "Sendas1_Lec09", "Sendas2_Lec09"};
+    return l;
+}
+
 Leciono lec10()
 {
     Leciono l;
@@ -842,7 +937,7 @@ Leciono lec13()
             {"label_24", "lineEdit_19", "", "malfermi"},
             {"label_25", "lineEdit_20", "", "maljuna"},
             {"label_26", "lineEdit_21", "", "malofte"},
-            {"label_27", "lineEdit_22", "", "malantaŭ"},
+            {"label_27", "lineEdit_22", "", "sen"},
             {"label_28", "lineEdit_23", "", "malriĉa"},
             {"label_29", "lineEdit_24", "", "malami"},
             {"label_30", "lineEdit_25", "", "malfacila"},
@@ -858,7 +953,7 @@ Leciono lec13()
             {"Lec13_Label11", "lineEdit_39", "", "Mia fratino skribas longajn leterojn."},
             {"Lec13_Label12", "lineEdit_40", "", "La nova instruisto estas tre afabla."},
             {"Lec13_Label13", "lineEdit_41", "", "Kiun vi renkontis en la parko?"},
-            {"Lec13_Label14", "lineEdit_42", "", "Li metis la libron sur la tablon."},
+            {"Lec13_Label14", "lineEdit_42", "", "Li eniris en la domon."},
             {"Lec13_Label15", "lineEdit_43", "", "Ĉu vi parolas Esperanton?"},
             {"label_64", "lineEdit_44", "", "Kiu estas tiu granda objekto?"},
             {"label_66", "lineEdit_45", "", "Kiom da pomoj vi havas?"},
@@ -952,7 +1047,8 @@ const QList<Leciono>& lecionoj()
 {
     // One row per built lesson, in lesson order.
     static const QList<Leciono> tabelo = {
-        lec01(), lec02(), lec03(), lec04(), lec05(), lec06(), lec07(), lec08(), lec10(), lec11(), lec12(), lec13(),
+        lec01(), lec02(), lec03(), lec04(), lec05(), lec06(), lec07(),
+        lec08(), lec09(), lec10(), lec11(), lec12(), lec13(),
     };
     return tabelo;
 }

@@ -49,7 +49,9 @@
 //    copied and kept all the same. kopiataj: the pages one copy takes when it
 //    takes more than its own (the examination's five, which begin with no
 //    heading line). numeritaj: whether the questions read "1. ", "2. ", ...
-//    in every language.
+//    in every language. blokoj: whether each question stands in a block of
+//    its own with its field and its model answer (false where one model
+//    answer follows a longer page, as lesson 9's verse).
 //    A model answer is named like a word box ("LecNN_Button<K>") or, where
 //    the lesson says so, as listed here.
 //  - eroj: each item section the lesson's frames read, as {code, number of
@@ -108,6 +110,7 @@ struct Sendo
     QList<Demando> aliajKampoj;
     QStringList kopiataj;
     bool numeritaj = true;
+    bool blokoj = true;
 
     // Every field the copy takes: the questions' and the others.
     QStringList kampoj() const;

@@ -71,8 +71,8 @@ void klakas(QWidget* w)
 void tajpas(QWidget* w, const QString& teksto)
 {
     for (const QChar c : teksto) {
-        // A line break is the Enter key, as in a multi-line field.
         if (c == QLatin1Char('\n'))
+            // A new line in a multi-line field is the Return key.
             QTest::keyClick(w, Qt::Key_Return);
         else if (c.unicode() < 0x80)
             QTest::keyClick(w, char(c.unicode()));

@@ -301,7 +301,7 @@ private slots:
                 QVERIFY2(demando->text().trimmed().startsWith(QString::number(n) + QLatin1String(". ")),
                          qPrintable(demando->text()));
             QVERIFY2(ordo.indexOf(demando) < ordo.indexOf(kampo), qPrintable(d.demando));
-            QVERIFY(kampo->inherits("cx_edit") || kampo->inherits("QPlainTextEdit"));
+            QVERIFY(kampo->inherits("QLineEdit") || kampo->inherits("QPlainTextEdit"));
             if (!d.modelo.isEmpty()) {
                 auto* modelo = ujo->findChild<QLabel*>(d.modelo);
                 QVERIFY2(modelo, qPrintable(d.modelo));
@@ -309,18 +309,26 @@ private slots:
                 QVERIFY(modelo->isHidden());
                 QLayout* bloko = lecionilo::ujoDe(pagho, kampo);
                 QVERIFY(bloko);
-                QCOMPARE(bloko->indexOf(demando), 0);
-                if (linioj.value(d.modelo).size() == 1) {
-                    // Question, field and model answer form one block.
-                    QCOMPARE(modelo->text(), d.modelaTeksto);
-                    QCOMPARE(bloko->indexOf(modelo), 2);
-                } else {
-                    // Each field's row stands in the block its model answer closes.
+                if (linioj.value(d.modelo).size() > 1) {
+                    // Each field's row, its question first, stands in the
+                    // block its shared model answer closes.
+                    QCOMPARE(bloko->indexOf(demando), 0);
                     auto* grupo = qobject_cast<QLayout*>(bloko->parent());
                     QVERIFY2(grupo, qPrintable(d.kampo));
                     QCOMPARE(grupo->indexOf(modelo), grupo->count() - 1);
                     QVERIFY2(grupo->indexOf(bloko) >= 0 && grupo->indexOf(bloko) < grupo->indexOf(modelo),
                              qPrintable(d.kampo));
+                } else {
+                    QCOMPARE(modelo->text(), d.modelaTeksto);
+                    // Question, field and model answer form one block, or at
+                    // least follow one another.
+                    if (s.blokoj) {
+                        QCOMPARE(bloko->indexOf(demando), 0);
+                        QCOMPARE(bloko->indexOf(modelo), 2);
+                    } else {
+                        QVERIFY(bloko->indexOf(demando) >= 0 && bloko->indexOf(demando) < bloko->indexOf(kampo));
+                        QVERIFY(bloko->indexOf(kampo) < bloko->indexOf(modelo));
+                    }
                 }
             }
             // The questions' fields follow one another in the focus chain,

@@ -82,6 +82,10 @@ QList<Vorto> vortoj(const QString& teksto)
         static const QRegularExpression finajho(QStringLiteral("^\\p{Lu}?\\p{Ll}+\\p{Lu}+$"));
         if (w.formoj.size() == 1 && finajho.match(v).hasMatch())
             w.formoj = QStringList{v.left(1) + v.mid(1).toLower()};
+        // A noun whose -o gives way to an apostrophe ("monuj'", in verse) is
+        // the whole noun.
+        if (fino < t.size() && (t.at(fino) == QLatin1Char('\'') || t.at(fino) == QChar(0x2019)) && !litero(t, fino + 1))
+            w.formoj = QStringList{v + QLatin1Char('o')};
         if (w.formoj.size() > 1)
             w.kunigita = w.formoj.join(QString()).toLower();
         el << w;
