@@ -36,11 +36,15 @@
 //  - kuroj: the frames the end-to-end run drives to their verdict.
 //  - sendoj: each send page with its panel (a sendujo, or the send button
 //    itself where the page has no panel), the heading label that opens the
-//    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the copy. A question label not
-//    named "LecNN_Label<K>" is Esperanto that keeps its text in every
-//    language. Where the page shows no model answers the label is empty and
-//    the text is a right answer, which the suites write. aliajKampoj: fields
+//    copy (empty where the page has none and its first question opens it),
+//    and per question {question label, field, model answer label, model
+//    answer text}, in the order of the copy. A question label not named
+//    "LecNN_Label<K>" is Esperanto that keeps its text in every language.
+//    Where the page shows no model answers the label is empty and the text
+//    is a right answer, which the suites write whole (a multi-line field's
+//    line breaks and all). Where one model answer serves several fields
+//    (a question's "a)" and "b)"), their rows name it alike and each holds
+//    its own line of it, in order. aliajKampoj: fields
 //    no question names, {"", field, "", what the suites write}; they are
 //    copied and kept all the same. kopiataj: the pages one copy takes when it
 //    takes more than its own (the examination's five, which begin with no
@@ -89,8 +93,12 @@ struct Demando
     QString modelaTeksto;
 
     // The model answer as a learner types it: a model answer with two
-    // accepted forms holds them on two lines, a line edit takes one.
-    QString unuaFormo() const { return modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed(); }
+    // accepted forms holds them on two lines, a line edit takes one. A right
+    // answer that no model shows is typed whole.
+    QString unuaFormo() const
+    {
+        return modelo.isEmpty() ? modelaTeksto : modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed();
+    }
 };
 
 struct Sendo

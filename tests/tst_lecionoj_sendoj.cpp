@@ -126,7 +126,9 @@ private slots:
         QVERIFY2(kopio.startsWith(kapa(l, s)), qPrintable(kopio));
         if (!s.kopiataj.isEmpty())
             QVERIFY2(!kopio.contains(QLatin1String(" - Paĝo ")), qPrintable(kopio));
-        int pozicio = kopio.indexOf(teksto(s.kapo));
+        // A page without a heading label begins with its first question, on
+        // the line after the blank one that closes the page line.
+        int pozicio = s.kapo.isEmpty() ? kapa(l, s).size() - 2 : kopio.indexOf(teksto(s.kapo));
         QVERIFY(pozicio > 0);
         for (int k = 0; k < s.demandoj.size(); ++k) {
             const lecionaj_datumoj::Demando& d = s.demandoj.at(k);
@@ -163,6 +165,8 @@ private slots:
         QFETCH(const Leciono*, l);
         QFETCH(int, i);
         const Sendo& s = l->sendoj.at(i);
+        if (s.demandoj.isEmpty() || s.demandoj.first().modelo.isEmpty())
+            QSKIP("the page has no model answers");
         const Pagho p = malfermas(l, s);
         p.kadro->resize(900, 700);
         p.kadro->show();
