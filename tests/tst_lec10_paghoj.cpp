@@ -70,8 +70,9 @@ private slots:
         lec->setCurrentIndex(i);
         QWidget* l = trovas(ludilo);
         QVERIFY(l && lec->widget(i)->isAncestorOf(l));
-        auto* medio = l->findChild<QMediaPlayer*>();
         l->findChild<QPushButton*>(QStringLiteral("Ludu"))->click();
+        auto* medio = l->findChild<QMediaPlayer*>();
+        QVERIFY(medio);
         QCOMPARE(medio->state(), QMediaPlayer::PlayingState);
         QVERIFY(medio->media().request().url().toLocalFile().endsWith(QStringLiteral("sonoj/lec10/") + ludilo.mid(6)
                                                                       + mp3_finajho));
