@@ -2,6 +2,8 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 
+#include <QFile>
+
 QString Agordoj::dosiero()
 {
     QString dosierujo = savasLoko;
@@ -36,7 +38,7 @@ void Agordoj::legas(const QString& vojo)
     iLiterGrandoEo = qBound(9, iLiterGrandoEo, 16);
 }
 
-QSettings::Status Agordoj::skribas(const QString& vojo)
+bool Agordoj::skribas(const QString& vojo)
 {
     IniDosiero agordo(vojo);
     agordo.beginGroup(QStringLiteral("Gxenerala"));
@@ -55,5 +57,16 @@ QSettings::Status Agordoj::skribas(const QString& vojo)
     agordo.setValue(QStringLiteral("FenestraStilo"), iFenestraStilo);
     agordo.endGroup();
     agordo.sync();
-    return agordo.status();
+    switch (agordo.status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::FormatError: {
+        // The parse error of the read sticks and hides the write's own
+        // outcome; a file written now starts over with this group.
+        QFile dosiero(vojo);
+        return dosiero.open(QIODevice::ReadOnly) && dosiero.readAll().contains("[Gxenerala]");
+    }
+    default:
+        return false;
+    }
 }

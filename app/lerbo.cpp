@@ -180,7 +180,7 @@ void lerbo::ElektasLingvon()
 void lerbo::SavasKonfig()
 {
     const QString vojo = Agordoj::dosiero();
-    if (Agordoj::skribas(vojo) == QSettings::NoError)
+    if (Agordoj::skribas(vojo))
         return;
     QMessageBox kesto(QApplication::activeWindow());
     kesto.setIcon(QMessageBox::Warning);
