@@ -4,6 +4,7 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klipoj.h"
+#include "konservilo.h"
 #include "lecionoj.h"
 #include "lingvoelekto.h"
 #include "lingvolisto.h"
@@ -22,8 +23,10 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -102,8 +105,15 @@ lerbo::lerbo(QWidget* parent)
     for (int i = 0; i < 13; ++i)
         tradukitaj.append(QString());
 
+    konservilo = new Konservilo([this] { return konservas(); }, this);
+    connect(konservilo, &Konservilo::malsukcesis, this, &lerbo::avertasPriKonservado);
+
     komencakonfiguro();
     ui->Paghujo->setCurrentIndex(0);
+    // The language just chosen is kept at once, and the write tells now,
+    // not after a whole session, whether anything can be kept at all.
+    if (!NeEkzistasTraduko)
+        konservilo->konservas();
 }
 
 lerbo::~lerbo()
@@ -189,6 +199,37 @@ void lerbo::SavasKonfig()
     kesto.exec();
 }
 
+bool lerbo::konservas()
+{
+    bool bone = true;
+    const QList<QTabWidget*> tabuloj = ui->Paghujo->findChildren<QTabWidget*>();
+    for (QTabWidget* leciono : tabuloj) {
+        if (leciono->objectName().startsWith(QLatin1String("Lec"))
+            || leciono->objectName() == QLatin1String("Fina_Ekzameno"))
+            bone = SxargxasEk(leciono, true) && bone;
+    }
+    return Agordoj::skribas(Agordoj::dosiero()) && bone;
+}
+
+// Said when the save fails, the first time since one succeeded: at start
+// before the window shows, or while the learner works, without stopping
+// the exercise that runs.
+void lerbo::avertasPriKonservado()
+{
+    const QString teksto = QStringLiteral("Your settings and answers cannot be saved in ")
+                           + QDir::toNativeSeparators(Agordoj::dosiero())
+                           + QStringLiteral(". What you change or type will be lost when the program ends, unless "
+                                            "that folder can be written.");
+    if (!isVisible()) {
+        QMessageBox kesto(QMessageBox::Warning, QString(), teksto);
+        kesto.exec();
+        return;
+    }
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), teksto, QMessageBox::Ok, this);
+    kesto->setAttribute(Qt::WA_DeleteOnClose);
+    kesto->open();
+}
+
 // ---------------------------------------------------------------- greeting, shutdown
 
 void lerbo::Saluton()
@@ -215,6 +256,23 @@ void lerbo::on_Eliri_clicked()
     close();
 }
 
+void lerbo::FermasOrde()
+{
+    // Boxes and dialogs first: each runs a loop of its own that the close
+    // would otherwise wait for. A few rounds, since one can open another.
+    for (int i = 0; i < 8; ++i) {
+        QWidget* modalo = QApplication::activeModalWidget();
+        if (!modalo || modalo == this)
+            break;
+        modalo->close();
+        QCoreApplication::processEvents();
+    }
+    if (ui->Paghujo->currentIndex() != 0)
+        ui->Hejmo->click();
+    if (close())
+        QCoreApplication::quit();
+}
+
 void lerbo::closeEvent(QCloseEvent* e)
 {
     if (ui->Paghujo->currentIndex() != 0) {
@@ -235,6 +293,8 @@ void lerbo::closeEvent(QCloseEvent* e)
             || leciono->objectName() == QLatin1String("Fina_Ekzameno"))
             savasRespondojn(leciono);
     }
+    // Saved just now: no late save may warn again as the window goes.
+    disconnect(konservilo, nullptr, this, nullptr);
     SavasKonfig();
     QString provizora = QDir::tempPath();
     if (!provizora.endsWith(QLatin1Char('/')))
@@ -277,6 +337,27 @@ void lerbo::savasRespondojn(QTabWidget* leciono)
 void lerbo::restarigasRespondojn(QTabWidget* leciono)
 {
     SxargxasEk(leciono, false);
+    gardasRespondojn(leciono);
+}
+
+// Typing is kept a moment after it stops, and a page turned keeps the
+// page and the answers at once.
+void lerbo::gardasRespondojn(QTabWidget* leciono)
+{
+    for (QWidget* kampo : RespondoKampoj(leciono)) {
+        if (auto* linio = qobject_cast<QLineEdit*>(kampo))
+            connect(linio, &QLineEdit::textChanged, konservilo, &Konservilo::sxangxis);
+        else if (auto* teksto = qobject_cast<QPlainTextEdit*>(kampo))
+            connect(teksto, &QPlainTextEdit::textChanged, konservilo, &Konservilo::sxangxis);
+    }
+    connect(leciono, &QTabWidget::currentChanged, konservilo, &Konservilo::konservas);
+}
+
+// Leaving a lesson page for another page of the main window.
+void lerbo::forlasasLecionon()
+{
+    if (lecionaTabulo(ui->Paghujo->currentWidget()))
+        konservilo->konservas();
 }
 
 // A lesson's texts come from its section of the translation; the widget-tree
@@ -374,6 +455,7 @@ void lerbo::on_shanghasKonfigurojn_clicked()
 
     ui->shanghasKonfigurojn->setEnabled(false);
     ui->shanghasKonfigurojn->hide();
+    konservilo->konservas();
     ui->Hejmo->click();
 }
 
@@ -758,6 +840,8 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
     QWidget* pagho = ui->Paghujo->findChild<QWidget*>(Nomo);
     if (!pagho)
         return;
+    if (pagho != ui->Paghujo->currentWidget())
+        forlasasLecionon();
     const int numero = Nomo.right(2).toInt();
     // Set here rather than by the home page's buttons, so that a lesson
     // opened another way (the translation editor opens lessons by page
@@ -930,6 +1014,7 @@ void lerbo::on_maldekstren_clicked()
 
 void lerbo::on_Hejmo_clicked()
 {
+    forlasasLecionon();
     ui->shanghasKonfigurojn->hide();
     ui->navigujo->hide();
     ui->butonujo->hide();

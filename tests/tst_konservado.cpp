@@ -3,8 +3,10 @@
 #include "agordoj.h"
 #include "tst_lerbo_komuna.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 using namespace lerbotesto;
@@ -23,6 +25,41 @@ QByteArray hazardajBajtoj(int kiom)
         b.append(char(x & 0xff));
     }
     return b;
+}
+
+// The first answer field of lesson 1's send page, with the lesson open on
+// that page.
+QLineEdit* sendKampo(lerbo* w)
+{
+    el<QPushButton>(w, "Leciono1")->click();
+    auto* leciono = el<QTabWidget>(w, "Lec01");
+    leciono->setCurrentIndex(leciono->count() - 1);
+    for (QWidget* k : RespondoKampoj(leciono))
+        if (leciono->currentWidget()->isAncestorOf(k))
+            if (auto* linio = qobject_cast<QLineEdit*>(k))
+                return linio;
+    return nullptr;
+}
+
+QString konservita(const QString& sxlosilo)
+{
+    return IniDosiero(agordoVojo()).value(sxlosilo).toString();
+}
+
+QStringList videblajKestoj()
+{
+    QStringList tekstoj;
+    for (QWidget* f : QApplication::topLevelWidgets())
+        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
+            tekstoj << k->text();
+    return tekstoj;
+}
+
+void fermasKestojn()
+{
+    for (QWidget* f : QApplication::topLevelWidgets())
+        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
+            k->close();
 }
 
 } // namespace
@@ -47,6 +84,103 @@ private slots:
         Agordoj::legas(agordoVojo());
         QCOMPARE(sTradukoDosiero, QStringLiteral("angla.trd"));
     }
+
+    // Answers reach the disk while the program runs: when the learner turns
+    // the page, goes back home, or stops typing for a moment.
+    void respondojDumLaboro_data()
+    {
+        QTest::addColumn<QString>("ago");
+        QTest::newRow("turns the page") << "pagho";
+        QTest::newRow("goes home") << "hejmo";
+        QTest::newRow("stops typing") << "nenio";
+    }
+    void respondojDumLaboro()
+    {
+        QFETCH(QString, ago);
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        auto w = kreas();
+        QVERIFY(montras(w.get()));
+        QLineEdit* kampo = sendKampo(w.get());
+        QVERIFY(kampo);
+        testilo::tajpas(kampo, QStringLiteral("Mi lernas."));
+        const QString sxlosilo = QStringLiteral("Lec01/") + kampo->objectName();
+        if (ago == QLatin1String("pagho")) {
+            el<QPushButton>(w.get(), "dekstren")->click();
+            QCOMPARE(konservita(sxlosilo), QStringLiteral("Mi lernas."));
+            QCOMPARE(konservita(QStringLiteral("Gxenerala/LastaPagxo")).toInt(), 0);
+        } else if (ago == QLatin1String("hejmo")) {
+            el<QPushButton>(w.get(), "Hejmo")->click();
+            QCOMPARE(konservita(sxlosilo), QStringLiteral("Mi lernas."));
+        } else {
+            QTRY_COMPARE(konservita(sxlosilo), QStringLiteral("Mi lernas."));
+        }
+        w->hide();
+    }
+
+    // The first start's choice is on disk before the window even shows.
+    void lingvoTujKonservita()
+    {
+        auto w = kreas(); // the dialog is closed: English
+        QCOMPARE(konservita(QStringLiteral("Gxenerala/Dosiero")), QStringLiteral("angla.trd"));
+    }
+
+    // A folder that cannot be written is told at start, before any work;
+    // one that stops being writable is told at the next save, once.
+    void neSkribebla_data()
+    {
+        QTest::addColumn<QString>("kio");
+        QTest::newRow("a folder in place of darudaver.ini") << "dosierujo";
+        QTest::newRow("a file in place of the writable folder") << "dosiero";
+    }
+    void neSkribebla()
+    {
+        QFETCH(QString, kio);
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        const QString propra = savasLoko;
+        auto malhelpas = [&] {
+            if (kio == QLatin1String("dosierujo")) {
+                QFile::remove(agordoVojo());
+                QVERIFY(QDir().mkpath(agordoVojo() + QStringLiteral("/ene")));
+            } else {
+                const QString celo = testilo::novaDosierujo(QStringLiteral("ne_dosierujo"));
+                QDir().rmdir(celo);
+                testilo::skribas(celo.chopped(1), "ne dosierujo");
+                savasLoko = celo + QStringLiteral("ene/");
+            }
+        };
+        auto riparas = [&] {
+            savasLoko = propra;
+            QDir(agordoVojo()).removeRecursively();
+        };
+
+        // At start.
+        malhelpas();
+        QStringList mesagxoj;
+        auto w = kreas(&mesagxoj);
+        QCOMPARE(mesagxoj.size(), 1);
+        QVERIFY2(mesagxoj.first().contains(QStringLiteral("cannot be saved")), qPrintable(mesagxoj.first()));
+        riparas();
+        w.reset();
+
+        // While working: told once for two failed saves.
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        w = kreas(&mesagxoj);
+        QVERIFY(mesagxoj.isEmpty());
+        QVERIFY(montras(w.get()));
+        QLineEdit* kampo = sendKampo(w.get());
+        malhelpas();
+        testilo::tajpas(kampo, QStringLiteral("Saluton"));
+        QTRY_COMPARE(videblajKestoj().size(), 1);
+        QVERIFY(videblajKestoj().first().contains(QStringLiteral("cannot be saved")));
+        fermasKestojn();
+        QVERIFY(montras(w.get()));
+        testilo::tajpas(kampo, QStringLiteral(" denove"));
+        el<QPushButton>(w.get(), "dekstren")->click();
+        QVERIFY(videblajKestoj().isEmpty());
+        riparas();
+        w->hide();
+    }
+
 };
 
 LERBO_TEST_MAIN(TestoKonservado)
