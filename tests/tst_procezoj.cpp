@@ -264,6 +264,33 @@ private slots:
         }
     }
 
+    // A second start while a copy runs: the running window comes to the
+    // front and the second copy ends without a window of its own, so no
+    // stale copy can write its empty fields over the other's answers.
+    void duaKopio()
+    {
+        lernanto();
+        Kopio unua(hejmo);
+        unua.lancxas(QStringLiteral("unua"));
+        QVERIFY2(unua.diris("preta"), unua.eligo().constData());
+        Kopio dua(hejmo);
+        dua.lancxas(QStringLiteral("dua"));
+        QVERIFY(dua.finighis());
+        QCOMPARE(dua.procezo().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(dua.procezo().exitCode(), 0);
+        QVERIFY2(!dua.eligo().contains("fenestro") && !dua.procezo().readAllStandardOutput().contains("fenestro"),
+                 "the second copy opened a window");
+        QVERIFY2(unua.diris("levita"), unua.eligo().constData());
+        QVERIFY(unua.procezo().state() == QProcess::Running);
+
+        // Once the first copy has ended, a new start runs.
+        unua.sendas(SIGTERM);
+        QVERIFY(unua.finighis());
+        Kopio tria(hejmo);
+        tria.lancxas(QStringLiteral("tria"));
+        QVERIFY2(tria.diris("fenestro"), tria.eligo().constData());
+    }
+
 };
 
 int main(int argc, char** argv)
