@@ -124,6 +124,44 @@ private slots:
         QCOMPARE(konservita(QStringLiteral("Gxenerala/Dosiero")), QStringLiteral("angla.trd"));
     }
 
+    // Every character comes back as typed, those outside the Basic
+    // Multilingual Plane too, even after the settings are written again
+    // around them; lines written before read as they always did.
+    void cxiujSignoj_data()
+    {
+        QTest::addColumn<QString>("teksto");
+        QTest::newRow("emoji") << QStringLiteral("Ĉu 😀 jes");
+        QTest::newRow("only emoji") << QStringLiteral("😀😀");
+        QTest::newRow("musical sign, quotes, comma, equals") << QStringLiteral("𝄞 \"ŝi\", diris; a=b \\ fino ");
+        QTest::newRow("new line and tab after") << QStringLiteral("𐍈\n\tdua linio 0f");
+    }
+    void cxiujSignoj()
+    {
+        QFETCH(QString, teksto);
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        {
+            auto w = kreas();
+            QVERIFY(montras(w.get()));
+            QLineEdit* kampo = sendKampo(w.get());
+            kampo->setText(teksto);
+            el<QPushButton>(w.get(), "Hejmo")->click();
+            QVERIFY(w->close());
+        }
+        QCOMPARE(konservita(QStringLiteral("Lec01/lineEdit")), teksto);
+        QVERIFY(Agordoj::skribas(agordoVojo()));
+        QCOMPARE(konservita(QStringLiteral("Lec01/lineEdit")), teksto);
+        auto w = kreas();
+        QVERIFY(montras(w.get()));
+        QCOMPARE(sendKampo(w.get())->text(), teksto);
+        w->hide();
+    }
+    void malnovaDosiero()
+    {
+        testilo::skribas(agordoVojo(), "[Lec01]\nlineEdit=\"\xc4\x88u vi, \\\"jes\\\"?\"\nlineEdit_2=\"a, b\"\n");
+        QCOMPARE(konservita(QStringLiteral("Lec01/lineEdit")), QStringLiteral("Ĉu vi, \"jes\"?"));
+        QCOMPARE(konservita(QStringLiteral("Lec01/lineEdit_2")), QStringLiteral("a, b"));
+    }
+
     // A folder that cannot be written is told at start, before any work;
     // one that stops being writable is told at the next save, once.
     void neSkribebla_data()
