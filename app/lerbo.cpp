@@ -12,6 +12,7 @@
 #include "stilfolio.h"
 #include "trad.h"
 #include "traduko.h"
+#include "tradukokontrolo.h"
 #include "tradukolisto.h"
 #include "ui_lerbo.h"
 
@@ -727,10 +728,25 @@ void lerbo::lokigas_frazotrad(const QString& novapagho, const QString& novafrazo
 
 void lerbo::Traduku()
 {
+    // A refused download leaves the file that was there before; the learner
+    // hears of it once.
+    const QString malakceptita = FileDownloader::malakceptitaNeDirita();
+    if (!malakceptita.isEmpty()) {
+        QMessageBox kesto(QApplication::activeWindow());
+        kesto.setIcon(QMessageBox::Warning);
+        kesto.setText(QStringLiteral("The downloaded translation file ") + malakceptita
+                      + QStringLiteral(" is damaged and was not used. The translation already on this computer "
+                                       "stays in use."));
+        kesto.exec();
+    }
+
+    // Only a bare file name may become a path; a damaged copy in the
+    // writable folder gives way to the built-in one of the same name.
+    const bool validaNomo = TradukoListo::ValidaDosierNomo(sTradukoDosiero);
     QString vojo;
-    if (!sTradukoDosiero.isEmpty() && estasDosiero(savasLoko + sTradukoDosiero)) {
+    if (validaNomo && TradukoKontrolo::legeblaDosiero(savasLoko + sTradukoDosiero)) {
         vojo = savasLoko + sTradukoDosiero;
-    } else if (!sTradukoDosiero.isEmpty() && estasDosiero(TradukUjo() + sTradukoDosiero)) {
+    } else if (validaNomo && TradukoKontrolo::legeblaDosiero(TradukUjo() + sTradukoDosiero)) {
         vojo = TradukUjo() + sTradukoDosiero;
     } else {
         QMessageBox kesto(QApplication::activeWindow());
@@ -801,10 +817,16 @@ void lerbo::Traduku()
     ui->Tradukinto->setText(sTradukinto);
 
     ListigasLingvojn();
+    // A fallback to English changed the language to keep.
+    konservilo->sxangxis();
 }
 
 void lerbo::aktualigasTradukon()
 {
+    if (!TradukoListo::ValidaDosierNomo(sTradukoDosiero)) {
+        Traduku();
+        return;
+    }
     IniDosiero loka(savasLoko + sTradukoDosiero);
     sLingvoID = loka.value(QStringLiteral("Traduko/LingvoID"), QStringLiteral("en")).toString();
     const QDate dato =
