@@ -61,6 +61,7 @@ extern int LastaPagxo;
 extern int Ofteco; // ms per blink phase
 extern int NumSec; // seconds a blink lasts
 extern int iLastaFojo; // praise word spoken last
+extern bool lNeSonoDirita; // smNeSono was shown in this run
 
 // Every wait of the course (Pauzu, blinking, feedback pauses, the farewell)
 // is multiplied by this. The program keeps 1; tests shrink it so that a run
