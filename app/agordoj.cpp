@@ -2,7 +2,9 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 QString Agordoj::dosiero()
 {
@@ -69,4 +71,14 @@ bool Agordoj::skribas(const QString& vojo)
     default:
         return false;
     }
+}
+
+void Agordoj::forigasRestajhojn(const QString& dosierujo)
+{
+    static const QRegularExpression provizora(QStringLiteral("^darudaver\\.ini\\.[A-Za-z0-9]{6}$"));
+    QDir d(dosierujo);
+    const QStringList nomoj = d.entryList({QStringLiteral("darudaver.ini.*")}, QDir::Files | QDir::Hidden);
+    for (const QString& nomo : nomoj)
+        if (provizora.match(nomo).hasMatch())
+            d.remove(nomo);
 }

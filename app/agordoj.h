@@ -16,4 +16,8 @@ public:
     static bool skribas(const QString& vojo);
     // The file name inside the writable folder.
     static QString dosiero();
+    // Removes the temporary files ("darudaver.ini.XXXXXX") that a save
+    // killed half-way left in `dosierujo`; only the copy that owns the
+    // folder may, as another one could be saving right now.
+    static void forigasRestajhojn(const QString& dosierujo);
 };

@@ -1,5 +1,6 @@
 #include "lancxilo.h"
 #include "agordo.h"
+#include "agordoj.h"
 #include "funkcioj.h"
 #include "haltigilo.h"
 #include "lerbo.h"
@@ -40,6 +41,7 @@ int Lancxilo::lancxas()
     UnuKopio kopio(savasLoko);
     if (!kopio.posedas())
         return 0;
+    Agordoj::forigasRestajhojn(savasLoko);
     // The session asks for the learner's work to be kept; the program then
     // ends by the session's own request, so a logout called off leaves it
     // running. Qt's fallback would close the window instead, and a lesson

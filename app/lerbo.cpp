@@ -909,6 +909,9 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
                     sa->setWidgetResizable(true);
             }
         }
+        // A page the lesson does not have (a damaged file) opens its first.
+        if (LastaPagxo < 0 || LastaPagxo >= leciono->count())
+            LastaPagxo = 0;
         if (ui->Paghujo->currentIndex() == LastaLeciono) {
             leciono->setCurrentIndex(LastaPagxo);
         } else {

@@ -219,6 +219,25 @@ private slots:
         w->hide();
     }
 
+    // A saved page the lesson does not have opens the lesson's first page.
+    void paghoEksterLimoj_data()
+    {
+        QTest::addColumn<int>("pagho");
+        QTest::newRow("past the last") << 99;
+        QTest::newRow("negative") << -3;
+    }
+    void paghoEksterLimoj()
+    {
+        QFETCH(int, pagho);
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        skribasAgordojn({{QStringLiteral("LastaLeciono"), 2}, {QStringLiteral("LastaPagxo"), pagho}});
+        auto w = kreas();
+        QVERIFY(montras(w.get()));
+        el<QPushButton>(w.get(), "KieButono")->click();
+        QCOMPARE(el<QTabWidget>(w.get(), "Lec02")->currentIndex(), 0);
+        QCOMPARE(el<QLabel>(w.get(), "kiom_da_paghoj")->text().section(QLatin1Char('/'), 0, 0), QStringLiteral("1"));
+        w->hide();
+    }
 };
 
 LERBO_TEST_MAIN(TestoKonservado)

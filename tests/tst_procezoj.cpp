@@ -291,6 +291,28 @@ private slots:
         QVERIFY2(tria.diris("fenestro"), tria.eligo().constData());
     }
 
+    // Temporary files of a save that was killed half-way go at the next
+    // start; other files of the folder stay.
+    void restajhojForigitaj()
+    {
+        lernanto();
+        const QString d = Kopio::dosierujo(hejmo);
+        const QStringList restajhoj = {QStringLiteral("darudaver.ini.Ab12Cd"), QStringLiteral("darudaver.ini.xY9zQ1")};
+        const QStringList aliaj = {QStringLiteral("darudaver.ini.sekurkopio"), QStringLiteral("darudaver.ini.Ab12C"),
+                                   QStringLiteral("mia_traduko.trd")};
+        for (const QString& nomo : restajhoj + aliaj)
+            testilo::skribas(d + nomo, "[Gxenerala]\nLingvo=duone\n");
+        Kopio kopio(hejmo);
+        kopio.lancxas(QStringLiteral("fenestro"));
+        QVERIFY2(kopio.diris("fenestro"), kopio.eligo().constData());
+        for (const QString& nomo : restajhoj)
+            QVERIFY2(!QFile::exists(d + nomo), qPrintable(nomo));
+        for (const QString& nomo : aliaj)
+            QVERIFY2(QFile::exists(d + nomo), qPrintable(nomo));
+        QCOMPARE(valoro(QStringLiteral("Gxenerala/Lingvo")).toString(), QStringLiteral("Esperanto"));
+        kopio.sendas(SIGTERM);
+        QVERIFY(kopio.finighis());
+    }
 };
 
 int main(int argc, char** argv)
