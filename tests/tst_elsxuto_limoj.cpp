@@ -141,9 +141,9 @@ private slots:
     void neTraduko_data()
     {
         QTest::addColumn<QByteArray>("korpo");
-        QTest::newRow("captive portal page") << QByteArray(
-            "<!DOCTYPE html>\r\n<html><body><h1>Welcome to the hotel network</h1>"
-            "<form action=\"/login\"><input name=\"room\"></form></body></html>\r\n");
+        QTest::newRow("captive portal page")
+            << QByteArray("<!DOCTYPE html>\r\n<html><body><h1>Welcome to the hotel network</h1>"
+                          "<form action=\"/login\"><input name=\"room\"></form></body></html>\r\n");
         QTest::newRow("cut short at 3000 bytes") << anglaTrd().left(3000);
         QTest::newRow("UTF-16") << utf16(anglaTrd());
         QTest::newRow("no LingvoID") << QByteArray("[Traduko]\r\nLingvo=Nenia\r\n" + testilo::CxefajGrupoj);
@@ -162,7 +162,6 @@ private slots:
         QVERIFY(d.malakceptita());
         QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), Malnova);
     }
-
 };
 
 LERBO_TEST_MAIN(TestoElsxutoLimoj)

@@ -164,10 +164,7 @@ public:
     }
 
     // The writable folder of the child, as Lancxilo::preparas finds it.
-    static QString dosierujo(const QString& hejmo)
-    {
-        return hejmo + QStringLiteral("/Lerbo de Esperanto/DarudAver/");
-    }
+    static QString dosierujo(const QString& hejmo) { return hejmo + QStringLiteral("/Lerbo de Esperanto/DarudAver/"); }
 
     void lancxas(const QString& reghimo)
     {
@@ -177,11 +174,11 @@ public:
     bool diris(const QByteArray& vorto)
     {
         return QTest::qWaitFor(
-            [&] {
-                m_Eligo += m_Procezo.readAllStandardOutput();
-                return m_Eligo.split('\n').contains(vorto) || m_Procezo.state() == QProcess::NotRunning;
-            },
-            60000)
+                   [&] {
+                       m_Eligo += m_Procezo.readAllStandardOutput();
+                       return m_Eligo.split('\n').contains(vorto) || m_Procezo.state() == QProcess::NotRunning;
+                   },
+                   60000)
                && (m_Eligo += m_Procezo.readAllStandardOutput()).split('\n').contains(vorto);
     }
     bool finighis() { return m_Procezo.waitForFinished(60000); }

@@ -42,8 +42,8 @@ private slots:
 
     void enkonstruitajLegeblas()
     {
-        for (const QString& nomo : {QStringLiteral("angla.trd"), QStringLiteral("esperanto.trd"),
-                                    QStringLiteral("araba.trd")})
+        for (const QString& nomo :
+             {QStringLiteral("angla.trd"), QStringLiteral("esperanto.trd"), QStringLiteral("araba.trd")})
             QVERIFY2(TradukoKontrolo::legeblaDosiero(QStringLiteral(":/tradukoj/") + nomo), qPrintable(nomo));
     }
 

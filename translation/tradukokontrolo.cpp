@@ -9,8 +9,7 @@
 
 const QStringList& TradukoKontrolo::necesajGrupoj()
 {
-    static const QStringList grupoj = {QStringLiteral("Menuo"), QStringLiteral("Konfig"),
-                                       QStringLiteral("Mesagxoj")};
+    static const QStringList grupoj = {QStringLiteral("Menuo"), QStringLiteral("Konfig"), QStringLiteral("Mesagxoj")};
     return grupoj;
 }
 
