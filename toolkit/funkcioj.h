@@ -62,6 +62,7 @@ extern int LastaPagxo;
 extern int Ofteco; // ms per blink phase
 extern int NumSec; // seconds a blink lasts
 extern int iLastaFojo; // praise word spoken last
+extern bool lNeSonoDirita; // smNeSono was shown in this run
 
 // Every wait of the course (Pauzu, blinking, feedback pauses, the farewell)
 // is multiplied by this. The program keeps 1; tests shrink it so that a run
@@ -102,6 +103,8 @@ class QMediaPlayer;
 // course plays, and only while that window is the active window; the player
 // is asked for when a sound plays, so the window may make it late.
 void RegistrasLudilon(QWidget* fenestro, std::function<QMediaPlayer*()> ludilo);
+// Tells the learner, once per run, when a clip on this player cannot be played.
+void GardasLudilon(QMediaPlayer* ludilo);
 void mp3(const QString& nomo);
 void Noteto(bool gxusta);
 void Jes();
@@ -132,7 +135,11 @@ int _Matriz(QStringList* el, const QString& kodo, const QString& speco);
 int _Matriz2(QList<QStringList>* el, const QString& kodo, const QString& speco, int kolumnoj);
 
 // --- Written answers, send pages, printing ---------------------------------
-void SxargxasEk(QTabWidget* leciono, bool savas);
+// Saves (savas) or restores the written answers of a lesson's answer pages;
+// whether a save reached the disk.
+bool SxargxasEk(QTabWidget* leciono, bool savas);
+// The fields whose text SxargxasEk keeps, in the order it keeps them.
+QList<QWidget*> RespondoKampoj(QTabWidget* leciono);
 void Sendas(QWidget* pagho, int paghoNumero);
 void Sendas_Printilo(QTabWidget* leciono, QString titolo, QProgressBar* progreso);
 void ListigasTradukendajn(QWidget* paghujo, const QString& dosiero);

@@ -19,10 +19,35 @@ QPointer<QWidget> cxefaFenestro;
 std::function<QMediaPlayer*()> cxefaLudilo;
 } // namespace
 
+// A clip that cannot be played (no media folder, an empty or damaged file)
+// is told once per run, so that silence is not taken for the exercise.
+static void NeSono()
+{
+    if (lNeSonoDirita || !cxefaFenestro)
+        return;
+    lNeSonoDirita = true;
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), smNeSono, QMessageBox::Ok, cxefaFenestro);
+    kesto->setAttribute(Qt::WA_DeleteOnClose);
+    kesto->open();
+}
+
 void RegistrasLudilon(QWidget* fenestro, std::function<QMediaPlayer*()> ludilo)
 {
     cxefaFenestro = fenestro;
     cxefaLudilo = std::move(ludilo);
+}
+
+void GardasLudilon(QMediaPlayer* ludilo)
+{
+    QObject::connect(ludilo, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), ludilo,
+                     [](QMediaPlayer::Error e) {
+                         if (e != QMediaPlayer::NoError)
+                             NeSono();
+                     });
+    QObject::connect(ludilo, &QMediaPlayer::mediaStatusChanged, ludilo, [](QMediaPlayer::MediaStatus s) {
+        if (s == QMediaPlayer::InvalidMedia)
+            NeSono();
+    });
 }
 
 void mp3(const QString& nomo)
@@ -37,6 +62,9 @@ void mp3(const QString& nomo)
     const QString vojo = mrLoko + nomo.toLower();
     ludilo->setMedia(klipoj::adreso(vojo));
     ludilo->play();
+    // A missing or empty file may never make the player report an error.
+    if (!klipoj::ludebla(vojo))
+        NeSono();
 }
 
 void Noteto(bool gxusta)
