@@ -9,6 +9,7 @@ pakoj=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   espeak-ng vorbis-tools
+  clang-format
   xvfb xauth
 )
 
