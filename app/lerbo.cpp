@@ -3,6 +3,7 @@
 #include "filedownloader.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "klipoj.h"
 #include "lecionoj.h"
 #include "lingvoelekto.h"
 #include "lingvolisto.h"
@@ -37,12 +38,6 @@ namespace {
 
 const QString Angla = QStringLiteral("angla.trd");
 const QString AnglaNomo = QStringLiteral("English — angla");
-const QChar MaldekstreDekstren(0x200E);
-
-QString tradukujo()
-{
-    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/");
-}
 
 // A translation is a file; the writable folder or the resource folder itself is not.
 bool estasDosiero(const QString& vojo)
@@ -61,6 +56,13 @@ void tradukasEtikedojn(QWidget* radiko, const QString& prefikso, QSettings& trad
         const QString sxlosilo = sekcio + QLatin1Char('/') + etikedo->objectName().mid(7);
         etikedo->setText(traduko.value(sxlosilo, NeTradukita).toString());
     }
+}
+
+// The tab widget of the lesson shown on a page of the main window; null on
+// the home, settings and credits pages.
+QTabWidget* lecionaTabulo(QWidget* pagho)
+{
+    return pagho ? pagho->findChild<QTabWidget*>() : nullptr;
 }
 
 } // namespace
@@ -89,6 +91,7 @@ lerbo::lerbo(QWidget* parent)
     ui->paghopiedo->hide();
 
     ludilo = new QMediaPlayer(this);
+    RegistrasLudilon(this, ludilo);
     for (int i = 0; i < 13; ++i)
         tradukitaj.append(QString());
 
@@ -160,7 +163,7 @@ void lerbo::ElektasLingvon()
     // A dialog closed without a choice leaves no usable file name; neither the
     // writable folder nor the resource folder may pass for a translation.
     if (sLingvo.isEmpty() || sTradukoDosiero.isEmpty()
-        || (!estasDosiero(savasLoko + sTradukoDosiero) && !estasDosiero(tradukujo() + sTradukoDosiero))) {
+        || (!estasDosiero(savasLoko + sTradukoDosiero) && !estasDosiero(TradukUjo() + sTradukoDosiero))) {
         sLingvo = AnglaNomo;
         sTradukoDosiero = Angla;
     }
@@ -195,7 +198,7 @@ void lerbo::Saluton()
         return;
     const QString nomo = (QStringLiteral("sonoj/") + klipoj.at(random(klipoj.size()))).toLower();
     const QString vojo = mrLoko + nomo;
-    ludilo->setMedia(sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo));
+    ludilo->setMedia(klipoj::adreso(vojo));
     ludilo->play();
 }
 
@@ -541,21 +544,18 @@ void lerbo::on_butono_androjdo_clicked()
 // page's own button is the learner's way to the corrector.
 void lerbo::on_Sendas_clicked()
 {
-    QWidget* pagho = ui->Paghujo->currentWidget();
-    const QList<QTabWidget*> tabuloj = pagho ? pagho->findChildren<QTabWidget*>() : QList<QTabWidget*>();
-    if (tabuloj.isEmpty())
+    QTabWidget* leciono = lecionaTabulo(ui->Paghujo->currentWidget());
+    if (!leciono)
         return;
-    Sendas(tabuloj.first()->currentWidget(), tabuloj.first()->currentIndex() + 1);
+    Sendas(leciono->currentWidget(), leciono->currentIndex() + 1);
 }
 
 void lerbo::on_printilo_clicked()
 {
-    QWidget* pagho = ui->Paghujo->currentWidget();
-    const QList<QTabWidget*> tabuloj = pagho ? pagho->findChildren<QTabWidget*>() : QList<QTabWidget*>();
-    if (tabuloj.isEmpty())
+    QTabWidget* leciono = lecionaTabulo(ui->Paghujo->currentWidget());
+    if (!leciono)
         return;
-    Sendas_Printilo(tabuloj.first(), QStringLiteral("Leciono ") + tabuloj.first()->objectName().mid(3, 2),
-                    ui->prog_printilo);
+    Sendas_Printilo(leciono, QStringLiteral("Leciono ") + leciono->objectName().mid(3, 2), ui->prog_printilo);
 }
 
 // For whoever prepares the list of keys the translation editor offers: the
@@ -608,8 +608,8 @@ void lerbo::lokigas_frazotrad(const QString& novapagho, const QString& novafrazo
         lastaKadro = etikedo;
     };
     if (novafrazo.startsWith(QLatin1String("Lec"))) {
-        const QList<QTabWidget*> tabuloj = pagho->findChildren<QTabWidget*>();
-        QLabel* etikedo = tabuloj.isEmpty() ? nullptr : tabuloj.first()->findChild<QLabel*>(novafrazo);
+        QTabWidget* leciono = lecionaTabulo(pagho);
+        QLabel* etikedo = leciono ? leciono->findChild<QLabel*>(novafrazo) : nullptr;
         QScrollArea* rulumo = nullptr;
         for (QWidget* w = etikedo ? etikedo->parentWidget() : nullptr; w; w = w->parentWidget()) {
             if (QLatin1String(w->metaObject()->className()) == QLatin1String("QScrollArea")) {
@@ -618,9 +618,9 @@ void lerbo::lokigas_frazotrad(const QString& novapagho, const QString& novafrazo
             }
         }
         // A label outside every scroll area has no page to turn to.
-        const int indekso = rulumo ? tabuloj.first()->indexOf(rulumo->parentWidget()) : -1;
+        const int indekso = rulumo ? leciono->indexOf(rulumo->parentWidget()) : -1;
         if (etikedo && indekso >= 0) {
-            tabuloj.first()->setCurrentIndex(indekso);
+            leciono->setCurrentIndex(indekso);
             komencas_navigujon();
             kadrigas(etikedo);
             rulumo->ensureWidgetVisible(etikedo, 50, 50);
@@ -639,11 +639,11 @@ void lerbo::Traduku()
     QString vojo;
     if (!sTradukoDosiero.isEmpty() && estasDosiero(savasLoko + sTradukoDosiero)) {
         vojo = savasLoko + sTradukoDosiero;
-    } else if (!sTradukoDosiero.isEmpty() && estasDosiero(tradukujo() + sTradukoDosiero)) {
-        vojo = tradukujo() + sTradukoDosiero;
+    } else if (!sTradukoDosiero.isEmpty() && estasDosiero(TradukUjo() + sTradukoDosiero)) {
+        vojo = TradukUjo() + sTradukoDosiero;
     } else {
         QMessageBox kesto(QApplication::activeWindow());
-        vojo = tradukujo() + Angla;
+        vojo = TradukUjo() + Angla;
         if (estasDosiero(vojo)) {
             kesto.setIcon(QMessageBox::Warning);
             kesto.setText(QStringLiteral("The translation file ") + sTradukoDosiero
@@ -702,9 +702,9 @@ void lerbo::Traduku()
     // translation is loaded.
     for (QRadioButton* butono : {ui->radioButton, ui->radioButton_2, ui->radioButton_3}) {
         QString teksto = butono->text();
-        while (teksto.endsWith(MaldekstreDekstren))
+        while (teksto.endsWith(MarkoLTR))
             teksto.chop(1);
-        butono->setText(teksto + MaldekstreDekstren);
+        butono->setText(teksto + MarkoLTR);
     }
     tradukasEtikedojn(ui->Kredit, QStringLiteral("Kredit"), traduko, QStringLiteral("Menuo4"));
     ui->Tradukinto->setText(sTradukinto);
@@ -781,9 +781,7 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
     }
     ui->Paghujo->setCurrentWidget(pagho);
 
-    const QList<QTabWidget*> tabuloj = pagho->findChildren<QTabWidget*>();
-    if (!tabuloj.isEmpty() && numero >= 1 && numero <= 13) {
-        QTabWidget* leciono = tabuloj.first();
+    if (QTabWidget* leciono = lecionaTabulo(pagho); leciono && numero >= 1 && numero <= 13) {
         if (tradukitaj.at(numero - 1) != sTradukoDosiero) {
             tradukasLecionon(pagho, leciono->objectName());
             tradukitaj[numero - 1] = sTradukoDosiero;
@@ -822,16 +820,12 @@ void lerbo::komencas_navigujon()
     ui->maldekstren->setIcon(ltr ? malantauen : antauen);
     ui->dekstren->setIcon(ltr ? antauen : malantauen);
 
-    if (QWidget* nuna = ui->Paghujo->currentWidget()) {
-        const QList<QTabWidget*> tabuloj = nuna->findChildren<QTabWidget*>();
-        if (!tabuloj.isEmpty()) {
-            QTabWidget* leciono = tabuloj.first();
-            ui->kiom_da_paghoj->setText(QString::number(leciono->currentIndex() + 1) + QLatin1Char('/')
-                                        + QString::number(leciono->count()));
-            const QString kadro = leciono->parentWidget() ? leciono->parentWidget()->objectName() : QString();
-            ui->leciono->setPixmap(
-                QPixmap(QStringLiteral(":/ikonoj_androjdo/hejmo/leciono") + kadro.mid(3) + QStringLiteral(".png")));
-        }
+    if (QTabWidget* leciono = lecionaTabulo(ui->Paghujo->currentWidget())) {
+        ui->kiom_da_paghoj->setText(QString::number(leciono->currentIndex() + 1) + QLatin1Char('/')
+                                    + QString::number(leciono->count()));
+        const QString kadro = leciono->parentWidget() ? leciono->parentWidget()->objectName() : QString();
+        ui->leciono->setPixmap(
+            QPixmap(QStringLiteral(":/ikonoj_androjdo/hejmo/leciono") + kadro.mid(3) + QStringLiteral(".png")));
     }
     ui->shanghasKonfigurojn->hide();
 }
@@ -903,18 +897,9 @@ void lerbo::on_KieButono_clicked()
 }
 
 // Pages turn round: past the last comes the first.
-static QTabWidget* lecionaTabulo(QStackedWidget* paghujo)
-{
-    QWidget* nuna = paghujo->currentWidget();
-    if (!nuna)
-        return nullptr;
-    const QList<QTabWidget*> tabuloj = nuna->findChildren<QTabWidget*>();
-    return tabuloj.isEmpty() ? nullptr : tabuloj.first();
-}
-
 void lerbo::on_dekstren_clicked()
 {
-    QTabWidget* leciono = lecionaTabulo(ui->Paghujo);
+    QTabWidget* leciono = lecionaTabulo(ui->Paghujo->currentWidget());
     if (!leciono || leciono->count() == 0)
         return;
     const int n = leciono->count();
@@ -925,7 +910,7 @@ void lerbo::on_dekstren_clicked()
 
 void lerbo::on_maldekstren_clicked()
 {
-    QTabWidget* leciono = lecionaTabulo(ui->Paghujo);
+    QTabWidget* leciono = lecionaTabulo(ui->Paghujo->currentWidget());
     if (!leciono || leciono->count() == 0)
         return;
     const int n = leciono->count();

@@ -1,6 +1,6 @@
 #include "auskultilo.h"
-#include "ekzercilo.h"
 #include "funkcioj.h"
+#include "klipoj.h"
 
 bool auskultilo::estasVorto(const QString& ero)
 {
@@ -10,13 +10,13 @@ bool auskultilo::estasVorto(const QString& ero)
 QString auskultilo::klipo(const QString& ero, const QString& kodo)
 {
     const QString ll = kodo.left(2);
-    return estasVorto(ero) ? ekzercilo::vortklipo(ll, ero) : ekzercilo::butonklipo(ll, ero);
+    return estasVorto(ero) ? klipoj::vorto(ll, ero) : klipoj::butono(ll, ero);
 }
 
 QString auskultilo::atendata(const QString& etikedo)
 {
     QString t = etikedo.trimmed();
-    t.remove(QChar(0x200E));
+    t.remove(MarkoLTR);
     return t;
 }
 

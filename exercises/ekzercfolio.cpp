@@ -1,5 +1,6 @@
 #include "ekzercfolio.h"
 #include "agordo.h"
+#include "funkcioj.h"
 
 #include <QFont>
 #include <QPrintDialog>
@@ -14,7 +15,7 @@ ekzercfolio::ekzercfolio(const QString& direkto, const QFont& tiparo, const QStr
              + QStringLiteral("'; font-size:") + QString::number(grando(tiparo))
              + QStringLiteral("pt; font-weight:400; font-style:normal;\">");
     korpo_ += QStringLiteral("<P><h2>Lerbo de Esperanto   -   ") + nomo + QStringLiteral("   (") + adreso()
-              + QStringLiteral(")") + QChar(0x200E) + QStringLiteral("</h2></P>");
+              + QStringLiteral(")") + MarkoLTR + QStringLiteral("</h2></P>");
     korpo_ += QStringLiteral("<P><B>") + titolo + QStringLiteral("</B></P>");
     korpo_ +=
         QStringLiteral("<P>") + instrukcio + (spaco ? QStringLiteral("</P><P>&nbsp;</P>") : QStringLiteral("</P>"));

@@ -50,20 +50,6 @@ QString ekzercilo::teksto(QWidget* leciono, const QString& nomo)
     return l ? l->text() : QString();
 }
 
-QString ekzercilo::vortklipo(const QString& ll, const QString& vorto)
-{
-    QString x = CxSist(vorto, 1);
-    // "aux" would clash with a name that some systems reserve.
-    if (x == QLatin1String("aux"))
-        x = QStringLiteral("auh");
-    return QStringLiteral("sonoj/lec") + ll + QLatin1Char('/') + x + mp3_finajho;
-}
-
-QString ekzercilo::butonklipo(const QString& ll, const QString& n)
-{
-    return QStringLiteral("sonoj/lec") + ll + QStringLiteral("/btn") + n + mp3_finajho;
-}
-
 void ekzercilo::kinetika(QScrollArea* areo)
 {
     if (areo)

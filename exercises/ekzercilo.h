@@ -30,12 +30,6 @@ public:
     // "klakbutono_nova", "neklakebla_nova": the usual order of word labels.
     static QStringList vortklasoj();
 
-    // The clip of an Esperanto word of lesson `ll` ("01"): its x-system
-    // spelling in the lesson's sound folder, "auh" for "aŭ".
-    static QString vortklipo(const QString& ll, const QString& vorto);
-    // The clip of the word label numbered `n` of lesson `ll`.
-    static QString butonklipo(const QString& ll, const QString& n);
-
     // Drag with the left mouse button scrolls the area.
     static void kinetika(QScrollArea* areo);
     // Sheets are printed only on "windows" and "osx".

@@ -3,6 +3,7 @@
 
 #include "ekzercilo.h"
 #include "funkcioj.h"
+#include "klipoj.h"
 
 ekzerco1::ekzerco1(QWidget* parent)
     : QFrame(parent)
@@ -55,7 +56,7 @@ void ekzerco1::novavorto()
         k = random(4);
     nunaCelo = k;
     kuro.montras(r.celoj[k]);
-    nunaSono = ekzercilo::vortklipo(kodo.left(2), vortoj.at(r.celoj[k]));
+    nunaSono = klipoj::vorto(kodo.left(2), vortoj.at(r.celoj[k]));
     mp3(nunaSono);
     ui->BitBtn3->setEnabled(true);
     ui->butonujo->setFocus();

@@ -4,6 +4,7 @@
 #include "ekzercilo.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "klipoj.h"
 #include "vocxregistrilo_qt.h"
 
 #include <QApplication>
@@ -62,7 +63,7 @@ bool prononco::iras(int kuro) const
 
 void prononco::ludas(const QString& vojo)
 {
-    Ludilo->setMedia(sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo));
+    Ludilo->setMedia(klipoj::adreso(vojo));
     Ludilo->play();
 }
 

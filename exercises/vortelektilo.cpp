@@ -39,7 +39,7 @@ QString vortelektilo::kapo(int numero, const QString& vorto, bool maldekstreDeks
     if (maldekstreDekstren)
         return QString::number(numero) + QStringLiteral(") ") + vorto;
     QString v = vorto;
-    v.remove(QChar(0x200E));
+    v.remove(MarkoLTR);
     return v + QStringLiteral(" (") + QString::number(numero);
 }
 
@@ -48,7 +48,7 @@ QString vortelektilo::linio(int pozicio, const QString& teksto, bool maldekstreD
     if (maldekstreDekstren)
         return litero(pozicio) + QStringLiteral(") ") + QStringLiteral("[&nbsp;&nbsp;]&nbsp;") + teksto
                + QStringLiteral("<br>");
-    const QString kesto = QStringLiteral("&nbsp;[&nbsp;&nbsp;]") + QChar(0x200E);
+    const QString kesto = QStringLiteral("&nbsp;[&nbsp;&nbsp;]") + MarkoLTR;
     QString t = teksto;
     // Parentheses inside a right-to-left text would be mirrored.
     t.replace(QLatin1Char('('), QString(QChar(0x202E)) + QLatin1Char('(') + QChar(0x202C));

@@ -96,8 +96,7 @@ void vortoludo::grupoclick(int klakita)
             Jes();
             plu = kuro.sama(signo);
             if (plu) {
-                ui->Placar2->setValue(kuro.gxustaj());
-                ui->Placar1->setValue(kuro.restas());
+                tabulo.montras(kuro);
                 Pauzu(2);
                 plu = kuro.sama(signo);
             }
@@ -105,7 +104,7 @@ void vortoludo::grupoclick(int klakita)
             Ne();
             plu = kuro.sama(signo);
             if (plu) {
-                ui->Placar3->setValue(kuro.malgxustaj());
+                tabulo.montras(kuro);
                 ui->Grupo->setEnabled(false);
                 tekstoblinko(Etikedoj.value(iGxusta + 1));
                 plu = kuro.sama(signo);
@@ -114,7 +113,6 @@ void vortoludo::grupoclick(int klakita)
             }
         }
         if (plu) {
-            ui->Placar4->setValue(kuro.procento());
             if (kuro.finita()) {
                 Mesagxo(kuro.malgxustaj(), kuro.gxustaj());
                 on_BitBtn20_clicked();

@@ -1,5 +1,4 @@
 #include "leciono.h"
-#include "lerbo.h"
 
 #include <QApplication>
 #include <QScrollArea>
@@ -24,7 +23,9 @@ void leciono::ShanghisPaghon(QTabWidget* lecionujo, int index)
 {
     // Asked before anything else: a dialog or message box that is active
     // right now must not make this page the one the main window reopens.
-    auto* fenestro = qobject_cast<lerbo*>(QApplication::activeWindow());
+    QWidget* fenestro = QApplication::activeWindow();
+    if (fenestro && !fenestro->inherits("lerbo"))
+        fenestro = nullptr;
 
     QWidget* pagho = lecionujo->currentWidget();
     if (pagho) {
@@ -34,5 +35,8 @@ void leciono::ShanghisPaghon(QTabWidget* lecionujo, int index)
     }
     if (!fenestro)
         return;
-    fenestro->montras_koverton(pagho && pagho->objectName().left(6) == QLatin1String("Sendas"), index);
+    // By name, so that the lessons need not know the main window's class.
+    QMetaObject::invokeMethod(fenestro, "montras_koverton", Qt::DirectConnection,
+                              Q_ARG(bool, pagho && pagho->objectName().left(6) == QLatin1String("Sendas")),
+                              Q_ARG(int, index));
 }

@@ -2,6 +2,7 @@
 #include "ekzerco1.h"
 #include "fiksajhoj/lec99.h"
 #include "funkcioj.h"
+#include "klipoj.h"
 #include "rondo.h"
 #include "testilo.h"
 
@@ -27,7 +28,7 @@ class TestoEkzerco1 : public QObject
     QPushButton* celo()
     {
         for (QPushButton* b : vortbutonoj())
-            if (b->isEnabled() && ekzercilo::vortklipo("99", b->text()) == ekz->sono())
+            if (b->isEnabled() && klipoj::vorto("99", b->text()) == ekz->sono())
                 return b;
         return nullptr;
     }
@@ -42,7 +43,7 @@ class TestoEkzerco1 : public QObject
     QString vortoDe(const QString& sono)
     {
         for (const QString& v : lec99::vortoj())
-            if (ekzercilo::vortklipo("99", v) == sono)
+            if (klipoj::vorto("99", v) == sono)
                 return v;
         if (sono == "sonoj/lec99/auh.oga")
             return QString::fromUtf8("aŭ");
@@ -105,7 +106,7 @@ private slots:
     {
         QFETCH(QString, vorto);
         QFETCH(QString, klipo);
-        QCOMPARE(ekzercilo::vortklipo("01", vorto), klipo);
+        QCOMPARE(klipoj::vorto("01", vorto), klipo);
     }
 
     void tutaKuro()

@@ -9,6 +9,7 @@
 #include "ekzercilo.h"
 #include "ekzerco1.h"
 #include "frazkonstruilo.h"
+#include "klipoj.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QAbstractButton>
@@ -154,7 +155,7 @@ private slots:
             while (haltu->isEnabled() && klakoj < 500) {
                 QPushButton* gxusta = nullptr;
                 for (QPushButton* b : butonoj)
-                    if (b->isEnabled() && ekzercilo::vortklipo(QStringLiteral("01"), b->text()) == kadro->sono())
+                    if (b->isEnabled() && klipoj::vorto(QStringLiteral("01"), b->text()) == kadro->sono())
                         gxusta = b;
                 QVERIFY2(gxusta, qPrintable(kadro->sono()));
                 // The word asked is the one the main window's player was given.

@@ -71,6 +71,10 @@ extern double TempoSkalo;
 extern const QString mp3_finajho; // ".oga"
 extern const QString video_finajho; // ".ogv"
 
+// The left-to-right mark that right-to-left translations put after texts
+// which end in Latin letters or punctuation.
+extern const QChar MarkoLTR;
+
 // The placeholders of a missing text, each with its own spelling.
 extern const QString NeTradukita; // main window and widget trees
 extern const QString NeTradukitaEkzerco; // exercise sentence translations
@@ -92,6 +96,10 @@ int skalitaj_ms(double milisekundoj); // a course wait after TempoSkalo
 void Sinkronigu();
 
 // --- Sounds, spoken feedback, the verdict ----------------------------------
+class QMediaPlayer;
+// The main window hands over the player on which every short sound of the
+// course plays, and only while that window is the active window.
+void RegistrasLudilon(QWidget* fenestro, QMediaPlayer* ludilo);
 void mp3(const QString& nomo);
 void Noteto(bool gxusta);
 void Jes();
@@ -107,6 +115,8 @@ int ghustigas_tiparon(int grando, double dpi);
 QString helpdosiero(const QString& kio);
 
 // --- Translation files -----------------------------------------------------
+// The folder of the translations built into the program.
+QString TradukUjo();
 // The copy of a translation file that the program reads: the downloaded one
 // in savasLoko when it exists, else the one built into the resources.
 QString TradukoVojo(const QString& dosiero);

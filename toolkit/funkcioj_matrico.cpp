@@ -15,9 +15,7 @@ static QStringList legasGrupon(const QString& vojo, const QString& grupo, const 
     ini.beginGroup(grupo);
     const int n = ini.childKeys().size();
     for (int i = 0; i < n; ++i) {
-        const QVariant v = ini.value(QString::number(i), defauxlto);
-        // A value holding an unquoted comma comes back as a list; keep the text.
-        el << (v.type() == QVariant::StringList ? v.toStringList().join(QLatin1Char(',')) : v.toString());
+        el << IniDosiero::teksto(ini.value(QString::number(i), defauxlto));
     }
     ini.endGroup();
     return el;

@@ -3,10 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStandardPaths>
-#include <cmath>
 
 QString kiuSistemo(const QString& speco)
 {
@@ -33,19 +30,6 @@ QString kiuSistemo(const QString& speco)
     return dosierujo;
 }
 
-int ghustigas_tiparon(int grando, double dpi)
-{
-    if (dpi <= 0)
-        return grando;
-    return int(std::round(96.0 / dpi * grando));
-}
-
-int ghustigas_tiparon(int grando)
-{
-    const QScreen* ekrano = QGuiApplication::primaryScreen();
-    return ghustigas_tiparon(grando, ekrano ? ekrano->logicalDotsPerInch() : 96.0);
-}
-
 QString helpdosiero(const QString& kio)
 {
     if (kio == QLatin1String("kio"))
@@ -59,5 +43,10 @@ QString TradukoVojo(const QString& dosiero)
 {
     if (!dosiero.isEmpty() && !savasLoko.isEmpty() && QFile::exists(savasLoko + dosiero))
         return savasLoko + dosiero;
-    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/") + dosiero;
+    return TradukUjo() + dosiero;
+}
+
+QString TradukUjo()
+{
+    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/");
 }

@@ -1,5 +1,6 @@
+#include "ekzercokuro.h"
 #include "funkcioj.h"
-#include "lerbo.h"
+#include "klipoj.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,17 +14,26 @@
 #include <QTimer>
 #include <QUrl>
 
+namespace {
+QPointer<QWidget> cxefaFenestro;
+QPointer<QMediaPlayer> cxefaLudilo;
+} // namespace
+
+void RegistrasLudilon(QWidget* fenestro, QMediaPlayer* ludilo)
+{
+    cxefaFenestro = fenestro;
+    cxefaLudilo = ludilo;
+}
+
 void mp3(const QString& nomo)
 {
     // Only the main window speaks: no clip while a message box, a dialog or
     // the translation editor has the focus.
-    auto* fenestro = qobject_cast<lerbo*>(QApplication::activeWindow());
-    if (!fenestro || !fenestro->ludilo)
+    if (!cxefaFenestro || !cxefaLudilo || QApplication::activeWindow() != cxefaFenestro)
         return;
     const QString vojo = mrLoko + nomo.toLower();
-    const QUrl adreso = sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo);
-    fenestro->ludilo->setMedia(adreso);
-    fenestro->ludilo->play();
+    cxefaLudilo->setMedia(klipoj::adreso(vojo));
+    cxefaLudilo->play();
 }
 
 void Noteto(bool gxusta)
@@ -92,9 +102,7 @@ void Mesagxo(int malgxustaj, int gxustaj)
 {
     QMessageBox* kesto = new QMessageBox(QApplication::activeWindow());
     kesto->setAttribute(Qt::WA_DeleteOnClose);
-    const int sumo = malgxustaj + gxustaj;
-    const int procento = sumo > 0 ? gxustaj * 100 / sumo : 0;
-    const bool trapasis = procento >= 70;
+    const bool trapasis = ekzercokuro::trapasas(gxustaj, malgxustaj);
     const QString radiko = trapasis ? QStringLiteral("sonoj/gratulo") : QStringLiteral("sonoj/nebona");
     if (lSxaltilo) {
         QString klipo = radiko + QString::number(random(8) + 1) + mp3_finajho;

@@ -48,6 +48,8 @@ int iLastaFojo = 0;
 
 double TempoSkalo = 1.0;
 
+const QChar MarkoLTR(0x200E);
+
 const QString mp3_finajho = QStringLiteral(".oga");
 const QString video_finajho = QStringLiteral(".ogv");
 

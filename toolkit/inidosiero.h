@@ -11,4 +11,13 @@ public:
     {
         setIniCodec("UTF-8");
     }
+
+    // A value holding an unquoted comma comes back from the reader as a
+    // list; it is still one text (the blanks after its commas are lost).
+    static QString teksto(const QVariant& valoro)
+    {
+        if (valoro.type() == QVariant::StringList)
+            return valoro.toStringList().join(QStringLiteral(", "));
+        return valoro.toString();
+    }
 };

@@ -1,5 +1,6 @@
 #include "klakbutono_nova.h"
 #include "funkcioj.h"
+#include "klipoj.h"
 
 klakbutono_nova::klakbutono_nova(QWidget* parent, Qt::WindowFlags)
     : QLabel(parent)
@@ -10,14 +11,13 @@ klakbutono_nova::klakbutono_nova(QWidget* parent, Qt::WindowFlags)
 QString klakbutono_nova::klipo() const
 {
     QString vorto = text();
-    vorto.remove(QChar(0x200E));
-    vorto = CxSist(vorto, 1);
-    const QString dosierujo = QStringLiteral("sonoj/lec") + objectName().mid(3, 2) + QLatin1Char('/');
-    if (vorto.length() > 8 || vorto.contains(QLatin1Char(' ')) || vorto.contains(QLatin1Char('!')))
-        return dosierujo + QStringLiteral("btn") + objectName().mid(12) + mp3_finajho;
-    if (vorto == QLatin1String("aux"))
-        vorto = QStringLiteral("auh");
-    return dosierujo + vorto + mp3_finajho;
+    vorto.remove(MarkoLTR);
+    const QString ll = objectName().mid(3, 2);
+    const QString x = CxSist(vorto, 1);
+    // Phrases and long words are named after the label's number.
+    if (x.length() > 8 || x.contains(QLatin1Char(' ')) || x.contains(QLatin1Char('!')))
+        return klipoj::butono(ll, objectName().mid(12));
+    return klipoj::vorto(ll, vorto);
 }
 
 void klakbutono_nova::klakita()

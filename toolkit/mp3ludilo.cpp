@@ -1,5 +1,6 @@
 #include "mp3ludilo.h"
 #include "funkcioj.h"
+#include "klipoj.h"
 #include "ui_mp3ludilo.h"
 
 #include <QMediaPlayer>
@@ -54,7 +55,7 @@ void mp3ludilo::on_Ludu_clicked()
     } else {
         const QString vojo = mrLoko + QStringLiteral("sonoj/") + objectName().left(5).toLower() + QLatin1Char('/')
                              + objectName().mid(6) + mp3_finajho;
-        ludilo->setMedia(sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo));
+        ludilo->setMedia(klipoj::adreso(vojo));
         ludilo->play();
         ui->Chesu->show();
         ui->Pauzu->show();

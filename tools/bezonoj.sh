@@ -9,6 +9,8 @@ pakoj=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   espeak-ng vorbis-tools
+  hunspell myspell-eo
+  python3
   clang-format
   xvfb xauth
 )

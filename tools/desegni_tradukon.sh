@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the picture of the language dialog as SVG and renders it to PNG with
-# rsvg-convert (the lesson arrows are drawn by tools/lec01_bildoj.sh). Run from anywhere; writes into resources/ikonoj/.
+# rsvg-convert (the lesson arrows are drawn by tools/bildoj.py). Run from anywhere; writes into resources/ikonoj/.
 set -euo pipefail
 radiko="$(cd "$(dirname "$0")/.." && pwd)"
 celo="$radiko/resources/ikonoj"

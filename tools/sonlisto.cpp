@@ -44,6 +44,7 @@
 
 #include "auskultilo.h"
 #include "ekzercilo.h"
+#include "klipoj.h"
 #include "prononcokuro.h"
 
 namespace {
@@ -102,7 +103,7 @@ QString plata(const QString& teksto)
         d.setHtml(t);
         t = d.toPlainText();
     }
-    t.remove(QChar(0x200E));
+    t.remove(MarkoLTR);
     return t.trimmed();
 }
 
@@ -210,7 +211,7 @@ QString eroKlipo(Ekzerco e, const QString& ero, const QString& kodo)
     const QString ll = kodo.left(2);
     switch (e) {
     case Ekzerco::auskultu_elektu:
-        return ekzercilo::vortklipo(ll, ero);
+        return klipoj::vorto(ll, ero);
     case Ekzerco::auskultu_skribu:
         return auskultilo::klipo(ero, kodo);
     case Ekzerco::prononcu:

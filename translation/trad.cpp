@@ -7,7 +7,6 @@
 #include "label_sago.h"
 #include "label_sago_reversa.h"
 #include "neklakebla_nova.h"
-#include "plenigas_spacon.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -30,13 +29,11 @@ const KadraEtikedo KadraTabelo[] = {
     {"Ekz_Plen1", "TFrame4.Label83"},   {"Ekz_FrazoKonstruo", "Ekz_FrazoKonstruo"},
 };
 
-const QChar MarkoLTR(0x200E);
-
 // The fill-the-gaps frame that holds a label: the nearest such ancestor.
 QWidget* plenigaKadro(QWidget* w)
 {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-        if (qobject_cast<plenigas_spacon*>(p))
+        if (p->inherits("plenigas_spacon"))
             return p;
     }
     return nullptr;

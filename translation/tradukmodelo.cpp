@@ -14,15 +14,6 @@ QString& anstatauaTradukujo()
     return dosierujo;
 }
 
-// An unquoted value with a comma comes back from the INI reader as a list;
-// a text with commas is still one text.
-QString teksto(const QVariant& valoro)
-{
-    if (valoro.type() == QVariant::StringList)
-        return valoro.toStringList().join(QStringLiteral(", "));
-    return valoro.toString();
-}
-
 QString elPrenas(const QStringList& listo, int i)
 {
     return i >= 0 && i < listo.size() ? listo.at(i) : QString();
@@ -36,7 +27,7 @@ QString TradukModelo::Tradukujo()
 {
     if (!anstatauaTradukujo().isEmpty())
         return anstatauaTradukujo();
-    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/");
+    return TradukUjo();
 }
 
 void TradukModelo::MetasTradukujon(const QString& dosierujo)
@@ -75,7 +66,7 @@ QStringList TradukModelo::Ordigas(const QString& sekcio)
     QStringList rezulto;
     // The keys are "000", "001", ...: the reader's ascending order is theirs.
     for (const QString& k : listo.childKeys()) {
-        const QString v = teksto(listo.value(k));
+        const QString v = IniDosiero::teksto(listo.value(k));
         rezulto << (v.isEmpty() ? QStringLiteral("Eraro") : v);
     }
     listo.endGroup();
@@ -103,14 +94,14 @@ void TradukModelo::Sharghas(const QString& sekcio, const QString& referenca1, co
     m_referenco2.clear();
     m_propraj.clear();
     for (const QString& k : qAsConst(m_shlosiloj)) {
-        m_referenco1 << teksto(ref1.value(k, NeTradukitaRef));
-        m_referenco2 << teksto(ref2.value(k, NeTradukitaRef));
+        m_referenco1 << IniDosiero::teksto(ref1.value(k, NeTradukitaRef));
+        m_referenco2 << IniDosiero::teksto(ref2.value(k, NeTradukitaRef));
     }
     if (!propraVojo.isEmpty()) {
         IniDosiero propra(propraVojo);
         propra.beginGroup(sekcio);
         for (const QString& k : qAsConst(m_shlosiloj))
-            m_propraj << teksto(propra.value(k, QString()));
+            m_propraj << IniDosiero::teksto(propra.value(k, QString()));
     } else {
         for (int i = 0; i < m_shlosiloj.size(); ++i)
             m_propraj << QString();
@@ -126,7 +117,7 @@ void TradukModelo::RelegasReferencon(int kiu, const QString& dosiero)
     QStringList& kolumno = kiu == 1 ? m_referenco1 : m_referenco2;
     kolumno.clear();
     for (const QString& k : qAsConst(m_shlosiloj))
-        kolumno << teksto(ref.value(k, NeTradukitaRef));
+        kolumno << IniDosiero::teksto(ref.value(k, NeTradukitaRef));
 }
 
 void TradukModelo::MetasPozicion(int pozicio)
