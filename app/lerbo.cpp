@@ -78,6 +78,13 @@ lerbo::lerbo(QWidget* parent)
         QScroller::grabGesture(sa->viewport(), QScroller::LeftMouseButtonGesture);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":lerbo5.ico")));
 
+    // The corrector page lies on the course site this program was built for.
+    const QUrl korektanto = FileDownloader::kursejo(QStringLiteral("/korektanto.php"));
+    ui->label_126->setText(QStringLiteral("<a href=\"") + korektanto.toString(QUrl::FullyEncoded)
+                           + QStringLiteral("\"><span style=\" text-decoration: underline; color:#0000ff;\">")
+                           + korektanto.toDisplayString(QUrl::RemoveScheme).mid(2).toHtmlEscaped()
+                           + QStringLiteral("</span></a>"));
+
     ui->prog_printilo->hide();
     ui->printilo->hide();
     ui->Sendas->hide();
@@ -160,10 +167,11 @@ void lerbo::ElektasLingvon()
         dialogo.exec();
     }
 
-    // A dialog closed without a choice leaves no usable file name; neither the
-    // writable folder nor the resource folder may pass for a translation.
-    if (sLingvo.isEmpty() || sTradukoDosiero.isEmpty()
-        || (!estasDosiero(savasLoko + sTradukoDosiero) && !estasDosiero(TradukUjo() + sTradukoDosiero))) {
+    // A dialog closed without a choice leaves no usable file name: English,
+    // with nothing to tell. A chosen language whose file could not be fetched
+    // keeps its name, so that Traduku() says which file is missing before it
+    // falls back to English.
+    if (sLingvo.isEmpty() || sTradukoDosiero.isEmpty()) {
         sLingvo = AnglaNomo;
         sTradukoDosiero = Angla;
     }
@@ -283,10 +291,10 @@ void lerbo::tradukasLecionon(QWidget* pagho, const QString& sekcio)
 void lerbo::Konfiguru()
 {
     {
+        // A language no longer in the list (a downloaded one whose entry is
+        // gone) selects no row rather than the first one.
         const QSignalBlocker b(ui->Lingvo);
-        const int i = ui->Lingvo->findText(sLingvo, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (i >= 0)
-            ui->Lingvo->setCurrentIndex(i);
+        ui->Lingvo->setCurrentIndex(ui->Lingvo->findText(sLingvo, Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
     if (iSistemo == 0)
         ui->radioButton->setChecked(true);
@@ -317,7 +325,8 @@ void lerbo::Konfiguru()
 void lerbo::shanghitajKonfiguroj()
 {
     const int sistemo = ui->radioButton_3->isChecked() ? 2 : ui->radioButton_2->isChecked() ? 1 : 0;
-    const bool shanghita = ui->Lingvo->currentText() != sLingvo || ui->Tiparo->currentText() != sTiparo
+    const bool aliaLingvo = ui->Lingvo->currentIndex() >= 0 && ui->Lingvo->currentText() != sLingvo;
+    const bool shanghita = aliaLingvo || ui->Tiparo->currentText() != sTiparo
                            || ui->TiparoEo->currentText() != sTiparoEo || ui->LiterGrando->value() != iLiterGrando
                            || ui->LiterGrandoEo->value() != iLiterGrandoEo || sistemo != iSistemo;
     ui->shanghasKonfigurojn->setEnabled(shanghita);

@@ -151,11 +151,11 @@ void akuzativo::on_BitBtn2_clicked()
     Poentaro.montras(Kuro);
     if (gxusta) {
         Jes();
-        if (!Kuro.sama(signo))
-            return;
-        ui->BitBtn3->setEnabled(false);
-        ui->BitBtn2->setEnabled(false);
-        Pauzu(1);
+        if (Kuro.sama(signo)) {
+            ui->BitBtn3->setEnabled(false);
+            ui->BitBtn2->setEnabled(false);
+            Pauzu(1);
+        }
     } else {
         Ne();
         if (!Kuro.sama(signo))
@@ -163,9 +163,13 @@ void akuzativo::on_BitBtn2_clicked()
         tekstoblinko();
     }
     // A stop or a new start during the feedback has its own board and its
-    // own sentence; this one has nothing left to do.
-    if (!Kuro.sama(signo))
+    // own sentence; only a stop after the last answer still owes this
+    // run's verdict.
+    if (!Kuro.sama(signo)) {
+        if (Kuro.verdiktoSxuldata(signo))
+            Mesagxo(Kuro.malgxustaj(), Kuro.gxustaj());
         return;
+    }
     if (Kuro.finita()) {
         Mesagxo(Kuro.malgxustaj(), Kuro.gxustaj());
         if (Kuro.sama(signo))

@@ -45,6 +45,7 @@ void audkompreno::on_BitBtn8_clicked()
     kodo = objectName().right(4);
     prefikso = objectName().left(5);
     const int kvanto = _Matriz(&eroj, kodo, QStringLiteral("D"));
+    FinasBlinkojn(this);
     if (!kuro.komencu(kvanto, ekzercokuro::Limigita))
         return;
 
@@ -141,6 +142,7 @@ void audkompreno::on_Edit1_returnPressed()
 void audkompreno::on_BitBtn10_clicked()
 {
     kuro.haltu();
+    FinasBlinkojn(this);
     ui->BitBtn8->setEnabled(true);
     ui->BitBtn9->setEnabled(false);
     ui->BitBtn10->setEnabled(false);

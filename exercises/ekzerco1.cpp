@@ -23,6 +23,7 @@ void ekzerco1::on_BitBtn1_clicked()
     butonoj = ui->butonujo->findChildren<QPushButton*>();
     const int kvanto = _Matriz(&vortoj, kodo, QStringLiteral("D"));
     // Four targets and at least one other word for the distractors.
+    FinasBlinkojn(this);
     if (!kuro.komencu(kvanto, kvanto / 4 * 4, 5))
         return;
     ui->BitBtn1->setEnabled(false);
@@ -111,6 +112,7 @@ void ekzerco1::vortoklako(int pozicio)
 void ekzerco1::on_BitBtn2_clicked()
 {
     kuro.haltu();
+    FinasBlinkojn(this);
     ui->BitBtn1->setEnabled(true);
     ui->BitBtn2->setEnabled(false);
     ui->BitBtn3->setEnabled(false);

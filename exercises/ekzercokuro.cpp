@@ -59,6 +59,17 @@ bool ekzercokuro::respondas(bool gxusta)
     } else {
         ++malgxustaj_;
     }
+    if (finita())
+        finitaSigno_ = signo_;
+    return true;
+}
+
+bool ekzercokuro::verdiktoSxuldata(int signo)
+{
+    // A stop adds one to the run's mark; a new start adds one more.
+    if (kuras_ || finitaSigno_ != signo || signo_ != signo + 1)
+        return false;
+    finitaSigno_ = -1;
     return true;
 }
 

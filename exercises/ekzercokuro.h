@@ -32,6 +32,11 @@ public:
     int signo() const { return signo_; }
     // True while the run that gave `signo` is still going.
     bool sama(int signo) const { return kuras_ && signo == signo_; }
+    // Asked once a feedback wait found the run no longer the same: true, once,
+    // when the answer before the wait was the last of run `signo` and the
+    // learner stopped the run meanwhile without starting another. The
+    // verdict of that run is still owed to the learner.
+    bool verdiktoSxuldata(int signo);
 
     // Draws the next item at random among those not yet answered right and
     // puts it on screen; -1 when none is left.
@@ -69,5 +74,6 @@ private:
     int nuna_ = -1;
     int gxustaj_ = 0;
     int malgxustaj_ = 0;
+    int finitaSigno_ = -1; // the run whose last answer was given
     QList<bool> faritaj_;
 };

@@ -26,6 +26,7 @@ void ekznumeraloj::on_BitBtn1_clicked()
 {
     const int kvanto = _Matriz(&frazoj, kodo, QStringLiteral("D"));
     _Matriz(&respondoj, kodo, QStringLiteral("R"));
+    FinasBlinkojn(this);
     if (!kuro.komencu(kvanto, ekzercokuro::CiujEroj))
         return;
     ui->BitBtn1->setEnabled(false);
@@ -62,17 +63,18 @@ void ekznumeraloj::on_BitBtn2_clicked()
     const QString respondo = respondoj.value(kuro.nuna());
     const bool gxusta = nombrilo::gxusta(ui->Edit1->text(), respondo);
     kuro.respondas(gxusta);
+    tabulo.montras(kuro);
     const int signo = kuro.signo();
 
     if (gxusta) {
-        ui->Placar1->setValue(kuro.restas());
-        ui->Placar2->setValue(kuro.gxustaj());
         Jes();
-        if (!kuro.sama(signo))
+        if (!kuro.sama(signo)) {
+            if (kuro.verdiktoSxuldata(signo))
+                Mesagxo(kuro.malgxustaj(), kuro.gxustaj());
             return;
+        }
     } else {
         ui->BitBtn3->setEnabled(false);
-        ui->Placar3->setValue(kuro.malgxustaj());
         Ne();
         if (!kuro.sama(signo))
             return;
@@ -83,7 +85,6 @@ void ekznumeraloj::on_BitBtn2_clicked()
             return;
         ui->BitBtn3->setEnabled(true);
     }
-    ui->Placar4->setValue(kuro.procento());
 
     if (!kuro.finita()) {
         novafrazo();
@@ -101,6 +102,7 @@ void ekznumeraloj::on_Edit1_returnPressed()
 void ekznumeraloj::on_BitBtn3_clicked()
 {
     kuro.haltu();
+    FinasBlinkojn(this);
     ui->BitBtn1->setEnabled(true);
     ui->BitBtn3->setEnabled(false);
     ui->BitBtn2->setEnabled(false);

@@ -222,14 +222,17 @@ void frazokonstruo::on_BitBtn2_clicked()
 
     if (gxusta) {
         Jes();
-        if (!kuro.sama(signo))
+        if (kuro.sama(signo)) {
+            ui->BitBtn3->setEnabled(false);
+            ui->BitBtn2->setEnabled(false);
+            atendas = false;
+            Pauzu(1);
+        }
+        if (!kuro.sama(signo)) {
+            if (kuro.verdiktoSxuldata(signo))
+                Mesagxo(kuro.malgxustaj(), kuro.gxustaj());
             return;
-        ui->BitBtn3->setEnabled(false);
-        ui->BitBtn2->setEnabled(false);
-        atendas = false;
-        Pauzu(1);
-        if (!kuro.sama(signo))
-            return;
+        }
     } else {
         Ne();
         if (!kuro.sama(signo))

@@ -35,6 +35,7 @@ void kiomahoro::on_BitBtn1_clicked()
     _Matriz(&Solvoj, HoroKodo, QStringLiteral("R"));
     // A phrase without its time could never be answered right.
     const int kvanto = qMin(Frazoj.size(), Solvoj.size());
+    FinasBlinkojn(this);
     if (!Kuro.komencu(kvanto, ekzercokuro::CiujEroj)) {
         Poentaro.nuligas(0);
         return;
@@ -89,9 +90,13 @@ void kiomahoro::on_BitBtn2_clicked()
             ui->BitBtn3->setEnabled(true);
     }
     // Stopped, or stopped and started anew, during the feedback: that run
-    // has its own board and its own phrase.
-    if (!Kuro.sama(signo))
+    // has its own board and its own phrase; only a stop after the last
+    // answer still owes this run's verdict.
+    if (!Kuro.sama(signo)) {
+        if (Kuro.verdiktoSxuldata(signo))
+            Mesagxo(Kuro.malgxustaj(), Kuro.gxustaj());
         return;
+    }
     if (!Kuro.finita()) {
         novafrazo();
         return;
@@ -109,6 +114,7 @@ void kiomahoro::on_Edit1_returnPressed()
 void kiomahoro::on_BitBtn3_clicked()
 {
     Kuro.haltu();
+    FinasBlinkojn(this);
     ui->BitBtn1->setEnabled(true);
     ui->BitBtn3->setEnabled(false);
     ui->BitBtn2->setEnabled(false);

@@ -125,8 +125,11 @@ void plenigas_spacon::on_BitBtn6_clicked()
 
     if (gxusta) {
         Jes();
-        if (!kuro.sama(signo))
+        if (!kuro.sama(signo)) {
+            if (kuro.verdiktoSxuldata(signo))
+                Mesagxo(kuro.malgxustaj(), kuro.gxustaj());
             return;
+        }
         atendas = false;
     } else {
         Ne();

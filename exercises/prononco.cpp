@@ -8,6 +8,7 @@
 #include "vocxregistrilo_qt.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QTimer>
@@ -65,6 +66,35 @@ void prononco::ludas(const QString& vojo)
 {
     Ludilo->setMedia(klipoj::adreso(vojo));
     Ludilo->play();
+}
+
+void prononco::atendasModelon(int kuro)
+{
+    auto finita = [this, kuro] {
+        const QMediaPlayer::MediaStatus stato = Ludilo->mediaStatus();
+        return !iras(kuro) || Ludilo->state() == QMediaPlayer::StoppedState || stato == QMediaPlayer::EndOfMedia
+               || stato == QMediaPlayer::InvalidMedia || stato == QMediaPlayer::NoMedia;
+    };
+    // Some backends forget the length once the clip has ended: keep the
+    // longest one seen while it played.
+    iModelaDauxro = Ludilo->duration();
+    QEventLoop buklo;
+    auto rigardas = [&] {
+        iModelaDauxro = qMax(iModelaDauxro, Ludilo->duration());
+        if (finita())
+            buklo.quit();
+    };
+    if (finita())
+        return;
+    QTimer rigardo;
+    connect(&rigardo, &QTimer::timeout, &buklo, rigardas);
+    connect(Ludilo, &QMediaPlayer::mediaStatusChanged, &buklo, rigardas);
+    connect(Ludilo, &QMediaPlayer::durationChanged, &buklo, rigardas);
+    // No model clip of the course lasts a minute; a player that never
+    // reports its end must not hold the exercise.
+    QTimer::singleShot(60000, &buklo, &QEventLoop::quit);
+    rigardo.start(20);
+    buklo.exec();
 }
 
 QString prononco::tekstoDeButono(int numero, const QString& leciono) const
@@ -142,8 +172,11 @@ void prononco::RegistrasVocxon()
         ui->PP_Vorto->setText(Aro[s].teksto);
         ui->bildo->setPixmap(QPixmap(QStringLiteral(":ikonoj/auskultilo.png")));
         ludas(mrLoko + Aro[s].dosiero);
-        iPauzoj[s] = PrononcoKuro::pauzo(Ludilo->duration());
-        Pauzu(iPauzoj[s]);
+        // Right after play() the player does not know the clip's length
+        // yet; a phrase would still sound while the microphone listens.
+        atendasModelon(kuro);
+        iPauzoj[s] = PrononcoKuro::pauzo(iModelaDauxro);
+        Pauzu(PrononcoKuro::pauzo(0));
         if (!iras(kuro))
             return;
         if (lMikrofono) {

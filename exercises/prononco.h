@@ -50,11 +50,15 @@ private:
     bool iras(int kuro) const;
     QString tekstoDeButono(int numero, const QString& leciono) const;
     void ludas(const QString& vojo);
+    // Waits while the model clip still sounds (or until run `kuro` ends);
+    // then its length is known.
+    void atendasModelon(int kuro);
 
     Ui::prononco* ui;
     PrononcoKuro Kuro;
     Ero Aro[4];
     int iPauzoj[4] = {0, 0, 0, 0};
+    qint64 iModelaDauxro = 0; // the last model clip's length, in ms
     QString Realaj[4];
     int iKiomope = 0;
     int iKuro = 0; // counts the starts, so a loop of a stopped run stops too

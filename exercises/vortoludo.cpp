@@ -26,6 +26,7 @@ vortoludo::~vortoludo()
 
 void vortoludo::on_BitBtn18_clicked()
 {
+    FinasBlinkojn(this);
     Butonoj = ui->Grupo->findChildren<QRadioButton*>();
     Etikedoj = ui->Grupo->findChildren<QLabel*>();
     const QString kodo = objectName().right(4);
@@ -85,18 +86,18 @@ void vortoludo::grupoclick(int klakita)
     ui->Grupo->setEnabled(false);
     lOkupata = true;
 
-    // The answer counts at once, so that it counts only once; a stop or a
-    // new start during the waits below ends this check, which then leaves
-    // the board and the questions to the run that follows.
+    // The answer counts at once, so that it counts only once, and shows on
+    // the board at once; a stop or a new start during the waits below ends
+    // this check, which then leaves the questions to the run that follows.
     const int signo = kuro.signo();
     const bool gxusta = klakita == iGxusta;
     if (kuro.respondas(gxusta)) {
-        bool plu = true;
+        tabulo.montras(kuro);
+        bool plu = false;
         if (gxusta) {
             Jes();
             plu = kuro.sama(signo);
             if (plu) {
-                tabulo.montras(kuro);
                 Pauzu(2);
                 plu = kuro.sama(signo);
             }
@@ -104,8 +105,6 @@ void vortoludo::grupoclick(int klakita)
             Ne();
             plu = kuro.sama(signo);
             if (plu) {
-                tabulo.montras(kuro);
-                ui->Grupo->setEnabled(false);
                 tekstoblinko(Etikedoj.value(iGxusta + 1));
                 plu = kuro.sama(signo);
                 if (plu)
@@ -119,6 +118,8 @@ void vortoludo::grupoclick(int klakita)
             } else {
                 novafrazo();
             }
+        } else if (kuro.verdiktoSxuldata(signo)) {
+            Mesagxo(kuro.malgxustaj(), kuro.gxustaj());
         }
     }
 
@@ -134,6 +135,7 @@ void vortoludo::grupoclick(int klakita)
 void vortoludo::on_BitBtn20_clicked()
 {
     kuro.haltu();
+    FinasBlinkojn(this);
     ui->BitBtn18->setEnabled(true);
     ui->BitBtn20->setEnabled(false);
     ui->Grupo->hide();

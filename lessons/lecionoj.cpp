@@ -2,6 +2,14 @@
 
 #include "lec01.h"
 #include "lec02.h"
+#include "lec03.h"
+#include "lec04.h"
+#include "lec05.h"
+#include "lec06.h"
+#include "lec07.h"
+#include "lec08.h"
+#include "lec12.h"
+#include "lec13.h"
 
 #include <QFrame>
 
@@ -15,13 +23,13 @@ QFrame* kreas(QWidget* patro)
 
 // One row per lesson, in order; a lesson still to be written has no builder.
 const LecionaDatumo TABELO[] = {
-    {1, &kreas<lec01>, QString()}, {2, &kreas<lec02>, QStringLiteral("0204")},
-    {3, nullptr, QString()},       {4, nullptr, QString()},
-    {5, nullptr, QString()},       {6, nullptr, QStringLiteral("0605")},
-    {7, nullptr, QString()},       {8, nullptr, QStringLiteral("0802")},
-    {9, nullptr, QString()},       {10, nullptr, QStringLiteral("1001")},
-    {11, nullptr, QString()},      {12, nullptr, QStringLiteral("1202")},
-    {13, nullptr, QString()},
+    {1, &kreas<lec01>, QString()},  {2, &kreas<lec02>, QStringLiteral("0204")},
+    {3, &kreas<lec03>, QString()},  {4, &kreas<lec04>, QString()},
+    {5, &kreas<lec05>, QString()},  {6, &kreas<lec06>, QStringLiteral("0605")},
+    {7, &kreas<lec07>, QString()},  {8, &kreas<lec08>, QStringLiteral("0802")},
+    {9, nullptr, QString()},        {10, nullptr, QStringLiteral("1001")},
+    {11, nullptr, QString()},       {12, &kreas<lec12>, QStringLiteral("1202")},
+    {13, &kreas<lec13>, QString()},
 };
 
 LecionFarejo& anstatauaFarejo()

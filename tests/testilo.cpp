@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -43,6 +45,37 @@ void skribas(const QString& vojo, const QByteArray& enhavo)
     QFile f(vojo);
     QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(vojo));
     f.write(enhavo);
+}
+
+void klakas(QWidget* w)
+{
+    if (!w) {
+        QTest::qFail("no widget to click", __FILE__, __LINE__);
+        return;
+    }
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* areo = qobject_cast<QScrollArea*>(p))
+            areo->ensureWidgetVisible(w);
+    // A scroll area that scrolls by dragging holds the press back and hands
+    // it to the widget it finds under that point of the screen: a widget
+    // off every screen (the offscreen platform's is 800x600) never gets it.
+    const QPoint punkto = w->mapToGlobal(w->rect().center());
+    if (!QGuiApplication::screenAt(punkto)) {
+        QTest::qFail(qPrintable(w->objectName() + QStringLiteral(" lies off the screen; make its window fit")),
+                     __FILE__, __LINE__);
+        return;
+    }
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void tajpas(QWidget* w, const QString& teksto)
+{
+    for (const QChar c : teksto) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(w, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo)

@@ -17,6 +17,14 @@ QString novaDosierujo(const QString& nomo);
 // Writes a text file (UTF-8), creating its folder.
 void skribas(const QString& vojo, const QByteArray& enhavo);
 
+// A learner's click on `w`: the scroll areas around it scroll it into view
+// first, as the learner would, since a click lands where the widget shows.
+void klakas(QWidget* w);
+
+// Types `teksto` into `w` key by key, as a learner does; letters outside
+// ASCII (ĉ, ŭ, Arabic) come as key events carrying their text.
+void tajpas(QWidget* w, const QString& teksto);
+
 // Runs `ago` and, while it blocks in a modal box or dialog, hands that window
 // to `respondo` (which should close it). Returns how many modal windows came.
 int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo = {});

@@ -6,6 +6,8 @@
 #include "vocxregistrilo.h"
 #include "vocxregistrilo_qt.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMediaPlayer>
@@ -315,6 +317,23 @@ private slots:
         QCOMPARE(ekz->findChild<QMediaPlayer*>()->media().request().url().toLocalFile(), savasLoko + "prononco0");
         QCOMPARE(restas(), 39);
         QVERIFY(ekz->findChild<QWidget*>("butonujo")->isEnabled());
+    }
+
+    void modeloFinigxas()
+    {
+        // A model that lasts: the microphone opens only once it has ended.
+        Q_INIT_RESOURCE(ludiloj);
+        QDir().mkpath(mrLoko + QStringLiteral("sonoj/lec98"));
+        for (const char* vorto : {"unu", "du", "tri"}) {
+            const QString celo = mrLoko + QStringLiteral("sonoj/lec98/") + QLatin1String(vorto) + mp3_finajho;
+            QFile::remove(celo);
+            QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), celo));
+        }
+        auto* ludilo = ekz->findChild<QMediaPlayer*>();
+        QList<QMediaPlayer::MediaStatus> statoj;
+        registrilo->dumRegistrado = [&](const QString&) { statoj << ludilo->mediaStatus(); };
+        komencas("9806", 2);
+        QCOMPARE(statoj, (QList<QMediaPlayer::MediaStatus>{QMediaPlayer::EndOfMedia, QMediaPlayer::EndOfMedia}));
     }
 
     void haltoDumRegistrado()

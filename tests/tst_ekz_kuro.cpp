@@ -149,9 +149,9 @@ private slots:
     {
         QFETCH(QString, dosiero);
         QFETCH(QString, ekzemplo);
-        const QStringList sxlosiloj = {"TFrame1.Label7",  "TFrame2.PP_Label1", "TFrame2.PP_Label41",
-                                       "TFrame3.Label59", "TFrame3.Label68",   "TFrame4.Label83",
-                                       "TFrame5.Label1",  "TFrame5.Label6",    "Ekz_FrazoKonstruo"};
+        const QStringList sxlosiloj = {
+            "TFrame1.Label7",  "TFrame2.PP_Label1", "TFrame2.PP_Label41", "TFrame3.Label59",   "TFrame3.Label68",
+            "TFrame4.Label83", "TFrame5.Label1",    "TFrame5.Label6",     "Ekz_FrazoKonstruo", "TFrame2.SenMikrofono"};
         IniDosiero trd(":/tradukoj/" + dosiero);
         for (const QString& k : sxlosiloj) {
             const QVariant v = trd.value("Gheneralaj/" + k);
@@ -164,7 +164,7 @@ private slots:
         QStringList listigitaj;
         for (const QString& k : tdf.childKeys())
             listigitaj << tdf.value(k).toString();
-        QCOMPARE(listigitaj.size(), 9);
+        QCOMPARE(listigitaj.size(), sxlosiloj.size());
         QCOMPARE(QSet<QString>(listigitaj.begin(), listigitaj.end()),
                  QSet<QString>(sxlosiloj.begin(), sxlosiloj.end()));
         QCOMPARE(tdf.value("000").toString(), QString("TFrame2.PP_Label1"));

@@ -242,6 +242,35 @@ private slots:
         QVERIFY(!etikedo("Vorto0")->text().isEmpty());
     }
 
+    // A stop alone during the praise: the answer that counted stands on the
+    // board; after the last answer the verdict still comes.
+    void haltoPostGxustaRespondo()
+    {
+        lNoteto = true;
+        lec99::klakas(butono("BitBtn1"));
+        QTest::keyClicks(kampo(), respondo());
+        {
+            lec99::Dume dume([&] { lec99::klakas(butono("BitBtn3")); });
+            QCOMPARE(testilo::kunModalo([&] { lec99::klakas(butono("BitBtn2")); }), 0);
+            QVERIFY(dume.farita());
+        }
+        QCOMPARE(valoro("Placar1"), 4);
+        QCOMPARE(valoro("Placar2"), 1);
+        QCOMPARE(valoro("Placar4"), 100);
+
+        lNoteto = false;
+        lec99::klakas(butono("BitBtn1"));
+        for (int i = 0; i < 4; ++i)
+            tajpas(respondo());
+        lNoteto = true;
+        QTest::keyClicks(kampo(), respondo());
+        lec99::Dume dume([&] { lec99::klakas(butono("BitBtn3")); });
+        QCOMPARE(testilo::kunModalo([&] { lec99::klakas(butono("BitBtn2")); }), 1);
+        QVERIFY(dume.farita());
+        QCOMPARE(valoro("Placar2"), 5);
+        QVERIFY(butono("BitBtn1")->isEnabled());
+    }
+
     void senEroj()
     {
         ekz->kodo = "9999";

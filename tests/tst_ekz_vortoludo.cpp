@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 class TestoVortoludo : public QObject
 {
@@ -254,6 +255,56 @@ private slots:
         QVERIFY(grupo()->isHidden());
         QVERIFY(butono("BitBtn18")->isEnabled());
         QVERIFY(!iuMarkita());
+    }
+
+    // Stop and start while a wrong answer's right option blinks: the new
+    // question's options show in their own style at once.
+    void blinkoFinigxasKunKuro()
+    {
+        komencas("Lec99_Ekz_Vorto_9903");
+        QStringList stiloj;
+        lec99::Dume dume([&] {
+            lec99::klakas(butono("BitBtn20"));
+            lec99::klakas(butono("BitBtn18"));
+            QTimer::singleShot(15, [&] {
+                for (int j = 0; j < 5; ++j)
+                    stiloj << teksto(j)->styleSheet();
+            });
+        });
+        lec99::klakas(radio(malgxustaPozicio()));
+        QVERIFY(dume.farita());
+        QTRY_COMPARE(stiloj.size(), 5);
+        for (const QString& stilo : qAsConst(stiloj))
+            QVERIFY2(stilo.isEmpty(), qPrintable(stilo));
+    }
+
+    // A right answer counts on the board at once, even when the learner
+    // stops during its praise; after the last answer the verdict still comes.
+    void haltoPostGxustaRespondo()
+    {
+        lNoteto = true;
+        komencas("Lec99_Ekz_Vorto_9903");
+        {
+            lec99::Dume dume([&] { lec99::klakas(butono("BitBtn20")); });
+            const int p = gxustaPozicio();
+            QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 0);
+            QVERIFY(dume.farita());
+        }
+        QCOMPARE(valoro("Placar1"), 5);
+        QCOMPARE(valoro("Placar2"), 1);
+        QCOMPARE(valoro("Placar4"), 100);
+
+        lNoteto = false;
+        komencas("Lec99_Ekz_Vorto_9903");
+        for (int i = 0; i < 5; ++i)
+            lec99::klakas(radio(gxustaPozicio()));
+        lNoteto = true;
+        lec99::Dume dume([&] { lec99::klakas(butono("BitBtn20")); });
+        const int p = gxustaPozicio();
+        QCOMPARE(testilo::kunModalo([&] { lec99::klakas(radio(p)); }), 1);
+        QVERIFY(dume.farita());
+        QCOMPARE(valoro("Placar2"), 6);
+        QVERIFY(butono("BitBtn18")->isEnabled());
     }
 
     void limo()

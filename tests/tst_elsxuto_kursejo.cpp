@@ -95,6 +95,8 @@ private slots:
         QVERIFY(legas(radiko + "datumoj/kiel/kiel_araba.html").contains("dir=\"rtl\""));
         QVERIFY(legas(radiko + "datumoj/kiel/kiel_esperanto.html").contains("Kiel uzi la kurson"));
         QVERIFY(legas(radiko + "datumoj/tradukoj/rekomendoj.html").contains("translators"));
+        // The corrector page that the settings page links to.
+        QVERIFY(legas(radiko + "korektanto.php").contains("human corrector"));
     }
 };
 

@@ -262,6 +262,45 @@ private slots:
 
     // ---- the settings page
 
+    // A downloaded language whose entry has left the list: no row stands for
+    // it, undoing a change leaves nothing to apply, and applying a font size
+    // leaves the language alone.
+    void lingvoEksterLaListo()
+    {
+        lernantoKun(QStringLiteral("Deutsch — germana"), QStringLiteral("germana.trd"));
+        testilo::skribas(savasLoko + QStringLiteral("germana.trd"),
+                         "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=01.02.2023\r\n");
+        auto w = kreas();
+        el<QPushButton>(w.get(), "Konfigurado")->click();
+        auto* lingvo = el<QComboBox>(w.get(), "Lingvo");
+        auto* apliki = el<QPushButton>(w.get(), "shanghasKonfigurojn");
+        auto* grando = el<QSpinBox>(w.get(), "LiterGrando");
+        QCOMPARE(lingvo->currentIndex(), -1);
+        QVERIFY(!apliki->isEnabled());
+        grando->setValue(14);
+        QVERIFY(apliki->isEnabled());
+        grando->setValue(11);
+        QVERIFY(!apliki->isEnabled());
+        grando->setValue(14);
+        apliki->click();
+        QCOMPARE(iLiterGrando, 14);
+        QCOMPARE(sLingvo, QStringLiteral("Deutsch — germana"));
+        QCOMPARE(sTradukoDosiero, QStringLiteral("germana.trd"));
+    }
+
+    // The corrector link leads to the course site the program speaks to.
+    void korektantoLigilo()
+    {
+        FileDownloader::setKursejo(QStringLiteral("127.0.0.1:8123"));
+        auto w = kreas();
+        FileDownloader::setKursejo(QString());
+        auto* ligilo = el<QLabel>(w.get(), "label_126");
+        QVERIFY(ligilo->openExternalLinks());
+        QVERIFY2(ligilo->text().contains(QLatin1String("<a href=\"http://127.0.0.1:8123/korektanto.php\">")),
+                 qPrintable(ligilo->text()));
+        QVERIFY(ligilo->text().contains(QLatin1String(">127.0.0.1:8123/korektanto.php<")));
+    }
+
     void konfiguroj()
     {
         auto w = kreas();

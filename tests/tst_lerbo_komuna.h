@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QScreen>
 #include <QVariantMap>
 #include <memory>
 
@@ -111,6 +112,16 @@ inline std::unique_ptr<lerbo> kreas(QStringList* mesagxoj = nullptr)
     if (mesagxoj)
         *mesagxoj = tekstoj;
     return w;
+}
+
+// Makes the window fit the screen, as on a small display. Headless the
+// screen is 800x600 and the main window taller; a click through a scroll
+// area that scrolls by dragging only lands on a widget inside the screen.
+inline void enEkrano(QWidget* w)
+{
+    const QRect ekrano = QGuiApplication::primaryScreen()->availableGeometry();
+    w->move(ekrano.topLeft());
+    w->resize(qMin(w->width(), ekrano.width()), qMin(w->height(), ekrano.height()));
 }
 
 // Shows the window and makes it the active one, as the learner sees it.

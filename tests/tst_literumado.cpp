@@ -76,6 +76,10 @@ QList<Vorto> vortoj(const QString& teksto)
         Vorto w;
         w.skribita = v;
         w.formoj = v.split(QLatin1Char('-'));
+        // A capital closing a word in lower case marks its ending for the
+        // eye ("insektoN", "PetrO"): the word is the same one in lower case.
+        if (w.formoj.size() == 1 && v.size() > 2 && v.back().isUpper() && v.at(v.size() - 2).isLower())
+            w.formoj = QStringList{v.left(v.size() - 1) + v.back().toLower()};
         if (w.formoj.size() > 1)
             w.kunigita = w.formoj.join(QString()).toLower();
         el << w;

@@ -7,6 +7,7 @@
 #include "klakbutono_nova.h"
 #include "lecionoj.h"
 #include "lerbo.h"
+#include "neklakebla_nova.h"
 #include "testilo.h"
 
 #include <QApplication>
@@ -14,10 +15,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
 #include <QMap>
 #include <QMediaPlayer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTextDocument>
 
 namespace {
@@ -237,14 +240,44 @@ private slots:
         QScopedPointer<QFrame> leciono(KreasLecionon(n, &patro));
         if (!leciono)
             QSKIP("this lesson does not exist yet");
-        // Every word label's own clip is listed with the label's text.
+        // Every word label's own clip is listed with the label's text. A
+        // lesson whose word boxes do not speak (lessons 8 on) asks for no clip.
         const auto etikedoj = leciono->findChildren<klakbutono_nova*>();
-        QVERIFY(!etikedoj.isEmpty());
+        QVERIFY(!etikedoj.isEmpty() || n >= 8);
         for (auto* k : etikedoj) {
             const QString klipo = k->klipo().toLower();
             QVERIFY2(klipoj.contains(klipo), qPrintable(k->objectName() + QStringLiteral(": ") + klipo));
             QVERIFY2(klipoj.value(klipo).teksto.compare(plata(k->text()), Qt::CaseInsensitive) == 0,
                      qPrintable(k->objectName() + QStringLiteral(": ") + klipoj.value(klipo).teksto));
+        }
+        // A reading's recording says the reading beside its player (the
+        // labels marked "teksta" on its page) and not the word list under it.
+        const auto ludiloj = leciono->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Lec\\d\\d_memo")));
+        for (QFrame* ludilo : ludiloj) {
+            QWidget* pagho = ludilo;
+            while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
+                pagho = pagho->parentWidget();
+            QStringList legajhoj;
+            const auto tekstoj = pagho->findChildren<QLabel*>();
+            for (QLabel* e : tekstoj)
+                if (e->property("tipo").toString() == QLatin1String("teksta"))
+                    legajhoj << plata(e->text());
+            if (legajhoj.isEmpty())
+                continue;
+            const QString nomo = ludilo->objectName();
+            const QString klipo =
+                QStringLiteral("sonoj/") + nomo.left(5).toLower() + QLatin1Char('/') + nomo.mid(6) + mp3_finajho;
+            QCOMPARE(klipoj.value(klipo).teksto, legajhoj.join(QLatin1Char(' ')));
+        }
+        // A song cannot be voiced: only the readings have clips.
+        const auto cxiujLudiloj = leciono->findChildren<QFrame*>();
+        for (QFrame* l : cxiujLudiloj) {
+            if (!l->inherits("mp3ludilo"))
+                continue;
+            const QString dosiero = l->objectName().mid(6);
+            const QString klipo =
+                QStringLiteral("sonoj/") + l->objectName().left(5).toLower() + QLatin1Char('/') + dosiero + mp3_finajho;
+            QCOMPARE(klipoj.contains(klipo), dosiero.startsWith(QLatin1String("memo")));
         }
         if (n == 1) {
             QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec01/cx.oga")).teksto, QStringLiteral("Ĉ"));

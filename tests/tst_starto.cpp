@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 
 using namespace lerbotesto;
@@ -59,6 +60,7 @@ class TestoStarto : public QObject
     Q_OBJECT
 
     std::unique_ptr<ProvaServilo> servilo;
+    QStringList kestoj; // texts of the message boxes of a first start
 
     QList<QByteArray> vojoj() const
     {
@@ -81,6 +83,8 @@ class TestoStarto : public QObject
                            [&](QWidget* modalo) {
                                auto* d = qobject_cast<lingvoelekto*>(modalo);
                                if (!d) {
+                                   if (auto* k = qobject_cast<QMessageBox*>(modalo))
+                                       kestoj << k->text();
                                    modalo->close();
                                    return;
                                }
@@ -109,6 +113,7 @@ class TestoStarto : public QObject
 private slots:
     void init()
     {
+        kestoj.clear();
         purigas();
         servilo.reset(new ProvaServilo);
         servilo->respondu("/datumoj/traduklisto.ini", 200, ListoDeLaRetejo);
@@ -170,6 +175,23 @@ private slots:
         QVERIFY(!QFile::exists(savasLoko + QStringLiteral("esperanto.trd")));
         QVERIFY(!QFile::exists(savasLoko + QStringLiteral("traduklisto.ini")));
         QCOMPARE(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("Kio estas Esperanto?"));
+    }
+
+    // The chosen language's file cannot be fetched: the learner is told
+    // which file is missing and that English serves instead.
+    void unuaStartoSenDosiero()
+    {
+        servilo->respondu("/datumoj/tradukoj/germana.trd", 404, QByteArray());
+        bool dialogo, videbla;
+        auto w = unuaStarto(QStringLiteral("Deutsch — germana"), 3, &dialogo, &videbla);
+        QVERIFY(dialogo);
+        QCOMPARE(kestoj.size(), 1);
+        QVERIFY2(kestoj.first().contains(QLatin1String("germana.trd")), qPrintable(kestoj.first()));
+        QVERIFY2(kestoj.first().contains(QLatin1String("English")), qPrintable(kestoj.first()));
+        QVERIFY(!QFile::exists(savasLoko + QStringLiteral("germana.trd")));
+        QCOMPARE(sTradukoDosiero, QStringLiteral("angla.trd"));
+        QCOMPARE(sLingvo, QStringLiteral("English — angla"));
+        QCOMPARE(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("What is Esperanto?"));
     }
 
     // The dialog closed before its list came: English, under the name the

@@ -130,6 +130,23 @@ private slots:
 
     void cleanup() { dlg.reset(); }
 
+    void everyButtonShowsItsPicture()
+    {
+        // A picture named in the form but missing from the resources would
+        // leave its button blank.
+        preparasDosierujon(QByteArray());
+        malfermas();
+        int kun = 0;
+        const auto butonoj = dlg->findChildren<QAbstractButton*>();
+        for (QAbstractButton* b : butonoj) {
+            if (b->icon().isNull())
+                continue;
+            ++kun;
+            QVERIFY2(!b->icon().availableSizes().isEmpty(), qPrintable(b->objectName()));
+        }
+        QVERIFY(kun >= 6);
+    }
+
     void freshSettingsGiveTheDefaults()
     {
         preparasDosierujon(QByteArray());

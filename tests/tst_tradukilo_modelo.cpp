@@ -29,6 +29,28 @@ class TestoTradukModelo : public QObject
     QString dosierujo;
 
 private slots:
+    void shippedListOffersEveryEnglishKey()
+    {
+        // The editor offers a section's keys from tradukendaj.tdf; a text the
+        // program shows but the list lacks could never be translated.
+        IniDosiero tdf(QStringLiteral(":/tradukoj/tradukendaj.tdf"));
+        IniDosiero angla(QStringLiteral(":/tradukoj/angla.trd"));
+        const QStringList sekcioj = tdf.childGroups();
+        QVERIFY(sekcioj.contains(QStringLiteral("Gheneralaj")));
+        for (const QString& sekcio : sekcioj) {
+            tdf.beginGroup(sekcio);
+            QSet<QString> listigitaj;
+            for (const QString& n : tdf.childKeys())
+                listigitaj.insert(tdf.value(n).toString());
+            tdf.endGroup();
+            angla.beginGroup(sekcio);
+            const QStringList sxlosiloj = angla.childKeys();
+            angla.endGroup();
+            for (const QString& k : sxlosiloj)
+                QVERIFY2(listigitaj.contains(k), qPrintable(sekcio + QLatin1Char('/') + k));
+        }
+    }
+
     void initTestCase()
     {
         Q_INIT_RESOURCE(tradukilo);

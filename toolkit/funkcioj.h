@@ -107,6 +107,10 @@ void Ne();
 void Adiau();
 void Mesagxo(int malgxustaj, int gxustaj);
 void tekstoblinko(QWidget* w);
+// Ends at once every blink running on `radiko` or a widget below it, each
+// widget back in its own style: an exercise stopped or started again must
+// not leave the old answer's highlight on the new item.
+void FinasBlinkojn(QWidget* radiko);
 
 // --- Platform folders, font scaling, help addresses ------------------------
 QString kiuSistemo(const QString& speco);

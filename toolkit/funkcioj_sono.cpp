@@ -117,6 +117,35 @@ void Mesagxo(int malgxustaj, int gxustaj)
     kesto->exec();
 }
 
+namespace {
+// A blink running now: its widget, the widget's own style and its wait.
+struct Blinko
+{
+    QPointer<QWidget> w;
+    QString propra;
+    QEventLoop* buklo = nullptr;
+    bool finita = false;
+};
+QList<Blinko*>& blinkoj()
+{
+    static QList<Blinko*> listo;
+    return listo;
+}
+} // namespace
+
+void FinasBlinkojn(QWidget* radiko)
+{
+    if (!radiko)
+        return;
+    for (Blinko* b : qAsConst(blinkoj())) {
+        if (b->finita || !b->w || (b->w != radiko && !radiko->isAncestorOf(b->w)))
+            continue;
+        b->finita = true;
+        b->w->setStyleSheet(b->propra);
+        b->buklo->quit();
+    }
+}
+
 void tekstoblinko(QWidget* w)
 {
     if (!w)
@@ -140,10 +169,11 @@ void tekstoblinko(QWidget* w)
     tempo.start();
     int k = 0;
     QEventLoop buklo;
+    Blinko blinko{gardata, propra, &buklo};
     QTimer tiktako;
     tiktako.setTimerType(Qt::PreciseTimer);
     auto tiko = [&] {
-        if (!gardata) {
+        if (!gardata || blinko.finita) {
             buklo.quit();
             return;
         }
@@ -161,8 +191,11 @@ void tekstoblinko(QWidget* w)
     QObject::connect(&tiktako, &QTimer::timeout, &buklo, tiko);
     tiktako.start(qMax(1, fazo / 8));
     tiko();
-    if (tempo.elapsed() < fino && gardata)
+    if (tempo.elapsed() < fino && gardata) {
+        blinkoj().append(&blinko);
         buklo.exec();
-    if (gardata)
+        blinkoj().removeAll(&blinko);
+    }
+    if (gardata && !blinko.finita)
         gardata->setStyleSheet(propra);
 }

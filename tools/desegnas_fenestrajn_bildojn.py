@@ -54,6 +54,18 @@ def oblikva(koloro='#C62828'):
 # ---- bars and footer
 ikono('baseline_arrow_back_black_36.png', streko('M20 12 H5 M11 5 L4 12 L11 19'))
 ikono('baseline_arrow_forward_black_36.png', streko('M4 12 H19 M13 5 L20 12 L13 19'))
+# ---- the translation editor's first-page, last-page, folder and exit buttons
+ikono('unua_pagho.png', streko('M5 5 V19 M19 5 L11 12 L19 19'))
+ikono('lasta_pagho.png', streko('M19 5 V19 M5 5 L13 12 L5 19'))
+ikono('baseline_folder_open_black_36dp.png',
+      streko('M3 19 V6 C3 5.4 3.4 5 4 5 H9 L11 7 H18 C18.6 7 19 7.4 19 8 V10', NIGRA, 1.8)
+      + plena('M3 19 L6.2 11.2 C6.4 10.5 7 10 7.7 10 H21.3 C22 10 22.4 10.6 22.2 11.2 L19.3 18.3 '
+              'C19.1 18.8 18.6 19 18.1 19 Z', '#F9A825')
+      + streko('M3 19 L6.2 11.2 C6.4 10.5 7 10 7.7 10 H21.3 C22 10 22.4 10.6 22.2 11.2 L19.3 18.3 '
+               'C19.1 18.8 18.6 19 18.1 19 Z', NIGRA, 1.6))
+ikono('baseline_exit_to_app_black_36.png',
+      streko('M14 4 H6 C4.9 4 4 4.9 4 6 V18 C4 19.1 4.9 20 6 20 H14', NIGRA, 2)
+      + streko('M10 12 H21 M17 8 L21 12 L17 16', NIGRA, 2.4))
 ikono('baseline_home_black_36.png', plena('M12 3 L2 12 H5 V21 H10 V15 H14 V21 H19 V12 H22 Z'))
 ikono('baseline_done_black_36.png', streko('M4 12.5 L9.5 18 L20 6', VERDA, 3))
 ikono('baseline_more_horiz_black_36.png',

@@ -99,6 +99,9 @@ int main(int argc, char** argv)
     }
     bone &= kopias(pagxoj.absoluteFilePath(QStringLiteral("rekomendoj.html")),
                    tradukoj + QStringLiteral("rekomendoj.html"));
+    // The page the credits page links to: how to reach a human corrector.
+    bone &= kopias(pagxoj.absoluteFilePath(QStringLiteral("korektanto.php")),
+                   celo.absoluteFilePath(QStringLiteral("korektanto.php")));
 
     QTextStream(stdout) << "kursejo: " << eroj.size() << " translations in " << datumoj << Qt::endl;
     return bone ? 0 : 1;

@@ -149,6 +149,11 @@ def layout(klaso, nomo, eroj, spacing=None, margins=None, stretch=None):
         ecoj.append(prop("spacing", num(spacing)))
     if margins is not None:
         m = (margins,) * 4 if isinstance(margins, int) else margins
+        if m[0] != m[2]:
+            # Qt keeps a layout's left and right margins where they are when a
+            # right-to-left translation mirrors the page, so a gap made by one
+            # of them ends up on the wrong side and neighbours touch.
+            raise ValueError("%s: left and right margins differ; set the gap with spacing" % nomo)
         for nomo_m, v in zip(("leftMargin", "topMargin", "rightMargin", "bottomMargin"), m):
             if v != -1:
                 ecoj.append(prop(nomo_m, num(v)))
@@ -273,8 +278,10 @@ def grupkesto(nomo, titolo, enhavo, ecoj=(), notr=True):
 
 
 def bela_xml(fonto):
+    # Every line is kept: an empty one can only stand inside a text (an
+    # album list, a letter), whose blank lines are the text's own.
     teksto = xml.dom.minidom.parseString(fonto.encode("utf-8")).toprettyxml(indent=" ", encoding="UTF-8").decode("utf-8")
-    return "\n".join(linio for linio in teksto.splitlines() if linio.strip()) + "\n"
+    return teksto.rstrip("\n") + "\n"
 
 
 # ------------------------------------------------------------- one form
@@ -399,9 +406,14 @@ class Formo:
         return widget("mp3ludilo", plena, kadraj_ecoj() + list(ecoj))
 
     # ---- the whole form
-    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None):
+    def dokumento(self, paghoj, w, h, layout_nomo, nuna=0, langetpozicio=None, elido=None, lokaro=None,
+                  radiko_horizontala=False, tiparo=True, radiko_streco=None):
         """Closes the form: root frame lecNN around the tab widget LecNN.
-        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil")."""
+        nuna: page shown after setupUi; lokaro: e.g. ("Portuguese", "Brazil");
+        radiko_horizontala: the root frame holds the tab widget in a QHBoxLayout;
+        radiko_streco: the stretch of that layout's item, e.g. "1";
+        tiparo: the root sets the font Arial 11 and the window title "Frame"
+        (without them the lesson takes the main window's font)."""
         tab_ecoj = [politiko("Preferred", "Preferred")]
         if langetpozicio:
             tab_ecoj.append(prop("tabPosition", enum("QTabWidget::" + langetpozicio)))
@@ -410,12 +422,16 @@ class Formo:
             tab_ecoj.append(prop("elideMode", enum("Qt::" + elido)))
         lecionujo = widget("QTabWidget", self.prefikso, tab_ecoj, "".join(paghoj))
         radika = self.prefikso.lower()
-        ecoj = [rect(0, 0, w, h), prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"),
-                prop("windowTitle", s("Frame"))]
+        ecoj = [rect(0, 0, w, h)]
+        if tiparo:
+            ecoj += [prop("font", "<font><family>Arial</family><pointsize>11</pointsize></font>"),
+                     prop("windowTitle", s("Frame"))]
         if lokaro:
             ecoj.append(prop("locale", '<locale language="%s" country="%s"/>' % lokaro))
         ecoj += kadraj_ecoj()
-        radiko = widget("QFrame", radika, ecoj, vbox(layout_nomo, [lecionujo], spacing=0, margins=0))
+        arangho = hbox if radiko_horizontala else vbox
+        radiko = widget("QFrame", radika, ecoj,
+                        arangho(layout_nomo, [lecionujo], spacing=0, margins=0, stretch=radiko_streco))
 
         uzataj = set(re.findall(r'<widget class="([^"]+)"', radiko))
         konataj = {k for k, _ in PROMOCIEBLAJ}

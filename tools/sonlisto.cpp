@@ -241,18 +241,25 @@ void eroj(Listo& l, QWidget* leciono, Ekzerco e, const QString& kodo, const QStr
     }
 }
 
-// The reading text of a player's page: every Esperanto label on it, in the
-// order the form made them.
+// The reading text of a player's page: the labels marked as a reading text
+// ("tipo" "teksta"), so that the word list beside a reading is not read out
+// after it; on a page without one, every Esperanto label on it. In the order
+// the form made them.
 QString legajho(QWidget* ludilo)
 {
     QWidget* pagho = ludilo;
     while (pagho->parentWidget() && !qobject_cast<QTabWidget*>(pagho->parentWidget()->parentWidget()))
         pagho = pagho->parentWidget();
+    const auto etikedoj = pagho->findChildren<QLabel*>();
+    bool legajhoj = false;
+    for (auto* e : etikedoj)
+        legajhoj = legajhoj || e->property("tipo").toString() == QLatin1String("teksta");
     QStringList partoj;
-    for (auto* e : pagho->findChildren<QLabel*>()) {
+    for (auto* e : etikedoj) {
         const QString k = klaso(e);
-        if (k != QLatin1String("klakbutono_nova") && k != QLatin1String("neklakebla_nova")
-            && e->property("lingvo").toString() != QLatin1String("eo"))
+        if (legajhoj ? e->property("tipo").toString() != QLatin1String("teksta")
+                     : k != QLatin1String("klakbutono_nova") && k != QLatin1String("neklakebla_nova")
+                           && e->property("lingvo").toString() != QLatin1String("eo"))
             continue;
         QString t = plata(e->text());
         if (t.isEmpty())

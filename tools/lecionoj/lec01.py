@@ -198,31 +198,33 @@ def ekzemplo(f, n, teksto, lasta):
     return f.vorto(n, teksto, notr=True, ecoj=[politiko(*pol)])
 
 
-def kolumno(f, nomo, vicoj, indekso, margins):
+def kolumno(f, nomo, vicoj, indekso):
     eroj = []
     for i, v in enumerate(vicoj):
         if indekso == 0:
             eroj.append(litero(f, v[0], v[1]))
         else:
             eroj.append(ekzemplo(f, v[2 * indekso], v[2 * indekso + 1], i == len(vicoj) - 1))
-    return vbox(nomo, eroj, spacing=12, margins=margins)
+    return vbox(nomo, eroj, spacing=12)
 
 
 def pagho1(f):
     maldekstre, dekstre = ALFABETO[:14], ALFABETO[14:]
+    # The columns stand apart by the layouts' spacing, which a right-to-left
+    # page mirrors with them.
     tabelo = hbox("horizontalLayout_3", [
         f.spacer("horizontal", "Fixed", 5, 20),
         hbox("horizontalLayout", [
-            kolumno(f, "verticalLayout", maldekstre, 0, (-1, -1, 12, -1)),
-            kolumno(f, "verticalLayout_2", maldekstre, 1, (-1, -1, 12, -1)),
-            kolumno(f, "verticalLayout_3", maldekstre, 2, None)], spacing=0),
+            kolumno(f, "verticalLayout", maldekstre, 0),
+            kolumno(f, "verticalLayout_2", maldekstre, 1),
+            kolumno(f, "verticalLayout_3", maldekstre, 2)], spacing=12),
         widget("Line", "line", [prop("frameShadow", enum("QFrame::Raised")), prop("lineWidth", num(2)),
                                 prop("orientation", enum("Qt::Vertical"))]),
         hbox("horizontalLayout_2", [
-            kolumno(f, "verticalLayout_47", dekstre, 0, (12, -1, 12, -1)),
-            kolumno(f, "verticalLayout_48", dekstre, 1, (-1, -1, 12, -1)),
-            kolumno(f, "verticalLayout_49", dekstre, 2, None)], spacing=0),
-        f.spacer("horizontal", "Expanding", 5, 20)])
+            kolumno(f, "verticalLayout_47", dekstre, 0),
+            kolumno(f, "verticalLayout_48", dekstre, 1),
+            kolumno(f, "verticalLayout_49", dekstre, 2)], spacing=12),
+        f.spacer("horizontal", "Expanding", 5, 20)], spacing=12)
     enhavo = vbox("verticalLayout_4", [
         f.kapo(4, notr=True),
         f.etikedo(2, notr=True, pol=("Preferred", "Preferred")),
