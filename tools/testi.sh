@@ -4,16 +4,21 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer (build-sanigiloj/), both
 # with warnings as errors, and the formatting check. Every gate runs even
 # when an earlier one fails; the script fails if any did. Extra arguments go
-# to both CMake configurations.
+# to both CMake configurations. LERBO_TASKOJ caps the parallel compile and
+# test jobs on a shared machine (default: every core).
 set -euo pipefail
 radiko="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$radiko/tools/bezonoj.sh"
 
-kernoj="$(nproc)"
+kernoj="${LERBO_TASKOJ:-$(nproc)}"
+# Both builds compile the same sources with different flags; ccache keeps a
+# second run of the gates from compiling what did not change.
+lancxilo=()
+command -v ccache >/dev/null && lancxilo=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 konstruas_kaj_testas() {
     local dosierujo="$radiko/$1"
     shift
-    cmake -S "$radiko" -B "$dosierujo" -DLERBO_AVERTOJ_ERAROJ=ON "$@" >/dev/null \
+    cmake -S "$radiko" -B "$dosierujo" -DLERBO_AVERTOJ_ERAROJ=ON "${lancxilo[@]}" "$@" >/dev/null \
         && cmake --build "$dosierujo" -j"$kernoj" \
         && (cd "$dosierujo" && ctest --output-on-failure -j"$kernoj")
 }
