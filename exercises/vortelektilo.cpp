@@ -27,6 +27,26 @@ vortelektilo::Demando vortelektilo::faras(int n, int nuna, QList<bool>& uzataj)
     return d;
 }
 
+void vortelektilo::sammaskas(const QStringList& vortoj, int nuna, QList<bool>& uzataj)
+{
+    if (nuna < 0 || nuna >= vortoj.size() || nuna >= uzataj.size())
+        return;
+    QList<int> samaj;
+    int liberaj = 0;
+    for (int i = 0; i < vortoj.size() && i < uzataj.size(); ++i) {
+        if (i == nuna || uzataj.at(i))
+            continue;
+        ++liberaj;
+        if (vortoj.at(i) == vortoj.at(nuna))
+            samaj << i;
+    }
+    // Four other items must stay free for the wrong options.
+    if (liberaj - samaj.size() < opcioj - 1)
+        return;
+    for (int i : qAsConst(samaj))
+        uzataj[i] = true;
+}
+
 QString vortelektilo::litero(int pozicio)
 {
     static const QStringList literoj = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),

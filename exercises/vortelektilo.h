@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The rules of the word-choice exercise, without widgets: which items fill
 // the five options of a question, and the lines of its printed sheet.
@@ -23,6 +24,10 @@ public:
     // The right item `nuna` at a random position and four other items, all
     // different, drawn among `n` (at least five); `uzataj` gets them marked.
     static Demando faras(int n, int nuna, QList<bool>& uzataj);
+    // Marks in `uzataj` the other items whose Esperanto word is that of item
+    // `nuna` (a lesson may show one word twice, with two translations that
+    // are both right), unless too few items would be left for the options.
+    static void sammaskas(const QStringList& vortoj, int nuna, QList<bool>& uzataj);
 
     // Option letters of the sheet: a, b, c, ĉ, d.
     static QString litero(int pozicio);

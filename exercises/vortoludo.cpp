@@ -41,8 +41,12 @@ void vortoludo::on_BitBtn18_clicked()
     ui->BitBtn18->setEnabled(false);
     ui->BitBtn20->setEnabled(true);
     uzataj.clear();
-    for (int i = 0; i < kvanto; ++i)
+    Vortoj.clear();
+    QWidget* leciono = ekzercilo::leciono(this);
+    for (int i = 0; i < kvanto; ++i) {
         uzataj << false;
+        Vortoj << vortoDe(leciono, prefikso, D.at(i));
+    }
     tabulo.nuligas(kuro.restas());
     ui->Grupo->show();
     ui->Grupo->setEnabled(true);
@@ -72,6 +76,7 @@ void vortoludo::novafrazo()
         return;
     QWidget* leciono = ekzercilo::leciono(this);
     ui->Vorto->setText(vortoDe(leciono, prefikso, D.at(nuna)));
+    vortelektilo::sammaskas(Vortoj, nuna, uzataj);
     const vortelektilo::Demando d = vortelektilo::faras(D.size(), nuna, uzataj);
     iGxusta = d.gxusta;
     for (int j = 0; j < d.eroj.size() && j + 1 < Etikedoj.size(); ++j)
@@ -207,6 +212,9 @@ QString vortoludo::folio() const
         uzitaj << false;
     const bool ltr = Direkto == QLatin1String("LTR");
     QWidget* leciono = ekzercilo::leciono(this);
+    QStringList vortoj;
+    for (const QString& ero : qAsConst(d))
+        vortoj << vortoDe(leciono, prefikso_, ero);
 
     const QWidget* pagxo = parentWidget() ? parentWidget() : this;
     ekzercfolio f(Direkto, pagxo->font(), nomo, ui->Ekz_Vort1->text(), ui->Ekz_Vort2->text(), true,
@@ -219,7 +227,8 @@ QString vortoludo::folio() const
         f.korpo(para ? QStringLiteral("<tr><td><B>") : QStringLiteral("<td><B>"));
         for (bool& u : uzitaj)
             u = false;
-        f.korpo(vortelektilo::kapo(i + 1, vortoDe(leciono, prefikso_, d.at(i)), ltr) + QStringLiteral("</B><br>"));
+        f.korpo(vortelektilo::kapo(i + 1, vortoj.at(i), ltr) + QStringLiteral("</B><br>"));
+        vortelektilo::sammaskas(vortoj, i, uzitaj);
         const vortelektilo::Demando q = vortelektilo::faras(n, i, uzitaj);
         for (int j = 0; j < vortelektilo::opcioj; ++j)
             f.korpo(vortelektilo::linio(j, tradukoDe(leciono, prefikso_, r.value(q.eroj.at(j))), ltr));

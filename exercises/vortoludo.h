@@ -50,6 +50,7 @@ private:
     int iGxusta = 0;
     QStringList D;
     QStringList R;
+    QStringList Vortoj; // the Esperanto word of each item
     QList<bool> uzataj;
     QList<QRadioButton*> Butonoj;
     QList<QLabel*> Etikedoj;

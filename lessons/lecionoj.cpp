@@ -8,6 +8,9 @@
 #include "lec06.h"
 #include "lec07.h"
 #include "lec08.h"
+#include "lec09.h"
+#include "lec10.h"
+#include "lec11.h"
 #include "lec12.h"
 #include "lec13.h"
 
@@ -27,8 +30,8 @@ const LecionaDatumo TABELO[] = {
     {3, &kreas<lec03>, QString()},  {4, &kreas<lec04>, QString()},
     {5, &kreas<lec05>, QString()},  {6, &kreas<lec06>, QStringLiteral("0605")},
     {7, &kreas<lec07>, QString()},  {8, &kreas<lec08>, QStringLiteral("0802")},
-    {9, nullptr, QString()},        {10, nullptr, QStringLiteral("1001")},
-    {11, nullptr, QString()},       {12, &kreas<lec12>, QStringLiteral("1202")},
+    {9, &kreas<lec09>, QString()},  {10, &kreas<lec10>, QStringLiteral("1001")},
+    {11, &kreas<lec11>, QString()}, {12, &kreas<lec12>, QStringLiteral("1202")},
     {13, &kreas<lec13>, QString()},
 };
 

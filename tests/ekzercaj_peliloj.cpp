@@ -237,13 +237,14 @@ void vortelekto(vortoludo* k, const Eraroj& eraroj, Rezulto& r)
     QStringList d, rr;
     const int n = _Matriz(&d, kodo, QStringLiteral("D"));
     _Matriz(&rr, kodo, QStringLiteral("R"));
-    // The meaning of each word asked, as the lesson pairs them.
-    QHash<QString, QString> signifo;
+    // The meanings of each word asked, as the lesson pairs them (a word
+    // shown twice has two, never offered together).
+    QHash<QString, QStringList> signifoj;
     for (int i = 0; i < n; ++i) {
         const QString vorto = vortelektilo::literala(d.at(i))
                                   ? d.at(i)
                                   : ekzercilo::vorto(leciono, prefikso + QStringLiteral("Button") + d.at(i));
-        signifo.insert(vorto, ekzercilo::teksto(leciono, prefikso + QStringLiteral("Label") + rr.value(i)));
+        signifoj[vorto] << ekzercilo::teksto(leciono, prefikso + QStringLiteral("Label") + rr.value(i));
     }
     r.celo = limigo(n);
 
@@ -254,18 +255,20 @@ void vortelekto(vortoludo* k, const Eraroj& eraroj, Rezulto& r)
     klakas(komenco, r);
     kontrolasKomencon(t, r);
     while (!komenco->isEnabled() && r.respondoj < limoDe(r.celo)) {
-        QVERIFY2(signifo.contains(vorto->text()), qPrintable(vorto->text()));
-        const QString gxusta = signifo.value(vorto->text());
+        QVERIFY2(signifoj.contains(vorto->text()), qPrintable(vorto->text()));
+        const QStringList gxustaj = signifoj.value(vorto->text());
         int g = -1;
         int m = -1;
         for (int j = 0; j < vortelektilo::opcioj; ++j) {
             const QString teksto = en<QLabel>(k, QStringLiteral("teksto%1").arg(j))->text();
-            if (teksto == gxusta)
+            if (gxustaj.contains(teksto)) {
+                QVERIFY2(g < 0, qPrintable(vorto->text() + QStringLiteral(": two right options")));
                 g = j;
-            else if (m < 0)
+            } else if (m < 0) {
                 m = j;
+            }
         }
-        QVERIFY2(g >= 0, qPrintable(vorto->text() + QStringLiteral(": ") + gxusta));
+        QVERIFY2(g >= 0, qPrintable(vorto->text() + QStringLiteral(": ") + gxustaj.join(QStringLiteral(" / "))));
         const bool erare = m >= 0 && eraroj(r.respondoj);
         klakas(en<QRadioButton>(k, QStringLiteral("frazo%1").arg(erare ? m : g)), r);
         ++r.respondoj;

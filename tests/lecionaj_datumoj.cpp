@@ -555,6 +555,282 @@ Leciono lec08()
     return l;
 }
 
+Leciono lec09()
+{
+    Leciono l;
+    l.numero = 9;
+    l.klaso = QStringLiteral("lec09");
+    // The form leaves the last send page current; the main window chooses the real page.
+    l.nunaPagho = 11;
+    l.tiparo = false;
+    l.paghoj = {
+        {"tab", "1", "leciono", "neklakebla_nova 16, titolo 1, QLabel 24, label_sago_reversa 8, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 18, QLabel 26, label_sago_reversa 9, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 16, QLabel 22, label_sago_reversa 8, QScrollArea 1"},
+        {"tab_4", "4", "leciono", "neklakebla_nova 20, QLabel 28, label_sago_reversa 10, QScrollArea 1"},
+        {"tab_5", "5", "leciono", "neklakebla_nova 13, QLabel 19, label_sago 3, label_sago_reversa 4, QScrollArea 1"},
+        {"Ekzerco_Vorto_Lec09", "6", "vortoludo", ""},
+        {"Ekzerco_Plen_Lec09", "7", "plenigas_spacon2", ""},
+        {"Sendas1_Lec09", "8", "sendas_24",
+         "titolo 1, QLabel 25, QLineEdit 12, cx_edit 4, sendas_butono 1, QScrollArea 1"},
+        {"tab_6", "9", "leciono", "neklakebla_nova 9, titolo 1, QLabel 10, QScrollArea 1"},
+        {"tab_7", "10", "leciono", "neklakebla_nova 11, QLabel 13, QScrollArea 1"},
+        {"tab_8", "11", "parolo", "neklakebla_nova 2, QLabel 7, mp3ludilo 1, QScrollArea 1"},
+        {"Sendas2_Lec09", "12", "sendas_24", "titolo 1, QLabel 4, korekta 1, cx_plainedit 1, sendujo 1, QScrollArea 1"},
+    };
+    // The suffixes beside their boxes, the words of the first send page and
+    // the verse on the reading and the second send page. (The boxes of the
+    // example sentences keep the form's names, as boxes that do not speak.)
+    l.aliajEtikedoj = QStringList{
+        "label_308", "label_302", "label_296", "label_297", "label_309", "label_320",   "label_303", "label_298",
+        "label_304", "label_321", "label_300", "label_305", "label_306", "label_307",   "label_322", "label_301",
+        "label_323", "label_12",  "label_13",  "label_14",  "label_15",  "label_16",    "label_24",  "label_25",
+        "label_26",  "label_27",  "label_28",  "label_18",  "label_19",  "label_20",    "label_21",  "label_22",
+        "label_30",  "label_31",  "label_32",  "label_33",  "label_34",  "Memo1_Lec09", "label_67"};
+    l.tipoj = QStringList{"label_308=afikso", "label_302=afikso",   "label_296=afikso", "label_297=afikso",
+                          "label_309=afikso", "label_320=afikso",   "label_303=afikso", "label_298=afikso",
+                          "label_304=afikso", "label_321=afikso",   "label_300=afikso", "label_305=afikso",
+                          "label_306=afikso", "label_307=afikso",   "label_322=afikso", "label_301=afikso",
+                          "label_323=afikso", "Memo1_Lec09=teksta", "label_67=teksta",  "frame1=markebla"};
+    l.lingvoj = QStringList{"Memo1_Lec09=eo",      "label_67=eo",         "lineEdit_2=traduko",  "lineEdit_3=traduko",
+                            "lineEdit_4=traduko",  "lineEdit_5=traduko",  "lineEdit_6=traduko",  "lineEdit_7=traduko",
+                            "lineEdit_8=traduko",  "lineEdit_9=traduko",  "lineEdit_10=traduko", "lineEdit_11=traduko",
+                            "lineEdit_12=traduko", "lineEdit_13=traduko", "lineEdit_14=traduko", "lineEdit_15=traduko",
+                            "lineEdit_16=traduko", "lineEdit_17=traduko"};
+    l.ekzercoj = {
+        {"Ekzerco_Vorto_Lec09", "vortoludo", "Lec09_Ekz_Vorto_0903"},
+        {"Ekzerco_Plen_Lec09", "plenigas_spacon", "Lec09_Ekz_Plen_0902"},
+    };
+    l.kuroj = QStringList{"Lec09_Ekz_Vorto_0903", "Lec09_Ekz_Plen_0902"};
+    // Page 8: words derived from four roots, each beside its field; no model
+    // answers (the texts are right answers for the suites to write), a lone
+    // send button. Page 12: the verse to rewrite.
+    Sendo derivitaj{"Sendas1_Lec09",
+                    "pushButton",
+                    "Lec09_Label86",
+                    {
+                        {"label_13", "lineEdit_2", "", "wife"},
+                        {"label_14", "lineEdit_3", "", "to get married (of a man)"},
+                        {"label_15", "lineEdit_4", "", "ex-husband"},
+                        {"label_16", "lineEdit_5", "", "husband and wife"},
+                        {"label_25", "lineEdit_10", "", "cow"},
+                        {"label_26", "lineEdit_11", "", "calf"},
+                        {"label_27", "lineEdit_12", "", "herd of cattle"},
+                        {"label_28", "lineEdit_13", "", "cowshed"},
+                        {"label_19", "lineEdit_6", "", "woman"},
+                        {"label_20", "lineEdit_7", "", "little man"},
+                        {"label_21", "lineEdit_8", "", "brute of a man"},
+                        {"label_22", "lineEdit_9", "", "male"},
+                        {"label_31", "lineEdit_14", "", "cold"},
+                        {"label_32", "lineEdit_15", "", "warmth"},
+                        {"label_33", "lineEdit_16", "", "lukewarm"},
+                        {"label_34", "lineEdit_17", "", "to get cold"},
+                    }};
+    derivitaj.numeritaj = false;
+    Sendo verso{"Sendas2_Lec09",
+                "frame_5",
+                "Lec09_Label82",
+                {{"label_67", "Lec09_Memo4", "label",
+                  QStringLiteral("— Mi vidis vin, ho trezoro ! \n"
+                                 "    Vi kaptis la koron tuj.\n"
+                                 "— Mi ŝatas vin, ho sinjoro !\n"
+                                 "    Sed la monujo tentas min.\n"
+                                 "\n"
+                                 "— Mia koro ja amas vin !\n"
+                                 "    Monon? Mi ne havas ĝin.\n"
+                                 "— Sen monero kaj sen oro\n"
+                                 "    Vi ne taŭgas por reĝino.")}}};
+    verso.numeritaj = false;
+    verso.blokoj = false;
+    l.sendoj = {derivitaj, verso};
+    l.eroj = {{"0902", 29, -1}, {"0903", 81, 81}};
+    l.etikedoj = 143;
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
+    l.fotoj = QStringList{"tab", "tab_6", "tab_8", "Sendas1_Lec09", "Sendas2_Lec09"};
+    return l;
+}
+
+Leciono lec10()
+{
+    Leciono l;
+    l.numero = 10;
+    l.klaso = QStringLiteral("lec10");
+    // The form leaves page 2 current; the main window chooses the real page.
+    l.nunaPagho = 1;
+    l.paghoj = {
+        {"tab", "1", "leciono", "neklakebla_nova 7, titolo 1, QLabel 10, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 8, QLabel 11, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 17, titolo 1, QLabel 17, QScrollArea 1"},
+        {"Ekzerco1_Lec10", "4", "plenigas_spacon2", ""},
+        {"tab_5", "5", "leciono", "neklakebla_nova 7, titolo 1, QLabel 17, QScrollArea 1"},
+        {"tab_6", "6", "leciono", "neklakebla_nova 11, QLabel 11, QScrollArea 1"},
+        {"Sendas1_Lec10", "7", "sendas_24",
+         "neklakebla_nova 10, titolo 1, QLabel 11, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+        {"tab_9", "8", "leciono", "neklakebla_nova 6, titolo 1, QLabel 8, QScrollArea 1"},
+        {"Ekzerco2_Lec10", "9", "plenigas_spacon2", ""},
+        {"Ekzerco3_Lec10", "10", "akuzativo", ""},
+        {"Sendas2_Lec10", "11", "sendas_24",
+         "neklakebla_nova 9, titolo 1, QLabel 10, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+        {"Sendas3_Lec10", "12", "sendas_24",
+         "neklakebla_nova 13, QLabel 14, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+    };
+    // The three reading texts.
+    l.aliajEtikedoj = QStringList{"Memo4_Lec10", "Memo6_Lec10", "Memo8_Lec10"};
+    l.tipoj = QStringList{"Lec10_Label721=suba", "Lec10_Label724=suba", "Lec10_Label6=suba",
+                          "Lec10_Label744=suba", "Lec10_Label745=suba", "Lec10_Label747=suba",
+                          "Memo4_Lec10=teksta",  "Memo6_Lec10=teksta",  "Memo8_Lec10=teksta"};
+    l.lingvoj = QStringList{"Memo4_Lec10=eo",        "Memo6_Lec10=eo",          "Memo8_Lec10=eo",
+                            "plainTextEdit=traduko", "plainTextEdit_2=traduko", "plainTextEdit_3=traduko"};
+    // Each word of the reading pages' word lists is the buddy of its meaning,
+    // which keeps the list out of the copy for the corrector.
+    l.amikoj =
+        QStringList{"Lec10_Label768>pushButton_62",  "Lec10_Label769>pushButton_63", "Lec10_Label770>pushButton_64",
+                    "Lec10_Label771>pushButton_65",  "Lec10_Label772>pushButton_66", "Lec10_Label773>pushButton_67",
+                    "Lec10_Label774>pushButton_68",  "Lec10_Label775>pushButton_69", "Lec10_Label776>pushButton_70",
+                    "Lec10_Label777>pushButton_71",  "Lec10_Label779>pushButton_80", "Lec10_Label780>pushButton_81",
+                    "Lec10_Label781>pushButton_82",  "Lec10_Label782>pushButton_83", "Lec10_Label783>pushButton_85",
+                    "Lec10_Label784>pushButton_86",  "Lec10_Label785>pushButton_87", "Lec10_Label786>pushButton_88",
+                    "Lec10_Label787>pushButton_89",  "Lec10_Label788>pushButton_84", "Lec10_Label789>pushButton_90",
+                    "Lec10_Label800>pushButton_91",  "Lec10_Label801>pushButton_92", "Lec10_Label790>pushButton_98",
+                    "Lec10_Label791>pushButton_99",  "Lec10_Label792>pushButton_93", "Lec10_Label798>pushButton_94",
+                    "Lec10_Label793>pushButton_95",  "Lec10_Label794>pushButton_96", "Lec10_Label795>pushButton_97",
+                    "Lec10_Label796>pushButton_100", "Lec10_Label799>pushButton_101"};
+    l.ekzercoj = {
+        {"Ekzerco1_Lec10", "plenigas_spacon", "Lec10_Ekz_Plen_1002"},
+        {"Ekzerco2_Lec10", "plenigas_spacon", "Lec10B_Ekz_Plen_1001"},
+        {"Ekzerco3_Lec10", "akuzativo", "Lec10_Ekz_Akuz_1005"},
+    };
+    l.kuroj = QStringList{"Lec10_Ekz_Plen_1002", "Lec10B_Ekz_Plen_1001", "Lec10_Ekz_Akuz_1005"};
+    // The reading text is the question; the answer is a whole translation,
+    // typed line by line. The last page has no heading: its reading opens it.
+    Sendo unua{"Sendas1_Lec10",
+               "pushButton_8",
+               "Lec10_Label8",
+               {{"Memo4_Lec10", "plainTextEdit", "",
+                 "Judge: You are accused of stealing a purse on the bus. What do you say?\n"
+                 "Accused: I maintain that I am innocent, Your Honour.\n"
+                 "Judge: But three witnesses saw you take it!\n"
+                 "Accused: Well, I could bring a hundred witnesses who did not see it!\n"
+                 "\n"
+                 "Little boy: Mummy, why is that gentleman closing his eyes? Is he asleep?\n"
+                 "Mother: Hush, dear! He must be very tired.\n"
+                 "Little boy: I don't think he is asleep. He has closed his eyes so that he doesn't have to give "
+                 "you his seat."}}};
+    Sendo dua{"Sendas2_Lec10",
+              "pushButton_9",
+              "Lec10_Label10",
+              {{"Memo6_Lec10", "plainTextEdit_2", "",
+                "- My wife really gets on my nerves: she keeps talking to herself.\n"
+                "- Mine too. But she thinks I'm listening to her.\n"
+                "\n"
+                "In a café:\n"
+                "- Waiter, this is the second time I've found a fly in my coffee!\n"
+                "- Don't worry, sir, it won't drink much."}}};
+    Sendo tria{"Sendas3_Lec10",
+               "pushButton_10",
+               "",
+               {{"Memo8_Lec10", "plainTextEdit_3", "",
+                 "After their first quarrel a young married couple drove home. Neither of them said a word during "
+                 "the whole drive. They passed a field where donkeys and pigs were grazing. The husband pointed at "
+                 "them and asked sarcastically:\n"
+                 "- Relatives of yours?\n"
+                 "- Yes, the wife answered, my in-laws."}}};
+    for (Sendo* sendo : {&unua, &dua, &tria})
+        sendo->numeritaj = false;
+    l.sendoj = {unua, dua, tria};
+    l.eroj = {{"1001", 31, -1}, {"1002", 55, -1}, {"1005", 31, -1}};
+    l.etikedoj = 112;
+    l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84", "Frame42.Label84"};
+    l.akuzativo = QStringLiteral("1001");
+    l.fotoj = QStringList{"tab_5", "Sendas1_Lec10"};
+    return l;
+}
+
+Leciono lec11()
+{
+    Leciono l;
+    l.numero = 11;
+    l.klaso = QStringLiteral("lec11");
+    // The form leaves the first writing page current; the main window chooses the real page.
+    l.nunaPagho = 10;
+    l.paghoj = {
+        {"tab", "1", "leciono", "neklakebla_nova 10, titolo 1, QLabel 11, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_4", "4", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"Ekzerco1_Lec11", "5", "vortoludo", ""},
+        {"tab_6", "6", "leciono", "neklakebla_nova 22, titolo 1, QLabel 12, QScrollArea 1"},
+        {"Ekzerco2_Lec11", "7", "horlogho", ""},
+        {"tab_8", "8", "leciono", "neklakebla_nova 15, titolo 1, QLabel 16, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 6, titolo 1, QLabel 7, QScrollArea 1"},
+        {"tab_10", "10", "leciono", "neklakebla_nova 20, titolo 2, QLabel 20, QScrollArea 1"},
+        {"Sendas1_Lec11", "11", "sendas_24", "titolo 1, QLabel 16, korekta 5, cx_edit 10, sendujo 1, QScrollArea 1"},
+        {"tab_5", "12", "sendas_24", "QLabel 11, korekta 5, cx_edit 10, sendujo 1, QScrollArea 1"},
+    };
+    // The clock times of page 6, the questions and their a) and b) of page
+    // 11, the clock times of page 12: Esperanto that no translation touches.
+    l.aliajEtikedoj =
+        QStringList{"label_51",  "label_53",  "label_55",  "label_57",  "label_59",  "label_61",  "label_66",
+                    "label_64",  "label_68",  "label_70",  "label_74",  "label_75",  "label_76",  "label_77",
+                    "label_78",  "label_179", "label_180", "label_181", "label_182", "label_183", "label_184",
+                    "label_185", "label_186", "label_187", "label_188", "label_79",  "label_80",  "label_82",
+                    "label_83",  "label_84",  "label_85",  "label_86",  "label_87",  "label_88",  "label_89"};
+    l.lingvoj = QStringList{
+        "Lec11_Button709=eo", "Lec11_Button711=eo", "Lec11_Button715=eo", "Lec11_Button718=eo", "label_51=eo",
+        "label_53=eo",        "label_55=eo",        "label_57=eo",        "label_59=eo",        "label_61=eo",
+        "label_66=eo",        "label_64=eo",        "label_68=eo",        "label_70=eo",        "label_74=eo",
+        "label_75=eo",        "label_76=eo",        "label_77=eo",        "label_78=eo",        "label_179=eo",
+        "label_180=eo",       "label_181=eo",       "label_182=eo",       "label_183=eo",       "label_184=eo",
+        "label_185=eo",       "label_186=eo",       "label_187=eo",       "label_188=eo",       "label_79=eo",
+        "label_80=eo",        "label_82=eo",        "label_83=eo",        "label_84=eo",        "label_85=eo",
+        "label_86=eo",        "label_87=eo",        "label_88=eo",        "label_89=eo"};
+    l.ekzercoj = {
+        {"Ekzerco1_Lec11", "vortoludo", "Lec11_Ekz_Vorto_1103"},
+        {"Ekzerco2_Lec11", "kiomahoro", "Lec11_Ekzerco_Horo"},
+    };
+    l.kuroj = QStringList{"Lec11_Ekz_Vorto_1103", "Lec11_Ekzerco_Horo"};
+    // Each question has two fields, a) and b), and one model answer that
+    // holds a line for each. The last page is no "Sendas" page, but its
+    // panel copies it for the corrector, so its answers are kept as well.
+    // The numbered questions stand above their a) and b).
+    l.sendoj = {{"Sendas1_Lec11",
+                 "frame",
+                 "Lec11_Label10",
+                 {
+                     {"label_179", "lineEdit", "label", "Viaj fratoj ankoraŭ studas en la urbo, ĉu ne?"},
+                     {"label_180", "lineEdit_2", "label", "Viaj fratoj ne plu studas en la urbo, ĉu?"},
+                     {"label_181", "lineEdit_3", "label_2", "Ĉu la knabino ĵus eniris la domon?"},
+                     {"label_182", "lineEdit_4", "label_2", "La knabino ankoraŭ ne eniris la domon, ĉu?"},
+                     {"label_183", "lineEdit_5", "label_3", "La trajno jam foriris, ĉu ne?"},
+                     {"label_184", "lineEdit_6", "label_3", "La trajno ankoraŭ ne foriris, ĉu?"},
+                     {"label_185", "lineEdit_7", "label_4", "Ĉu vi ambaŭ estas geedzoj?"},
+                     {"label_186", "lineEdit_8", "label_4", "Vi ambaŭ estas geedzoj, ĉu ne?"},
+                     {"label_187", "lineEdit_9", "label_5", "Ĉu via patro revenos morgaŭ?"},
+                     {"label_188", "lineEdit_10", "label_5", "Via patro ne revenos morgaŭ, ĉu?"},
+                 }},
+                {"tab_5",
+                 "frame_2",
+                 "Lec11_Label2",
+                 {
+                     {"label_79", "lineEdit_11", "label_6", "La dek-tria kaj kvardek kvin"},
+                     {"label_80", "lineEdit_12", "label_6", "Kvarono antaŭ la dua posttagmeze"},
+                     {"label_82", "lineEdit_13", "label_7", "La dua kaj duono"},
+                     {"label_83", "lineEdit_14", "label_7", "Duono post la dua"},
+                     {"label_84", "lineEdit_15", "label_8", "La dek-naŭa kaj dek kvin"},
+                     {"label_85", "lineEdit_16", "label_8", "Kvarono post la sepa vespere"},
+                     {"label_86", "lineEdit_17", "label_9", "La kvina kaj kvindek kvin"},
+                     {"label_87", "lineEdit_18", "label_9", "Kvin minutoj antaŭ la sesa matene"},
+                     {"label_88", "lineEdit_19", "label_10", "La oka"},
+                     {"label_89", "lineEdit_20", "label_10", "La oka matene"},
+                 }}};
+    for (Sendo& sendo : l.sendoj)
+        sendo.numeritaj = false;
+    l.eroj = {{"1101", 14, -1}, {"1103", 22, 22}};
+    l.etikedoj = 103;
+    l.fotoj = QStringList{"Ekzerco2_Lec11", "tab_10", "tab_5"};
+    return l;
+}
+
 Leciono lec12()
 {
     Leciono l;
@@ -661,7 +937,7 @@ Leciono lec13()
             {"label_24", "lineEdit_19", "", "malfermi"},
             {"label_25", "lineEdit_20", "", "maljuna"},
             {"label_26", "lineEdit_21", "", "malofte"},
-            {"label_27", "lineEdit_22", "", "malantaŭ"},
+            {"label_27", "lineEdit_22", "", "sen"},
             {"label_28", "lineEdit_23", "", "malriĉa"},
             {"label_29", "lineEdit_24", "", "malami"},
             {"label_30", "lineEdit_25", "", "malfacila"},
@@ -677,7 +953,7 @@ Leciono lec13()
             {"Lec13_Label11", "lineEdit_39", "", "Mia fratino skribas longajn leterojn."},
             {"Lec13_Label12", "lineEdit_40", "", "La nova instruisto estas tre afabla."},
             {"Lec13_Label13", "lineEdit_41", "", "Kiun vi renkontis en la parko?"},
-            {"Lec13_Label14", "lineEdit_42", "", "Li metis la libron sur la tablon."},
+            {"Lec13_Label14", "lineEdit_42", "", "Li eniris en la domon."},
             {"Lec13_Label15", "lineEdit_43", "", "Ĉu vi parolas Esperanton?"},
             {"label_64", "lineEdit_44", "", "Kiu estas tiu granda objekto?"},
             {"label_66", "lineEdit_45", "", "Kiom da pomoj vi havas?"},
@@ -771,7 +1047,8 @@ const QList<Leciono>& lecionoj()
 {
     // One row per built lesson, in lesson order.
     static const QList<Leciono> tabelo = {
-        lec01(), lec02(), lec03(), lec04(), lec05(), lec06(), lec07(), lec08(), lec12(), lec13(),
+        lec01(), lec02(), lec03(), lec04(), lec05(), lec06(), lec07(),
+        lec08(), lec09(), lec10(), lec11(), lec12(), lec13(),
     };
     return tabelo;
 }

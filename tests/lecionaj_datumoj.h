@@ -36,16 +36,22 @@
 //  - kuroj: the frames the end-to-end run drives to their verdict.
 //  - sendoj: each send page with its panel (a sendujo, or the send button
 //    itself where the page has no panel), the heading label that opens the
-//    copy, and per question {question label, field, model answer label,
-//    model answer text}, in the order of the copy. A question label not
-//    named "LecNN_Label<K>" is Esperanto that keeps its text in every
-//    language. Where the page shows no model answers the label is empty and
-//    the text is a right answer, which the suites write. aliajKampoj: fields
+//    copy (empty where the page has none and its first question opens it),
+//    and per question {question label, field, model answer label, model
+//    answer text}, in the order of the copy. A question label not named
+//    "LecNN_Label<K>" is Esperanto that keeps its text in every language.
+//    Where the page shows no model answers the label is empty and the text
+//    is a right answer, which the suites write whole (a multi-line field's
+//    line breaks and all). Where one model answer serves several fields
+//    (a question's "a)" and "b)"), their rows name it alike and each holds
+//    its own line of it, in order. aliajKampoj: fields
 //    no question names, {"", field, "", what the suites write}; they are
 //    copied and kept all the same. kopiataj: the pages one copy takes when it
 //    takes more than its own (the examination's five, which begin with no
 //    heading line). numeritaj: whether the questions read "1. ", "2. ", ...
-//    in every language.
+//    in every language. blokoj: whether each question stands in a block of
+//    its own with its field and its model answer (false where one model
+//    answer follows a longer page, as lesson 9's verse).
 //    A model answer is named like a word box ("LecNN_Button<K>") or, where
 //    the lesson says so, as listed here.
 //  - eroj: each item section the lesson's frames read, as {code, number of
@@ -87,8 +93,12 @@ struct Demando
     QString modelaTeksto;
 
     // The model answer as a learner types it: a model answer with two
-    // accepted forms holds them on two lines, a line edit takes one.
-    QString unuaFormo() const { return modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed(); }
+    // accepted forms holds them on two lines, a line edit takes one. A right
+    // answer that no model shows is typed whole.
+    QString unuaFormo() const
+    {
+        return modelo.isEmpty() ? modelaTeksto : modelaTeksto.section(QLatin1Char('\n'), 0, 0).trimmed();
+    }
 };
 
 struct Sendo
@@ -101,6 +111,7 @@ struct Sendo
     QList<Demando> aliajKampoj{};
     QStringList kopiataj{};
     bool numeritaj = true;
+    bool blokoj = true;
 
     // Every field the copy takes: the questions' and the others.
     QStringList kampoj() const;

@@ -71,7 +71,10 @@ void klakas(QWidget* w)
 void tajpas(QWidget* w, const QString& teksto)
 {
     for (const QChar c : teksto) {
-        if (c.unicode() < 0x80)
+        if (c == QLatin1Char('\n'))
+            // A new line in a multi-line field is the Return key.
+            QTest::keyClick(w, Qt::Key_Return);
+        else if (c.unicode() < 0x80)
             QTest::keyClick(w, char(c.unicode()));
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);

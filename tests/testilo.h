@@ -22,7 +22,8 @@ void skribas(const QString& vojo, const QByteArray& enhavo);
 void klakas(QWidget* w);
 
 // Types `teksto` into `w` key by key, as a learner does; letters outside
-// ASCII (ĉ, ŭ, Arabic) come as key events carrying their text.
+// ASCII (ĉ, ŭ, Arabic) come as key events carrying their text, a line
+// break as the Return key.
 void tajpas(QWidget* w, const QString& teksto);
 
 // Runs `ago` and, while it blocks in a modal box or dialog, hands that window

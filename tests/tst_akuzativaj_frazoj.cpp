@@ -42,6 +42,9 @@ const QStringList ADVERBOJ = {"ne",   "jam",  "ankoraŭ", "ankaŭ", "hieraŭ", "
 // Words that end like a verb but are none.
 const QStringList NEVERBOJ = {"ĝis"};
 const QStringList POSEDAJ = {"mia", "via", "lia", "ŝia", "ĝia", "nia", "ilia", "onia", "sia"};
+// Intransitive verbs that join the subject to a predicate in the nominative,
+// as esti does ("Mia frato fariĝis kuracisto").
+const QStringList KOPULOJ = {"fariĝi", "iĝi", "resti"};
 
 // An accusative exercise's items.
 struct Sekcio
@@ -76,6 +79,12 @@ const Sekcio SEKCIOJ[] = {
      {"aĉeti", "atendi", "ĉasi", "disdoni", "ekŝati", "havi", "legi", "malfermi", "miskompreni", "misuzi", "rakonti",
       "revidi", "rigardadi", "rompi", "ŝati", "skribi", "vendi", "viziti"},
      {"disflugi", "dormi", "reaperi", "ridegi"}},
+    {"1005",
+     31,
+     "1001",
+     "1001",
+     {"aĉeti", "ami", "fari", "lavi", "manĝi", "rigardi", "sendi", "vidi", "viziti"},
+     {"fieri", "flugi", "iri", "kuri", "loĝi", "ludi", "paroli", "pensi", "sidi", "telefoni"}},
     // Lesson 12 teaches transitivity: its sentences use intransitive verbs
     // too. Vivi and danci stand among the transitive ones because they take
     // an object of their own kind (vivi feliĉan vivon, danci valson).
@@ -242,25 +251,32 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
     // ("venis viziti miajn gepatrojn").
     const QString infinitivo =
         infinitivoj.isEmpty() ? verboj.first().chopped(2) + QLatin1Char('i') : infinitivoj.last();
-    if (subjektoj != 1)
+    // Two subjects stand only where a conjunction joins them ("Paŭlo kaj lia
+    // fratino"); the conjunctions left may join objects.
+    if (subjektoj < 1 || subjektoj > konjunkcioj + 1)
         return QStringLiteral("%1 subjects").arg(subjektoj);
-    if (infinitivo == QLatin1String("esti")) {
+    const int liberaj = konjunkcioj - (subjektoj - 1);
+    if (infinitivo == QLatin1String("esti") || (netransitivaj.contains(infinitivo) && KOPULOJ.contains(infinitivo))) {
         if (!objektaj.isEmpty())
-            return QStringLiteral("an object after esti");
+            return QStringLiteral("an object after %1").arg(infinitivo);
     } else if (netransitivaj.contains(infinitivo)) {
         if (!objektaj.isEmpty())
             return QStringLiteral("%1 takes no object").arg(infinitivo);
+        // Nor a predicate: what follows such a verb hangs on a preposition
+        // or is an adverb ("Ŝi iras al la urbo").
+        if (neObjektoj > 0)
+            return QStringLiteral("%1 takes no object and no predicate").arg(infinitivo);
     } else if (!transitivaj.contains(infinitivo)) {
         return QStringLiteral("unknown verb %1").arg(infinitivo);
     } else if (neObjektoj > 0) {
         // No word beside the object that such a verb leaves alone.
         return QStringLiteral("a word left in the nominative beside %1").arg(verboj.first());
     }
-    if (objektoj > konjunkcioj + 1)
-        return QStringLiteral("%1 objects joined by %2 conjunctions").arg(objektoj).arg(konjunkcioj);
+    if (objektoj > liberaj + 1)
+        return QStringLiteral("%1 objects joined by %2 conjunctions").arg(objektoj).arg(liberaj);
     // The words of one part of the sentence agree in number.
     for (const QStringList* grupo : {&subjektaj, &objektaj}) {
-        if (objektoj > 1 && grupo == &objektaj)
+        if ((objektoj > 1 && grupo == &objektaj) || (subjektoj > 1 && grupo == &subjektaj))
             continue;
         for (const QString& v : *grupo)
             if (plurala(v) != plurala(grupo->first()) && !POSEDAJ.contains(grupo->first()))
@@ -501,6 +517,26 @@ private slots:
                                                        << "5~0~3~5~4"
                                                        << ""
                                                        << "cannot go with a noun";
+        QTest::newRow("predicate beside a verb that takes none") << "La~birdoj~dormas~la~arbo"
+                                                                 << "~~~~"
+                                                                 << "2~0~3~2~9"
+                                                                 << "La birdoj dormas la arbo."
+                                                                 << "dormi takes no object and no predicate";
+        QTest::newRow("object after a verb that joins a predicate") << "Mia~frato~fariĝis~kuracisto"
+                                                                    << "~~~1"
+                                                                    << "1~0~3~4"
+                                                                    << "Mia frato fariĝis kuraciston."
+                                                                    << "an object after fariĝi";
+        QTest::newRow("two subjects not joined") << "La~knabo~la~patro~dormas"
+                                                 << "~~~~"
+                                                 << "2~0~2~0~3"
+                                                 << "La knabo la patro dormas."
+                                                 << "2 subjects";
+        QTest::newRow("the conjunction taken by the subjects") << "Paŭlo~kaj~Petro~vidas~la~hundo~la~kato"
+                                                               << "~~~~~1~~1"
+                                                               << "0~11~0~3~2~4~2~4"
+                                                               << "Paŭlo kaj Petro vidas la hundon la katon."
+                                                               << "2 objects joined by 0 conjunctions";
         QTest::newRow("explanation out of range") << "Mi~amas~vi"
                                                   << "~~1"
                                                   << "0~3~13"
@@ -530,7 +566,8 @@ private slots:
         QFETCH(QString, plena);
         QFETCH(QString, kialo);
         const QStringList transitivaj = SEKCIOJ[0].transitivaj;
-        const QStringList netransitivaj = {QStringLiteral("dormi"), QStringLiteral("fermiĝi")};
+        const QStringList netransitivaj = {QStringLiteral("dormi"), QStringLiteral("fermiĝi"),
+                                           QStringLiteral("fariĝi")};
         const QString eraro = eraroDe(d, r, k, plena, transitivaj, netransitivaj);
         QVERIFY2(eraro.contains(kialo), qPrintable(eraro));
         // The same sentence put right passes, so the fault above is what failed it.

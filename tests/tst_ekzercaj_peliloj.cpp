@@ -78,6 +78,9 @@ private slots:
         // would be five alike.
         Trad(kadro.get(), l->sekcio());
         QTabWidget* lec = lecionilo::tabulo(kadro.get(), l->numero);
+        // Translated, as the main window shows a lesson: the options of a
+        // word choice are the lesson's translated labels.
+        Trad(lec, l->sekcio());
         lec->setCurrentIndex(l->indeksoDe(l->ekzerco(nomo)->pagho));
         kadro->resize(780, 580);
         kadro->show();

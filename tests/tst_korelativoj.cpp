@@ -237,7 +237,7 @@ private slots:
             "Ĉi tiu libro estas nenies: prenu ĝin!",
             "Mi neniel povas trovi mian plumon.",
             "En la butiko oni vendas ĉiajn librojn.",
-            "Ĉu vi havas ian ideon?",
+            "Mi vidis ian beston en la ĝardeno.",
             "Mi ne scias, kial li tion faris.",
             "La knabo, kiun mi vidis, estas mia frato.",
             "Jen la knabo, kies patro estas instruisto.",

@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScroller>
@@ -166,8 +167,9 @@ private slots:
     void tipoj_data() { perLeciono(); }
     void tipoj()
     {
-        // The style sheet picks labels by "tipo", and Esperanto text by
-        // "lingvo" for its own font.
+        // The style sheet picks labels by "tipo", and Esperanto text and
+        // answer fields by "lingvo", on the lesson's own widgets (the frames'
+        // forms set their own).
         QFETCH(const Leciono*, l);
         QStringList tipoj, lingvoj;
         const auto cxiuj = lecionilo::propraj<QWidget>(lec(l));
@@ -272,7 +274,15 @@ private slots:
         QVERIFY(pagho);
         // The questions stand on the pages the copy takes.
         QWidget* ujo = s.kopiataj.isEmpty() ? pagho : lec(l);
-        QVERIFY(ujo->findChild<QLabel*>(s.kapo));
+        QVERIFY(s.kapo.isEmpty() || ujo->findChild<QLabel*>(s.kapo));
+        // The widgets in the order the form made them, which is the order of
+        // the copy for the corrector.
+        const QList<QWidget*> ordo = ujo->findChildren<QWidget*>();
+        // A model answer that serves several fields holds a line for each.
+        QMap<QString, QStringList> linioj;
+        for (const lecionaj_datumoj::Demando& d : s.demandoj)
+            if (!d.modelo.isEmpty())
+                linioj[d.modelo] << d.modelaTeksto;
         QStringList aliaj;
         for (const lecionaj_datumoj::Demando& d : s.aliajKampoj)
             aliaj << d.kampo;
@@ -290,18 +300,36 @@ private slots:
             if (s.numeritaj)
                 QVERIFY2(demando->text().trimmed().startsWith(QString::number(n) + QLatin1String(". ")),
                          qPrintable(demando->text()));
+            QVERIFY2(ordo.indexOf(demando) < ordo.indexOf(kampo), qPrintable(d.demando));
             QVERIFY(kampo->inherits("QLineEdit") || kampo->inherits("QPlainTextEdit"));
             if (!d.modelo.isEmpty()) {
                 auto* modelo = ujo->findChild<QLabel*>(d.modelo);
                 QVERIFY2(modelo, qPrintable(d.modelo));
                 QVERIFY(modelo->inherits("korekta"));
-                QCOMPARE(modelo->text(), d.modelaTeksto);
                 QVERIFY(modelo->isHidden());
-                // Question, field and model answer form one block.
                 QLayout* bloko = lecionilo::ujoDe(pagho, kampo);
                 QVERIFY(bloko);
-                QCOMPARE(bloko->indexOf(demando), 0);
-                QCOMPARE(bloko->indexOf(modelo), 2);
+                if (linioj.value(d.modelo).size() > 1) {
+                    // Each field's row, its question first, stands in the
+                    // block its shared model answer closes.
+                    QCOMPARE(bloko->indexOf(demando), 0);
+                    auto* grupo = qobject_cast<QLayout*>(bloko->parent());
+                    QVERIFY2(grupo, qPrintable(d.kampo));
+                    QCOMPARE(grupo->indexOf(modelo), grupo->count() - 1);
+                    QVERIFY2(grupo->indexOf(bloko) >= 0 && grupo->indexOf(bloko) < grupo->indexOf(modelo),
+                             qPrintable(d.kampo));
+                } else {
+                    QCOMPARE(modelo->text(), d.modelaTeksto);
+                    // Question, field and model answer form one block, or at
+                    // least follow one another.
+                    if (s.blokoj) {
+                        QCOMPARE(bloko->indexOf(demando), 0);
+                        QCOMPARE(bloko->indexOf(modelo), 2);
+                    } else {
+                        QVERIFY(bloko->indexOf(demando) >= 0 && bloko->indexOf(demando) < bloko->indexOf(kampo));
+                        QVERIFY(bloko->indexOf(kampo) < bloko->indexOf(modelo));
+                    }
+                }
             }
             // The questions' fields follow one another in the focus chain,
             // with only fields no question names between them.
@@ -314,6 +342,16 @@ private slots:
             }
             antaua = kampo;
             ++n;
+        }
+        // A shared model answer's lines, one per field in the fields' order.
+        for (auto it = linioj.cbegin(); it != linioj.cend(); ++it) {
+            if (it.value().size() == 1)
+                continue;
+            QStringList modelaj;
+            const auto partoj = ujo->findChild<QLabel*>(it.key())->text().split(QLatin1Char('\n'));
+            for (const QString& linio : partoj)
+                modelaj << linio.trimmed();
+            QCOMPARE(modelaj, it.value());
         }
         // The fields no question names.
         for (const lecionaj_datumoj::Demando& d : s.aliajKampoj) {
@@ -328,7 +366,7 @@ private slots:
         QVERIFY(enhavo);
         const int loko = enhavo->indexOf(panelo);
         for (int k = loko + 1; k < enhavo->count(); ++k)
-            QVERIFY(enhavo->itemAt(k)->spacerItem());
+            QVERIFY2(enhavo->itemAt(k)->spacerItem(), qPrintable(s.panelo));
         QCOMPARE(enhavo->itemAt(loko)->alignment(), Qt::AlignHCenter);
     }
 

@@ -126,11 +126,14 @@ private slots:
         QVERIFY2(kopio.startsWith(kapa(l, s)), qPrintable(kopio));
         if (!s.kopiataj.isEmpty())
             QVERIFY2(!kopio.contains(QLatin1String(" - Paĝo ")), qPrintable(kopio));
-        int pozicio = kopio.indexOf(teksto(s.kapo));
+        // A page without a heading label begins with its first question, on
+        // the line after the blank one that closes the page line.
+        int pozicio = s.kapo.isEmpty() ? kapa(l, s).size() - 2 : kopio.indexOf(teksto(s.kapo));
         QVERIFY(pozicio > 0);
         for (int k = 0; k < s.demandoj.size(); ++k) {
             const lecionaj_datumoj::Demando& d = s.demandoj.at(k);
-            const int sekva = kopio.indexOf(teksto(d.demando), pozicio);
+            // A question stands on a line of its own ("vira" is no "viraĉo").
+            const int sekva = kopio.indexOf(QLatin1Char('\n') + teksto(d.demando) + QLatin1Char('\n'), pozicio);
             QVERIFY2(sekva > pozicio, qPrintable(d.demando));
             pozicio = sekva;
             // A multi-line answer stands two blank lines below its question.
@@ -162,6 +165,8 @@ private slots:
         QFETCH(const Leciono*, l);
         QFETCH(int, i);
         const Sendo& s = l->sendoj.at(i);
+        if (s.demandoj.isEmpty() || s.demandoj.first().modelo.isEmpty())
+            QSKIP("the page has no model answers");
         const Pagho p = malfermas(l, s);
         p.kadro->resize(900, 700);
         p.kadro->show();

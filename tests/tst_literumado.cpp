@@ -76,10 +76,16 @@ QList<Vorto> vortoj(const QString& teksto)
         Vorto w;
         w.skribita = v;
         w.formoj = v.split(QLatin1Char('-'));
-        // A capital closing a word in lower case marks its ending for the
-        // eye ("insektoN", "PetrO"): the word is the same one in lower case.
-        if (w.formoj.size() == 1 && v.size() > 2 && v.back().isUpper() && v.at(v.size() - 2).isLower())
-            w.formoj = QStringList{v.left(v.size() - 1) + v.back().toLower()};
+        // Capitals closing a word in lower case mark its ending for the eye
+        // ("insektoN", "PetrO", "estUS", "FermU"): the word is the same one in
+        // lower case.
+        static const QRegularExpression finajho(QStringLiteral("^\\p{Lu}?\\p{Ll}+\\p{Lu}+$"));
+        if (w.formoj.size() == 1 && finajho.match(v).hasMatch())
+            w.formoj = QStringList{v.left(1) + v.mid(1).toLower()};
+        // A noun whose -o gives way to an apostrophe ("monuj'", in verse) is
+        // the whole noun.
+        if (fino < t.size() && (t.at(fino) == QLatin1Char('\'') || t.at(fino) == QChar(0x2019)) && !litero(t, fino + 1))
+            w.formoj = QStringList{v + QLatin1Char('o')};
         if (w.formoj.size() > 1)
             w.kunigita = w.formoj.join(QString()).toLower();
         el << w;

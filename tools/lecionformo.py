@@ -141,10 +141,13 @@ def item(enhavo, alignment=None, vico=None, kolumno=None, vicoj=1, kolumnoj=1):
     return "<item%s>%s</item>" % (atr, enhavo)
 
 
-def layout(klaso, nomo, eroj, spacing=None, margins=None, stretch=None):
+def layout(klaso, nomo, eroj, spacing=None, margins=None, stretch=None, limo=None):
     """margins: None (defaults), an int for all four, or a 4-tuple with -1 for
-    default. Items not yet wrapped by item() are wrapped plainly."""
+    default; limo: a size constraint such as "SetMaximumSize". Items not yet
+    wrapped by item() are wrapped plainly."""
     ecoj = []
+    if limo:
+        ecoj.append(prop("sizeConstraint", enum("QLayout::" + limo)))
     if spacing is not None:
         ecoj.append(prop("spacing", num(spacing)))
     if margins is not None:

@@ -13,7 +13,7 @@ from lecionformo import (
 PT = {
     "Label5": "Advérbios: a terminação -e",
     "Label254": (
-        "As palavras terminadas em -e são advérbios: dizem como, quando ou onde algo acontece. Com as quatro "
+        "A terminação -e forma advérbios: palavras que dizem como, quando ou onde algo acontece. Com as quatro "
         "terminações, uma só raiz dá um substantivo (-o), um adjetivo (-a), um verbo (-i) e um advérbio (-e)."),
     "Label255": "Veja a raiz san- (saúde) com cada uma das quatro terminações. Clique numa palavra para ouvi-la.",
     "Label256": "saúde",
@@ -32,8 +32,8 @@ PT = {
     "Label7": "Números ordinais: a terminação -a",
     "Label261": (
         "Acrescente a terminação de adjetivo -a a um número e você obtém um ordinal: tri (três), tria "
-        "(terceiro). Um número de várias palavras vira uma palavra só: dek naŭ, deknaŭa. Como todo adjetivo, "
-        "o ordinal recebe -j e -n: la unuaj knaboj, la trian insekton."),
+        "(terceiro). Um número de várias palavras vira uma palavra só: dek naŭ, deknaŭa (às vezes também com "
+        "hífen: dek-naŭa). Como todo adjetivo, o ordinal recebe -j e -n: la unuaj knaboj, la trian insekton."),
     "Label15": "três",
     "Label262": "terceiro",
     "Label16": "dez",

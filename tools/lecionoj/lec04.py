@@ -55,7 +55,7 @@ PT = {
         "Lê-se a data com um número ordinal para o dia, depois “de” e o mês, e por fim o ano: “la dektria "
         "(tago) de januaro (en la jaro) mil naŭcent sesdek kvar”. As palavras entre parênteses, “tago” (dia) "
         "e “en la jaro” (no ano), costumam ser omitidas. Os nomes dos dias e dos meses se escrevem com letra "
-        "minúscula."),
+        "minúscula, exceto no início da frase."),
     "Label10": "Perguntas com ĉu",
     "Label315": (
         "Para transformar uma afirmação numa pergunta que se responde com sim ou não, coloque ĉu no início. A"
@@ -95,7 +95,7 @@ PT = {
     "Label9": "Vocabulário do texto",
     "Label420": "aprender",
     "Label421": "muito",
-    "Label17": "antes de, diante de; há (antaŭ tri monatoj: há três meses)",
+    "Label17": "antes de, diante de; há (com um período de tempo: há três meses)",
     "Label423": "trocar",
     "Label425": "começar",
     "Label426": "fácil",

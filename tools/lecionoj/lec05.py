@@ -18,7 +18,10 @@ PT = {
         "tipo de palavra é: KI- pergunta ou relaciona, TI- aponta, I- deixa em aberto, ĈI- abrange tudo, "
         "NENI- não abrange nada. A terminação diz de que se trata. Aprenda as 14 partes e você saberá as 45 "
         "palavras. Esta lição ensina as terminações -U, -E, -AM e -O; a lição 6 ensina as outras cinco."),
-    "Label2": "A terminação -U indica uma pessoa, ou uma coisa determinada entre várias.",
+    "Label2": (
+        "A terminação -U indica um indivíduo: sozinha, a palavra em -U indica em geral uma pessoa (kiu? quem?); "
+        "antes de um substantivo, indica pessoas ou coisas individuais (tiu libro: aquele livro; ĉiu homo: cada "
+        "pessoa)."),
     "Label9": "KI- faz uma pergunta, ou liga uma oração a uma palavra anterior.",
     "Label11": "qual, quem",
     "Label12": "Quem foi o seu primeiro professor? — O senhor Vilpo.",
@@ -65,7 +68,9 @@ PT = {
     "Label62": "No entanto, sempre quis visitá-lo.",
     # page 4: the ending -O
     "Label73": (
-        "A terminação -O indica uma coisa ou uma ideia, nunca uma pessoa: para pessoas, use as palavras em -U."),
+        "A terminação -O indica uma coisa, uma ideia ou um fato. Estas palavras ocupam o lugar de um substantivo "
+        "e nunca vêm antes de um: diz-se tiu libro (aquele livro), não tio libro. Para pessoas, use as palavras "
+        "em -U."),
     "Label63": "o quê, que coisa",
     "Label64": "O que é geografia? — Geografia é uma ciência.",
     "Label65": "isso, aquilo",

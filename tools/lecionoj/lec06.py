@@ -58,7 +58,10 @@ PT = {
     "Label55": "por todas as razões",
     "Label58": "Você pergunta por que eu te amo. Respondo: por todas as razões!",
     # page 4: the ending -ES
-    "Label45": "A terminação -ES indica posse: de quem. Estas palavras nunca recebem -j nem -n.",
+    "Label45": (
+        "A terminação -ES indica posse: de quem. Estas palavras nunca recebem -j nem -n, mesmo quando o "
+        "substantivo seguinte as recebe: Kies libron vi legas? (De quem é o livro que você está lendo?) Compare "
+        "com mia, que recebe -n: mian libron."),
     "Label59": "de quem, cujo",
     "Label60": "De quem é aquele livro? — Aquele é o livro do João.",
     "Label61": "dele, daquele (do que foi mencionado)",
@@ -87,13 +90,13 @@ PT = {
     "Label23": "Palavras relativas",
     "Label3": (
         "Os correlativos da série KI- não servem apenas para perguntar. Também ligam uma oração a uma palavra "
-        "que vem antes dela, como que, o qual, onde e quando em português. Essa oração não é uma pergunta, e "
-        "é separada por vírgula."),
+        "que vem antes dela, como que, o qual, onde e quando em português. Essa oração não é uma pergunta e "
+        "costuma ser separada por vírgula."),
     "Label450": "Quero aquela fruta que você mostrou.",
     "Label4": (
         "Aqui kiun não pergunta nada: representa a fruta, que foi nomeada antes (tiun frukton). Recebe -u "
-        "porque a fruta é uma coisa entre várias, e -n porque na sua oração é o objeto de montris: você "
-        "mostrou a fruta."),
+        "porque representa um substantivo, frukto; depois de tio ou ĉio usa-se kio, como na primeira frase "
+        "abaixo. Recebe -n porque na sua oração é o objeto de montris: você mostrou a fruta."),
     "Label16": "Não entendo o que você está dizendo.",
     "Label17": "Vi o homem cuja casa é branca.",
     "Label18": "Encontrei-a no lugar onde vendem bolos.",

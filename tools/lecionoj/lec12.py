@@ -17,8 +17,8 @@ PT = {
     "Label11": "Verbos transitivos e intransitivos",
     "Label2": (
         "Um verbo transitivo pode ter um objeto direto: a pessoa ou a coisa sobre a qual recai a ação. Em "
-        "Esperanto o objeto direto recebe sempre a terminação -n. Um verbo intransitivo não tem objeto direto: a "
-        "ação fica no próprio sujeito. Compare estes exemplos:"),
+        "Esperanto o substantivo ou o pronome que é objeto direto recebe a terminação -n. Um verbo intransitivo "
+        "não tem objeto direto: a ação fica no próprio sujeito. Compare estes exemplos:"),
     "Label7": "Estou lendo um livro interessante.",
     "Label8": "A grama é verde.",
     "Label9": "Aconteceu algo importante.",
@@ -45,8 +45,9 @@ PT = {
     "Label23": "Depois da chuva o céu clareou.",
     "Label22": "Meu irmão casou-se há um ano (tornou-se marido).",
     "Label24": (
-        "O sufixo -iĝ- é muitas vezes acrescentado a verbos transitivos. O novo verbo é intransitivo: a ação "
-        "acontece com o sujeito por si mesma, e quem a faz não é mencionado."),
+        "O sufixo -iĝ- é muitas vezes acrescentado a verbos transitivos. O novo verbo é intransitivo e "
+        "significa tornar-se o que diz o particípio passado: malfermiĝi é tornar-se aberto (malfermita). A ação "
+        "acontece com o sujeito, e quem a faz não é mencionado."),
     "Label25": "A porta abriu-se.",
     "Label26": "As lojas fecham às seis.",
     "Label27": "O vidro quebrou-se.",
@@ -60,15 +61,17 @@ PT = {
     "Label32": "No verão amanhece muito cedo.",
     "Label33": (
         "Os verbos com o sufixo -ig- são sempre transitivos: -ig- significa fazer, tornar. Alguém faz com que uma"
-        " pessoa ou coisa se torne aquilo que a raiz indica; por isso esses verbos têm um objeto direto em -n."),
+        " pessoa ou coisa se torne aquilo que a raiz indica (ou o faça); por isso esses verbos têm um objeto "
+        "direto em -n."),
     "Label34": "A viagem certamente cansou você.",
     "Label35": "A mãe esquenta a sopa.",
     "Label36": "Precisamos melhorar o nosso trabalho.",
     "Label37": "Lembre-se",
     "Label38": (
         "O verbo esti nunca tem objeto direto: a palavra que vem depois dele descreve o sujeito e não recebe -n "
-        "(La supo estas varma). Depois de uma preposição também não se usa -n, a não ser para indicar direção (Mi"
-        " iras en la domon: vou para dentro da casa)."),
+        "(La supo estas varma). Depois de uma preposição também não se usa -n; só depois de preposições de lugar "
+        "como en ou sur o -n pode indicar direção, um movimento para um lugar (Mi iras en la domon: vou para "
+        "dentro da casa)."),
     # page 5: word building
     "Label40": "A formação de palavras em Esperanto",
     "Label39": (
@@ -80,14 +83,14 @@ PT = {
         "você já aprendeu:"),
     "Label42": "Conselho",
     "Label43": (
-        "Prefira a clareza: uma palavra com mais de dois afixos é difícil de entender; nesse caso, diga a mesma "
-        "coisa com duas palavras. Atenção também à ordem dos afixos, que muda o sentido: dometaro é um conjunto "
-        "de casinhas, e domareto seria um pequeno conjunto de casas."),
+        "Prefira a clareza: uma palavra com mais de dois afixos pode ser difícil de entender; nesse caso, diga a "
+        "mesma coisa com duas palavras. Atenção também à ordem dos afixos, que muda o sentido: dometaro é um "
+        "conjunto de casinhas, e domareto seria um pequeno conjunto de casas."),
     # page 6: compound words
     "Label5": (
         "Também se formam palavras juntando raízes. A última raiz dá a ideia principal; a que vem antes dela a "
-        "precisa. A terminação da primeira raiz, muitas vezes -o, geralmente cai, mas pode ficar para facilitar a"
-        " pronúncia:"),
+        "precisa. A terminação da primeira palavra geralmente cai, mas um -o pode ficar entre as raízes para "
+        "facilitar a pronúncia:"),
     "Label69": "navio a vapor",
     "Label70": "nave espacial",
     "Label71": "milênio (mil anos)",
@@ -276,7 +279,7 @@ KUNMETITAJ = [("pushButton_47", "vaporŝipo (vaporo + ŝipo) ", 69), ("pushButto
               ("pushButton_54", "jarmilo (jaro + milo)", 71), ("pushButton_55", "fervojo (fero + vojo) ", 72),
               ("pushButton_56", "akvofalo (akvo + falo) ", 73), ("pushButton_57", "piedpilko (piedo + pilko) ", 74),
               ("pushButton_58", "poŝhorloĝo (poŝo + horloĝo) ", 75),
-              ("pushButton_59", "matenmanĝo (mateno + manĝo) ", 76), ("pushButton_60", "ĉefurbo (ĉefo + urbo) ", 77),
+              ("pushButton_59", "matenmanĝo (mateno + manĝo) ", 76), ("pushButton_60", "ĉefurbo (ĉefa + urbo) ", 77),
               ("pushButton_61", "sunleviĝo (suno + leviĝo) ", 78), ("pushButton_62", "ĉielarko (ĉielo + arko) ", 79),
               ("pushButton_63", "skribotablo (skribi + tablo) ", 80),
               ("pushButton_64", "naskiĝtago (naskiĝo + tago) ", 81)]
@@ -372,8 +375,8 @@ STROFO2 = ["Fragoj, fragoj, ruĝaj fragoj,",
            "de la amo en animo,",
            "kiu daŭros ĝis senfino.",
            "Kiam venos la vespero",
-           "kaj ni alvenos hejmen,",
-           "restos gusto sur la buŝo.",
+           "kaj ni du alvenos hejmen,",
+           "restos gusto en la buŝo.",
            "Fragoj, fragoj, ruĝaj fragoj . . . . . . . .",
            "ili pruvas la valoron . . . . . . . ."]
 KANTVORTOJ = [("pushButton", "frago", 54), ("pushButton_2", "pruvi", 55), ("pushButton_3", "aliri (= iri al)", 56),

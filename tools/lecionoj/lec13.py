@@ -31,7 +31,7 @@ PT = {
     "Label11": "d) Minha irmã escreve cartas longas.",
     "Label12": "e) O novo professor é muito gentil.",
     "Label13": "f) Quem você encontrou no parque?",
-    "Label14": "g) Ele pôs o livro em cima da mesa.",
+    "Label14": "g) Ele entrou em casa.",
     "Label15": "h) Você fala Esperanto?",
     # page 3: tasks 6 and 7
     "Label16": "6. Escreva cada frase de novo, escolhendo a palavra certa entre as duas que estão entre parênteses.",
@@ -102,7 +102,7 @@ VORTOTASKOJ = [
      [("horizontalLayout_5", "verticalLayout_7", "verticalLayout_8"),
       ("horizontalLayout_6", "verticalLayout_14", "verticalLayout_9"),
       ("horizontalLayout_7", "verticalLayout_39", "verticalLayout_38")], 14, 10),
-    ("verticalLayout_44", 4, ["fermi", "juna", "ofte", "antaŭ", "riĉa", "ami", "facila", "ŝlosi", "varma"],
+    ("verticalLayout_44", 4, ["fermi", "juna", "ofte", "kun", "riĉa", "ami", "facila", "ŝlosi", "varma"],
      [("horizontalLayout_9", "verticalLayout_40", "verticalLayout_11"),
       ("horizontalLayout_10", "verticalLayout_41", "verticalLayout_12"),
       ("horizontalLayout_11", "verticalLayout_42", "verticalLayout_13")], 24, 19),
