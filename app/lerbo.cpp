@@ -309,8 +309,8 @@ void lerbo::closeEvent(QCloseEvent* e)
         return;
     }
     Adiau();
-    const QList<QTabWidget*> lecionoj = ui->Paghujo->findChildren<QTabWidget*>();
-    for (QTabWidget* leciono : lecionoj) {
+    const QList<QTabWidget*> langetujoj = ui->Paghujo->findChildren<QTabWidget*>();
+    for (QTabWidget* leciono : langetujoj) {
         if (leciono->objectName().startsWith(QLatin1String("Lec"))
             || leciono->objectName() == QLatin1String("Fina_Ekzameno"))
             savasRespondojn(leciono);

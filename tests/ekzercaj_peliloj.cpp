@@ -593,24 +593,24 @@ Rezulto kuras(QFrame* kadro, const Eraroj& eraroj)
         return r;
     }
     const Eraroj e = eraroj ? eraroj : cxiujGxustaj();
-    if (auto* k = qobject_cast<ekzerco1*>(kadro))
-        aude(k, e, r);
-    else if (auto* k = qobject_cast<frazokonstruo*>(kadro))
-        frazoj(k, e, r);
-    else if (auto* k = qobject_cast<vortoludo*>(kadro))
-        vortelekto(k, e, r);
-    else if (auto* k = qobject_cast<audkompreno*>(kadro))
-        auskultado(k, e, r);
-    else if (auto* k = qobject_cast<akuzativo*>(kadro))
-        akuzative(k, e, r);
-    else if (auto* k = qobject_cast<plenigas_spacon*>(kadro))
-        plenigo(k, e, r);
-    else if (auto* k = qobject_cast<ekznumeraloj*>(kadro))
-        numeraloj(k, e, r);
-    else if (auto* k = qobject_cast<kiomahoro*>(kadro))
-        horoj(k, e, r);
-    else if (auto* k = qobject_cast<prononco*>(kadro))
-        prononcado(k, r);
+    if (auto* ekzerco = qobject_cast<ekzerco1*>(kadro))
+        aude(ekzerco, e, r);
+    else if (auto* frazokonstruilo = qobject_cast<frazokonstruo*>(kadro))
+        frazoj(frazokonstruilo, e, r);
+    else if (auto* vortludo = qobject_cast<vortoludo*>(kadro))
+        vortelekto(vortludo, e, r);
+    else if (auto* komprenado = qobject_cast<audkompreno*>(kadro))
+        auskultado(komprenado, e, r);
+    else if (auto* akuzativa = qobject_cast<akuzativo*>(kadro))
+        akuzative(akuzativa, e, r);
+    else if (auto* spacoj = qobject_cast<plenigas_spacon*>(kadro))
+        plenigo(spacoj, e, r);
+    else if (auto* nombroj = qobject_cast<ekznumeraloj*>(kadro))
+        numeraloj(nombroj, e, r);
+    else if (auto* horo = qobject_cast<kiomahoro*>(kadro))
+        horoj(horo, e, r);
+    else if (auto* elparolo = qobject_cast<prononco*>(kadro))
+        prononcado(elparolo, r);
     else
         QTest::qFail(qPrintable(QStringLiteral("no driver for ") + QLatin1String(kadro->metaObject()->className())),
                      __FILE__, __LINE__);

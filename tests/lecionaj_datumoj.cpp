@@ -712,6 +712,7 @@ Leciono lec10()
                  "Judge: But three witnesses saw you take it!\n"
                  "Accused: Well, I could bring a hundred witnesses who did not see it!\n"
                  "\n"
+                 "On a tram:\n"
                  "Little boy: Mummy, why is that gentleman closing his eyes? Is he asleep?\n"
                  "Mother: Hush, dear! He must be very tired.\n"
                  "Little boy: I don't think he is asleep. He has closed his eyes so that he doesn't have to give "

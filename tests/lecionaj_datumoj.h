@@ -107,8 +107,9 @@ struct Sendo
     QString panelo;
     QString kapo;
     QList<Demando> demandoj;
-    QList<Demando> aliajKampoj;
-    QStringList kopiataj;
+    // Most send pages have neither, so their braced lists leave them out.
+    QList<Demando> aliajKampoj{};
+    QStringList kopiataj{};
     bool numeritaj = true;
     bool blokoj = true;
 

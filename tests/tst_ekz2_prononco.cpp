@@ -155,7 +155,7 @@ private slots:
     void klipoj_data()
     {
         QTest::addColumn<QString>("ero");
-        QTest::addColumn<QString>("leciono");
+        QTest::addColumn<QString>("lecionkodo");
         QTest::addColumn<QString>("klipo");
         QTest::newRow("word") << "amiko"
                               << "01"
@@ -176,9 +176,9 @@ private slots:
     void klipoj()
     {
         QFETCH(QString, ero);
-        QFETCH(QString, leciono);
+        QFETCH(QString, lecionkodo);
         QFETCH(QString, klipo);
-        QCOMPARE(PrononcoKuro::klipo(ero, leciono), klipo);
+        QCOMPARE(PrononcoKuro::klipo(ero, lecionkodo), klipo);
     }
 
     void reguloj()

@@ -101,7 +101,7 @@ private slots:
         e->findChild<QLabel*>("Lec03_Label12")->setText("Write the numbers in digits.");
         const bool rtl = direkto == "RTL";
         QString eroj;
-        for (const QString& f : {"mil okcent kvindek sep", "nulo", "tridek tri", "mil du", "dek"}) {
+        for (const char* f : {"mil okcent kvindek sep", "nulo", "tridek tri", "mil du", "dek"}) {
             const QString linio = QString(f) + " : ____________";
             eroj += "<li>" + (rtl ? ltr(linio) : linio) + "<br></li>";
         }

@@ -104,7 +104,7 @@ private slots:
         QTest::addColumn<QByteArray>("enhavo");
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("web error page") << QByteArray("<html><body>404 Not Found</body></html>\n");
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[\x01=\x02", 9);
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[\x01=\x02", 7);
         QTest::newRow("missing") << QByteArray("-");
     }
     void ini_difektita()

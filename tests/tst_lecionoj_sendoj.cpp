@@ -27,10 +27,10 @@ namespace {
 // Writes into a one-line or multi-line answer field as the learner does.
 void skribas(QWidget* kampo, const QString& teksto)
 {
-    if (auto* e = qobject_cast<QLineEdit*>(kampo))
-        e->clear();
-    else if (auto* e = qobject_cast<QPlainTextEdit*>(kampo))
-        e->clear();
+    if (auto* linio = qobject_cast<QLineEdit*>(kampo))
+        linio->clear();
+    else if (auto* areo = qobject_cast<QPlainTextEdit*>(kampo))
+        areo->clear();
     testilo::tajpas(kampo, teksto);
 }
 

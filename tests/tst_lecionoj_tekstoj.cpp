@@ -104,10 +104,10 @@ private slots:
         QCOMPARE(trd.status(), QSettings::NoError);
         trd.beginGroup(l->sekcio());
         QStringList sxlosiloj = trd.childKeys();
-        for (const QString& k : sxlosiloj) {
-            const QVariant v = trd.value(k);
-            QVERIFY2(v.type() == QVariant::String, qPrintable(k));
-            QVERIFY2(!v.toString().trimmed().isEmpty(), qPrintable(k));
+        for (const QString& sxlosilo : sxlosiloj) {
+            const QVariant v = trd.value(sxlosilo);
+            QVERIFY2(v.type() == QVariant::String, qPrintable(sxlosilo));
+            QVERIFY2(!v.toString().trimmed().isEmpty(), qPrintable(sxlosilo));
         }
         for (const QString& e : l->ekstrajSxlosiloj) {
             QVERIFY2(sxlosiloj.removeAll(e) == 1, qPrintable(e));

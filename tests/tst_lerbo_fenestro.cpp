@@ -191,7 +191,7 @@ private slots:
             QVERIFY2(l->text() != NeTradukita, qPrintable(l->objectName()));
         IniDosiero traduko(QStringLiteral(":/tradukoj/") + dosiero);
         IniDosiero listo(QStringLiteral(":/tradukoj/tradukendaj.tdf"));
-        for (const QString& sekcio : {"Menuo", "Konfig", "Menuo4", "Mesagxoj"}) {
+        for (const char* sekcio : {"Menuo", "Konfig", "Menuo4", "Mesagxoj"}) {
             listo.beginGroup(sekcio);
             traduko.beginGroup(sekcio);
             QStringList listitaj;

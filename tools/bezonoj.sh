@@ -4,13 +4,14 @@
 set -euo pipefail
 
 pakoj=(
-  cmake g++ make
+  cmake g++ make ccache
   qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   espeak-ng vorbis-tools
   hunspell myspell-eo
   python3
+  clang-format
   xvfb xauth
 )
 

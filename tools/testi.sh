@@ -1,8 +1,46 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds everything and runs every test.
+# Sets up a fresh Debian 12 machine and runs every gate a change must pass:
+# the whole suite in a normal build (build/), the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-sanigiloj/), both
+# with warnings as errors, and the formatting check. Every gate runs even
+# when an earlier one fails; the script fails if any did. Extra arguments go
+# to both CMake configurations. LERBO_TASKOJ caps the parallel compile and
+# test jobs on a shared machine (default: every core).
 set -euo pipefail
 radiko="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$radiko/tools/bezonoj.sh"
-bash "$radiko/tools/konstrui.sh" "$@"
-cd "$radiko/build"
-exec ctest --output-on-failure -j"$(nproc)"
+
+kernoj="${LERBO_TASKOJ:-$(nproc)}"
+# Both builds compile the same sources with different flags; ccache keeps a
+# second run of the gates from compiling what did not change.
+lancxilo=()
+command -v ccache >/dev/null && lancxilo=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+konstruas_kaj_testas() {
+    local dosierujo="$radiko/$1"
+    shift
+    cmake -S "$radiko" -B "$dosierujo" -DLERBO_AVERTOJ_ERAROJ=ON "${lancxilo[@]}" "$@" >/dev/null \
+        && cmake --build "$dosierujo" -j"$kernoj" \
+        && (cd "$dosierujo" && ctest --output-on-failure -j"$kernoj")
+}
+
+raporto=()
+malsukcesis=0
+pordego() {
+    local nomo="$1"
+    shift
+    local komenco=$SECONDS rezulto="passed"
+    echo "=== $nomo"
+    if ! "$@"; then
+        rezulto="FAILED"
+        malsukcesis=1
+    fi
+    raporto+=("$(printf '%-42s %-7s %5d s' "$nomo" "$rezulto" $((SECONDS - komenco)))")
+}
+
+pordego "normal build and tests" konstruas_kaj_testas build -DLERBO_SANIGILOJ=OFF "$@"
+pordego "sanitizer build and tests" konstruas_kaj_testas build-sanigiloj -DLERBO_SANIGILOJ=ON "$@"
+pordego "formatting" bash "$radiko/tools/formato.sh"
+
+echo "=== Gates"
+printf '%s\n' "${raporto[@]}"
+exit "$malsukcesis"

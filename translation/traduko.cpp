@@ -71,11 +71,11 @@ void traduko::SharghasTrad(const QString& Sekcio)
     lokigas_paghotrad(Sekcio);
 }
 
-void traduko::Movighas(const QString& Direkto)
+void traduko::Movighas(const QString& direkto)
 {
-    if (!Direkto.isEmpty())
+    if (!direkto.isEmpty())
         m_modelo.MetasPropran(ui->Memo1->toPlainText());
-    m_modelo.Movighas(Direkto);
+    m_modelo.Movighas(direkto);
 
     ui->Memo1->setPlainText(m_modelo.Propra());
     ui->Memo1->setEnabled(m_modelo.Nombro() > 0);

@@ -46,7 +46,7 @@ signals:
 public slots:
     QStringList Ordigas(const QString& Sekcio);
     void SharghasTrad(const QString& Sekcio);
-    void Movighas(const QString& Direkto);
+    void Movighas(const QString& direkto);
     bool SavasTrad();
     void konfiguro();
     void ListigasLingvojn();

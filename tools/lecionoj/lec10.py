@@ -340,6 +340,7 @@ LEGAJHO_4 = "\n".join([
     "Juĝisto: Sed tri atestantoj vidis, kiel vi prenis ĝin!",
     "Akuzato: Nu, mi povus venigi cent atestantojn, kiuj ne vidis tion!",
     EM * 12,
+    "En tramo:",
     "Knabeto: Panjo, kial tiu sinjoro fermas la okulojn? Ĉu li dormas?",
     "Patrino: Silentu, kara! Li certe estas tre laca.",
     "Knabeto: Mi pensas, ke li ne dormas. Li fermis la okulojn, por ke li ne devu cedi al vi sian sidlokon.",

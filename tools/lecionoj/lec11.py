@@ -17,8 +17,9 @@ PT = {
     "Label11": "Advérbios primitivos",
     "Label802": (
         "A maioria dos advérbios do Esperanto termina em -e (bone, rapide, hejme), como você aprendeu na "
-        "lição 3. Alguns muito usados, porém, são primitivos: palavras curtas próprias, sem terminação, que "
-        "nunca mudam. Eis os mais importantes, cada um com um exemplo."),
+        "lição 3. Alguns muito usados, porém, são primitivos: palavras curtas próprias, que não precisam de "
+        "terminação, embora muitas possam receber uma para formar palavras novas (hieraŭ: ontem, hieraŭa: de "
+        "ontem). Eis os mais importantes, cada um com um exemplo."),
     "Label803": "pelo menos",
     "Label805": "Preciso de pelo menos duas horas.",
     "Label804": "também",
@@ -47,7 +48,7 @@ PT = {
     "Label829": "Mas eu bem que lhe disse!",
     "Label830": "agora mesmo, acabar de",
     "Label831": "Ele acabou de sair.",
-    "Label832": "mais, adiante (ne plu: não mais)",
+    "Label832": "mais, adiante (depois de ne: não mais)",
     "Label833": "Ela não mora mais aqui.",
     "Label836": "muito",
     "Label834": "O café está muito quente.",
