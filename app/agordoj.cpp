@@ -2,6 +2,10 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
 QString Agordoj::dosiero()
 {
     QString dosierujo = savasLoko;
@@ -36,7 +40,7 @@ void Agordoj::legas(const QString& vojo)
     iLiterGrandoEo = qBound(9, iLiterGrandoEo, 16);
 }
 
-QSettings::Status Agordoj::skribas(const QString& vojo)
+bool Agordoj::skribas(const QString& vojo)
 {
     IniDosiero agordo(vojo);
     agordo.beginGroup(QStringLiteral("Gxenerala"));
@@ -55,5 +59,26 @@ QSettings::Status Agordoj::skribas(const QString& vojo)
     agordo.setValue(QStringLiteral("FenestraStilo"), iFenestraStilo);
     agordo.endGroup();
     agordo.sync();
-    return agordo.status();
+    switch (agordo.status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::FormatError: {
+        // The parse error of the read sticks and hides the write's own
+        // outcome; a file written now starts over with this group.
+        QFile dosiero(vojo);
+        return dosiero.open(QIODevice::ReadOnly) && dosiero.readAll().contains("[Gxenerala]");
+    }
+    default:
+        return false;
+    }
+}
+
+void Agordoj::forigasRestajhojn(const QString& dosierujo)
+{
+    static const QRegularExpression provizora(QStringLiteral("^darudaver\\.ini\\.[A-Za-z0-9]{6}$"));
+    QDir d(dosierujo);
+    const QStringList nomoj = d.entryList({QStringLiteral("darudaver.ini.*")}, QDir::Files | QDir::Hidden);
+    for (const QString& nomo : nomoj)
+        if (provizora.match(nomo).hasMatch())
+            d.remove(nomo);
 }

@@ -1,7 +1,10 @@
 #include "lancxilo.h"
 #include "agordo.h"
+#include "agordoj.h"
 #include "funkcioj.h"
+#include "haltigilo.h"
 #include "lerbo.h"
+#include "unukopio.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,9 +33,40 @@ void Lancxilo::preparas()
 
 int Lancxilo::lancxas()
 {
+    // Listening before the window exists: a signal during the first start's
+    // language dialog closes the program as soon as the window stands.
+    Haltigilo haltigilo;
+    // One copy owns the settings file: a second start brings the running
+    // window to the front and ends.
+    UnuKopio kopio(savasLoko);
+    if (!kopio.posedas())
+        return 0;
+    Agordoj::forigasRestajhojn(savasLoko);
+    // The session asks for the learner's work to be kept; the program then
+    // ends by the session's own request, so a logout called off leaves it
+    // running. Qt's fallback would close the window instead, and a lesson
+    // page refuses the first close.
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
+
+    const QMetaObject::Connection dialogo = QObject::connect(&haltigilo, &Haltigilo::petas, [] {
+        if (QWidget* modalo = QApplication::activeModalWidget())
+            modalo->close();
+    });
     lerbo w;
+    QObject::disconnect(dialogo);
     if (NeEkzistasTraduko)
         return 1;
+    QObject::connect(&haltigilo, &Haltigilo::petas, &w, &lerbo::FermasOrde, Qt::QueuedConnection);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &w, [&w] { w.konservas(); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &w, [&w] { w.konservas(); });
+    QObject::connect(&kopio, &UnuKopio::montruPetita, &w, [&w] {
+        w.setWindowState((w.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        w.show();
+        w.raise();
+        w.activateWindow();
+    });
+    if (haltigilo.petita())
+        QMetaObject::invokeMethod(&w, &lerbo::FermasOrde, Qt::QueuedConnection);
     w.setWindowFlag(Qt::MaximizeUsingFullscreenGeometryHint, false);
     w.setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
     w.show();

@@ -4,6 +4,7 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klipoj.h"
+#include "konservilo.h"
 #include "lecionoj.h"
 #include "lingvoelekto.h"
 #include "lingvolisto.h"
@@ -11,6 +12,7 @@
 #include "stilfolio.h"
 #include "trad.h"
 #include "traduko.h"
+#include "tradukokontrolo.h"
 #include "tradukolisto.h"
 #include "ui_lerbo.h"
 
@@ -22,8 +24,10 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -102,8 +106,15 @@ lerbo::lerbo(QWidget* parent)
     for (int i = 0; i < 13; ++i)
         tradukitaj.append(QString());
 
+    konservilo = new Konservilo([this] { return konservas(); }, this);
+    connect(konservilo, &Konservilo::malsukcesis, this, &lerbo::avertasPriKonservado);
+
     komencakonfiguro();
     ui->Paghujo->setCurrentIndex(0);
+    // The language just chosen is kept at once, and the write tells now,
+    // not after a whole session, whether anything can be kept at all.
+    if (!NeEkzistasTraduko)
+        konservilo->konservas();
 }
 
 lerbo::~lerbo()
@@ -180,13 +191,44 @@ void lerbo::ElektasLingvon()
 void lerbo::SavasKonfig()
 {
     const QString vojo = Agordoj::dosiero();
-    if (Agordoj::skribas(vojo) == QSettings::NoError)
+    if (Agordoj::skribas(vojo))
         return;
     QMessageBox kesto(QApplication::activeWindow());
     kesto.setIcon(QMessageBox::Warning);
     kesto.setText(QStringLiteral("The settings could not be saved in ") + QDir::toNativeSeparators(vojo)
                   + QStringLiteral(". Your changes of this session are lost."));
     kesto.exec();
+}
+
+bool lerbo::konservas()
+{
+    bool bone = true;
+    const QList<QTabWidget*> tabuloj = ui->Paghujo->findChildren<QTabWidget*>();
+    for (QTabWidget* leciono : tabuloj) {
+        if (leciono->objectName().startsWith(QLatin1String("Lec"))
+            || leciono->objectName() == QLatin1String("Fina_Ekzameno"))
+            bone = SxargxasEk(leciono, true) && bone;
+    }
+    return Agordoj::skribas(Agordoj::dosiero()) && bone;
+}
+
+// Said when the save fails, the first time since one succeeded: at start
+// before the window shows, or while the learner works, without stopping
+// the exercise that runs.
+void lerbo::avertasPriKonservado()
+{
+    const QString teksto = QStringLiteral("Your settings and answers cannot be saved in ")
+                           + QDir::toNativeSeparators(Agordoj::dosiero())
+                           + QStringLiteral(". What you change or type will be lost when the program ends, unless "
+                                            "that folder can be written.");
+    if (!isVisible()) {
+        QMessageBox kesto(QMessageBox::Warning, QString(), teksto);
+        kesto.exec();
+        return;
+    }
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), teksto, QMessageBox::Ok, this);
+    kesto->setAttribute(Qt::WA_DeleteOnClose);
+    kesto->open();
 }
 
 // ---------------------------------------------------------------- greeting, shutdown
@@ -215,6 +257,23 @@ void lerbo::on_Eliri_clicked()
     close();
 }
 
+void lerbo::FermasOrde()
+{
+    // Boxes and dialogs first: each runs a loop of its own that the close
+    // would otherwise wait for. A few rounds, since one can open another.
+    for (int i = 0; i < 8; ++i) {
+        QWidget* modalo = QApplication::activeModalWidget();
+        if (!modalo || modalo == this)
+            break;
+        modalo->close();
+        QCoreApplication::processEvents();
+    }
+    if (ui->Paghujo->currentIndex() != 0)
+        ui->Hejmo->click();
+    if (close())
+        QCoreApplication::quit();
+}
+
 void lerbo::closeEvent(QCloseEvent* e)
 {
     if (ui->Paghujo->currentIndex() != 0) {
@@ -235,6 +294,8 @@ void lerbo::closeEvent(QCloseEvent* e)
             || leciono->objectName() == QLatin1String("Fina_Ekzameno"))
             savasRespondojn(leciono);
     }
+    // Saved just now: no late save may warn again as the window goes.
+    disconnect(konservilo, nullptr, this, nullptr);
     SavasKonfig();
     QString provizora = QDir::tempPath();
     if (!provizora.endsWith(QLatin1Char('/')))
@@ -277,6 +338,27 @@ void lerbo::savasRespondojn(QTabWidget* leciono)
 void lerbo::restarigasRespondojn(QTabWidget* leciono)
 {
     SxargxasEk(leciono, false);
+    gardasRespondojn(leciono);
+}
+
+// Typing is kept a moment after it stops, and a page turned keeps the
+// page and the answers at once.
+void lerbo::gardasRespondojn(QTabWidget* leciono)
+{
+    for (QWidget* kampo : RespondoKampoj(leciono)) {
+        if (auto* linio = qobject_cast<QLineEdit*>(kampo))
+            connect(linio, &QLineEdit::textChanged, konservilo, &Konservilo::sxangxis);
+        else if (auto* teksto = qobject_cast<QPlainTextEdit*>(kampo))
+            connect(teksto, &QPlainTextEdit::textChanged, konservilo, &Konservilo::sxangxis);
+    }
+    connect(leciono, &QTabWidget::currentChanged, konservilo, &Konservilo::konservas);
+}
+
+// Leaving a lesson page for another page of the main window.
+void lerbo::forlasasLecionon()
+{
+    if (lecionaTabulo(ui->Paghujo->currentWidget()))
+        konservilo->konservas();
 }
 
 // A lesson's texts come from its section of the translation; the widget-tree
@@ -374,6 +456,7 @@ void lerbo::on_shanghasKonfigurojn_clicked()
 
     ui->shanghasKonfigurojn->setEnabled(false);
     ui->shanghasKonfigurojn->hide();
+    konservilo->konservas();
     ui->Hejmo->click();
 }
 
@@ -645,10 +728,25 @@ void lerbo::lokigas_frazotrad(const QString& novapagho, const QString& novafrazo
 
 void lerbo::Traduku()
 {
+    // A refused download leaves the file that was there before; the learner
+    // hears of it once.
+    const QString malakceptita = FileDownloader::malakceptitaNeDirita();
+    if (!malakceptita.isEmpty()) {
+        QMessageBox kesto(QApplication::activeWindow());
+        kesto.setIcon(QMessageBox::Warning);
+        kesto.setText(QStringLiteral("The downloaded translation file ") + malakceptita
+                      + QStringLiteral(" is damaged and was not used. The translation already on this computer "
+                                       "stays in use."));
+        kesto.exec();
+    }
+
+    // Only a bare file name may become a path; a damaged copy in the
+    // writable folder gives way to the built-in one of the same name.
+    const bool validaNomo = TradukoListo::ValidaDosierNomo(sTradukoDosiero);
     QString vojo;
-    if (!sTradukoDosiero.isEmpty() && estasDosiero(savasLoko + sTradukoDosiero)) {
+    if (validaNomo && TradukoKontrolo::legeblaDosiero(savasLoko + sTradukoDosiero)) {
         vojo = savasLoko + sTradukoDosiero;
-    } else if (!sTradukoDosiero.isEmpty() && estasDosiero(TradukUjo() + sTradukoDosiero)) {
+    } else if (validaNomo && TradukoKontrolo::legeblaDosiero(TradukUjo() + sTradukoDosiero)) {
         vojo = TradukUjo() + sTradukoDosiero;
     } else {
         QMessageBox kesto(QApplication::activeWindow());
@@ -719,10 +817,16 @@ void lerbo::Traduku()
     ui->Tradukinto->setText(sTradukinto);
 
     ListigasLingvojn();
+    // A fallback to English changed the language to keep.
+    konservilo->sxangxis();
 }
 
 void lerbo::aktualigasTradukon()
 {
+    if (!TradukoListo::ValidaDosierNomo(sTradukoDosiero)) {
+        Traduku();
+        return;
+    }
     IniDosiero loka(savasLoko + sTradukoDosiero);
     sLingvoID = loka.value(QStringLiteral("Traduko/LingvoID"), QStringLiteral("en")).toString();
     const QDate dato =
@@ -758,6 +862,8 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
     QWidget* pagho = ui->Paghujo->findChild<QWidget*>(Nomo);
     if (!pagho)
         return;
+    if (pagho != ui->Paghujo->currentWidget())
+        forlasasLecionon();
     const int numero = Nomo.right(2).toInt();
     // Set here rather than by the home page's buttons, so that a lesson
     // opened another way (the translation editor opens lessons by page
@@ -803,6 +909,9 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
                     sa->setWidgetResizable(true);
             }
         }
+        // A page the lesson does not have (a damaged file) opens its first.
+        if (LastaPagxo < 0 || LastaPagxo >= leciono->count())
+            LastaPagxo = 0;
         if (ui->Paghujo->currentIndex() == LastaLeciono) {
             leciono->setCurrentIndex(LastaPagxo);
         } else {
@@ -930,6 +1039,7 @@ void lerbo::on_maldekstren_clicked()
 
 void lerbo::on_Hejmo_clicked()
 {
+    forlasasLecionon();
     ui->shanghasKonfigurojn->hide();
     ui->navigujo->hide();
     ui->butonujo->hide();

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class FileDownloader;
+class Konservilo;
 class QCloseEvent;
 class QFrame;
 class QMediaPlayer;
@@ -29,6 +30,7 @@ public:
     FileDownloader* elshutilo = nullptr; // the latest download started here
     QFrame* lastaKadro = nullptr; // the text the translation editor framed last
     QFrame* lecionoj[13] = {}; // lesson frames, built on first opening
+    Konservilo* konservilo = nullptr; // writes answers and settings as the learner goes
 
     explicit lerbo(QWidget* parent = nullptr);
     ~lerbo() override;
@@ -47,6 +49,13 @@ public slots:
     // Settings file and start-up
     void komencakonfiguro();
     void SavasKonfig();
+    // Writes the written answers of every opened lesson and the settings;
+    // whether both reached the disk.
+    bool konservas();
+    // The end asked for from outside (a signal, the session): back to the
+    // home page, any open box or dialog closed, then closed as the Exit
+    // button closes.
+    void FermasOrde();
     void ElektasLingvon();
 
     // Greeting and shutdown
@@ -134,6 +143,9 @@ private:
     void montrasPaghon(const QString& nomo);
     void malfermasLecionon(int numero);
     void atendasAdiauon();
+    void avertasPriKonservado();
+    void gardasRespondojn(QTabWidget* leciono);
+    void forlasasLecionon();
     void savasRespondojn(QTabWidget* leciono);
     void restarigasRespondojn(QTabWidget* leciono);
     void tradukasLecionon(QWidget* pagho, const QString& sekcio);

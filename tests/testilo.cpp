@@ -25,6 +25,9 @@ void preparas()
     QDir().mkpath(savasLoko);
     mrLoko = novaDosierujo(QStringLiteral("multrimedoj"));
     TempoSkalo = 0.001;
+    // The media folders of the tests hold no playable clips; the notice of
+    // a clip that cannot play has tests of its own, which clear this.
+    lNeSonoDirita = true;
     // Nothing leaves the machine: a download no test serves is refused at
     // once on the loopback instead of looking up the course site's host.
     FileDownloader::setKursejo(QStringLiteral("127.0.0.1:9"));

@@ -7,6 +7,10 @@
 // word, the resources and the short waits of a test run.
 namespace testilo {
 
+// The groups a translation file must hold besides [Traduko] to be taken for
+// one; a fixture that stands for a whole translation carries them, empty.
+inline const QByteArray CxefajGrupoj = "[Menuo]\r\n[Konfig]\r\n[Mesagxoj]\r\n";
+
 // Prepares the globals the way main() does, with a fresh writable folder and
 // a media folder of the test's own. Waits run at a thousandth of their length.
 void preparas();

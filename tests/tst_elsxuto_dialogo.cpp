@@ -25,7 +25,8 @@ QByteArray legas(const QString& vojo)
 const QByteArray Listo = grupo(0, "en", "English — angla", "angla.trd")
                          + grupo(1, "de", "Deutsch — germana", "germana.trd") + grupo(2, "xx", "Hostile", "../x.trd")
                          + grupo(3, "eo", "Esperanto", "esperanto.trd");
-const QByteArray Germana = "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=01.02.2023\r\n";
+const QByteArray Germana =
+    "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=01.02.2023\r\n" + testilo::CxefajGrupoj;
 } // namespace
 
 class TestoElsxutoDialogo : public QObject

@@ -46,7 +46,7 @@ private slots:
 
     void sukcesa()
     {
-        const QByteArray nova = "[Traduko]\r\nLingvo=Nova\r\nLingvoID=nv\r\n";
+        const QByteArray nova = "[Traduko]\r\nLingvo=Nova\r\nLingvoID=nv\r\n" + testilo::CxefajGrupoj;
         servilo.respondu("/datumoj/tradukoj/nova.trd", 200, nova);
         testilo::skribas(savasLoko + "nova.trd", Malnova);
         FileDownloader* d = nullptr;
@@ -69,7 +69,7 @@ private slots:
 
     void bodyWithoutLength()
     {
-        const QByteArray nova = "[Traduko]\r\nLingvo=Fermita\r\n";
+        const QByteArray nova = "[Traduko]\r\nLingvo=Fermita\r\nLingvoID=fe\r\n" + testilo::CxefajGrupoj;
         servilo.respondu("/senlonga.trd", 200, nova, ProvaServilo::SenLongo);
         testilo::skribas(savasLoko + "senlonga.trd", Malnova);
         QCOMPARE(elsxutas(servilo.url("/senlonga.trd"), "senlonga.trd"), 1);

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <QUrl>
 #include <sys/socket.h>
@@ -20,7 +21,8 @@ public:
         Rompita, // promises more than it sends, then resets the connection
         Silenta, // reads the request and never answers
         SenLongo, // body without Content-Length, ended by closing
-        Mallonga // promises more than it sends, then closes in order
+        Mallonga, // promises more than it sends, then closes in order
+        Gutetas // sends its body one byte at a time, a byte every 20 ms
     };
     struct Respondo
     {
@@ -116,6 +118,19 @@ private:
                      + "\r\nConnection: close\r\n\r\n" + r.korpo);
             s->disconnectFromHost();
             return;
+        case Gutetas: {
+            s->write(statLinio + "Content-Length: " + QByteArray::number(r.korpo.size())
+                     + "\r\nConnection: close\r\n\r\n");
+            auto* tempo = new QTimer(s);
+            auto* sendita = new int(0);
+            connect(tempo, &QTimer::timeout, s, [s, r, sendita] {
+                if (*sendita < r.korpo.size())
+                    s->write(r.korpo.mid((*sendita)++, 1));
+            });
+            connect(tempo, &QObject::destroyed, [sendita] { delete sendita; });
+            tempo->start(20);
+            return;
+        }
         case Rompita: {
             s->write(statLinio + "Content-Length: " + QByteArray::number(r.korpo.size() * 10 + 100)
                      + "\r\nConnection: close\r\n\r\n" + r.korpo);

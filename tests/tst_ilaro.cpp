@@ -90,8 +90,9 @@ private slots:
     {
         // A downloaded translation (only in savasLoko) gives its sentences.
         testilo::skribas(savasLoko + QStringLiteral("elsxutita.trd"),
-                         "[Traduko]\r\nLingvoID=xx\r\n[Ekzerco-9701]\r\n0=The son loves the mother.\r\n"
-                         "2=\"Well, yes.\"\r\n");
+                         "[Traduko]\r\nLingvoID=xx\r\n" + testilo::CxefajGrupoj
+                             + "[Ekzerco-9701]\r\n0=The son loves the mother.\r\n"
+                               "2=\"Well, yes.\"\r\n");
         sTradukoDosiero = QStringLiteral("elsxutita.trd");
         QStringList el;
         QCOMPARE(_Matriz(&el, QStringLiteral("9701"), QStringLiteral("T")), 2);
@@ -141,7 +142,8 @@ private slots:
     void traduko_vojo()
     {
         QCOMPARE(TradukoVojo(QStringLiteral("angla.trd")), QStringLiteral(":/tradukoj/angla.trd"));
-        testilo::skribas(savasLoko + QStringLiteral("angla.trd"), "[Traduko]\r\nLingvoID=en\r\n");
+        testilo::skribas(savasLoko + QStringLiteral("angla.trd"),
+                         "[Traduko]\r\nLingvoID=en\r\n" + testilo::CxefajGrupoj);
         QCOMPARE(TradukoVojo(QStringLiteral("angla.trd")), savasLoko + QStringLiteral("angla.trd"));
         QFile::remove(savasLoko + QStringLiteral("angla.trd"));
     }

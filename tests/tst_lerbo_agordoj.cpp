@@ -337,8 +337,8 @@ private slots:
         QVERIFY(!w->elshutilo);
         if (!lokaDato.isEmpty())
             testilo::skribas(savasLoko + QStringLiteral("esperanto.trd"),
-                             "[Traduko]\r\nLingvo=Esperanto\r\nLingvoID=eo\r\nDato=" + lokaDato.toUtf8()
-                                 + "\r\n[Menuo]\r\nEliri=Eliru\r\n");
+                             "[Traduko]\r\nLingvo=Esperanto\r\nLingvoID=eo\r\nDato=" + lokaDato.toUtf8() + "\r\n"
+                                 + testilo::CxefajGrupoj + "[Menuo]\r\nEliri=Eliru\r\n");
         // Without a local copy the code read is "en", so the English entry decides.
         skribasListon(
             {{"en", "English — angla", "angla.trd", listaDato}, {"eo", "Esperanto", "esperanto.trd", listaDato}});

@@ -200,9 +200,9 @@ private slots:
     void mankantajSxlosilojKajDirekto()
     {
         auto w = kreas();
-        testilo::skribas(
-            savasLoko + QStringLiteral("maldekstra.trd"),
-            "[Traduko]\r\nLingvoID=ar\r\nDirekto=RTL\r\n[Menuo]\r\nEliri=\xd8\xae\xd8\xb1\xd9\x88\xd8\xac\r\n");
+        testilo::skribas(savasLoko + QStringLiteral("maldekstra.trd"),
+                         "[Traduko]\r\nLingvoID=ar\r\nDirekto=RTL\r\n" + testilo::CxefajGrupoj
+                             + "[Menuo]\r\nEliri=\xd8\xae\xd8\xb1\xd9\x88\xd8\xac\r\n");
         sTradukoDosiero = QStringLiteral("maldekstra.trd");
         w->Traduku();
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
@@ -269,7 +269,8 @@ private slots:
     {
         lernantoKun(QStringLiteral("Deutsch — germana"), QStringLiteral("germana.trd"));
         testilo::skribas(savasLoko + QStringLiteral("germana.trd"),
-                         "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=01.02.2023\r\n");
+                         "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=01.02.2023\r\n"
+                             + testilo::CxefajGrupoj);
         auto w = kreas();
         el<QPushButton>(w.get(), "Konfigurado")->click();
         auto* lingvo = el<QComboBox>(w.get(), "Lingvo");
@@ -433,7 +434,8 @@ private slots:
         auto bildo = [](const QIcon& i) { return i.pixmap(36, 36).toImage(); };
         const QIcon malantauen(QStringLiteral(":/ikonoj_androjdo/baseline_arrow_back_black_36.png"));
         QCOMPARE(bildo(el<QPushButton>(w.get(), "maldekstren")->icon()), bildo(malantauen));
-        testilo::skribas(savasLoko + QStringLiteral("maldekstra.trd"), "[Traduko]\r\nLingvoID=ar\r\nDirekto=RTL\r\n");
+        testilo::skribas(savasLoko + QStringLiteral("maldekstra.trd"),
+                         "[Traduko]\r\nLingvoID=ar\r\nDirekto=RTL\r\n" + testilo::CxefajGrupoj);
         sTradukoDosiero = QStringLiteral("maldekstra.trd");
         w->komencas_navigujon();
         QCOMPARE(bildo(el<QPushButton>(w.get(), "dekstren")->icon()), bildo(malantauen));

@@ -128,7 +128,6 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(el<QStackedWidget>(w.get(), "Paghujo")->currentIndex(), 0);
         QCOMPARE(klipo(w.get()), QString());
-        QVERIFY(!QFile::exists(agordoVojo()));
 
         QVERIFY(kunKestoj([&] { QVERIFY(w->close()); }).isEmpty());
         QVERIFY(!w->isVisible());

@@ -161,7 +161,8 @@ private slots:
         QFETCH(bool, intersxangxitaj);
         auto w = kreas();
         QVERIFY(montras(w.get()));
-        testilo::skribas(savasLoko + QStringLiteral("direkto.trd"), "[Traduko]\r\nLingvoID=xx\r\n" + kapo);
+        testilo::skribas(savasLoko + QStringLiteral("direkto.trd"),
+                         "[Traduko]\r\nLingvoID=xx\r\n" + kapo + testilo::CxefajGrupoj);
         sTradukoDosiero = QStringLiteral("direkto.trd");
         malfermas(w.get(), 4);
         auto bildo = [](const QIcon& i) { return i.pixmap(36, 36).toImage(); };
@@ -243,10 +244,12 @@ private slots:
     {
         ProvaServilo servilo; // answers 404: the local copies serve
         FileDownloader::setKursejo(servilo.gastiganto());
-        testilo::skribas(savasLoko + QStringLiteral("unua.trd"),
-                         "[Traduko]\r\nLingvo=Unua\r\nLingvoID=xa\r\n[Lec05]\r\nLabel1=unu\r\n");
-        testilo::skribas(savasLoko + QStringLiteral("dua.trd"),
-                         "[Traduko]\r\nLingvo=Dua\r\nLingvoID=xb\r\n[Lec05]\r\nLabel1=du\r\n");
+        testilo::skribas(savasLoko + QStringLiteral("unua.trd"), "[Traduko]\r\nLingvo=Unua\r\nLingvoID=xa\r\n"
+                                                                     + testilo::CxefajGrupoj
+                                                                     + "[Lec05]\r\nLabel1=unu\r\n");
+        testilo::skribas(savasLoko + QStringLiteral("dua.trd"), "[Traduko]\r\nLingvo=Dua\r\nLingvoID=xb\r\n"
+                                                                    + testilo::CxefajGrupoj
+                                                                    + "[Lec05]\r\nLabel1=du\r\n");
         skribasAgordojn({{"Lingvo", "Unua"}, {"Dosiero", "unua.trd"}});
         skribasListon({{"xa", "Unua", "unua.trd", "01.01.2020"}, {"xb", "Dua", "dua.trd", "01.01.2020"}});
         auto w = kreas();

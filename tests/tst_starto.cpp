@@ -33,8 +33,8 @@ QByteArray listo(const QByteArray& germanaDato)
 
 QByteArray germana(const QByteArray& dato, const QByteArray& kio)
 {
-    return "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=" + dato
-           + "\r\nTradukinto=Karl Muster\r\n[Menuo]\r\nKioEstas=" + kio + "\r\nEliri=Beenden\r\n";
+    return "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=" + dato + "\r\nTradukinto=Karl Muster\r\n"
+           + testilo::CxefajGrupoj + "[Menuo]\r\nKioEstas=" + kio + "\r\nEliri=Beenden\r\n";
 }
 
 const QByteArray ListoDeLaRetejo = listo("01.02.2023");

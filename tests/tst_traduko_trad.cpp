@@ -24,6 +24,7 @@ QByteArray tradukDosiero(const QByteArray& direkto)
     QByteArray t = "[Traduko]\r\nLingvo=Provo\r\nLingvoID=pv\r\n";
     if (!direkto.isEmpty())
         t += "Direkto=" + direkto + "\r\n";
+    t += testilo::CxefajGrupoj;
     t += "[Gheneralaj]\r\nTFrame4.Label83=Choose the word\r\nEkz_FrazoKonstruo=Build the sentence\r\n"
          "TFrame1.Label7=Click the right translation\r\n"
          "[Lec08]\r\nLabel4=The fourth label\r\nLabel10=A title\r\nLabel11=Clickable\r\n"

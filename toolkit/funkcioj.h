@@ -61,6 +61,7 @@ extern int LastaPagxo;
 extern int Ofteco; // ms per blink phase
 extern int NumSec; // seconds a blink lasts
 extern int iLastaFojo; // praise word spoken last
+extern bool lNeSonoDirita; // smNeSono was shown in this run
 
 // Every wait of the course (Pauzu, blinking, feedback pauses, the farewell)
 // is multiplied by this. The program keeps 1; tests shrink it so that a run
@@ -130,7 +131,11 @@ int _Matriz(QStringList* el, const QString& kodo, const QString& speco);
 int _Matriz2(QList<QStringList>* el, const QString& kodo, const QString& speco, int kolumnoj);
 
 // --- Written answers, send pages, printing ---------------------------------
-void SxargxasEk(QTabWidget* leciono, bool savas);
+// Saves (savas) or restores the written answers of a lesson's answer pages;
+// whether a save reached the disk.
+bool SxargxasEk(QTabWidget* leciono, bool savas);
+// The fields whose text SxargxasEk keeps, in the order it keeps them.
+QList<QWidget*> RespondoKampoj(QTabWidget* leciono);
 void Sendas(QWidget* pagho, int paghoNumero);
 void Sendas_Printilo(QTabWidget* leciono, QString titolo, QProgressBar* progreso);
 void ListigasTradukendajn(QWidget* paghujo, const QString& dosiero);

@@ -36,23 +36,36 @@ QList<QWidget*> respondoPaghoj(QTabWidget* leciono)
 
 } // namespace
 
-void SxargxasEk(QTabWidget* leciono, bool savas)
+QList<QWidget*> RespondoKampoj(QTabWidget* leciono)
+{
+    QList<QWidget*> kampoj;
+    if (!leciono)
+        return kampoj;
+    for (QWidget* pagho : respondoPaghoj(leciono)) {
+        for (QLineEdit* kampo : pagho->findChildren<QLineEdit*>())
+            kampoj << kampo;
+        for (QPlainTextEdit* kampo : pagho->findChildren<QPlainTextEdit*>())
+            kampoj << kampo;
+    }
+    return kampoj;
+}
+
+bool SxargxasEk(QTabWidget* leciono, bool savas)
 {
     if (!leciono)
-        return;
+        return true;
     QString dosierujo = savasLoko;
     if (!dosierujo.endsWith(QLatin1Char('/')))
         dosierujo += QLatin1Char('/');
     IniDosiero agordoj(dosierujo + QStringLiteral("darudaver.ini"));
     agordoj.beginGroup(leciono->objectName());
-    for (QWidget* pagho : respondoPaghoj(leciono)) {
-        for (QLineEdit* kampo : pagho->findChildren<QLineEdit*>()) {
+    for (QWidget* w : RespondoKampoj(leciono)) {
+        if (auto* kampo = qobject_cast<QLineEdit*>(w)) {
             if (savas)
                 agordoj.setValue(kampo->objectName(), kampo->text());
             else
                 kampo->insert(agordoj.value(kampo->objectName(), QString()).toString());
-        }
-        for (QPlainTextEdit* kampo : pagho->findChildren<QPlainTextEdit*>()) {
+        } else if (auto* kampo = qobject_cast<QPlainTextEdit*>(w)) {
             if (savas)
                 agordoj.setValue(kampo->objectName(), kampo->toPlainText());
             else
@@ -60,4 +73,10 @@ void SxargxasEk(QTabWidget* leciono, bool savas)
         }
     }
     agordoj.endGroup();
+    if (!savas)
+        return true;
+    agordoj.sync();
+    // A parse error of the read stays in the status; only an access error
+    // tells of a write that failed.
+    return agordoj.status() != QSettings::AccessError;
 }

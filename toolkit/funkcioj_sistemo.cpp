@@ -1,5 +1,7 @@
 #include "agordo.h"
 #include "funkcioj.h"
+#include "tradukokontrolo.h"
+#include "tradukolisto.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -41,7 +43,9 @@ QString helpdosiero(const QString& kio)
 
 QString TradukoVojo(const QString& dosiero)
 {
-    if (!dosiero.isEmpty() && !savasLoko.isEmpty() && QFile::exists(savasLoko + dosiero))
+    if (!TradukoListo::ValidaDosierNomo(dosiero))
+        return TradukUjo() + QStringLiteral("angla.trd");
+    if (!savasLoko.isEmpty() && TradukoKontrolo::legeblaDosiero(savasLoko + dosiero))
         return savasLoko + dosiero;
     return TradukUjo() + dosiero;
 }

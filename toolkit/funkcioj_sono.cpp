@@ -19,10 +19,33 @@ QPointer<QWidget> cxefaFenestro;
 QPointer<QMediaPlayer> cxefaLudilo;
 } // namespace
 
+// A clip that cannot be played (no media folder, an empty or damaged file)
+// is told once per run, so that silence is not taken for the exercise.
+static void NeSono()
+{
+    if (lNeSonoDirita || !cxefaFenestro)
+        return;
+    lNeSonoDirita = true;
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), smNeSono, QMessageBox::Ok, cxefaFenestro);
+    kesto->setAttribute(Qt::WA_DeleteOnClose);
+    kesto->open();
+}
+
 void RegistrasLudilon(QWidget* fenestro, QMediaPlayer* ludilo)
 {
     cxefaFenestro = fenestro;
     cxefaLudilo = ludilo;
+    if (!ludilo)
+        return;
+    QObject::connect(ludilo, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), ludilo,
+                     [](QMediaPlayer::Error e) {
+                         if (e != QMediaPlayer::NoError)
+                             NeSono();
+                     });
+    QObject::connect(ludilo, &QMediaPlayer::mediaStatusChanged, ludilo, [](QMediaPlayer::MediaStatus s) {
+        if (s == QMediaPlayer::InvalidMedia)
+            NeSono();
+    });
 }
 
 void mp3(const QString& nomo)
@@ -34,6 +57,9 @@ void mp3(const QString& nomo)
     const QString vojo = mrLoko + nomo.toLower();
     cxefaLudilo->setMedia(klipoj::adreso(vojo));
     cxefaLudilo->play();
+    // A missing or empty file may never make the player report an error.
+    if (!klipoj::ludebla(vojo))
+        NeSono();
 }
 
 void Noteto(bool gxusta)

@@ -45,6 +45,7 @@ int LastaPagxo = 1;
 int Ofteco = 400;
 int NumSec = 3;
 int iLastaFojo = 0;
+bool lNeSonoDirita = false;
 
 double TempoSkalo = 1.0;
 

@@ -1,6 +1,7 @@
 #include "klipoj.h"
 #include "funkcioj.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
 QString klipoj::vorto(const QString& ll, const QString& vorto)
@@ -19,4 +20,10 @@ QString klipoj::butono(const QString& ll, const QString& n)
 QUrl klipoj::adreso(const QString& vojo)
 {
     return sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo);
+}
+
+bool klipoj::ludebla(const QString& vojo)
+{
+    const QFileInfo dosiero(vojo);
+    return dosiero.isFile() && dosiero.size() > 0;
 }

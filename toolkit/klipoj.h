@@ -18,4 +18,6 @@ public:
     // A file of the media folder as a player takes it: a local file, or the
     // path itself where the platform's media folder is not a plain folder.
     static QUrl adreso(const QString& vojo);
+    // Whether a player has anything to play there: a file that is not empty.
+    static bool ludebla(const QString& vojo);
 };

@@ -1,7 +1,11 @@
 #include "filedownloader.h"
 #include "agordo.h"
 #include "funkcioj.h"
+#include "tradukokontrolo.h"
 #include "tradukolisto.h"
+
+#include <QCursor>
+#include <QGuiApplication>
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -18,6 +22,13 @@ int& tempolimoMs()
     static int ms = 15000;
     return ms;
 }
+int entutaLimoMs[2] = {0, 0}; // list, translation; 0 for the usual ones
+QString& rifuzita()
+{
+    static QString nomo;
+    return nomo;
+}
+bool malakceptoDirita = false;
 } // namespace
 
 FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
@@ -26,6 +37,8 @@ FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
 {
     m_Gardisto.setSingleShot(true);
     connect(&m_Gardisto, &QTimer::timeout, this, &FileDownloader::tempoPasis);
+    m_Limo.setSingleShot(true);
+    connect(&m_Limo, &QTimer::timeout, this, &FileDownloader::tempoPasis);
 
     if (!ValidaCelo(m_FileName)) {
         // Nothing to fetch, but the caller's next step still has to run once
@@ -42,6 +55,10 @@ FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
     connect(m_Respondo.data(), &QNetworkReply::downloadProgress, this, &FileDownloader::progresas);
     connect(m_Respondo.data(), &QNetworkReply::uploadProgress, this, [this] { m_Gardisto.start(); });
     m_Gardisto.start(tempolimo());
+    m_Limo.start(entutaLimo(m_FileName));
+    // The learner sees that the program waits, and for how long at most.
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    m_Kursoro = true;
 }
 
 FileDownloader::~FileDownloader()
@@ -49,6 +66,9 @@ FileDownloader::~FileDownloader()
     // The manager aborts and deletes its reply when it goes; no slot of this
     // half-destroyed object may run then, and nothing gets written.
     m_Gardisto.stop();
+    m_Limo.stop();
+    if (m_Kursoro)
+        QGuiApplication::restoreOverrideCursor();
     disconnect(&m_WebCtrl, nullptr, this, nullptr);
     if (m_Respondo)
         disconnect(m_Respondo.data(), nullptr, this, nullptr);
@@ -73,6 +93,28 @@ int FileDownloader::tempolimo()
 void FileDownloader::setTempolimo(int ms)
 {
     tempolimoMs() = ms;
+}
+
+int FileDownloader::entutaLimo(const QString& nomo)
+{
+    const bool traduko = nomo.endsWith(QLatin1String(".trd"));
+    const int propra = entutaLimoMs[traduko ? 1 : 0];
+    if (propra > 0)
+        return propra;
+    return traduko ? 30000 : 15000;
+}
+
+void FileDownloader::setEntutajLimoj(int listoMs, int tradukoMs)
+{
+    entutaLimoMs[0] = listoMs;
+    entutaLimoMs[1] = tradukoMs;
+}
+
+QString FileDownloader::malakceptitaNeDirita()
+{
+    const QString nomo = rifuzita();
+    rifuzita().clear();
+    return nomo;
 }
 
 bool FileDownloader::ValidaCelo(const QString& nomo)
@@ -100,6 +142,7 @@ void FileDownloader::tempoPasis()
 void FileDownloader::fileDownloaded(QNetworkReply* reply)
 {
     m_Gardisto.stop();
+    m_Limo.stop();
     if (!reply->isOpen())
         ; // aborted before anything arrived
     else if (!m_TroGranda && reply->bytesAvailable() <= MaksGrando)
@@ -110,7 +153,7 @@ void FileDownloader::fileDownloaded(QNetworkReply* reply)
     // An error page, a cut transfer or an empty reply must never replace a
     // good file.
     if (reply->error() == QNetworkReply::NoError && stato == 200 && !m_TroGranda && !m_DownloadedData.isEmpty()
-        && m_DownloadedData.size() <= MaksGrando) {
+        && m_DownloadedData.size() <= MaksGrando && !malakceptas()) {
         QSaveFile dosiero(savasLoko + m_FileName);
         if (dosiero.open(QIODevice::WriteOnly) && dosiero.write(m_DownloadedData) == m_DownloadedData.size())
             m_Sukcesis = dosiero.commit();
@@ -119,11 +162,29 @@ void FileDownloader::fileDownloaded(QNetworkReply* reply)
     finas();
 }
 
+// A translation that does not read as one keeps the old file in place.
+bool FileDownloader::malakceptas()
+{
+    if (!m_FileName.endsWith(QLatin1String(".trd")) || TradukoKontrolo::legeblas(m_DownloadedData))
+        return false;
+    m_Malakceptita = true;
+    if (!malakceptoDirita) {
+        malakceptoDirita = true;
+        rifuzita() = m_FileName;
+    }
+    return true;
+}
+
 void FileDownloader::finas()
 {
     if (m_Finita)
         return;
     m_Finita = true;
+    m_Limo.stop();
+    if (m_Kursoro) {
+        m_Kursoro = false;
+        QGuiApplication::restoreOverrideCursor();
+    }
     emit downloaded();
 }
 

@@ -35,6 +35,19 @@ public:
     static int tempolimo();
     static void setTempolimo(int ms);
 
+    // However the bytes trickle in, the whole transfer ends as a failure
+    // after this: 30 s for a translation file, 15 s for the list.
+    static int entutaLimo(const QString& nomo);
+    // Other limits for the whole run; zeros restore those above.
+    static void setEntutajLimoj(int listoMs, int tradukoMs);
+
+    // A translation file came whole but does not read as one (a captive
+    // portal's page, a file cut short) and was not kept.
+    bool malakceptita() const { return m_Malakceptita; }
+    // The name of a translation refused since the last call, the first time
+    // in this run only; the caller tells the learner once.
+    static QString malakceptitaNeDirita();
+
     // A larger body is a failure; a translation file is far smaller.
     static constexpr qint64 MaksGrando = 1024 * 1024;
 
@@ -52,12 +65,16 @@ private slots:
 
 private:
     void finas();
+    bool malakceptas();
 
     QNetworkAccessManager m_WebCtrl;
     QByteArray m_DownloadedData;
     QString m_FileName;
     QPointer<QNetworkReply> m_Respondo;
     QTimer m_Gardisto;
+    QTimer m_Limo;
+    bool m_Kursoro = false;
+    bool m_Malakceptita = false;
     bool m_TroGranda = false;
     bool m_Finita = false;
     bool m_Sukcesis = false;

@@ -1,0 +1,37 @@
+#pragma once
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// One running copy per writable folder, so that one copy alone owns the
+// settings file. The first copy holds a lock file in that folder and
+// listens on a local socket; a later copy finds the lock taken, asks the
+// first one to come to the front and ends. A lock left by a copy that died
+// is taken over.
+class UnuKopio : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UnuKopio(const QString& dosierujo, QObject* parent = nullptr);
+    ~UnuKopio() override;
+
+    // Takes the folder for this copy; false when another copy runs there,
+    // which has then been asked to show itself.
+    bool posedas();
+
+    // The name of the local socket of a folder: a short one of its own, as a
+    // socket path has a small length limit.
+    static QString ingo(const QString& dosierujo);
+
+signals:
+    // A later copy asked this one to show its window.
+    void montruPetita();
+
+private:
+    QString m_Dosierujo;
+    QLockFile m_Seruro;
+    QLocalServer* m_Servilo = nullptr;
+};

@@ -1,0 +1,168 @@
+// Downloads that never hang and never bring a wrong file: an overall
+// deadline however slowly the bytes come, a busy cursor meanwhile, and a
+// translation file kept only when it reads as one.
+#include "tst_elsxuto_servilo.h"
+#include "tst_lerbo_komuna.h"
+
+#include "filedownloader.h"
+
+#include <QLabel>
+
+using namespace lerbotesto;
+
+namespace {
+
+QByteArray legas(const QString& vojo)
+{
+    QFile f(vojo);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mankas>");
+}
+
+QByteArray anglaTrd()
+{
+    QFile f(QStringLiteral(":/tradukoj/angla.trd"));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QByteArray utf16(const QByteArray& utf8)
+{
+    const QString t = QString::fromUtf8(utf8);
+    QByteArray b("\xff\xfe");
+    b.append(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
+    return b;
+}
+
+const QByteArray Malnova = "[Traduko]\r\nLingvo=Malnova\r\nLingvoID=ml\r\n" + testilo::CxefajGrupoj;
+
+} // namespace
+
+class TestoElsxutoLimoj : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProvaServilo> servilo;
+
+private slots:
+    void init()
+    {
+        purigas();
+        servilo.reset(new ProvaServilo);
+        FileDownloader::setKursejo(servilo->gastiganto());
+    }
+    void cleanup()
+    {
+        servilo->fermuCxiujn();
+        FileDownloader::setKursejo(QString());
+        FileDownloader::setEntutajLimoj(0, 0);
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+
+    void apriorajLimoj()
+    {
+        QCOMPARE(FileDownloader::entutaLimo(QStringLiteral("traduklisto.ini")), 15000);
+        QCOMPARE(FileDownloader::entutaLimo(QStringLiteral("germana.trd")), 30000);
+    }
+
+    // The learner hears of a refused translation once in a run, and the
+    // window keeps the translation it had. First of the refusals: the run
+    // is this test program's.
+    void diritaUnufoje()
+    {
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        skribasListon({{QStringLiteral("en"), QStringLiteral("English — angla"), QStringLiteral("angla.trd"),
+                        QStringLiteral("01.01.2099")},
+                       {QStringLiteral("eo"), QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"),
+                        QStringLiteral("01.01.2099")}});
+        servilo->respondu("/datumoj/tradukoj/esperanto.trd", 200, QByteArray("<html>Login</html>"));
+        for (int fojo = 0; fojo < 2; ++fojo) {
+            auto w = kreas();
+            const QStringList mesagxoj = kunKestoj([&] {
+                w->aktualigasTradukon();
+                QVERIFY(w->elshutilo);
+                QSignalSpy fino(w->elshutilo, &FileDownloader::downloaded);
+                QVERIFY(QTest::qWaitFor([&] { return fino.count() > 0; }, 20000));
+                QCoreApplication::processEvents();
+            });
+            QCOMPARE(mesagxoj.size(), fojo == 0 ? 1 : 0);
+            if (fojo == 0)
+                QVERIFY2(mesagxoj.first().contains(QStringLiteral("esperanto.trd")), qPrintable(mesagxoj.first()));
+            QVERIFY(!QFile::exists(savasLoko + QStringLiteral("esperanto.trd")));
+            QCOMPARE(sTradukoDosiero, QStringLiteral("esperanto.trd"));
+            QVERIFY(el<QLabel>(w.get(), "label_Eliri")->text() != NeTradukita);
+        }
+    }
+
+    // A server that sends a byte every 20 ms never pauses long enough for
+    // the watchdog; the overall deadline ends the transfer, as a failure
+    // that leaves the old file, and the busy cursor shows until then.
+    void gutetantaServilo_data()
+    {
+        QTest::addColumn<QString>("nomo");
+        QTest::newRow("list") << "traduklisto.ini";
+        QTest::newRow("translation") << "germana.trd";
+    }
+    void gutetantaServilo()
+    {
+        QFETCH(QString, nomo);
+        FileDownloader::setEntutajLimoj(nomo.endsWith(QLatin1String(".trd")) ? 60000 : 300,
+                                        nomo.endsWith(QLatin1String(".trd")) ? 300 : 60000);
+        const QByteArray vojo = "/" + nomo.toUtf8();
+        servilo->respondu(vojo, 200, QByteArray(100000, 'a'), ProvaServilo::Gutetas);
+        testilo::skribas(savasLoko + nomo, Malnova);
+        FileDownloader d(servilo->url(QString::fromUtf8(vojo)), nomo);
+        int finoj = 0;
+        connect(&d, &FileDownloader::downloaded, [&] { ++finoj; });
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QTRY_COMPARE_WITH_TIMEOUT(finoj, 1, 20000);
+        QVERIFY(!d.sukcesis());
+        QCOMPARE(legas(savasLoko + nomo), Malnova);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // The first start's dialog works again once the list's deadline has
+    // passed: it lists the built-in translations.
+    void dialogoNeHaltas()
+    {
+        FileDownloader::setEntutajLimoj(300, 300);
+        servilo->respondu("/datumoj/traduklisto.ini", 200, QByteArray(100000, 'a'), ProvaServilo::Gutetas);
+        servilo->respondu("/datumoj/tradukoj/angla.trd", 200, QByteArray(100000, 'a'), ProvaServilo::Gutetas);
+        QStringList mesagxoj;
+        auto w = kreas(&mesagxoj);
+        QCOMPARE(sTradukoDosiero, QStringLiteral("angla.trd"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(mesagxoj.isEmpty());
+    }
+
+    // A translation that came whole with status 200 but does not read as
+    // one is not kept: the old file stays.
+    void neTraduko_data()
+    {
+        QTest::addColumn<QByteArray>("korpo");
+        QTest::newRow("captive portal page")
+            << QByteArray("<!DOCTYPE html>\r\n<html><body><h1>Welcome to the hotel network</h1>"
+                          "<form action=\"/login\"><input name=\"room\"></form></body></html>\r\n");
+        QTest::newRow("cut short at 3000 bytes") << anglaTrd().left(3000);
+        QTest::newRow("UTF-16") << utf16(anglaTrd());
+        QTest::newRow("no LingvoID") << QByteArray("[Traduko]\r\nLingvo=Nenia\r\n" + testilo::CxefajGrupoj);
+        QTest::newRow("another group first")
+            << QByteArray("[Menuo]\r\nEliri=x\r\n[Traduko]\r\nLingvoID=xx\r\n" + testilo::CxefajGrupoj);
+    }
+    void neTraduko()
+    {
+        QFETCH(QByteArray, korpo);
+        servilo->respondu("/datumoj/tradukoj/germana.trd", 200, korpo);
+        testilo::skribas(savasLoko + QStringLiteral("germana.trd"), Malnova);
+        FileDownloader d(servilo->url(QStringLiteral("/datumoj/tradukoj/germana.trd")), QStringLiteral("germana.trd"));
+        QSignalSpy fino(&d, &FileDownloader::downloaded);
+        QVERIFY(fino.wait(20000));
+        QVERIFY(!d.sukcesis());
+        QVERIFY(d.malakceptita());
+        QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), Malnova);
+    }
+};
+
+LERBO_TEST_MAIN(TestoElsxutoLimoj)
+#include "tst_elsxuto_limoj.moc"

@@ -1,0 +1,326 @@
+// The program as the desktop runs it: each case starts this test program
+// again as a child that goes through the program's own start (Lancxilo), does
+// what a learner does, says "preta" on its output, and is then ended from
+// outside with a signal or met by a second copy.
+#include "filedownloader.h"
+#include "lancxilo.h"
+#include "lingvoelekto.h"
+#include "tst_lerbo_komuna.h"
+
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <csignal>
+#include <cstdio>
+
+using namespace lerbotesto;
+
+namespace {
+
+const QString Respondo = QStringLiteral("Mi lernas Esperanton.");
+
+void diras(const char* vorto)
+{
+    std::fputs(vorto, stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+lerbo* videblaFenestro()
+{
+    for (QWidget* f : QApplication::topLevelWidgets())
+        if (auto* w = qobject_cast<lerbo*>(f); w && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// Runs `pasxo` every few milliseconds until it says it is done.
+void ripetas(const std::function<bool()>& pasxo)
+{
+    auto* tempo = new QTimer(qApp);
+    QObject::connect(tempo, &QTimer::timeout, [tempo, pasxo] {
+        if (pasxo())
+            tempo->deleteLater();
+    });
+    tempo->start(10);
+}
+
+// The learner opens lesson 1, turns back to its last page (the send page)
+// and types an answer into its first field.
+void tajpas()
+{
+    ripetas([] {
+        lerbo* w = videblaFenestro();
+        if (!w || QApplication::activeWindow() != w)
+            return false;
+        el<QPushButton>(w, "Leciono1")->click();
+        el<QPushButton>(w, "maldekstren")->click();
+        auto* leciono = el<QTabWidget>(w, "Lec01");
+        QWidget* kampo = nullptr;
+        for (QWidget* k : RespondoKampoj(leciono))
+            if (!kampo && leciono->currentWidget()->isAncestorOf(k))
+                kampo = k;
+        if (!kampo)
+            qFatal("no answer field on the last page of lesson 1");
+        kampo->setFocus();
+        testilo::tajpas(kampo, Respondo);
+        diras("preta");
+        return true;
+    });
+}
+
+// The first start's dialog: "Esperanto" chosen (elektas) or left open.
+void lingvo(bool elektas)
+{
+    ripetas([elektas] {
+        auto* d = qobject_cast<lingvoelekto*>(QApplication::activeModalWidget());
+        if (!d)
+            return false;
+        auto* listo = d->findChild<QListWidget*>(QStringLiteral("Lingvo"));
+        if (listo->count() == 0)
+            return false;
+        if (!elektas) {
+            diras("preta");
+            return true;
+        }
+        listo->setCurrentItem(listo->findItems(QStringLiteral("Esperanto"), Qt::MatchExactly).value(0));
+        d->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+        ripetas([] {
+            if (!videblaFenestro())
+                return false;
+            diras("preta");
+            return true;
+        });
+        return true;
+    });
+}
+
+// A running copy, minimised: it says "levita" when it comes back to the front.
+void atendasDuan()
+{
+    ripetas([] {
+        lerbo* w = videblaFenestro();
+        if (!w)
+            return false;
+        w->showMinimized();
+        struct Gardisto : QObject
+        {
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::WindowStateChange && !static_cast<QWidget*>(o)->isMinimized())
+                    diras("levita");
+                return false;
+            }
+        };
+        w->installEventFilter(new Gardisto);
+        diras("preta");
+        return true;
+    });
+}
+
+int infano(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Lancxilo::preparas();
+    TempoSkalo = 0.001;
+    FileDownloader::setKursejo(QStringLiteral("127.0.0.1:9"));
+    const QByteArray reghimo = argv[2];
+    if (reghimo == "tajpas")
+        tajpas();
+    else if (reghimo == "lingvo")
+        lingvo(true);
+    else if (reghimo == "dialogo")
+        lingvo(false);
+    else if (reghimo == "unua")
+        atendasDuan();
+    else
+        ripetas([] {
+            if (videblaFenestro())
+                diras("fenestro");
+            return videblaFenestro() != nullptr;
+        });
+    return Lancxilo::lancxas();
+}
+
+// A copy of the program with the writable folder under `hejmo`.
+class Kopio
+{
+public:
+    explicit Kopio(const QString& hejmo)
+        : m_Hejmo(hejmo)
+    {
+        QProcessEnvironment medio = QProcessEnvironment::systemEnvironment();
+        medio.insert(QStringLiteral("XDG_DATA_HOME"), hejmo);
+        m_Procezo.setProcessEnvironment(medio);
+        m_Procezo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    }
+    ~Kopio()
+    {
+        if (m_Procezo.state() != QProcess::NotRunning) {
+            m_Procezo.kill();
+            m_Procezo.waitForFinished(10000);
+        }
+    }
+
+    // The writable folder of the child, as Lancxilo::preparas finds it.
+    static QString dosierujo(const QString& hejmo) { return hejmo + QStringLiteral("/Lerbo de Esperanto/DarudAver/"); }
+
+    void lancxas(const QString& reghimo)
+    {
+        m_Procezo.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--infano"), reghimo});
+    }
+    // Whether the child said `vorto` before it ended.
+    bool diris(const QByteArray& vorto)
+    {
+        return QTest::qWaitFor(
+                   [&] {
+                       m_Eligo += m_Procezo.readAllStandardOutput();
+                       return m_Eligo.split('\n').contains(vorto) || m_Procezo.state() == QProcess::NotRunning;
+                   },
+                   60000)
+               && (m_Eligo += m_Procezo.readAllStandardOutput()).split('\n').contains(vorto);
+    }
+    bool finighis() { return m_Procezo.waitForFinished(60000); }
+    void sendas(int signalo) { ::kill(pid_t(m_Procezo.processId()), signalo); }
+    QProcess& procezo() { return m_Procezo; }
+    QByteArray eligo() const { return m_Eligo; }
+
+private:
+    QString m_Hejmo;
+    QProcess m_Procezo;
+    QByteArray m_Eligo;
+};
+
+} // namespace
+
+class TestoProcezoj : public QObject
+{
+    Q_OBJECT
+
+    QString hejmo;
+
+    // The settings a learner left in the child's writable folder.
+    void lernanto()
+    {
+        const QString propra = savasLoko;
+        savasLoko = Kopio::dosierujo(hejmo);
+        QDir().mkpath(savasLoko);
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        savasLoko = propra;
+    }
+    QVariant valoro(const QString& sxlosilo) const
+    {
+        return IniDosiero(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.ini")).value(sxlosilo);
+    }
+
+private slots:
+    void init() { hejmo = testilo::novaDosierujo(QStringLiteral("infano")).chopped(1); }
+
+    // Whatever ends the program, the language chosen and the answers typed
+    // are there at the next start; SIGKILL allows no last save, so what it
+    // finds was written while the learner went on.
+    void finoKunSignalo_data()
+    {
+        QTest::addColumn<QString>("reghimo");
+        QTest::addColumn<int>("signalo");
+        QTest::newRow("answers, SIGTERM") << "tajpas" << int(SIGTERM);
+        QTest::newRow("answers, SIGHUP") << "tajpas" << int(SIGHUP);
+        QTest::newRow("answers, SIGINT") << "tajpas" << int(SIGINT);
+        QTest::newRow("answers, SIGKILL once typing stopped") << "tajpas" << int(SIGKILL);
+        QTest::newRow("language chosen, SIGKILL") << "lingvo" << int(SIGKILL);
+        QTest::newRow("language dialog open, SIGTERM") << "dialogo" << int(SIGTERM);
+    }
+    void finoKunSignalo()
+    {
+        QFETCH(QString, reghimo);
+        QFETCH(int, signalo);
+        const bool respondoj = reghimo == QLatin1String("tajpas");
+        if (respondoj)
+            lernanto();
+        Kopio kopio(hejmo);
+        kopio.lancxas(reghimo);
+        QVERIFY2(kopio.diris("preta"), kopio.eligo().constData());
+        if (signalo == SIGKILL && respondoj) {
+            // The answer reaches the disk a moment after the typing stops.
+            QTRY_COMPARE_WITH_TIMEOUT(valoro(QStringLiteral("Lec01/lineEdit")).toString(), Respondo, 20000);
+        }
+        kopio.sendas(signalo);
+        QVERIFY(kopio.finighis());
+        if (signalo != SIGKILL) {
+            QCOMPARE(kopio.procezo().exitStatus(), QProcess::NormalExit);
+            QCOMPARE(kopio.procezo().exitCode(), 0);
+        }
+        if (respondoj) {
+            QCOMPARE(valoro(QStringLiteral("Lec01/lineEdit")).toString(), Respondo);
+            QCOMPARE(valoro(QStringLiteral("Gxenerala/LastaLeciono")).toInt(), 1);
+        } else {
+            QVERIFY(!valoro(QStringLiteral("Gxenerala/Lingvo")).toString().isEmpty());
+            if (reghimo == QLatin1String("lingvo"))
+                QCOMPARE(valoro(QStringLiteral("Gxenerala/Dosiero")).toString(), QStringLiteral("esperanto.trd"));
+        }
+    }
+
+    // A second start while a copy runs: the running window comes to the
+    // front and the second copy ends without a window of its own, so no
+    // stale copy can write its empty fields over the other's answers.
+    void duaKopio()
+    {
+        lernanto();
+        Kopio unua(hejmo);
+        unua.lancxas(QStringLiteral("unua"));
+        QVERIFY2(unua.diris("preta"), unua.eligo().constData());
+        Kopio dua(hejmo);
+        dua.lancxas(QStringLiteral("dua"));
+        QVERIFY(dua.finighis());
+        QCOMPARE(dua.procezo().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(dua.procezo().exitCode(), 0);
+        QVERIFY2(!dua.eligo().contains("fenestro") && !dua.procezo().readAllStandardOutput().contains("fenestro"),
+                 "the second copy opened a window");
+        QVERIFY2(unua.diris("levita"), unua.eligo().constData());
+        QVERIFY(unua.procezo().state() == QProcess::Running);
+
+        // Once the first copy has ended, a new start runs.
+        unua.sendas(SIGTERM);
+        QVERIFY(unua.finighis());
+        Kopio tria(hejmo);
+        tria.lancxas(QStringLiteral("tria"));
+        QVERIFY2(tria.diris("fenestro"), tria.eligo().constData());
+    }
+
+    // Temporary files of a save that was killed half-way go at the next
+    // start; other files of the folder stay.
+    void restajhojForigitaj()
+    {
+        lernanto();
+        const QString d = Kopio::dosierujo(hejmo);
+        const QStringList restajhoj = {QStringLiteral("darudaver.ini.Ab12Cd"), QStringLiteral("darudaver.ini.xY9zQ1")};
+        const QStringList aliaj = {QStringLiteral("darudaver.ini.sekurkopio"), QStringLiteral("darudaver.ini.Ab12C"),
+                                   QStringLiteral("mia_traduko.trd")};
+        for (const QString& nomo : restajhoj + aliaj)
+            testilo::skribas(d + nomo, "[Gxenerala]\nLingvo=duone\n");
+        Kopio kopio(hejmo);
+        kopio.lancxas(QStringLiteral("fenestro"));
+        QVERIFY2(kopio.diris("fenestro"), kopio.eligo().constData());
+        for (const QString& nomo : restajhoj)
+            QVERIFY2(!QFile::exists(d + nomo), qPrintable(nomo));
+        for (const QString& nomo : aliaj)
+            QVERIFY2(QFile::exists(d + nomo), qPrintable(nomo));
+        QCOMPARE(valoro(QStringLiteral("Gxenerala/Lingvo")).toString(), QStringLiteral("Esperanto"));
+        kopio.sendas(SIGTERM);
+        QVERIFY(kopio.finighis());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc > 2 && qstrcmp(argv[1], "--infano") == 0)
+        return infano(argc, argv);
+    QApplication app(argc, argv);
+    testilo::preparas();
+    TestoProcezoj testo;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&testo, argc, argv);
+}
+
+#include "tst_procezoj.moc"
