@@ -60,16 +60,16 @@ bool SxargxasEk(QTabWidget* leciono, bool savas)
     IniDosiero agordoj(dosierujo + QStringLiteral("darudaver.ini"));
     agordoj.beginGroup(leciono->objectName());
     for (QWidget* w : RespondoKampoj(leciono)) {
-        if (auto* kampo = qobject_cast<QLineEdit*>(w)) {
+        if (auto* linio = qobject_cast<QLineEdit*>(w)) {
             if (savas)
-                agordoj.setValue(kampo->objectName(), kampo->text());
+                agordoj.setValue(linio->objectName(), linio->text());
             else
-                kampo->insert(agordoj.value(kampo->objectName(), QString()).toString());
-        } else if (auto* kampo = qobject_cast<QPlainTextEdit*>(w)) {
+                linio->insert(agordoj.value(linio->objectName(), QString()).toString());
+        } else if (auto* teksto = qobject_cast<QPlainTextEdit*>(w)) {
             if (savas)
-                agordoj.setValue(kampo->objectName(), kampo->toPlainText());
+                agordoj.setValue(teksto->objectName(), teksto->toPlainText());
             else
-                kampo->insertPlainText(agordoj.value(kampo->objectName(), QString()).toString());
+                teksto->insertPlainText(agordoj.value(teksto->objectName(), QString()).toString());
         }
     }
     agordoj.endGroup();
