@@ -28,6 +28,7 @@
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -37,6 +38,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -223,14 +225,25 @@ void lerbo::SavasKonfig()
 
 bool lerbo::konservas()
 {
+    // Only lessons whose answers changed since their last save are written:
+    // a page turn would otherwise rewrite the file once for every lesson
+    // opened in this session. A lesson whose write failed stays in the list.
     bool bone = true;
-    const QList<QTabWidget*> tabuloj = ui->Paghujo->findChildren<QTabWidget*>();
-    for (QTabWidget* leciono : tabuloj) {
-        if (leciono->objectName().startsWith(QLatin1String("Lec"))
-            || leciono->objectName() == QLatin1String("Fina_Ekzameno"))
-            bone = SxargxasEk(leciono, true) && bone;
+    const QList<QPointer<QTabWidget>> tabuloj = std::exchange(sxangxitaj, {});
+    for (const QPointer<QTabWidget>& leciono : tabuloj) {
+        if (leciono && !SxargxasEk(leciono, true)) {
+            bone = false;
+            sxangxitaj.append(leciono);
+        }
     }
     return Agordoj::skribas(Agordoj::dosiero()) && bone;
+}
+
+void lerbo::sxangxisRespondon(QTabWidget* leciono)
+{
+    if (!sxangxitaj.contains(leciono))
+        sxangxitaj.append(leciono);
+    konservilo->sxangxis();
 }
 
 // Said when the save fails, the first time since one succeeded: at start
@@ -368,11 +381,12 @@ void lerbo::restarigasRespondojn(QTabWidget* leciono)
 // page and the answers at once.
 void lerbo::gardasRespondojn(QTabWidget* leciono)
 {
+    const auto sxangxis = [this, leciono] { sxangxisRespondon(leciono); };
     for (QWidget* kampo : RespondoKampoj(leciono)) {
         if (auto* linio = qobject_cast<QLineEdit*>(kampo))
-            connect(linio, &QLineEdit::textChanged, konservilo, &Konservilo::sxangxis);
+            connect(linio, &QLineEdit::textChanged, konservilo, sxangxis);
         else if (auto* teksto = qobject_cast<QPlainTextEdit*>(kampo))
-            connect(teksto, &QPlainTextEdit::textChanged, konservilo, &Konservilo::sxangxis);
+            connect(teksto, &QPlainTextEdit::textChanged, konservilo, sxangxis);
     }
     connect(leciono, &QTabWidget::currentChanged, konservilo, &Konservilo::konservas);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -50,8 +51,8 @@ public slots:
     // Settings file and start-up
     void komencakonfiguro();
     void SavasKonfig();
-    // Writes the written answers of every opened lesson and the settings;
-    // whether both reached the disk.
+    // Writes the written answers that changed since they were last written
+    // and the settings; whether both reached the disk.
     bool konservas();
     // The end asked for from outside (a signal, the session): back to the
     // home page, any open box or dialog closed, then closed as the Exit
@@ -152,10 +153,12 @@ private:
     void atendasAdiauon();
     void avertasPriKonservado();
     void gardasRespondojn(QTabWidget* leciono);
+    void sxangxisRespondon(QTabWidget* leciono);
     void forlasasLecionon();
     void savasRespondojn(QTabWidget* leciono);
     void restarigasRespondojn(QTabWidget* leciono);
     void tradukasLecionon(QWidget* pagho, const QString& sekcio);
 
     bool pentrita = false;
+    QList<QPointer<QTabWidget>> sxangxitaj; // lessons with answers not yet written
 };
