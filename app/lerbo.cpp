@@ -388,13 +388,25 @@ void lerbo::gardasRespondojn(QTabWidget* leciono)
         else if (auto* teksto = qobject_cast<QPlainTextEdit*>(kampo))
             connect(teksto, &QPlainTextEdit::textChanged, konservilo, sxangxis);
     }
-    connect(leciono, &QTabWidget::currentChanged, konservilo, &Konservilo::konservas);
+    connect(leciono, &QTabWidget::currentChanged, this, &lerbo::forlasasPaghon);
 }
 
 // Leaving a lesson page for another page of the main window.
 void lerbo::forlasasLecionon()
 {
     if (lecionaTabulo(ui->Paghujo->currentWidget()))
+        forlasasPaghon();
+}
+
+// Answers typed on the page left are written at once; a page turn alone
+// only moves the page to reopen, which is written a moment later with the
+// next save: a write reaches the disk before it returns, and a learner
+// turning pages must not wait for the disk each time.
+void lerbo::forlasasPaghon()
+{
+    if (sxangxitaj.isEmpty())
+        konservilo->sxangxis();
+    else
         konservilo->konservas();
 }
 

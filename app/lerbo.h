@@ -154,6 +154,7 @@ private:
     void avertasPriKonservado();
     void gardasRespondojn(QTabWidget* leciono);
     void sxangxisRespondon(QTabWidget* leciono);
+    void forlasasPaghon();
     void forlasasLecionon();
     void savasRespondojn(QTabWidget* leciono);
     void restarigasRespondojn(QTabWidget* leciono);
