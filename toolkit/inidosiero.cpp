@@ -81,13 +81,15 @@ void IniDosiero::sync()
         endGroup();
     const QStringList sxlosiloj = allKeys();
     for (const QString& plena : sxlosiloj) {
+        // Every save passes here: the cheap test first, the names only for
+        // the rare value that needs mending.
+        const QString valoro = value(plena).toString();
+        if (!havasSurogaton(valoro))
+            continue;
         const bool enGrupo = plena.contains(QLatin1Char('/'));
         const QString g = enGrupo ? plena.section(QLatin1Char('/'), 0, 0) : QStringLiteral("General");
         const QString k = enGrupo ? plena.section(QLatin1Char('/'), 1) : plena;
-        if (!simpla.match(g).hasMatch() || !simpla.match(k).hasMatch())
-            continue;
-        const QString valoro = value(plena).toString();
-        if (havasSurogaton(valoro))
+        if (simpla.match(g).hasMatch() && simpla.match(k).hasMatch())
             mendotaj[g].insert(k, valoro);
     }
     if (!grupo.isEmpty())
