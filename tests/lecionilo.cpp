@@ -4,11 +4,22 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMap>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTabWidget>
 
 namespace lecionilo {
+
+QString enhavo(const QWidget* kampo)
+{
+    if (auto* e = qobject_cast<const QLineEdit*>(kampo))
+        return e->text();
+    if (auto* e = qobject_cast<const QPlainTextEdit*>(kampo))
+        return e->toPlainText();
+    return QString();
+}
 
 namespace {
 

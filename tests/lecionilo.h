@@ -17,6 +17,9 @@ namespace lecionilo {
 // "07" for lesson 7.
 QString du(int numero);
 
+// The text of an answer field, a line or a multi-line one; empty for others.
+QString enhavo(const QWidget* kampo);
+
 // The tab widget "LecNN" of a built lesson frame, or null.
 QTabWidget* tabulo(QWidget* leciono, int numero);
 

@@ -39,15 +39,6 @@ bool sub(const QString& kopio, const QString& demando, const QString& respondo)
     return re.match(kopio).hasMatch();
 }
 
-QString enhavo(const QWidget* kampo)
-{
-    if (auto* e = qobject_cast<const QLineEdit*>(kampo))
-        return e->text();
-    if (auto* e = qobject_cast<const QPlainTextEdit*>(kampo))
-        return e->toPlainText();
-    return QString();
-}
-
 } // namespace
 
 class TestoLec09Respondoj : public QObject
@@ -125,7 +116,7 @@ private slots:
         QWidget* k = kampo(nomo);
         QVERIFY(k);
         testilo::tajpas(k, tajpita);
-        QCOMPARE(enhavo(k), atendata);
+        QCOMPARE(lecionilo::enhavo(k), atendata);
     }
 
     void konservas()
@@ -162,7 +153,7 @@ private slots:
         konstruas();
         SxargxasEk(lec, false);
         for (const QString& k : qAsConst(kampoj))
-            QCOMPARE(enhavo(kampo(k)), skribitaj.value(k));
+            QCOMPARE(lecionilo::enhavo(kampo(k)), skribitaj.value(k));
     }
 
     void kopias_data()
@@ -181,7 +172,7 @@ private slots:
         QFETCH(int, sistemo);
         QFETCH(QString, sx);
         testilo::tajpas(kampo(QStringLiteral("Lec09_Memo4")), kVerso);
-        QCOMPARE(enhavo(kampo(QStringLiteral("Lec09_Memo4"))), kVerso);
+        QCOMPARE(lecionilo::enhavo(kampo(QStringLiteral("Lec09_Memo4"))), kVerso);
         testilo::tajpas(kampo(QStringLiteral("lineEdit_2")), QStringLiteral("wife"));
         testilo::tajpas(kampo(QStringLiteral("lineEdit_14")), QStringLiteral("cold"));
         iSistemo = sistemo;

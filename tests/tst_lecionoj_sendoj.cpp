@@ -34,15 +34,6 @@ void skribas(QWidget* kampo, const QString& teksto)
     testilo::tajpas(kampo, teksto);
 }
 
-QString enhavo(const QWidget* kampo)
-{
-    if (auto* e = qobject_cast<const QLineEdit*>(kampo))
-        return e->text();
-    if (auto* e = qobject_cast<const QPlainTextEdit*>(kampo))
-        return e->toPlainText();
-    return QString();
-}
-
 // A learner's answer to question i: the model answer to every other
 // question, a sentence of the learner's own to the rest.
 QString respondo(const Sendo& s, int i)
@@ -226,7 +217,7 @@ private slots:
         QTabWidget* lec = lecionilo::tabulo(nova.get(), l->numero);
         SxargxasEk(lec, false);
         for (const QString& k : qAsConst(kampoj))
-            QCOMPARE(enhavo(lec->findChild<QWidget*>(k)), skribitaj.value(k));
+            QCOMPARE(lecionilo::enhavo(lec->findChild<QWidget*>(k)), skribitaj.value(k));
     }
 };
 

@@ -58,15 +58,6 @@ int paghoDe(QTabWidget* lec, const QWidget* w)
     return -1;
 }
 
-QString enhavo(const QWidget* kampo)
-{
-    if (auto* e = qobject_cast<const QLineEdit*>(kampo))
-        return e->text();
-    if (auto* e = qobject_cast<const QPlainTextEdit*>(kampo))
-        return e->toPlainText();
-    return QString();
-}
-
 } // namespace
 
 class TestoLecionojTuta : public QObject
@@ -371,7 +362,7 @@ private slots:
         for (const Sendo& sendo : l->sendoj) {
             const QMap<QString, QString> skribitaj = respondoj(sendo);
             for (auto it = skribitaj.cbegin(); it != skribitaj.cend(); ++it)
-                QCOMPARE(enhavo(t->findChild<QWidget*>(it.key())), it.value());
+                QCOMPARE(lecionilo::enhavo(t->findChild<QWidget*>(it.key())), it.value());
         }
     }
 
