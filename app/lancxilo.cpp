@@ -10,6 +10,16 @@
 #include <QDir>
 #include <QSysInfo>
 
+void Lancxilo::agordasAplikon()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // No window of the program holds an OpenGL widget. Left able to, every
+    // window is made an OpenGL one, which loads the graphics driver before
+    // the first paint: under X without a GPU driver that was half the start
+    // and half the memory.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets, true);
+}
+
 void Lancxilo::preparas()
 {
     QCoreApplication::setApplicationName(QStringLiteral("DarudAver"));
@@ -67,11 +77,16 @@ int Lancxilo::lancxas()
     });
     if (haltigilo.petita())
         QMetaObject::invokeMethod(&w, &lerbo::FermasOrde, Qt::QueuedConnection);
+    montras(w);
+    return QApplication::exec();
+}
+
+void Lancxilo::montras(lerbo& w)
+{
     w.setWindowFlag(Qt::MaximizeUsingFullscreenGeometryHint, false);
     w.setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
     // The greeting waits for the window to be on screen: its clip would
     // otherwise hold back the first paint.
     QObject::connect(&w, &lerbo::unuaPentrado, &w, &lerbo::Saluton, Qt::QueuedConnection);
     w.show();
-    return QApplication::exec();
 }

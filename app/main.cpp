@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    Lancxilo::agordasAplikon();
     QApplication app(argc, argv);
     Lancxilo::preparas();
     return Lancxilo::lancxas();
