@@ -81,19 +81,13 @@ int starto(int argc, char** argv, Starto kio)
     QApplication app(argc, argv);
     Lancxilo::preparas();
     Gvatanto gvatanto;
-    std::unique_ptr<QMainWindow> w;
-    if (kio == Starto::Lerbo) {
-        auto* l = new lerbo;
-        w.reset(l);
-        w->installEventFilter(&gvatanto);
-        w->resize(569, 770);
+    std::unique_ptr<QMainWindow> w(kio == Starto::Lerbo ? new lerbo : new QMainWindow);
+    w->installEventFilter(&gvatanto);
+    w->resize(569, 770);
+    if (auto* l = qobject_cast<lerbo*>(w.get()))
         Lancxilo::montras(*l);
-    } else {
-        w.reset(new QMainWindow);
-        w->installEventFilter(&gvatanto);
-        w->resize(569, 770);
+    else
         w->show();
-    }
     return QApplication::exec();
 }
 

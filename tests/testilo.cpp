@@ -50,6 +50,22 @@ void skribas(const QString& vojo, const QByteArray& enhavo)
     f.write(enhavo);
 }
 
+QByteArray enkonstruitaTraduko(const QString& nomo)
+{
+    QFile f(QStringLiteral(":/tradukoj/") + nomo);
+    if (!f.open(QIODevice::ReadOnly))
+        QTest::qFail(qPrintable(QStringLiteral("no built-in ") + nomo), __FILE__, __LINE__);
+    return f.readAll();
+}
+
+QByteArray utf16(const QByteArray& utf8)
+{
+    const QString t = QString::fromUtf8(utf8);
+    QByteArray b("\xff\xfe");
+    b.append(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
+    return b;
+}
+
 void klakas(QWidget* w)
 {
     if (!w) {

@@ -21,6 +21,13 @@ QString novaDosierujo(const QString& nomo);
 // Writes a text file (UTF-8), creating its folder.
 void skribas(const QString& vojo, const QByteArray& enhavo);
 
+// A translation file as the program has it built in (":/tradukoj/`nomo`").
+QByteArray enkonstruitaTraduko(const QString& nomo);
+
+// `utf8` as UTF-16 with its byte-order mark: a text an editor saved in the
+// wrong encoding.
+QByteArray utf16(const QByteArray& utf8);
+
 // A learner's click on `w`: the scroll areas around it scroll it into view
 // first, as the learner would, since a click lands where the widget shows.
 void klakas(QWidget* w);

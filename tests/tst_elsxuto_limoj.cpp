@@ -18,21 +18,6 @@ QByteArray legas(const QString& vojo)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mankas>");
 }
 
-QByteArray anglaTrd()
-{
-    QFile f(QStringLiteral(":/tradukoj/angla.trd"));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-QByteArray utf16(const QByteArray& utf8)
-{
-    const QString t = QString::fromUtf8(utf8);
-    QByteArray b("\xff\xfe");
-    b.append(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
-    return b;
-}
-
 const QByteArray Malnova = "[Traduko]\r\nLingvo=Malnova\r\nLingvoID=ml\r\n" + testilo::CxefajGrupoj;
 
 } // namespace
@@ -144,8 +129,9 @@ private slots:
         QTest::newRow("captive portal page")
             << QByteArray("<!DOCTYPE html>\r\n<html><body><h1>Welcome to the hotel network</h1>"
                           "<form action=\"/login\"><input name=\"room\"></form></body></html>\r\n");
-        QTest::newRow("cut short at 3000 bytes") << anglaTrd().left(3000);
-        QTest::newRow("UTF-16") << utf16(anglaTrd());
+        QTest::newRow("cut short at 3000 bytes")
+            << testilo::enkonstruitaTraduko(QStringLiteral("angla.trd")).left(3000);
+        QTest::newRow("UTF-16") << testilo::utf16(testilo::enkonstruitaTraduko(QStringLiteral("angla.trd")));
         QTest::newRow("no LingvoID") << QByteArray("[Traduko]\r\nLingvo=Nenia\r\n" + testilo::CxefajGrupoj);
         QTest::newRow("another group first")
             << QByteArray("[Menuo]\r\nEliri=x\r\n[Traduko]\r\nLingvoID=xx\r\n" + testilo::CxefajGrupoj);

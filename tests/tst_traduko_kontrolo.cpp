@@ -11,21 +11,6 @@ using namespace lerbotesto;
 
 namespace {
 
-QByteArray enkonstruita(const QString& nomo)
-{
-    QFile f(QStringLiteral(":/tradukoj/") + nomo);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-QByteArray utf16(const QByteArray& utf8)
-{
-    const QString t = QString::fromUtf8(utf8);
-    QByteArray b("\xff\xfe");
-    b.append(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
-    return b;
-}
-
 QString eliri(const QString& nomo)
 {
     return IniDosiero(QStringLiteral(":/tradukoj/") + nomo).value(QStringLiteral("Menuo/Eliri")).toString();
@@ -54,11 +39,14 @@ private slots:
         QTest::addColumn<QString>("uzata"); // the built-in file the window shows
         QTest::addColumn<bool>("averto");
         QTest::newRow("downloaded angla.trd cut at 3000 bytes")
-            << "angla.trd" << enkonstruita(QStringLiteral("angla.trd")).left(3000) << "angla.trd" << false;
+            << "angla.trd" << testilo::enkonstruitaTraduko(QStringLiteral("angla.trd")).left(3000) << "angla.trd"
+            << false;
         QTest::newRow("esperanto.trd in UTF-16")
-            << "esperanto.trd" << utf16(enkonstruita(QStringLiteral("esperanto.trd"))) << "esperanto.trd" << false;
+            << "esperanto.trd" << testilo::utf16(testilo::enkonstruitaTraduko(QStringLiteral("esperanto.trd")))
+            << "esperanto.trd" << false;
         QTest::newRow("a cut translation without a built-in copy")
-            << "germana.trd" << enkonstruita(QStringLiteral("angla.trd")).left(3000) << "angla.trd" << true;
+            << "germana.trd" << testilo::enkonstruitaTraduko(QStringLiteral("angla.trd")).left(3000) << "angla.trd"
+            << true;
         QTest::newRow("a path") << "../../../../etc/passwd" << QByteArray() << "angla.trd" << true;
         QTest::newRow("a path to a good translation")
             << "../tradukoj/esperanto.trd" << QByteArray() << "angla.trd" << true;
