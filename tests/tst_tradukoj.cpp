@@ -281,8 +281,12 @@ bool senEraroj(const QStringList& eroj, const QString& titolo, int linio)
 {
     if (eroj.isEmpty())
         return true;
-    for (const QString& e : eroj)
+    // A whole file in English would run into Qt Test's limit on messages.
+    const int montrataj = 40;
+    for (const QString& e : eroj.mid(0, montrataj))
         qInfo().noquote() << QStringLiteral("  ") + e;
+    if (eroj.size() > montrataj)
+        qInfo().noquote() << QStringLiteral("  ... and %1 more").arg(eroj.size() - montrataj);
     const QString mesagxo = QStringLiteral("%1 (%2, listed above)").arg(titolo).arg(eroj.size());
     QTest::qFail(qPrintable(mesagxo), __FILE__, linio);
     return false;
@@ -321,8 +325,10 @@ class TestoTradukoj : public QObject
             const auto m = it.next();
             const QString v = m.captured();
             const QString mv = v.toLower();
-            // A capital inside a sentence starts a name ("Klara", not klara: clear).
-            const bool nomeca = v.at(0).isUpper() && (nomo(v) || !frazkomenco(en, m.capturedStart()));
+            // A capital inside a sentence starts a name ("Klara", not klara:
+            // clear); a word with an Esperanto letter is Esperanto there too.
+            const bool nomeca =
+                v.at(0).isUpper() && (nomo(v) || (!cxapelita(v) && !frazkomenco(en, int(m.capturedStart()))));
             if (nomeca || v.size() < 2 || romia(v) || el.contains(mv))
                 continue;
             if (cxapelita(v) || (eo.contains(mv) && !AnglajVortoj.contains(mv)))
@@ -425,6 +431,8 @@ private slots:
         const Lingvo* l = lingvo(dosiero);
         QVERIFY2(l, qPrintable(dosiero + QStringLiteral(" has no row in the language table of tst_tradukoj.cpp")));
         const Legita t = enkonstruita(dosiero);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(t.kapo.value(QStringLiteral("Lingvo")), QString::fromUtf8(l->lingvo));
         QCOMPARE(t.kapo.value(QStringLiteral("LingvoID")), QString::fromLatin1(l->id));
         QCOMPARE(t.kapo.value(QStringLiteral("Tradukinto")), QStringLiteral("Lerbo de Esperanto"));
@@ -443,6 +451,8 @@ private slots:
     {
         QFETCH(QString, dosiero);
         const Legita t = enkonstruita(dosiero);
+        if (QTest::currentTestFailed())
+            return;
         QStringList mankas, kromaj, malplenaj, listoj, cititaj;
         for (auto it = angla.constBegin(); it != angla.constEnd(); ++it)
             if (!t.tekstoj.contains(it.key()))
@@ -471,6 +481,8 @@ private slots:
     {
         QFETCH(QString, dosiero);
         const Legita t = enkonstruita(dosiero);
+        if (QTest::currentTestFailed())
+            return;
         QStringList eraroj;
         for (auto it = t.tekstoj.constBegin(); it != t.tekstoj.constEnd(); ++it) {
             const QString& k = it.key();
@@ -521,6 +533,8 @@ private slots:
         const Lingvo* l = lingvo(dosiero);
         QVERIFY2(l, qPrintable(dosiero + QStringLiteral(" has no row in the language table")));
         const Legita t = enkonstruita(dosiero);
+        if (QTest::currentTestFailed())
+            return;
         QStringList anglaj, skriboj;
         for (auto it = t.tekstoj.constBegin(); it != t.tekstoj.constEnd(); ++it) {
             const QString& k = it.key();
@@ -579,6 +593,8 @@ private slots:
             }
 
         const Legita t = enkonstruita(dosiero);
+        if (QTest::currentTestFailed())
+            return;
         QStringList linioj;
         QList<QPair<QString, QString>> tekstoj;
         for (auto it = t.tekstoj.constBegin(); it != t.tekstoj.constEnd(); ++it) {
@@ -634,6 +650,8 @@ private slots:
         QFont f(tiparo);
         f.setPointSize(l && l->literGrando ? l->literGrando : iLiterGrando);
         const Legita t = enkonstruita(dosiero);
+        if (QTest::currentTestFailed())
+            return;
         auto truoj = [&](const QString& teksto) {
             QTextLayout aranghilo(teksto, f);
             QTextOption o;
