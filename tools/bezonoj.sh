@@ -10,6 +10,12 @@ pakoj=(
   fonts-dejavu-core
   espeak-ng vorbis-tools
   hunspell myspell-eo
+  hunspell-en-gb hunspell-ar hunspell-bg hunspell-ca hunspell-cs hunspell-da
+  hunspell-de-de hunspell-el hunspell-es hunspell-fr hunspell-hi hunspell-hr
+  hunspell-hu hunspell-id hunspell-is hunspell-it hunspell-ko hunspell-lt
+  hunspell-lv hunspell-nl hunspell-pl hunspell-pt-br hunspell-ru hunspell-sk
+  hunspell-sl hunspell-sr hunspell-sv hunspell-tr hunspell-vi myspell-fa
+  fonts-noto-cjk fonts-lohit-deva
   python3
   clang-format
   xvfb xauth
