@@ -631,19 +631,19 @@ Leciono lec09()
                 "frame_5",
                 "Lec09_Label82",
                 {{"label_67", "Lec09_Memo4", "label",
-                  QStringLiteral("— Mi vidis vin, ho trezoro ! \n"
+                  QStringLiteral("— Mi vidis vin, ho trezoro!\n"
                                  "    Vi kaptis la koron tuj.\n"
-                                 "— Mi ŝatas vin, ho sinjoro !\n"
+                                 "— Mi ŝatas vin, ho sinjoro!\n"
                                  "    Sed la monujo tentas min.\n"
                                  "\n"
-                                 "— Mia koro ja amas vin !\n"
+                                 "— Mia koro ja amas vin!\n"
                                  "    Monon? Mi ne havas ĝin.\n"
                                  "— Sen monero kaj sen oro\n"
                                  "    Vi ne taŭgas por reĝino.")}}};
     verso.numeritaj = false;
     verso.blokoj = false;
     l.sendoj = {derivitaj, verso};
-    l.eroj = {{"0902", 29, -1}, {"0903", 81, 81}};
+    l.eroj = {{"0902", 29, -1}, {"0903", 80, 80}};
     l.etikedoj = 143;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_8", "Sendas1_Lec09", "Sendas2_Lec09"};
@@ -756,9 +756,9 @@ Leciono lec11()
     l.nunaPagho = 10;
     l.paghoj = {
         {"tab", "1", "leciono", "neklakebla_nova 10, titolo 1, QLabel 11, QScrollArea 1"},
-        {"tab_2", "2", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 10, QLabel 10, QScrollArea 1"},
         {"tab_3", "3", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
-        {"tab_4", "4", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_4", "4", "leciono", "neklakebla_nova 14, QLabel 15, QScrollArea 1"},
         {"Ekzerco1_Lec11", "5", "vortoludo", ""},
         {"tab_6", "6", "leciono", "neklakebla_nova 22, titolo 1, QLabel 12, QScrollArea 1"},
         {"Ekzerco2_Lec11", "7", "horlogho", ""},
@@ -827,7 +827,7 @@ Leciono lec11()
     for (Sendo& sendo : l.sendoj)
         sendo.numeritaj = false;
     l.eroj = {{"1101", 14, -1}, {"1103", 22, 22}};
-    l.etikedoj = 103;
+    l.etikedoj = 104;
     l.fotoj = QStringList{"Ekzerco2_Lec11", "tab_10", "tab_5"};
     return l;
 }

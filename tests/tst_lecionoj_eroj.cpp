@@ -11,6 +11,7 @@
 #include "testilo.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
 #include <map>
@@ -216,8 +217,16 @@ private slots:
                 const QString f = vorto->text();
                 QVERIFY2(!f.contains(QLatin1String("  ")) && QStringLiteral(".?!").contains(f.right(1)), qPrintable(f));
                 QVERIFY(f.split(QLatin1Char(' ')).size() <= frazkonstruilo::butonoj);
+                // A mark or dash standing alone would be a word button of its own.
+                for (const QString& w : f.split(QLatin1Char(' ')))
+                    QVERIFY2(w.contains(QRegularExpression(QStringLiteral("\\w"))), qPrintable(f));
+                // Every other order listed for the sentence can be built from it.
+                const QString alia = sekcio(e.kodo, "A").value(k);
+                const int listigitaj = alia.split(QLatin1Char('|'), Qt::SkipEmptyParts).size();
+                QCOMPARE(frazkonstruilo::aliajOrdoj(alia, frazkonstruilo::vortoj(f, true)).size(), listigitaj);
             }
         }
+        QVERIFY(sekcio(e.kodo, "A").size() <= d.size());
         QCOMPARE(QSet<QString>(d.begin(), d.end()).size(), d.size());
         // The word-choice exercise offers several meanings at once: no two alike.
         QCOMPARE(QSet<QString>(r.begin(), r.end()).size(), r.size());
