@@ -176,14 +176,26 @@ void frazoj(frazokonstruo* k, const Eraroj& eraroj, Rezulto& r)
     QStringList d, rr;
     const int n = _Matriz(&d, kodo, QStringLiteral("D"));
     _Matriz(&rr, kodo, QStringLiteral("R"));
-    // The sentence of each translation, as the lesson pairs them.
+    QStringList aa;
+    _Matriz(&aa, kodo, QStringLiteral("A"));
+    // The sentence of each translation, as the lesson pairs them, and the
+    // first other right order listed for it, which the learner builds instead.
     QHash<QString, QString> frazo;
+    QHash<QString, QStringList> alia;
     const QStringList klasoj = {QStringLiteral("klakbutono_nova"), QStringLiteral("neklakebla_nova"),
                                 QStringLiteral("korekta")};
     for (int i = 0; i < n; ++i)
         frazo.insert(
             frazkonstruilo::senNumero(ekzercilo::teksto(leciono, prefikso + QStringLiteral("Label") + rr.value(i))),
             ekzercilo::vorto(leciono, prefikso + QStringLiteral("Button") + d.at(i), klasoj));
+    for (int i = 0; i < n; ++i) {
+        const QString tr =
+            frazkonstruilo::senNumero(ekzercilo::teksto(leciono, prefikso + QStringLiteral("Label") + rr.value(i)));
+        const QList<QStringList> ordoj =
+            frazkonstruilo::aliajOrdoj(aa.value(i), frazkonstruilo::vortoj(frazo.value(tr), true));
+        if (!ordoj.isEmpty())
+            alia.insert(tr, ordoj.first());
+    }
     QVERIFY2(frazo.size() == n, "two sentences share a translation");
     r.celo = n;
 
@@ -204,6 +216,8 @@ void frazoj(frazokonstruo* k, const Eraroj& eraroj, Rezulto& r)
         const bool erare = eraroj(r.respondoj);
         if (erare)
             vortoj.removeLast(); // the learner forgets the last word
+        else if (alia.contains(traduko->text()))
+            vortoj = alia.value(traduko->text());
         for (const QString& v : qAsConst(vortoj)) {
             QPushButton* butono = nullptr;
             const auto cxiuj = disponeblaj->findChildren<QPushButton*>();
