@@ -18,6 +18,7 @@
 #include "plenigas_spacon.h"
 #include "prononco.h"
 #include "prononcokuro.h"
+#include "spacplenigilo.h"
 #include "testilo.h"
 #include "vortelektilo.h"
 #include "vortoludo.h"
@@ -411,6 +412,9 @@ void plenigo(plenigas_spacon* k, const Eraroj& eraroj, Rezulto& r)
     QList<QStringList> d, rr;
     const int n = _Matriz2(&d, kodo, QStringLiteral("D"), 6);
     _Matriz2(&rr, kodo, QStringLiteral("R"), 6);
+    // Where other pieces fill a sentence as rightly, the learner types those.
+    QStringList aa;
+    _Matriz(&aa, kodo, QStringLiteral("A"));
     r.celo = limigo(n);
 
     auto* komenco = en<QAbstractButton>(k, QStringLiteral("BitBtn4"));
@@ -445,16 +449,18 @@ void plenigo(plenigas_spacon* k, const Eraroj& eraroj, Rezulto& r)
         QCOMPARE(traduko->text(), atendataTraduko);
 
         const bool erare = eraroj(r.respondoj);
+        const QList<QStringList> aliaj = spacplenigilo::aliajPecoj(aa.value(i));
         bool unua = true;
         for (int j = 0; j < kampoj.size(); ++j) {
             const QString peco = rr.at(i).value(j);
+            const QString tajpota = aliaj.isEmpty() ? peco : aliaj.first().value(j);
             // A field for each gap, and only for them.
             QCOMPARE(kampoj.at(j)->isHidden(), peco.isEmpty());
             if (peco.isEmpty())
                 continue;
             kampoj.at(j)->clear();
             // A wrong ending on the first gap.
-            testilo::tajpas(kampoj.at(j), erare && unua ? peco + QLatin1Char('x') : peco);
+            testilo::tajpas(kampoj.at(j), erare && unua ? peco + QLatin1Char('x') : tajpota);
             unua = false;
         }
         klakas(kontrolu, r);

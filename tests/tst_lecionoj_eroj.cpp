@@ -8,6 +8,7 @@
 #include "lecionaj_datumoj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"
+#include "spacplenigilo.h"
 #include "testilo.h"
 
 #include <QLabel>
@@ -157,6 +158,27 @@ private slots:
             for (const QString& ero : d)
                 nombroj += numero(ero);
             QCOMPARE(nombroj, e.nombroj);
+        }
+    }
+
+    void aliajPlenigoj_data() { perSekcio({QStringLiteral("plenigas_spacon")}); }
+    void aliajPlenigoj()
+    {
+        // Another right filling fills the very gaps the sentence shows, and
+        // fills them otherwise than the sentence's own pieces.
+        QFETCH(const Leciono*, l);
+        QFETCH(int, i);
+        const QString kodo = l->eroj.at(i).kodo;
+        const QStringList r = sekcio(kodo, "R");
+        const QStringList a = sekcio(kodo, "A");
+        QVERIFY(a.size() <= r.size());
+        for (int k = 0; k < a.size(); ++k) {
+            const QStringList pecoj = r.at(k).split(QLatin1Char('~'));
+            for (const QStringList& vico : spacplenigilo::aliajPecoj(a.at(k))) {
+                for (int j = 0; j < spacplenigilo::spacoj; ++j)
+                    QVERIFY2(vico.value(j).isEmpty() == pecoj.value(j).isEmpty(), qPrintable(kodo + ": " + a.at(k)));
+                QVERIFY2(spacplenigilo::malgxustaj(vico, pecoj).contains(true), qPrintable(kodo + ": " + a.at(k)));
+            }
         }
     }
 
