@@ -67,8 +67,9 @@ PT = {
     "Label849": "contudo, no entanto",
     "Label847": "Fazia frio; no entanto, passeamos.",
     "Label874": (
-        "Não é advérbio: ambaŭ (ambos) funciona como adjetivo ou numeral. Vem antes de um substantivo no plural e "
-        "nunca muda: ambaŭ fratoj, ambaŭ manojn. Depois de um pronome: vi ambaŭ (vocês dois)."),
+        "Ambaŭ (ambos) não é advérbio: funciona como adjetivo ou numeral. Vem antes de um substantivo no plural e "
+        "nunca muda: ambaŭ fratoj (os dois irmãos), ambaŭ manojn (as duas mãos, como objeto). Depois de um pronome: "
+        "vi ambaŭ (vocês dois)."),
     "Label5": "As horas",
     "Label864": "Que horas são?",
     "Label865": "A que horas você vai me telefonar?",
