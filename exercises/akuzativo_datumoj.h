@@ -12,7 +12,7 @@ class akuzativo_datumoj
 public:
     static constexpr int Kolumnoj = 11; // fields read per row
     static constexpr int Pozicioj = 10; // words the form can show
-    static constexpr int Klarigoj = 13; // explanations 0 .. 12
+    static constexpr int Klarigoj = 14; // explanations 0 .. 13
 
     // Reads the sections of exercise `kodo` and the translations of group
     // "Ekzerco-" + `tradukkodo`; returns the number of sentences.

@@ -89,7 +89,22 @@ frazkonstruilo::Aro frazkonstruilo::aro(const QList<QStringList>& frazoj, int nu
     return a;
 }
 
-bool frazkonstruilo::gxusta(const QStringList& metitaj, const QStringList& vortoj)
+QList<QStringList> frazkonstruilo::aliajOrdoj(const QString& ero, const QStringList& vortoj)
 {
-    return metitaj == vortoj;
+    QList<QStringList> ordoj;
+    QStringList ordigitaj = vortoj;
+    ordigitaj.sort();
+    for (const QString& frazo : ero.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        const QStringList alia = frazo.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QStringList ordigita = alia;
+        ordigita.sort();
+        if (ordigita == ordigitaj && alia != vortoj && !ordoj.contains(alia))
+            ordoj << alia;
+    }
+    return ordoj;
+}
+
+bool frazkonstruilo::gxusta(const QStringList& metitaj, const QStringList& vortoj, const QList<QStringList>& aliaj)
+{
+    return metitaj == vortoj || aliaj.contains(metitaj);
 }

@@ -33,6 +33,12 @@ public:
     // random slots. Fewer distractors when the other sentences run out of
     // new words, so drawing always ends.
     static Aro aro(const QList<QStringList>& frazoj, int nuna);
-    // The placed words, in order, against the sentence (exact, case-sensitive).
-    static bool gxusta(const QStringList& metitaj, const QStringList& vortoj);
+    // The other right orders of a sentence, written in its item of the
+    // "A" section as sentences joined by "|". An order counts only when it
+    // uses exactly the sentence's own words, the only ones its pool is sure
+    // to hold; the sentence itself and repeats are dropped.
+    static QList<QStringList> aliajOrdoj(const QString& ero, const QStringList& vortoj);
+    // The placed words, in order, against the sentence or one of its other
+    // right orders (exact, case-sensitive).
+    static bool gxusta(const QStringList& metitaj, const QStringList& vortoj, const QList<QStringList>& aliaj = {});
 };

@@ -113,6 +113,7 @@ void frazokonstruo::on_BitBtn1_clicked()
     tradukoj.clear();
     R.clear();
     frazoj.clear();
+    aliajOrdoj.clear();
 
     const QString kodo = objectName().right(4);
     const QString prefikso = objectName().left(6);
@@ -120,6 +121,10 @@ void frazokonstruo::on_BitBtn1_clicked()
     _Matriz(&R, kodo, QStringLiteral("R"));
     while (R.size() < D.size())
         R << QStringLiteral("ERARO");
+    // Sentences whose words stand just as well in another order list those
+    // orders here; an exercise without the section has none.
+    QStringList A;
+    _Matriz(&A, kodo, QStringLiteral("A"));
 
     const QStringList klasoj = {QStringLiteral("klakbutono_nova"), QStringLiteral("neklakebla_nova"),
                                 QStringLiteral("korekta")};
@@ -127,6 +132,7 @@ void frazokonstruo::on_BitBtn1_clicked()
         QLabel* vorto = ekzercilo::vortetikedo(leciono, prefikso + QStringLiteral("Button") + D.at(i), klasoj);
         frazoj << (vorto ? vorto->text() : QString());
         vortoj << frazkonstruilo::vortoj(vorto ? vorto->text() : QString(), vorto != nullptr);
+        aliajOrdoj << frazkonstruilo::aliajOrdoj(A.value(i), vortoj.last());
         QLabel* traduko = ekzercilo::etikedo(leciono, prefikso + QStringLiteral("Label") + R.at(i));
         tradukoj << (traduko ? frazkonstruilo::senNumero(traduko->text()) : QStringLiteral("ERARO"));
     }
@@ -215,7 +221,7 @@ void frazokonstruo::on_BitBtn2_clicked()
     for (QPushButton* b : qAsConst(metitaj))
         if (!b->isHidden())
             metitajVortoj << b->text();
-    const bool gxusta = frazkonstruilo::gxusta(metitajVortoj, nunajVortoj);
+    const bool gxusta = frazkonstruilo::gxusta(metitajVortoj, nunajVortoj, aliajOrdoj.value(kuro.nuna()));
     kuro.respondas(gxusta);
     tabulo.montras(kuro);
     const int signo = kuro.signo();

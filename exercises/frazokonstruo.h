@@ -37,6 +37,7 @@ private:
     QStringList R;
     QStringList frazoj;
     QList<QStringList> vortoj;
+    QList<QList<QStringList>> aliajOrdoj;
     QStringList tradukoj;
     QStringList nunajVortoj;
     bool atendas = false;

@@ -51,6 +51,13 @@ void plenigas_spacon::on_BitBtn4_clicked()
     _Matriz2(&R, kodo, QStringLiteral("R"), spacplenigilo::partoj);
     while (R.size() < D.size())
         R << QStringList({QString(), QString(), QString(), QString(), QString(), QString()});
+    // Sentences that other pieces fill just as rightly list them here; an
+    // exercise without the section has none.
+    QStringList A;
+    _Matriz(&A, kodo, QStringLiteral("A"));
+    aliajPecoj.clear();
+    for (int i = 0; i < D.size(); ++i)
+        aliajPecoj << spacplenigilo::aliajPecoj(A.value(i));
     _Matriz(&tradukoj, kodo, QStringLiteral("T"));
     while (tradukoj.size() < D.size())
         tradukoj << QString();
@@ -117,7 +124,8 @@ void plenigas_spacon::on_BitBtn6_clicked()
     QStringList tajpitaj;
     for (QLineEdit* k : qAsConst(kampoj))
         tajpitaj << k->text();
-    const QList<bool> malgxustaj = spacplenigilo::malgxustaj(tajpitaj, R.at(kuro.nuna()));
+    const QList<bool> malgxustaj =
+        spacplenigilo::malgxustaj(tajpitaj, R.at(kuro.nuna()), aliajPecoj.value(kuro.nuna()));
     const bool gxusta = !malgxustaj.contains(true);
     kuro.respondas(gxusta);
     tabulo.montras(kuro);

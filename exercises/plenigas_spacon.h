@@ -45,6 +45,7 @@ private:
     QList<QStringList> D;
     QStringList tradukoj;
     QList<QStringList> R;
+    QList<QList<QStringList>> aliajPecoj;
     QString kodo;
     bool atendas = false;
     QList<QLabel*> tekstoj; // Vorto1 .. Vorto6

@@ -1,12 +1,31 @@
 #include "spacplenigilo.h"
 #include "funkcioj.h"
 
-QList<bool> spacplenigilo::malgxustaj(const QStringList& tajpitaj, const QStringList& pecoj)
+QList<bool> spacplenigilo::malgxustaj(const QStringList& tajpitaj, const QStringList& pecoj,
+                                      const QList<QStringList>& aliaj)
 {
-    QList<bool> el;
-    for (int j = 0; j < spacoj; ++j)
-        el << (purigas(tajpitaj.value(j), true) != pecoj.value(j));
-    return el;
+    auto flagoj = [&tajpitaj](const QStringList& vico) {
+        QList<bool> el;
+        for (int j = 0; j < spacoj; ++j)
+            el << (purigas(tajpitaj.value(j), true) != vico.value(j));
+        return el;
+    };
+    QList<bool> plej = flagoj(pecoj);
+    for (const QStringList& vico : aliaj) {
+        const QList<bool> el = flagoj(vico);
+        if (el.count(true) < plej.count(true))
+            plej = el;
+    }
+    return plej;
+}
+
+QList<QStringList> spacplenigilo::aliajPecoj(const QString& ero)
+{
+    QList<QStringList> vicoj;
+    for (const QString& vico : ero.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        if (!vico.trimmed().isEmpty())
+            vicoj << vico.trimmed().split(QLatin1Char('~'));
+    return vicoj;
 }
 
 bool spacplenigilo::dekstren(const QString& antaux, const QString& post)

@@ -18,6 +18,7 @@
 #include "plenigas_spacon.h"
 #include "prononco.h"
 #include "prononcokuro.h"
+#include "spacplenigilo.h"
 #include "testilo.h"
 #include "vortelektilo.h"
 #include "vortoludo.h"
@@ -176,14 +177,26 @@ void frazoj(frazokonstruo* k, const Eraroj& eraroj, Rezulto& r)
     QStringList d, rr;
     const int n = _Matriz(&d, kodo, QStringLiteral("D"));
     _Matriz(&rr, kodo, QStringLiteral("R"));
-    // The sentence of each translation, as the lesson pairs them.
+    QStringList aa;
+    _Matriz(&aa, kodo, QStringLiteral("A"));
+    // The sentence of each translation, as the lesson pairs them, and the
+    // first other right order listed for it, which the learner builds instead.
     QHash<QString, QString> frazo;
+    QHash<QString, QStringList> alia;
     const QStringList klasoj = {QStringLiteral("klakbutono_nova"), QStringLiteral("neklakebla_nova"),
                                 QStringLiteral("korekta")};
     for (int i = 0; i < n; ++i)
         frazo.insert(
             frazkonstruilo::senNumero(ekzercilo::teksto(leciono, prefikso + QStringLiteral("Label") + rr.value(i))),
             ekzercilo::vorto(leciono, prefikso + QStringLiteral("Button") + d.at(i), klasoj));
+    for (int i = 0; i < n; ++i) {
+        const QString tr =
+            frazkonstruilo::senNumero(ekzercilo::teksto(leciono, prefikso + QStringLiteral("Label") + rr.value(i)));
+        const QList<QStringList> ordoj =
+            frazkonstruilo::aliajOrdoj(aa.value(i), frazkonstruilo::vortoj(frazo.value(tr), true));
+        if (!ordoj.isEmpty())
+            alia.insert(tr, ordoj.first());
+    }
     QVERIFY2(frazo.size() == n, "two sentences share a translation");
     r.celo = n;
 
@@ -204,6 +217,8 @@ void frazoj(frazokonstruo* k, const Eraroj& eraroj, Rezulto& r)
         const bool erare = eraroj(r.respondoj);
         if (erare)
             vortoj.removeLast(); // the learner forgets the last word
+        else if (alia.contains(traduko->text()))
+            vortoj = alia.value(traduko->text());
         for (const QString& v : qAsConst(vortoj)) {
             QPushButton* butono = nullptr;
             const auto cxiuj = disponeblaj->findChildren<QPushButton*>();
@@ -397,6 +412,9 @@ void plenigo(plenigas_spacon* k, const Eraroj& eraroj, Rezulto& r)
     QList<QStringList> d, rr;
     const int n = _Matriz2(&d, kodo, QStringLiteral("D"), 6);
     _Matriz2(&rr, kodo, QStringLiteral("R"), 6);
+    // Where other pieces fill a sentence as rightly, the learner types those.
+    QStringList aa;
+    _Matriz(&aa, kodo, QStringLiteral("A"));
     r.celo = limigo(n);
 
     auto* komenco = en<QAbstractButton>(k, QStringLiteral("BitBtn4"));
@@ -431,16 +449,18 @@ void plenigo(plenigas_spacon* k, const Eraroj& eraroj, Rezulto& r)
         QCOMPARE(traduko->text(), atendataTraduko);
 
         const bool erare = eraroj(r.respondoj);
+        const QList<QStringList> aliaj = spacplenigilo::aliajPecoj(aa.value(i));
         bool unua = true;
         for (int j = 0; j < kampoj.size(); ++j) {
             const QString peco = rr.at(i).value(j);
+            const QString tajpota = aliaj.isEmpty() ? peco : aliaj.first().value(j);
             // A field for each gap, and only for them.
             QCOMPARE(kampoj.at(j)->isHidden(), peco.isEmpty());
             if (peco.isEmpty())
                 continue;
             kampoj.at(j)->clear();
             // A wrong ending on the first gap.
-            testilo::tajpas(kampoj.at(j), erare && unua ? peco + QLatin1Char('x') : peco);
+            testilo::tajpas(kampoj.at(j), erare && unua ? peco + QLatin1Char('x') : tajpota);
             unua = false;
         }
         klakas(kontrolu, r);

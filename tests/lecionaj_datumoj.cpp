@@ -631,19 +631,19 @@ Leciono lec09()
                 "frame_5",
                 "Lec09_Label82",
                 {{"label_67", "Lec09_Memo4", "label",
-                  QStringLiteral("— Mi vidis vin, ho trezoro ! \n"
+                  QStringLiteral("— Mi vidis vin, ho trezoro!\n"
                                  "    Vi kaptis la koron tuj.\n"
-                                 "— Mi ŝatas vin, ho sinjoro !\n"
+                                 "— Mi ŝatas vin, ho sinjoro!\n"
                                  "    Sed la monujo tentas min.\n"
                                  "\n"
-                                 "— Mia koro ja amas vin !\n"
+                                 "— Mia koro ja amas vin!\n"
                                  "    Monon? Mi ne havas ĝin.\n"
                                  "— Sen monero kaj sen oro\n"
                                  "    Vi ne taŭgas por reĝino.")}}};
     verso.numeritaj = false;
     verso.blokoj = false;
     l.sendoj = {derivitaj, verso};
-    l.eroj = {{"0902", 29, -1}, {"0903", 81, 81}};
+    l.eroj = {{"0902", 29, -1}, {"0903", 80, 80}};
     l.etikedoj = 143;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_8", "Sendas1_Lec09", "Sendas2_Lec09"};
@@ -756,9 +756,9 @@ Leciono lec11()
     l.nunaPagho = 10;
     l.paghoj = {
         {"tab", "1", "leciono", "neklakebla_nova 10, titolo 1, QLabel 11, QScrollArea 1"},
-        {"tab_2", "2", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 10, QLabel 10, QScrollArea 1"},
         {"tab_3", "3", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
-        {"tab_4", "4", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_4", "4", "leciono", "neklakebla_nova 14, QLabel 15, QScrollArea 1"},
         {"Ekzerco1_Lec11", "5", "vortoludo", ""},
         {"tab_6", "6", "leciono", "neklakebla_nova 22, titolo 1, QLabel 12, QScrollArea 1"},
         {"Ekzerco2_Lec11", "7", "horlogho", ""},
@@ -827,7 +827,7 @@ Leciono lec11()
     for (Sendo& sendo : l.sendoj)
         sendo.numeritaj = false;
     l.eroj = {{"1101", 14, -1}, {"1103", 22, 22}};
-    l.etikedoj = 103;
+    l.etikedoj = 104;
     l.fotoj = QStringList{"Ekzerco2_Lec11", "tab_10", "tab_5"};
     return l;
 }
@@ -950,13 +950,13 @@ Leciono lec13()
             {"label_44", "lineEdit_34", "", "Kiom da libroj Petro aĉetis hieraŭ?"},
             {"Lec13_Label8", "lineEdit_36", "", "Mi amas mian patrinon."},
             {"Lec13_Label9", "lineEdit_37", "", "La infanoj manĝas ruĝajn pomojn."},
-            {"Lec13_Label10", "lineEdit_38", "", "Ni vidis grandan ŝipon en la haveno."},
+            {"Lec13_Label10", "lineEdit_38", "", "Ni vidis grandan ŝipon sur la maro."},
             {"Lec13_Label11", "lineEdit_39", "", "Mia fratino skribas longajn leterojn."},
             {"Lec13_Label12", "lineEdit_40", "", "La nova instruisto estas tre afabla."},
             {"Lec13_Label13", "lineEdit_41", "", "Kiun vi renkontis en la parko?"},
             {"Lec13_Label14", "lineEdit_42", "", "Li eniris en la domon."},
             {"Lec13_Label15", "lineEdit_43", "", "Ĉu vi parolas Esperanton?"},
-            {"label_64", "lineEdit_44", "", "Kiu estas tiu granda objekto?"},
+            {"label_64", "lineEdit_44", "", "Kio estas tiu granda objekto?"},
             {"label_66", "lineEdit_45", "", "Kiom da pomoj vi havas?"},
             {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas kuracisto."},
             {"label_72", "lineEdit_48", "", "Kiam vi venos? — Morgaŭ."},

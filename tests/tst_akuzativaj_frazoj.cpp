@@ -31,7 +31,8 @@ enum Klarigo {
     NeObjekto = 9,
     Numeralo = 10,
     Konjunkcio = 11,
-    Saluto = 12
+    Saluto = 12,
+    Posedanto = 13
 };
 
 const QStringList PRONOMOJ = {"mi", "vi", "li", "ŝi", "ĝi", "ni", "ili", "oni", "si"};
@@ -194,8 +195,8 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
         }
         bool nombro = false;
         const int e = kodoj.at(i).toInt(&nombro);
-        if (!nombro || e < 0 || e > 12)
-            return QStringLiteral("explanation of word %1 is not 0..12").arg(i);
+        if (!nombro || e < 0 || e > Posedanto)
+            return QStringLiteral("explanation of word %1 is not 0..%2").arg(i).arg(int(Posedanto));
         const QString f = flagoj.at(i);
         if (f != QLatin1String("") && f != QLatin1String("1"))
             return QStringLiteral("flag of word %1 is neither empty nor 1").arg(i);
@@ -233,11 +234,17 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
         case Verbo:
             (estasVerbo(vorto) ? verboj : infinitivoj) << vorto;
             break;
-        case NeObjekto:
+        case Posedanto:
             // "kies libron": the possessive correlatives name an owner, never
             // take an ending and stand beside any part of the sentence.
+            if (!korelativo(vorto, {"es"}))
+                return QStringLiteral("\"%1\" is no correlative in -es").arg(vorto);
+            break;
+        case NeObjekto:
+            // The verb's action does fall on "kies" in "Kies plumon vi
+            // trovis?"; its own explanation says why it still takes no -n.
             if (korelativo(vorto, {"es"}))
-                break;
+                return QStringLiteral("\"%1\" is explained as a word the verb does not act on").arg(vorto);
             subjektaj << vorto; // a predicate agrees with the subject
             ++neObjektoj;
             break;
@@ -539,9 +546,19 @@ private slots:
                                                                << "2 objects joined by 0 conjunctions";
         QTest::newRow("explanation out of range") << "Mi~amas~vi"
                                                   << "~~1"
-                                                  << "0~3~13"
+                                                  << "0~3~14"
                                                   << "Mi amas vin."
-                                                  << "not 0..12";
+                                                  << "not 0..13";
+        QTest::newRow("possessive correlative explained as untouched by the verb") << "Kies~plumo~vi~trovis"
+                                                                                   << "~1~~"
+                                                                                   << "9~4~0~3"
+                                                                                   << "Kies plumon vi trovis?"
+                                                                                   << "does not act on";
+        QTest::newRow("owner explanation on another word") << "Mi~trovis~lia~plumo"
+                                                           << "~~~1"
+                                                           << "0~3~13~4"
+                                                           << ""
+                                                           << "no correlative in -es";
         QTest::newRow("object after an intransitive verb") << "Mi~fermiĝis~la~pordo"
                                                            << "~~~1"
                                                            << "0~3~2~4"

@@ -289,7 +289,7 @@ private slots:
         const QString antaua = sTradukoDosiero;
         sTradukoDosiero = dosiero;
         QStringList klarigoj;
-        QCOMPARE(_Matriz(&klarigoj, "Klarigoj", "T"), 13);
+        QCOMPARE(_Matriz(&klarigoj, "Klarigoj", "T"), 14);
         sTradukoDosiero = antaua;
         for (const QString& k : klarigoj)
             QVERIFY(!k.isEmpty() && k != NeTradukitaEkzerco);

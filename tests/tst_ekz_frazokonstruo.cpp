@@ -149,6 +149,48 @@ private slots:
         QCOMPARE(a.uzataj.count(true), 2);
     }
 
+    // Other right orders come from the item as written; only a reordering
+    // of the sentence's own words can be built from its pool.
+    void aliajOrdoj_data()
+    {
+        QTest::addColumn<QString>("ero");
+        QTest::addColumn<int>("kiom");
+        QTest::newRow("none") << "" << 0;
+        QTest::newRow("one") << "La butiko faras malbone panon." << 1;
+        QTest::newRow("two, blanks around")
+            << " La butiko faras malbone panon. | malbone La  butiko faras panon. " << 2;
+        QTest::newRow("the sentence itself") << "La butiko malbone faras panon." << 0;
+        QTest::newRow("repeated") << "La butiko faras malbone panon.|La butiko faras malbone panon." << 1;
+        QTest::newRow("a word of its own") << "La butiko faras malbone la panon." << 0;
+        QTest::newRow("a word missing") << "La butiko faras panon." << 0;
+        QTest::newRow("other case") << "la butiko faras malbone panon." << 0;
+        QTest::newRow("full stop moved") << "La butiko faras panon malbone." << 0;
+    }
+    void aliajOrdoj()
+    {
+        QFETCH(QString, ero);
+        QFETCH(int, kiom);
+        const QStringList vortoj = frazkonstruilo::vortoj(QStringLiteral("La butiko malbone faras panon."), true);
+        const QList<QStringList> ordoj = frazkonstruilo::aliajOrdoj(ero, vortoj);
+        QCOMPARE(ordoj.size(), kiom);
+        for (const QStringList& o : ordoj)
+            QVERIFY(frazkonstruilo::gxusta(o, vortoj, ordoj));
+    }
+
+    void gxustaKunAliajOrdoj()
+    {
+        const QStringList vortoj = {"Mi", "ĉiam", "legas."};
+        const QList<QStringList> aliaj =
+            frazkonstruilo::aliajOrdoj(QStringLiteral("Ĉiam Mi legas.|Mi ĉiam legas|Ĉiam mi legas."), vortoj);
+        QVERIFY(aliaj.isEmpty());
+        QVERIFY(frazkonstruilo::gxusta(vortoj, vortoj, aliaj));
+        QVERIFY(!frazkonstruilo::gxusta({"Ĉiam", "Mi", "legas."}, vortoj, aliaj));
+        const QList<QStringList> unu = frazkonstruilo::aliajOrdoj(QStringLiteral("ĉiam Mi legas."), vortoj);
+        QVERIFY(frazkonstruilo::gxusta({"ĉiam", "Mi", "legas."}, vortoj, unu));
+        QVERIFY(!frazkonstruilo::gxusta({"Mi", "legas."}, vortoj, unu));
+        QVERIFY(!frazkonstruilo::gxusta({"Mi", "legas.", "ĉiam"}, vortoj, aliaj));
+    }
+
     void senNumero_data()
     {
         QTest::addColumn<QString>("traduko");

@@ -171,6 +171,31 @@ private slots:
         QCOMPARE(!m.contains(true), gxusta);
     }
 
+    // A sentence that other pieces fill just as rightly: any listed row
+    // counts, pieces from two rows do not, and the flags come from the row
+    // the learner came nearest to.
+    void aliajPecoj_data()
+    {
+        QTest::addColumn<QStringList>("tajpitaj");
+        QTest::addColumn<QString>("flagoj");
+        QTest::newRow("own row") << QStringList{"as", "as"} << "00000";
+        QTest::newRow("other row") << QStringList{"os", "os"} << "00000";
+        QTest::newRow("rows mixed: the own row wins a tie") << QStringList{"os", "as"} << "10000";
+        QTest::newRow("nearest to the other row") << QStringList{"us", "os"} << "10000";
+        QTest::newRow("wrong everywhere") << QStringList{"is", "is"} << "11000";
+    }
+    void aliajPecoj()
+    {
+        QFETCH(QStringList, tajpitaj);
+        QFETCH(QString, flagoj);
+        const QList<QStringList> aliaj = spacplenigilo::aliajPecoj(QStringLiteral(" os~os~~ |"));
+        QCOMPARE(aliaj.size(), 1);
+        QString el;
+        for (bool m : spacplenigilo::malgxustaj(tajpitaj, {"as", "as", "", "", "", ""}, aliaj))
+            el += m ? QLatin1Char('1') : QLatin1Char('0');
+        QCOMPARE(el, flagoj);
+    }
+
     // "GE." typed by the learner counts for "ge".
     void tajpitaMajuskle()
     {

@@ -23,12 +23,12 @@ namespace {
 
 // The verse written out again, as a learner might: leading blanks, an empty
 // line between the stanzas, Esperanto letters.
-const QString kVerso = QStringLiteral("— Mi vidis vin, ho trezoro !\n"
+const QString kVerso = QStringLiteral("— Mi vidis vin, ho trezoro!\n"
                                       "    Vi kaptis la koron tuj.\n"
-                                      "— Mi ŝatas vin, ho sinjoro !\n"
+                                      "— Mi ŝatas vin, ho sinjoro!\n"
                                       "    Sed la monujo tentas min.\n"
                                       "\n"
-                                      "— Mia koro ja amas vin !");
+                                      "— Mia koro ja amas vin!");
 
 // The corrector's copy holds `respondo` right under `demando`: nothing but
 // line breaks between them, and a line break after the answer.

@@ -8,9 +8,11 @@
 #include "lecionaj_datumoj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"
+#include "spacplenigilo.h"
 #include "testilo.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
 #include <map>
@@ -159,6 +161,27 @@ private slots:
         }
     }
 
+    void aliajPlenigoj_data() { perSekcio({QStringLiteral("plenigas_spacon")}); }
+    void aliajPlenigoj()
+    {
+        // Another right filling fills the very gaps the sentence shows, and
+        // fills them otherwise than the sentence's own pieces.
+        QFETCH(const Leciono*, l);
+        QFETCH(int, i);
+        const QString kodo = l->eroj.at(i).kodo;
+        const QStringList r = sekcio(kodo, "R");
+        const QStringList a = sekcio(kodo, "A");
+        QVERIFY(a.size() <= r.size());
+        for (int k = 0; k < a.size(); ++k) {
+            const QStringList pecoj = r.at(k).split(QLatin1Char('~'));
+            for (const QStringList& vico : spacplenigilo::aliajPecoj(a.at(k))) {
+                for (int j = 0; j < spacplenigilo::spacoj; ++j)
+                    QVERIFY2(vico.value(j).isEmpty() == pecoj.value(j).isEmpty(), qPrintable(kodo + ": " + a.at(k)));
+                QVERIFY2(spacplenigilo::malgxustaj(vico, pecoj).contains(true), qPrintable(kodo + ": " + a.at(k)));
+            }
+        }
+    }
+
     void vortoj_data() { perSekcio({QStringLiteral("prononco"), QStringLiteral("audkompreno")}); }
     void vortoj()
     {
@@ -216,8 +239,16 @@ private slots:
                 const QString f = vorto->text();
                 QVERIFY2(!f.contains(QLatin1String("  ")) && QStringLiteral(".?!").contains(f.right(1)), qPrintable(f));
                 QVERIFY(f.split(QLatin1Char(' ')).size() <= frazkonstruilo::butonoj);
+                // A mark or dash standing alone would be a word button of its own.
+                for (const QString& w : f.split(QLatin1Char(' ')))
+                    QVERIFY2(w.contains(QRegularExpression(QStringLiteral("\\w"))), qPrintable(f));
+                // Every other order listed for the sentence can be built from it.
+                const QString alia = sekcio(e.kodo, "A").value(k);
+                const int listigitaj = alia.split(QLatin1Char('|'), Qt::SkipEmptyParts).size();
+                QCOMPARE(frazkonstruilo::aliajOrdoj(alia, frazkonstruilo::vortoj(f, true)).size(), listigitaj);
             }
         }
+        QVERIFY(sekcio(e.kodo, "A").size() <= d.size());
         QCOMPARE(QSet<QString>(d.begin(), d.end()).size(), d.size());
         // The word-choice exercise offers several meanings at once: no two alike.
         QCOMPARE(QSet<QString>(r.begin(), r.end()).size(), r.size());

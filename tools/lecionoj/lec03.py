@@ -242,7 +242,7 @@ KOLOROJ = [
         ("label_85", "32, 73, 255", 374, "blua"), ("label_86", "255, 255, 255", 375, "blanka"),
         ("label_87", "0, 170, 0", 376, "verda")]),
     ("horizontalLayout_7", "verticalLayout", "verticalLayout_11", [
-        ("label_89", "85, 0, 0", 377, "bruna"), ("label_90", "255, 255, 0", 378, "flava"),
+        ("label_89", "139, 69, 19", 377, "bruna"), ("label_90", "255, 255, 0", 378, "flava"),
         ("label_91", "159, 159, 159", 379, "griza")]),
     ("horizontalLayout_9", "verticalLayout_14", "verticalLayout_15", [
         ("label_93", "0, 0, 0", 380, "nigra"), ("label_94", "255, 0, 0", 381, "ruĝa"),

@@ -166,7 +166,7 @@ FRAZOJ = {
     22: "Ŝi estas tre bela. Tial mi amas ŝin.",
     44: "Mi vin ial ankoraŭ ne konas.",
     24: "Vi povus inciti lin kiom ajn. Li nenial kolerus.",
-    26: "Vi demandas, kial mi amas vin. Mi respondas: ĉial ! ",
+    26: "Vi demandas, kial mi amas vin. Mi respondas: ĉial!",
 }
 EL_BLOKOJ = [  # frame, beginning label and text, its meaning, word button, word, translation, sentence, its translation
     ("frame", "pushButton_2", "KI-", 9, 1, "KIEL", 11, 2, 12),

@@ -52,17 +52,17 @@ def frazo(f, n, teksto):
 # ------------------------------------------------------------------ page 1
 KOMPAROJ = [  # block, heading, indent row, column; (pair, word box, sentence, translation)
     ("verticalLayout_292", 3, "horizontalLayout_490", "verticalLayout_286", [
-        ("verticalLayout_44", 1, "Esperanto estas TIEL bela, KIEL utila.", 6),
-        ("verticalLayout_45", 2, "Nenio estas TIEL valora, KIEL la sano.", 7),
-        ("verticalLayout_46", 3, "Ŝi estas TIEL bela, KIEL la patrino.", 9)]),
+        ("verticalLayout_44", 1, "Esperanto estas TIEL bela KIEL utila.", 6),
+        ("verticalLayout_45", 2, "Nenio estas TIEL valora KIEL la sano.", 7),
+        ("verticalLayout_46", 3, "Ŝi estas TIEL bela KIEL la patrino.", 9)]),
     ("verticalLayout_293", 4, "horizontalLayout_491", "verticalLayout_294", [
-        ("verticalLayout_47", 4, "Johano estas PLI alta, OL Petro.", 10),
-        ("verticalLayout_48", 5, "Lakto estas PLI nutra, OL vino.", 11),
-        ("verticalLayout_49", 6, "La suno estas PLI granda, OL la luno.", 12)]),
+        ("verticalLayout_47", 4, "Johano estas PLI alta OL Petro.", 10),
+        ("verticalLayout_48", 5, "Lakto estas PLI nutra OL vino.", 11),
+        ("verticalLayout_49", 6, "La suno estas PLI granda OL la luno.", 12)]),
     ("verticalLayout_295", 5, "horizontalLayout_495", "verticalLayout_296", [
-        ("verticalLayout_50", 7, "Mia frato estas MALPLI aĝa, OL mi.", 13),
-        ("verticalLayout_51", 8, "Li skribas MALPLI bele, OL la knabino.", 14),
-        ("verticalLayout_52", 99, "La edzo parolas MALPLI laŭte, OL la edzino.", 15)]),
+        ("verticalLayout_50", 7, "Mia frato estas MALPLI aĝa OL mi.", 13),
+        ("verticalLayout_51", 8, "Li skribas MALPLI bele OL la knabino.", 14),
+        ("verticalLayout_52", 99, "La edzo parolas MALPLI laŭte OL la edzino.", 15)]),
 ]
 
 

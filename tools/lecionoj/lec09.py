@@ -369,8 +369,8 @@ JA = [
     ("verticalLayout_74", "pushButton_6", "Ja mi vokis ilin.", 15, None),
     ("verticalLayout_73", "pushButton_7", "En la mondo ekzistas ja Dio.", 16, None),
     ("verticalLayout_72", "pushButton_8", "Morti iam vi ja devas.", 17, None),
-    ("verticalLayout_71", "pushButton_9", "Ĉu ili ja venos?", 18, None),
-    ("verticalLayout_16", "pushButton_10", "Ĉu estis ja ŝi, kiu kantis?", 26, None),
+    ("verticalLayout_71", "pushButton_9", "Ili ja venos.", 18, None),
+    ("verticalLayout_16", "pushButton_10", "Estis ja ŝi, kiu kantis.", 26, None),
 ]
 KI = [
     ("verticalLayout_76", "pushButton_11", "Kion vi volas?", 20, (-1, 3, -1, 3)),
@@ -414,24 +414,24 @@ def pagho10(f):
 # koron VSO, Vin mi ŝatas OSV, min tentas la monuj' OVS, Amas vin ja mia koro
 # VOS, Mi ne havas ĝin SVO); two line-final nouns lose their -o.
 VERSO = "\n".join([
-    "— Mi vin vidis, ho trezoro ! ",
+    "— Mi vin vidis, ho trezoro!",
     "    Kaptis vi la koron tuj.",
-    "— Vin mi ŝatas, ho sinjoro !",
+    "— Vin mi ŝatas, ho sinjoro!",
     "    Sed min tentas la monuj'.",
     "",
-    "— Amas vin ja mia koro !",
+    "— Amas vin ja mia koro!",
     "    Monon? Mi ne havas ĝin.",
     "— Sen monero kaj sen oro",
     "    Vi ne taŭgas por reĝin'.",
 ])
 # The model answer: every clause subject - verb - object, the nouns whole.
 MODELO = "\n".join([
-    "— Mi vidis vin, ho trezoro ! ",
+    "— Mi vidis vin, ho trezoro!",
     "    Vi kaptis la koron tuj.",
-    "— Mi ŝatas vin, ho sinjoro !",
+    "— Mi ŝatas vin, ho sinjoro!",
     "    Sed la monujo tentas min.",
     "",
-    "— Mia koro ja amas vin !",
+    "— Mia koro ja amas vin!",
     "    Monon? Mi ne havas ĝin.",
     "— Sen monero kaj sen oro",
     "    Vi ne taŭgas por reĝino.",

@@ -204,8 +204,8 @@ def kapo(f, n, faldas=False):
 MODOJ_US = [("pushButton", "Se mi estUS riĉa, mi vojaĝUS multe.", 721),
             ("pushButton_2", "Ŝi venUS, se ŝi havUS tempon.", 724)]
 MODOJ_U = [("pushButton_3", "FermU la pordon kaj eksidU.", 722),
-           ("pushButton_4", "Ne timU !", 723),
-           ("pushButton_5", "Ni irU al la kinejo !", 725),
+           ("pushButton_4", "Ne timU!", 723),
+           ("pushButton_5", "Ni irU al la kinejo!", 725),
            ("pushButton_6", "Mi volas, ke vi venU.", 726),
            ("pushButton_7", "BonvolU helpi min.", 727)]
 

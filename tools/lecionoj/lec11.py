@@ -66,6 +66,10 @@ PT = {
     "Label846": "quem quer que / o que quer que / onde quer que",
     "Label849": "contudo, no entanto",
     "Label847": "Fazia frio; no entanto, passeamos.",
+    "Label874": (
+        "Ambaŭ (ambos) não é advérbio: funciona como adjetivo ou numeral. Vem antes de um substantivo no plural e "
+        "nunca muda: ambaŭ fratoj (os dois irmãos), ambaŭ manojn (as duas mãos, como objeto). Depois de um pronome: "
+        "vi ambaŭ (vocês dois)."),
     "Label5": "As horas",
     "Label864": "Que horas são?",
     "Label865": "A que horas você vai me telefonar?",
@@ -177,7 +181,6 @@ ADVERBOJ = [
      (722, "hieraŭ", 815, [(14, "Mi renkontis lin hieraŭ.", 817)]),
      (726, "morgaŭ", 820, [(16, "Morgaŭ estos dimanĉo.", 821)]),
      (729, "preskaŭ", 823, [(18, "La laboro estas preskaŭ finita.", 824)]),
-     (731, "ambaŭ", 825, [(20, "Ambaŭ fratoj loĝas en Londono.", 818)]),
      (725, "for", 819, [(22, "La birdo flugis for.", 822)])],
     [(732, "eĉ", 826, [(26, "Eĉ infano povas fari tion.", 828)]),
      (734, "ja", 827, [(28, "Mi ja diris al vi!", 829)]),
@@ -192,6 +195,9 @@ ADVERBOJ = [
      (754, "ajn", 848, [(46, "kiu ajn / kio ajn / kie ajn", 846)]),
      (755, "tamen", 849, [(44, "Estis malvarme, tamen ni promenis.", 847)])],
 ]
+# Not a primitive adverb: it goes with a plural noun as an adjective or a
+# numeral does, so it closes the last page under a note of its own.
+AMBAU = (731, "ambaŭ", 825, [(20, "Ambaŭ fratoj loĝas en Londono.", 818)])
 # (page, tab text, page layout, scroll area, contents, contents layout)
 ADVERBAJ_PAGHOJ = [("tab", "1", "verticalLayout_119", "scrollArea", "scrollAreaWidgetContents", "verticalLayout_52"),
                    ("tab_2", "2", "verticalLayout_120", "scrollArea_2", "scrollAreaWidgetContents_2",
@@ -217,6 +223,8 @@ def adverbo(f, pagho, indekso, vorto, teksto, sig, ekzemploj):
 def adverba_pagho(f, pagho):
     eroj = [f.kapo(11), f.etikedo(802)] if pagho == 0 else []
     eroj += [adverbo(f, pagho, i, *a) for i, a in enumerate(ADVERBOJ[pagho])]
+    if pagho == len(ADVERBOJ) - 1:
+        eroj.append(vbox(nomo(), [f.etikedo(874), adverbo(f, pagho, len(ADVERBOJ[pagho]), *AMBAU)], spacing=6))
     p, t, pl, areo, enhavo, cl = ADVERBAJ_PAGHOJ[pagho]
     return tekstpagho(p, t, pl, areo, enhavo, 1035, 720, vbox(cl, eroj + [f.spacer()], spacing=20))
 
@@ -301,7 +309,7 @@ def pagho9(f):
 
 
 # ------------------------------------------------------------------ page 10
-INTERJEKCIOJ = ["ho !", "ha ?", "ve al mi !", "hura !", "fi !", "bis !", "bravo !", "hej !", "nu ?", "ek !"]
+INTERJEKCIOJ = ["ho!", "ha?", "ve al mi!", "hura!", "fi!", "bis!", "bravo!", "hej!", "nu?", "ek!"]
 INTERJEKCIAJ_SIGNIFOJ = [27, 28, 29, 36, 30, 31, 32, 33, 34, 35]
 MALLONGIGOJ = ["ktp. = kaj tiel plu", "bv. = bonvolu / bonvole", "ekz. = ekzemple", "t.e. = tio estas",
                "k.a. = kaj aliaj", "kp. = komparu", "s-ro = sinjoro", "s-ino = sinjorino", "f-ino = fraŭlino",

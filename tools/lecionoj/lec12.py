@@ -208,8 +208,8 @@ def pagho1(f, n):
         paro(f, n, [("pushButton_27", "La suno brilas super la maro.")], 10, 5),
         notujo(n, "frame_2", [
             notkapo(f, 12, faldas=False), f.etikedo(13),
-            krommarĝeno(f, n, 30, [paro(f, n, [("pushButton_28", "Mi tre ĝojas pri via feliĉo !")], 14, 5),
-                                   paro(f, n, [("pushButton_29", "Li respondis al mia letero.")], 15, 5)], 12),
+            krommarĝeno(f, n, 30, [paro(f, n, [("pushButton_28", "Mi tre ĝojas pri via feliĉo!")], 14, 5),
+                                   paro(f, n, [("pushButton_29", "Tio dependas de vi.")], 15, 5)], 12),
             f.etikedo(16),
             krommarĝeno(f, n, 30, [paro(f, n, [("pushButton_30", "Li vivis longan kaj feliĉan vivon.")], 17, 5),
                                    paro(f, n, [("pushButton_31", "Ili dancis valson.")], 18, 5)], 12)]),

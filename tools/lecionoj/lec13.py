@@ -161,7 +161,7 @@ def pagho2(f):
 
 
 # ------------------------------------------------------------------ page 3
-KORELATIVOJ = [("label_64", "a) (Tiu) (Kiu) estas tiu granda objekto?", "lineEdit_44"),
+KORELATIVOJ = [("label_64", "a) (Tio) (Kio) estas tiu granda objekto?", "lineEdit_44"),
                ("label_66", "b) (Kiom) (Kiu) da pomoj vi havas?", "lineEdit_45"),
                ("label_68", "c) La viro, (kiu) (kio) loĝas apud ni, estas kuracisto.", "lineEdit_46"),
                ("label_72", "d) (Kiam) (Kie) vi venos? — Morgaŭ.", "lineEdit_48"),
