@@ -23,16 +23,18 @@ if [ "${1:-}" = "--starto" ]; then
     exit 1
   }
 
-  # The mapped top-level windows, one "type<TAB>title" line each; a dialog
-  # or message box is marked "dialogo" (it names the window it stands over).
+  # The mapped top-level windows, one "type<TAB>title<TAB>class" line each;
+  # a dialog or message box is marked "dialogo" (it names the window it
+  # stands over).
   fenestroj() {
     local w
     for w in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
       xwininfo -id "$w" | grep -q 'Map State: IsViewable' || continue
       local ecoj
-      ecoj="$(xprop -id "$w" WM_TRANSIENT_FOR WM_NAME)"
+      ecoj="$(xprop -id "$w" WM_TRANSIENT_FOR WM_NAME WM_CLASS)"
       if grep -q 'window id #' <<<"$ecoj"; then printf 'dialogo'; else printf 'fenestro'; fi
-      printf '\t%s\n' "$(sed -n 's/^WM_NAME[^=]*= "\(.*\)"$/\1/p' <<<"$ecoj")"
+      printf '\t%s\t%s\n' "$(sed -n 's/^WM_NAME[^=]*= "\(.*\)"$/\1/p' <<<"$ecoj")" \
+        "$(sed -n 's/^WM_CLASS[^=]*= .*, "\(.*\)"$/\1/p' <<<"$ecoj")"
     done
   }
   # Waits up to $1 seconds for the test in the other arguments to pass.
@@ -90,7 +92,11 @@ if [ "${1:-}" = "--starto" ]; then
   # of an unplayable clip is a box over the main window.
   rm -f "$labor/gst.log"
   startas second
-  grep -q $'^fenestro\tLerbo de Esperanto$' <<<"$(fenestroj)" || malsukceso "no main window: $(fenestroj)"
+  # The desktop matches the window to its menu entry by the window's class.
+  klaso="$(sed -n 's/^StartupWMClass=//p' "$celo"/usr/share/applications/*.desktop)"
+  [ -n "$klaso" ] || malsukceso "the desktop entry names no StartupWMClass"
+  grep -q $'^fenestro\tLerbo de Esperanto\t'"$klaso"'$' <<<"$(fenestroj)" \
+    || malsukceso "no main window of class $klaso: $(fenestroj)"
   atendas 30 ludas_au_avertas || true
   vivas || malsukceso "the program ended by itself: $(cat "$labor/second.log")"
   if ! dialogo_videbla && klipo_ludas; then
