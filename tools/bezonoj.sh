@@ -19,6 +19,7 @@ pakoj=(
   python3
   clang-format
   xvfb xauth
+  desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin x11-utils
 )
 
 mankas=()

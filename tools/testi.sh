@@ -2,9 +2,11 @@
 # Sets up a fresh Debian 12 machine and runs every gate a change must pass:
 # the whole suite in a normal build (build/), the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer (build-sanigiloj/), both
-# with warnings as errors, and the formatting check. Every gate runs even
-# when an earlier one fails; the script fails if any did. Extra arguments go
-# to both CMake configurations. LERBO_TASKOJ caps the parallel compile and
+# with warnings as errors, the installation of the normal build (desktop
+# files, Debian package, the installed program started: tools/instalo.sh),
+# and the formatting check. Every gate runs even when an earlier one fails;
+# the script fails if any did. Extra arguments go to both CMake
+# configurations. LERBO_TASKOJ caps the parallel compile and
 # test jobs on a shared machine (default: every core).
 set -euo pipefail
 radiko="$(cd "$(dirname "$0")/.." && pwd)"
@@ -38,6 +40,7 @@ pordego() {
 }
 
 pordego "normal build and tests" konstruas_kaj_testas build -DLERBO_SANIGILOJ=OFF "$@"
+pordego "install, package, installed start" bash "$radiko/tools/instalo.sh" "$radiko/build"
 pordego "sanitizer build and tests" konstruas_kaj_testas build-sanigiloj -DLERBO_SANIGILOJ=ON "$@"
 pordego "formatting" bash "$radiko/tools/formato.sh"
 
