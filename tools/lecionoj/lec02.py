@@ -72,9 +72,9 @@ PT = {
     # page 4: music and video
     "Label50": "Música em Esperanto",
     "Label49": (
-        "Este vídeo apresenta uma canção em Esperanto, cantada por um grupo de jovens músicos de vários países. "
-        "Ouça-a primeiro pela melodia; depois ouça de novo e tente reconhecer as palavras que você já conhece. "
-        "Clique na imagem acima para iniciar o vídeo, e clique outra vez para pausá-lo."),
+        "Este vídeo apresenta uma canção em Esperanto, escrita para este curso e cantada por uma voz "
+        "sintetizada. Ouça-a primeiro pela melodia; depois ouça de novo e tente reconhecer as palavras que "
+        "você já conhece. Clique na imagem acima para iniciar o vídeo, e clique outra vez para pausá-lo."),
     # page 5: vocabulary
     "Label157": "Vocabulário",
     "Label158": "água",

@@ -258,7 +258,7 @@ O_BLOKOJ = [  # frame; its layouts: frame, row, column, word row, example pair; 
     ("frame_19", ("verticalLayout_51", "horizontalLayout_90", "verticalLayout_52", "horizontalLayout_91",
                   "verticalLayout_79"), 35, "IO", 67, 36, "Io okazis!", 68),
     ("frame_18", ("verticalLayout_49", "horizontalLayout_87", "verticalLayout_50", "horizontalLayout_88",
-                  "verticalLayout_80"), 37, "NENIO", 69, 38, "Pli bona io, ol nenio.", 70),
+                  "verticalLayout_80"), 37, "NENIO", 69, 38, "Pli bona io ol nenio.", 70),
     ("frame_20", ("verticalLayout_53", "horizontalLayout_93", "verticalLayout_54", "horizontalLayout_94",
                   "verticalLayout_81"), 39, "ĈIO", 71, 40, "Mi forgesis ĉion.", 72),
 ]

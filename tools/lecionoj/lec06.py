@@ -153,7 +153,7 @@ def bloko(kadro, kadra_layout):
 # ------------------------------------------------------------ pages 1 to 3
 FRAZOJ = {
     2: "Kiel vi fartas? — Mi fartas tre bone, dankon!",
-    4: "Ŝi skribas tiel bone, kiel la instruistino.",
+    4: "Ŝi skribas tiel bone kiel la instruistino.",
     6: "Ŝi iel rememorigas min pri alia persono.",
     8: "Mi neniel povas kompreni, kion vi parolas.",
     10: "Ili ĉiel helpis al mi.",
@@ -267,7 +267,7 @@ RILATAJ = [(104, "Mi ne komprenas tion, kion vi diras.", 16),
            (105, "Mi vidis la homon, kies domo estas blanka.", 17),
            (106, "Mi renkontis ŝin tie, kie oni vendas kukojn.", 18),
            (107, "Hieraŭ, kiam mi estis en la urbo, mi aĉetis florojn.", 19),
-           (108, "Ŝi estas tiel bela, kiel la patrino.", 20),
+           (108, "Ŝi estas tiel bela kiel la patrino.", 20),
            (109, "Mi aĉetis tiom, kiom mi bezonis.", 21)]
 
 

@@ -106,9 +106,8 @@ PT = {
         "verbo."),
     "Label555": "Um pássaro apanha um inseto.",
     "Label548": (
-        "Uma frase pode ter também um segundo objeto, o objeto indireto, que a ação atinge de modo menos "
-        "direto. Ele se liga ao verbo por uma preposição que mostra a relação: aqui pro dá o motivo do "
-        "agradecimento."),
+        "Uma frase pode ter também outras partes que dizem mais sobre a ação. Essa parte muitas vezes se liga "
+        "ao verbo por uma preposição que mostra a relação: aqui pro dá o motivo do agradecimento."),
     "Label549": "Eu lhe agradeço pela sua gentileza.",
     "Label550": (
         "Quando uma preposição mostra a relação, a palavra depois dela não recebe -n: a própria preposição já"
@@ -126,8 +125,9 @@ PT = {
     "Label557": "Duas preposições podem vir uma depois da outra, cada uma com o seu próprio sentido:",
     "Label558": "Saia da minha frente!",
     "Label559": (
-        "Quando a primeira de duas preposições assim é al, que indica movimento em direção a um lugar, ela é "
-        "omitida, e a terminação -n na palavra depois da segunda preposição passa a indicar o movimento:"),
+        "Quando a primeira de duas preposições assim seria al, que indica movimento em direção a um lugar, "
+        "ela é omitida: ninguém diz a primeira frase abaixo; ela só mostra o sentido. A terminação -n na "
+        "palavra depois da segunda preposição passa a indicar o movimento:"),
     "Label560": "Compare com a frase seguinte:",
     "Label561": (
         "Com -n (en la ĝardenon) eu entrei caminhando no jardim: estava fora e entrei. Sem -n (en la ĝardeno)"

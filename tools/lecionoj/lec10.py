@@ -89,8 +89,9 @@ PT = {
     "Label742": "O livro vai ser lido.",
     "Label6": "Leio o livro = O livro é lido por mim. Na voz passiva, quem faz a ação é introduzido por de.",
     "Label743": (
-        "Como todo adjetivo, o particípio pode receber outras terminações: com -o ele designa quem faz a ação"
-        " (leganto: leitor), com -e torna-se advérbio (legante: lendo, ao ler). Também recebe -j e -n como "
+        "Como todo adjetivo, o particípio pode receber outras terminações. Com -o ele designa alguém: o "
+        "particípio ativo designa quem faz a ação (leganto: leitor), o passivo aquele a quem a ação é feita "
+        "(invitito: convidado). Com -e torna-se advérbio (legante: lendo, ao ler). Também recebe -j e -n como "
         "qualquer adjetivo. Veja os exemplos na próxima página."),
     "Label744": "Quem está falando é meu professor.",
     "Label745": "Os convidados já chegaram.",

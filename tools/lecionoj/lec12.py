@@ -28,7 +28,7 @@ PT = {
         "Os verbos intransitivos não têm objeto direto, mas muitos deles têm um complemento introduzido por uma "
         "preposição:"),
     "Label14": "Fico muito contente com a sua felicidade!",
-    "Label15": "Ele respondeu à minha carta.",
+    "Label15": "Isso depende de você.",
     "Label16": (
         "Alguns verbos intransitivos, porém, podem às vezes ter um objeto direto, quando este nomeia a própria "
         "ação ou um tipo dela:"),
@@ -112,9 +112,9 @@ PT = {
     # page 8: music
     "Label50": "Música em Esperanto",
     "Label49": (
-        "Ouça a canção “Fragoj” (Morangos), da banda Ventoflago, formada por quatro jovens músicos: Lina canta, "
-        "Marko toca violão, Paŭlo violino e Klara bateria. Aperte o botão para ouvir. Depois passe para a página "
-        "seguinte: a canção continua tocando enquanto você lê a letra."),
+        "Ouça a canção “Fragoj” (Morangos), escrita para este curso e cantada por uma voz sintetizada. Aperte "
+        "o botão para ouvir. Depois passe para a página seguinte: a canção continua tocando enquanto você lê "
+        "a letra."),
     "Label51": "Os álbuns da banda",
     "Label20": "Onde comprá-los",
     "Label67": "Mais canções em Esperanto",

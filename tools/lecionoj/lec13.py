@@ -27,7 +27,7 @@ PT = {
     "Label7": "5. Traduza cada frase para o Esperanto. Atenção à terminação -n do acusativo.",
     "Label8": "a) Eu amo a minha mãe.",
     "Label9": "b) As crianças comem maçãs vermelhas.",
-    "Label10": "c) Vimos um navio grande no porto.",
+    "Label10": "c) Vimos um navio grande no mar.",
     "Label11": "d) Minha irmã escreve cartas longas.",
     "Label12": "e) O novo professor é muito gentil.",
     "Label13": "f) Quem você encontrou no parque?",
