@@ -9,6 +9,7 @@ pakoj=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   espeak-ng vorbis-tools
+  sox librsvg2-bin gstreamer1.0-tools
   hunspell myspell-eo
   python3
   clang-format
