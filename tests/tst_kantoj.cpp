@@ -3,6 +3,9 @@
 // player, which plays on over the page of its words and stops further away,
 // and lesson 2's video through its page, which no page change stops; each
 // lasting as long as its score, and the media check passing on all three.
+// With LERBO_EKRANKOPIOJ set to a folder, the test also saves there a picture
+// of lesson 2's page while the first line of the song is sung (run it under
+// xvfb-run: a picture of the screen shows the video, a widget's own does not).
 #include "funkcioj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"
@@ -14,6 +17,7 @@
 #include <QMediaPlayer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <memory>
 
@@ -145,6 +149,15 @@ private slots:
         QVERIFY(partituro > 60000);
         QVERIFY2(qAbs(m->duration() - partituro) <= 1000,
                  qPrintable(QStringLiteral("%1 ms played, %2 ms scored").arg(m->duration()).arg(partituro)));
+
+        const QString ekrankopioj = qEnvironmentVariable("LERBO_EKRANKOPIOJ");
+        if (!ekrankopioj.isEmpty()) {
+            QVERIFY(QTest::qWaitFor([&] { return m->position() >= 5500; }, 20000));
+            QDir().mkpath(ekrankopioj);
+            QGuiApplication::primaryScreen()
+                ->grabWindow(leciono->winId())
+                .save(ekrankopioj + QStringLiteral("/lec02_video.png"));
+        }
 
         // The lesson leaves its video alone on a page change.
         lec->setCurrentIndex(4);
