@@ -363,6 +363,23 @@ private slots:
         QVERIFY2(r.stato == 0, qPrintable(r.el + r.eraroj));
     }
 
+    void kanto_sen_partituro()
+    {
+        // A song whose score is not in the source tree is told by name and
+        // fails the run; the clips beside it are made all the same.
+        const QString celo = testilo::novaDosierujo(QStringLiteral("sen_partituro"));
+        const QString listoDosiero = celo + QStringLiteral("listo.txt");
+        testilo::skribas(listoDosiero, "sonoj/lec09/kanto.oga\t=muziko tools/muziko/lec09_kanto.py\t-\n"
+                                       "sonoj/lec09/domo.oga\tdomo\n");
+        const Rezulto r = skripto(QStringLiteral("sonoj.sh"), {celo, QStringLiteral("--listo"), listoDosiero});
+        QCOMPARE(r.stato, 1);
+        QVERIFY2(r.eraroj.contains(QStringLiteral("no score tools/muziko/lec09_kanto.py for sonoj/lec09/kanto.oga")),
+                 qPrintable(r.eraroj));
+        QVERIFY2(r.el.contains(QStringLiteral("2 clips listed, 1 made")), qPrintable(r.el));
+        QVERIFY(QFileInfo(celo + QStringLiteral("sonoj/lec09/domo.oga")).size() > 0);
+        QVERIFY(!QFileInfo::exists(celo + QStringLiteral("sonoj/lec09/kanto.oga")));
+    }
+
     void generas_nur_la_siajn()
     {
         // A full run against a stand-in list tool: what the list drops and the
