@@ -437,7 +437,7 @@ int main(int argc, char** argv)
         while (!f.atEnd()) {
             ++n;
             const QStringList k = QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).split(QLatin1Char('\t'));
-            static const QRegularExpression klipo(QStringLiteral("^sonoj/[^\\s].*\\.oga$"));
+            static const QRegularExpression klipo(QStringLiteral("^(sonoj/[^\\s].*\\.oga|video/[^\\s].*\\.ogv)$"));
             if (k.size() < 2 || k.size() > 3 || !klipo.match(k.at(0)).hasMatch()) {
                 if (!k.join(QString()).trimmed().isEmpty())
                     std::fprintf(stderr, "sonlisto: %s:%d is not \"path TAB text [TAB voice]\"\n", qUtf8Printable(el),
