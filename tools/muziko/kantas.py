@@ -17,6 +17,7 @@ DIR keeps what a later run can reuse (the sung syllables) and the voice
 alone, DIR/vocxo.wav, which the timing check reads. A file appears under its
 name only whole."""
 import argparse
+import array
 import concurrent.futures
 import hashlib
 import html
@@ -28,7 +29,6 @@ import subprocess
 import sys
 import tempfile
 import wave
-import array
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -167,7 +167,9 @@ class Kantisto:
 
 # --- the parts --------------------------------------------------------------
 
-class Bildigo:
+class Specimenoj:
+    """Beats of the song as sample positions of the rendered files."""
+
     def __init__(self, kanto):
         self.kanto = kanto
         self.cxio = self.specimeno(kanto.taktoj * kanto.takto)
@@ -177,7 +179,7 @@ class Bildigo:
 
 
 def vocxo(kanto, kantisto, celo, laboristoj):
-    b = Bildigo(kanto)
+    b = Specimenoj(kanto)
     notoj = [n for li in kanto.linioj if li.teksto for n in li.notoj if n.midi is not None]
     taskoj = []
     for i, n in enumerate(notoj):
@@ -233,7 +235,7 @@ def hz(midi):
 
 def akompano(kanto, labor):
     """Bass, chords and flute as three WAV files of the song's length."""
-    b = Bildigo(kanto)
+    b = Specimenoj(kanto)
     # Per beat of the bar: bass root, bass fifth or chord.
     ritmo = {3: "BAA", 4: "BAbA"}[kanto.takto]
     akordoj = [a for li in kanto.linioj for a in li.akordoj]
@@ -244,7 +246,13 @@ def akompano(kanto, labor):
         akordo = next(a for a in akordoj if a.komenco <= t + 1e-9 < a.komenco + a.longo)
         kio = ritmo[int(round(t)) % kanto.takto]
         s = b.specimeno(t)
-        if kio == "B":
+        if t > fino - kanto.takto + 1e-9:
+            # The last bar rings on its first chord.
+            pass
+        elif t > fino - kanto.takto - 1e-9:
+            baso.append((s, [akordo.radiko]))
+            akordaro.append((s, sorted(55 + (n - 55) % 12 for n in akordo.tonoj(3))))
+        elif kio == "B":
             baso.append((s, [akordo.radiko]))
         elif kio == "b":
             baso.append((s, [akordo.radiko + 7]))
@@ -253,7 +261,6 @@ def akompano(kanto, labor):
             tonoj = sorted(55 + (n - 55) % 12 for n in akordo.tonoj(3))
             akordaro.append((s, tonoj))
         t += 1
-    # The last bar rings on its first chord.
     vojoj = {}
     vojoj["baso"] = os.path.join(labor, "baso.wav")
     sox_sinsekvo(baso, b.cxio, 1, lambda n, t: ["synth", "%ds" % n, "pluck", hz(t[0]), "fade", "h", "0.002",
@@ -275,7 +282,7 @@ def akompano(kanto, labor):
 
 
 def miksas(kanto, vocxo_vojo, partoj, labor, celo):
-    b = Bildigo(kanto)
+    b = Specimenoj(kanto)
     reverba = os.path.join(labor, "vocxo_reverba.wav")
     lancxu(["sox", vocxo_vojo, reverba, "reverb", "25", "50", "40"])
     miksajho = os.path.join(labor, "miksajho.wav")
