@@ -138,7 +138,8 @@ private slots:
     void listo_formo()
     {
         QVERIFY(klipoj.size() > 50);
-        const QRegularExpression formo(QStringLiteral("^sonoj/([a-z0-9_]+|lec(0[1-9]|1[0-3])/[^/ A-Z]+)\\.oga$"));
+        const QRegularExpression formo(QStringLiteral(
+            "^(sonoj/([a-z0-9_]+|lec(0[1-9]|1[0-3])/[^/ A-Z]+)\\.oga|video/lec(0[1-9]|1[0-3])/[a-z0-9_]+\\.ogv)$"));
         for (auto it = klipoj.constBegin(); it != klipoj.constEnd(); ++it) {
             QVERIFY2(formo.match(it.key()).hasMatch(), qPrintable(it.key()));
             QVERIFY2(!it->teksto.trimmed().isEmpty(), qPrintable(it.key()));
@@ -269,15 +270,32 @@ private slots:
                 QStringLiteral("sonoj/") + nomo.left(5).toLower() + QLatin1Char('/') + nomo.mid(6) + mp3_finajho;
             QCOMPARE(klipoj.value(klipo).teksto, legajhoj.join(QLatin1Char(' ')));
         }
-        // A song cannot be voiced: only the readings have clips.
+        // Every player has its file listed; a song's is made from the score
+        // named after it, which the source tree holds.
         const auto cxiujLudiloj = leciono->findChildren<QFrame*>();
         for (QFrame* l : cxiujLudiloj) {
             if (!l->inherits("mp3ludilo"))
                 continue;
             const QString dosiero = l->objectName().mid(6);
-            const QString klipo =
-                QStringLiteral("sonoj/") + l->objectName().left(5).toLower() + QLatin1Char('/') + dosiero + mp3_finajho;
-            QCOMPARE(klipoj.contains(klipo), dosiero.startsWith(QLatin1String("memo")));
+            const QString ll = l->objectName().left(5).toLower();
+            const QString klipo = QStringLiteral("sonoj/") + ll + QLatin1Char('/') + dosiero + mp3_finajho;
+            QVERIFY2(klipoj.contains(klipo), qPrintable(klipo));
+            if (dosiero.startsWith(QLatin1String("memo")))
+                continue;
+            const QString partituro =
+                QStringLiteral("tools/muziko/") + ll + QLatin1Char('_') + dosiero + QStringLiteral(".py");
+            QCOMPARE(klipoj.value(klipo).teksto, QStringLiteral("=muziko ") + partituro);
+            QCOMPARE(klipoj.value(klipo).vocxo, QStringLiteral("-"));
+            QVERIFY2(QFileInfo::exists(fonto + QLatin1Char('/') + partituro), qPrintable(partituro));
+        }
+        if (n == 2) {
+            // The video, and beside it its song alone, from one score.
+            const QString partituro = QStringLiteral("tools/muziko/lec02_ziv_video.py");
+            QCOMPARE(klipoj.value(QStringLiteral("video/lec02/ziv_video.ogv")).teksto,
+                     QStringLiteral("=video ") + partituro);
+            QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec02/ziv_video.oga")).teksto,
+                     QStringLiteral("=muziko ") + partituro);
+            QVERIFY(QFileInfo::exists(fonto + QLatin1Char('/') + partituro));
         }
         if (n == 1) {
             QCOMPARE(klipoj.value(QStringLiteral("sonoj/lec01/cx.oga")).teksto, QStringLiteral("Ĉ"));
@@ -343,6 +361,23 @@ private slots:
         QVERIFY2(r.stato == 0 && faritaj(r) == 3, qPrintable(r.el + r.eraroj));
         r = skripto(QStringLiteral("sonkontrolo.sh"), opcioj);
         QVERIFY2(r.stato == 0, qPrintable(r.el + r.eraroj));
+    }
+
+    void kanto_sen_partituro()
+    {
+        // A song whose score is not in the source tree is told by name and
+        // fails the run; the clips beside it are made all the same.
+        const QString celo = testilo::novaDosierujo(QStringLiteral("sen_partituro"));
+        const QString listoDosiero = celo + QStringLiteral("listo.txt");
+        testilo::skribas(listoDosiero, "sonoj/lec09/kanto.oga\t=muziko tools/muziko/lec09_kanto.py\t-\n"
+                                       "sonoj/lec09/domo.oga\tdomo\n");
+        const Rezulto r = skripto(QStringLiteral("sonoj.sh"), {celo, QStringLiteral("--listo"), listoDosiero});
+        QCOMPARE(r.stato, 1);
+        QVERIFY2(r.eraroj.contains(QStringLiteral("no score tools/muziko/lec09_kanto.py for sonoj/lec09/kanto.oga")),
+                 qPrintable(r.eraroj));
+        QVERIFY2(r.el.contains(QStringLiteral("2 clips listed, 1 made")), qPrintable(r.el));
+        QVERIFY(QFileInfo(celo + QStringLiteral("sonoj/lec09/domo.oga")).size() > 0);
+        QVERIFY(!QFileInfo::exists(celo + QStringLiteral("sonoj/lec09/kanto.oga")));
     }
 
     void generas_nur_la_siajn()

@@ -45,6 +45,11 @@ videoludilo::~videoludilo()
     delete ui;
 }
 
+QString videoludilo::vojo()
+{
+    return QStringLiteral("video/lec02/ziv_video") + video_finajho;
+}
+
 void videoludilo::showEvent(QShowEvent* e)
 {
     QFrame::showEvent(e);
@@ -55,7 +60,7 @@ void videoludilo::showEvent(QShowEvent* e)
         w = w->parentWidget();
     rulumejo = static_cast<QScrollArea*>(w);
     // Once only: showing the page again must not rewind the video.
-    ludilo->setMedia(QUrl::fromLocalFile(mrLoko + QStringLiteral("video/lec02/ziv_video") + video_finajho));
+    ludilo->setMedia(QUrl::fromLocalFile(mrLoko + vojo()));
     preta = true;
 }
 

@@ -19,6 +19,9 @@ public:
     explicit videoludilo(QWidget* parent = nullptr);
     ~videoludilo() override;
 
+    // The video in the media folder, "video/lec02/ziv_video.ogv".
+    static QString vojo();
+
 public slots:
     void finite();
 

@@ -9,6 +9,7 @@ pakoj=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   espeak-ng vorbis-tools
+  sox librsvg2-bin gstreamer1.0-tools
   hunspell myspell-eo
   hunspell-en-gb hunspell-ar hunspell-bg hunspell-ca hunspell-cs hunspell-da
   hunspell-de-de hunspell-el hunspell-es hunspell-fr hunspell-hi hunspell-hr

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Checks that the media folder holds every clip the course can ask for: each
 # clip tools/sonlisto lists must exist under BUILD_DIR, be a whole Ogg Vorbis
-# stream and last more than zero seconds.
+# stream and last more than zero seconds. A song, or a video of one, must also
+# last as long as its score says, within a second, and its voice come in on
+# every line within 100 ms of the line's first note (tools/muziko/kontrolas.py).
 #
 #   tools/sonkontrolo.sh BUILD_DIR [--nur REGEX] [--listo FILE] [-j N]
 #
@@ -10,6 +12,7 @@
 set -euo pipefail
 
 source "$(dirname "$0")/sonoj_argumentoj.sh"
+radiko="$(cd "$(dirname "$0")/.." && pwd)"
 SONLISTO="${SONLISTO:-$celo/tools/sonlisto}"
 command -v ogginfo >/dev/null || { echo "sonkontrolo.sh: ogginfo is missing (run tools/bezonoj.sh)" >&2; exit 1; }
 
@@ -21,7 +24,8 @@ args=()
 [ -n "$nur" ] && args+=(--nur "$nur")
 [ -n "$listo" ] && args+=(--el "$listo")
 stato=0
-"$SONLISTO" "${args[@]}" 2>"$labor/eraroj" | cut -f1 >"$labor/vojoj" || stato=$?
+"$SONLISTO" "${args[@]}" 2>"$labor/eraroj" >"$labor/listo" || stato=$?
+cut -f1 "$labor/listo" >"$labor/vojoj"
 grep -v 'XDG_RUNTIME_DIR' "$labor/eraroj" >&2 || true
 if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
   echo "sonkontrolo.sh: sonlisto failed ($stato)" >&2; exit 1
@@ -60,7 +64,13 @@ export CELO="$celo"
 
 listitaj=$(wc -l <"$labor/vojoj")
 tr '\n' '\0' <"$labor/vojoj" | xargs -0 -r -n 100 -P "$laboristoj" bash -c 'kontrolu "$@"' _ \
-  | sort >"$labor/eraroj"
+  >"$labor/eraroj"
+# The songs against their scores: path, then the score it is made from.
+mapfile -t muzikaj < <(awk -F'\t' '$2 ~ /^=(muziko|video) / { f = $2; sub(/^[^ ]* /, "", f); print $1; print f }' "$labor/listo")
+if [ ${#muzikaj[@]} -gt 0 ]; then
+  python3 "$radiko/tools/muziko/kontrolas.py" "$celo" "${muzikaj[@]}" >>"$labor/eraroj" || true
+fi
+sort -o "$labor/eraroj" "$labor/eraroj"
 eraroj=$(wc -l <"$labor/eraroj")
 cat "$labor/eraroj"
 echo "sonkontrolo.sh: $listitaj clips checked, $eraroj faulty"

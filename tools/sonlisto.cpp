@@ -7,7 +7,9 @@
 // own forms and item files: every word label answers with its own klipo(), the
 // exercise frames found in the lesson forms give their item lists, so a name
 // here can never drift from what the program plays. A text "=tono F1 F2 ..."
-// (voice "-") stands for a short tone of those frequencies instead of speech.
+// (voice "-") stands for a short tone of those frequencies instead of speech;
+// "=muziko SCORE" for a song and "=video SCORE" for a video of one, made from
+// the score SCORE (a file of the source tree) by tools/muziko/kantas.py.
 //
 //   sonlisto [--hashoj] [--nur REGEX] [--el FILE]
 //                                       the list; --hashoj adds a fourth column,
@@ -46,6 +48,7 @@
 #include "ekzercilo.h"
 #include "klipoj.h"
 #include "prononcokuro.h"
+#include "videoludilo.h"
 
 namespace {
 
@@ -271,6 +274,16 @@ QString legajho(QWidget* ludilo)
     return partoj.join(QLatin1Char(' '));
 }
 
+// The score a song file is made from: "sonoj/lec12/fragoj.oga" and
+// "video/lec12/fragoj.ogv" come from tools/muziko/lec12_fragoj.py.
+QString partituro(const QString& vojo)
+{
+    const QStringList partoj = vojo.split(QLatin1Char('/'));
+    const QString dosiero = partoj.last();
+    return QStringLiteral("tools/muziko/") + partoj.at(partoj.size() - 2) + QLatin1Char('_')
+           + dosiero.left(dosiero.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".py");
+}
+
 void leciono(Listo& l, int n, QWidget* patro)
 {
     QFrame* frame = KreasLecionon(n, patro);
@@ -293,12 +306,23 @@ void leciono(Listo& l, int n, QWidget* patro)
             eroj(l, frame, Ekzerco::prononcu, on.right(4), nomo + QStringLiteral(" pronunciation"));
         } else if (k == QLatin1String("mp3ludilo")) {
             const QString dosiero = on.mid(6);
-            // A song cannot be voiced; only the readings ("memo" + n) are.
-            if (!dosiero.startsWith(QLatin1String("memo")))
-                continue;
             // The player opens the file itself, exactly under this name.
-            l.aldonu(QStringLiteral("sonoj/") + on.left(5).toLower() + QLatin1Char('/') + dosiero + mp3_finajho,
-                     legajho(w), kVocxo, nomo + QStringLiteral(" reading ") + on, false);
+            const QString vojo =
+                QStringLiteral("sonoj/") + on.left(5).toLower() + QLatin1Char('/') + dosiero + mp3_finajho;
+            if (dosiero.startsWith(QLatin1String("memo")))
+                l.aldonu(vojo, legajho(w), kVocxo, nomo + QStringLiteral(" reading ") + on, false);
+            else
+                l.aldonu(vojo, QStringLiteral("=muziko ") + partituro(vojo), QStringLiteral("-"),
+                         nomo + QStringLiteral(" song ") + on, false);
+        } else if (k == QLatin1String("videoludilo")) {
+            // The video, and beside it the song alone, which the video's sound is.
+            const QString video = videoludilo::vojo();
+            const QString sono = QStringLiteral("sonoj/") + video.mid(video.indexOf(QLatin1Char('/')) + 1);
+            const QString kanto = sono.left(sono.lastIndexOf(QLatin1Char('.'))) + mp3_finajho;
+            l.aldonu(video, QStringLiteral("=video ") + partituro(video), QStringLiteral("-"),
+                     nomo + QStringLiteral(" video"), false);
+            l.aldonu(kanto, QStringLiteral("=muziko ") + partituro(video), QStringLiteral("-"),
+                     nomo + QStringLiteral(" video's song"), false);
         }
     }
     delete frame;
@@ -413,7 +437,7 @@ int main(int argc, char** argv)
         while (!f.atEnd()) {
             ++n;
             const QStringList k = QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).split(QLatin1Char('\t'));
-            static const QRegularExpression klipo(QStringLiteral("^sonoj/[^\\s].*\\.oga$"));
+            static const QRegularExpression klipo(QStringLiteral("^(sonoj/[^\\s].*\\.oga|video/[^\\s].*\\.ogv)$"));
             if (k.size() < 2 || k.size() > 3 || !klipo.match(k.at(0)).hasMatch()) {
                 if (!k.join(QString()).trimmed().isEmpty())
                     std::fprintf(stderr, "sonlisto: %s:%d is not \"path TAB text [TAB voice]\"\n", qUtf8Printable(el),

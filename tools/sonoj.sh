@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Voices the course into the media folder beside the program: every clip that
 # tools/sonlisto lists becomes BUILD_DIR/sonoj/<path>.oga, spoken by espeak-ng's
-# Esperanto voice and encoded as Ogg Vorbis.
+# Esperanto voice and encoded as Ogg Vorbis. The songs, and the video of one,
+# are rendered from their scores in tools/muziko/ by tools/muziko/kantas.py,
+# alongside the clips; BUILD_DIR/muziko/ keeps what a later run can reuse.
 #
 #   tools/sonoj.sh BUILD_DIR [--nur REGEX] [--listo FILE] [-j N]
 #
@@ -10,8 +12,8 @@
 #                 instead of running sonlisto
 #   -j N          parallel workers (default: all cores)
 #
-# Only clips that are missing, or whose text or voice changed since they were
-# made, are made again; BUILD_DIR/sonoj/.manifesto remembers what each clip
+# Only clips that are missing, or whose text or voice (a song: its score)
+# changed since they were made, are made again; BUILD_DIR/sonoj/.manifesto remembers what each clip
 # was made from. A clip the manifest does not know (a real recording put in
 # by hand) is never overwritten. After a full run the clips this script made
 # that the course no longer asks for are removed.
@@ -24,6 +26,7 @@ RAPIDO=140       # words per minute; a learner hears each sound
 KVALITO=3        # oggenc quality
 
 source "$(dirname "$0")/sonoj_argumentoj.sh"
+radiko="$(cd "$(dirname "$0")/.." && pwd)"
 export SONLISTO="${SONLISTO:-$celo/tools/sonlisto}"
 
 for ilo in espeak-ng oggenc; do
@@ -54,8 +57,28 @@ if [ "$stato" -ne 0 ] && [ "$stato" -ne 2 ]; then
   echo "sonoj.sh: sonlisto failed ($stato)" >&2; exit 1
 fi
 
+# 1b. A song is made from its score: its hash is that of the score as read
+#     and of the renderer, so a changed tune or word remakes it.
+muzika='$2 ~ /^=(muziko|video) /'
+awk -F'\t' "$muzika" "$labor/listo" >"$labor/muzikaj"
+: >"$labor/ciferoj"
+for fonto in $(cut -f2 "$labor/muzikaj" | cut -d' ' -f2 | sort -u); do
+  if [ ! -f "$radiko/$fonto" ]; then
+    echo "sonoj.sh: no score $fonto for $(awk -F'\t' -v f="$fonto" '$2 ~ (" " f "$") { print $1 }' "$labor/muzikaj" | paste -sd' ')" >&2
+    continue
+  fi
+  cifero=$(python3 "$radiko/tools/muziko/kantas.py" "$(basename "$fonto" .py)" --cifero) || continue
+  printf '%s\t%s\n' "$fonto" "$cifero" >>"$labor/ciferoj"
+done
+awk -F'\t' -v OFS='\t' '
+  FILENAME == ARGV[1] { cifero[$1] = $2; next }
+  $2 ~ /^=(muziko|video) / { f = $2; sub(/^[^ ]* /, "", f); $4 = (f in cifero) ? cifero[f] : "sen-partituro" }
+  { print }' "$labor/ciferoj" "$labor/listo" >"$labor/listo.nova"
+mv "$labor/listo.nova" "$labor/listo"
+
 # 2. What to make: missing clips, and ours whose text, voice or recipe changed.
-( cd "$sonoj" && find . -type f -name '*.oga' -size +0 -printf 'sonoj/%P\n' ) >"$labor/ekzistas"
+( cd "$celo" && find sonoj video -type f \( -name '*.oga' -o -name '*.ogv' \) -size +0 2>/dev/null || true ) \
+  | grep -v '/\.' >"$labor/ekzistas" || true
 awk -F'\t' -v r="$RECEPTO" -v fremdaj="$labor/fremdaj" '
   FILENAME == ARGV[1] { malnova[$2] = $1; next }
   FILENAME == ARGV[2] { ekzistas[$0] = 1; next }
@@ -103,15 +126,45 @@ faru() {
 export -f faru
 export CELO="$celo" RAPIDO KVALITO RECEPTO
 
-farendaj=$(wc -l <"$labor/farendaj")
+# 3b. The songs, each with its video, one score after the other, while the
+#     clips are voiced.
+muzikas() {
+  local fonto nomo sono video vojoj
+  for fonto in $(cut -f2 "$labor/farendaj_muzikaj" | cut -d' ' -f2 | sort -u); do
+    nomo=$(basename "$fonto" .py)
+    sono=$(awk -F'\t' -v f="=muziko $fonto" '$2 == f { print $1; exit }' "$labor/listo")
+    video=$(awk -F'\t' -v f="=video $fonto" '$2 == f { print $1; exit }' "$labor/listo")
+    vojoj=()
+    if [ -n "$sono" ]; then vojoj+=(--sono "$celo/$sono"); else vojoj+=(--sono "$celo/muziko/$nomo/sono.oga"); fi
+    [ -n "$video" ] && vojoj+=(--video "$celo/$video")
+    if python3 "$radiko/tools/muziko/kantas.py" "$nomo" "${vojoj[@]}" --labor "$celo/muziko/$nomo" -j "$laboristoj"; then
+      awk -F'\t' -v OFS='\t' -v f="$fonto" -v r="$RECEPTO" '$2 ~ ("^=(muziko|video) " f "$") { print $4 "." r, $1 }' \
+        "$labor/listo" >>"$labor/muziko.farita"
+    else
+      echo "sonoj.sh: could not make the song of $fonto" >&2
+    fi
+  done
+}
+awk -F'\t' "$muzika" "$labor/farendaj" >"$labor/farendaj_muzikaj"
+awk -F'\t' "!($muzika)" "$labor/farendaj" >"$labor/farendaj_paroloj"
+: >"$labor/muziko.farita"
+muzikisto=""
+if [ -s "$labor/farendaj_muzikaj" ]; then
+  muzikas &
+  muzikisto=$!
+fi
+
+farendaj=$(wc -l <"$labor/farendaj_paroloj")
 if [ "$farendaj" -gt 0 ]; then
-  cut -f1 "$labor/farendaj" | sed 's|/[^/]*$||' | sort -u | (cd "$celo" && xargs mkdir -p)
+  cut -f1 "$labor/farendaj_paroloj" | sed 's|/[^/]*$||' | sort -u | (cd "$celo" && xargs mkdir -p)
   [ "$laboristoj" -gt "$farendaj" ] && laboristoj="$farendaj"
-  split -n "r/$laboristoj" -d -a 3 "$labor/farendaj" "$labor/peco."
+  split -n "r/$laboristoj" -d -a 3 "$labor/farendaj_paroloj" "$labor/peco."
   find "$labor" -name 'peco.*' ! -name '*.farita' -print0 \
     | xargs -0 -n 1 -P "$laboristoj" bash -c 'faru "$1"' _
 fi
-cat "$labor"/peco.*.farita 2>/dev/null >"$labor/faritaj" || true
+[ -n "$muzikisto" ] && wait "$muzikisto"
+farendaj=$(wc -l <"$labor/farendaj")
+cat "$labor"/peco.*.farita "$labor/muziko.farita" 2>/dev/null >"$labor/faritaj" || true
 
 # 4. The new manifest: what was made now, else what it knew before. A full
 #    run forgets (and removes) the clips it made that nobody asks for any more.
