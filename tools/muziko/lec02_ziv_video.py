@@ -17,10 +17,10 @@ STROFO1 = ["Varman teon trinkas mi,",
            "bonan kukon faras vi,",
            "belan birdon vidas ni,",
            "kaj la birdo vidas nin."]
-STROFO2 = ["La insekton kaptas ĝi,",
+STROFO2 = ["Nian birdon amas mi,",
+           "kaj insekton kaptas ĝi,",
            "puran akvon trinkas ĝi,",
-           "sekan panon petas ĝi,",
-           "kaj ĝin amas, amas mi."]
+           "sekan panon petas ĝi."]
 REFRENO = ["Mi vin amas, amas vin,",
            "vi min amas, amas min.",
            "Puran amon havas ni,",
