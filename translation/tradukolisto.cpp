@@ -1,4 +1,5 @@
 #include "tradukolisto.h"
+#include "funkcioj.h"
 #include "inidosiero.h"
 
 #include <QDir>
@@ -53,7 +54,9 @@ QList<QStringList> TradukoListo::elListo(const QString& vojo)
 QList<QStringList> TradukoListo::enkonstruitaj(const QString& datoDefault)
 {
     QList<QStringList> eroj;
-    const QString dosierujo = QStringLiteral(":/tradukoj/");
+    // The folder the main window loads a built-in translation from, so that
+    // every file listed can also be loaded.
+    const QString dosierujo = TradukUjo();
     const QStringList nomoj =
         QDir(dosierujo).entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& nomo : nomoj) {

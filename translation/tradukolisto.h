@@ -24,8 +24,8 @@ public:
     // group "0" has no language code; then the caller lists the built-in files.
     static QList<QStringList> elListo(const QString& vojo);
 
-    // The headers of the translation files built into the resources, in file
-    // name order ignoring case. `datoDefault` stands in for a missing "Dato".
+    // The headers of the built-in translation files (those in TradukUjo()),
+    // in file name order ignoring case. `datoDefault` stands in for a missing "Dato".
     static QList<QStringList> enkonstruitaj(const QString& datoDefault);
 
     // The downloaded list when it gives any entry, else the built-in files.
