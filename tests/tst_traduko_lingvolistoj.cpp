@@ -3,6 +3,7 @@
 #include "tst_lerbo_komuna.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,8 +53,6 @@ class TestoLingvolistoj : public QObject
     // A built-in folder of the program's own kind: English and Esperanto as
     // they ship, and the two Russian files.
     QString radiko;
-
-    QString listo() const { return savasLoko + QStringLiteral("traduklisto.ini"); }
 
     static QString eliri(lerbo* w) { return el<QLabel>(w, "label_Eliri")->text(); }
 
@@ -243,6 +242,98 @@ private slots:
                        {"ru", Rusaj[1].nomo, Rusaj[1].dosiero, rusa2Dato}});
         w->aktualigasTradukon();
         QCOMPARE(w->elshutilo != nullptr, elshutas);
+    }
+
+    // A header is read alone only where that gives what QSettings gives over
+    // the whole file; every other file is read whole, as before.
+    void kapoKielQSettings_data()
+    {
+        QTest::addColumn<QByteArray>("enhavo");
+        QTest::addColumn<bool>("simpla");
+        const QByteArray plena = "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nTradukinto=Lerbo de "
+                                 "Esperanto\r\nDato=09.07.2020\r\n\r\n[Menuo]\r\nEliri=Beenden\r\n";
+        QTest::newRow("plain, CRLF") << plena << true;
+        QTest::newRow("LF, blanks around keys and values")
+            << QByteArray("\n\n[Traduko] \nLingvo = Čeština — ĉeĥa \n\tLingvoID\t=cs\n[Menuo]\n") << true;
+        QTest::newRow("CR alone") << QByteArray("[Traduko]\rLingvo=中文 — ĉina\rLingvoID=ch\r[Menuo]\r") << true;
+        QTest::newRow("comment line") << QByteArray("[Traduko]\r\n; noto\r\nLingvo=X — x\r\n") << true;
+        QTest::newRow("empty value") << QByteArray("[Traduko]\r\nLingvo=\r\nLingvoID=xx\r\n") << true;
+        QTest::newRow("missing keys") << QByteArray("[Traduko]\r\nTradukinto=Lerbo\r\n[Menuo]\r\n") << true;
+        QTest::newRow("invalid UTF-8") << QByteArray("[Traduko]\r\nLingvo=\xff\xfe x\xc3\r\n") << true;
+        QTest::newRow("escaped section elsewhere") << plena + "[Mesa%U011Doj]\r\nsmDenove=x\r\n" << true;
+        QTest::newRow("bracket opening a text") << plena + "[Menuo4]\r\nLabel1=[x]\r\n" << true;
+        // Neither of these reaches the header's keys.
+        QTest::newRow("a section named with slashes") << plena + "  [/Traduko/]\r\nLingvo=B\r\n" << true;
+        QTest::newRow("general section") << plena + "[General]\r\nTraduko/Lingvo=B\r\n" << true;
+
+        QTest::newRow("quoted, with a comma")
+            << QByteArray("[Traduko]\r\nLingvo=\"Norsk, bokmål — norvega\"\r\n") << false;
+        QTest::newRow("unquoted comma") << QByteArray("[Traduko]\r\nLingvo=Norsk, bokmål — norvega\r\n") << false;
+        QTest::newRow("escaped quote") << QByteArray("[Traduko]\r\nLingvo=\"A \\\"B\\\" — c\"\r\n") << false;
+        QTest::newRow("comment after a value") << QByteArray("[Traduko]\r\nLingvo=A ; noto\r\n") << false;
+        QTest::newRow("special value") << QByteArray("[Traduko]\r\nLingvo=@String(A)\r\n") << false;
+        QTest::newRow("continued line") << QByteArray("[Traduko]\r\nLingvo=A\\\r\n B\r\n") << false;
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf[Traduko]\r\nLingvo=A\r\n") << false;
+        QTest::newRow("repeated key") << QByteArray("[Traduko]\r\nLingvo=A\r\nLingvo=B\r\n") << false;
+        QTest::newRow("title with more") << QByteArray("[Traduko] x\r\nLingvo=A\r\n") << false;
+        QTest::newRow("section again, later") << plena + "[Traduko]\r\nLingvo=B\r\n" << false;
+        QTest::newRow("section again, with blanks") << plena + " [ Traduko ] \r\nLingvo=B\r\n" << false;
+        QTest::newRow("section again, escaped") << plena + "[Tradu%6Bo]\r\nLingvo=B\r\n" << false;
+        QTest::newRow("another section first") << QByteArray("[Menuo]\r\nEliri=x\r\n") + plena << false;
+        QTest::newRow("key before the sections") << QByteArray("Traduko/Lingvo=B\r\n") + plena << false;
+        QTest::newRow("not an INI file") << QByteArray("<html><body>Not found</body></html>") << false;
+        QTest::newRow("empty file") << QByteArray() << false;
+    }
+    void kapoKielQSettings()
+    {
+        QFETCH(QByteArray, enhavo);
+        QFETCH(bool, simpla);
+        QHash<QString, QString> kapo;
+        const bool legebla = TradukoListo::simplaKapo(enhavo, kapo);
+
+        const QString dosierujo = testilo::novaDosierujo(QStringLiteral("kapo"));
+        const QString vojo = dosierujo + QStringLiteral("tradukoj/x.trd");
+        testilo::skribas(vojo, enhavo);
+        IniDosiero ini(vojo);
+        ini.beginGroup(QStringLiteral("Traduko"));
+        if (legebla) {
+            QStringList sxlosiloj = kapo.keys();
+            sxlosiloj.sort();
+            QStringList atenditaj = ini.childKeys();
+            atenditaj.sort();
+            QCOMPARE(sxlosiloj, atenditaj);
+            for (const QString& s : atenditaj)
+                QCOMPARE(kapo.value(s), ini.value(s).toString());
+        }
+        Loko = dosierujo;
+        const QList<QStringList> eroj = TradukoListo::enkonstruitaj(QStringLiteral("10.05.2020"));
+        QCOMPARE(eroj.size(), 1);
+        QCOMPARE(eroj.first(),
+                 (QStringList{ini.value(QStringLiteral("LingvoID"), QStringLiteral("??")).toString(),
+                              ini.value(QStringLiteral("Lingvo"), QStringLiteral("?????????")).toString(),
+                              QStringLiteral("x.trd"),
+                              ini.value(QStringLiteral("Dato"), QStringLiteral("10.05.2020")).toString()}));
+        // A file read whole where its header alone would do costs the time again.
+        QCOMPARE(legebla, simpla);
+    }
+
+    // Every translation that ships has a header plain enough to be read alone.
+    void sendatajSimplaj()
+    {
+        const QDir fontoj(qEnvironmentVariable("LERBO_FONTO") + QStringLiteral("/resources/tradukoj"));
+        const QStringList nomoj = fontoj.entryList({QStringLiteral("*.trd")}, QDir::Files);
+        QVERIFY(nomoj.size() >= 3);
+        for (const QString& nomo : nomoj) {
+            QFile f(fontoj.filePath(nomo));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QHash<QString, QString> kapo;
+            QVERIFY2(TradukoListo::simplaKapo(f.readAll(), kapo), qPrintable(nomo));
+            IniDosiero ini(fontoj.filePath(nomo));
+            ini.beginGroup(QStringLiteral("Traduko"));
+            QCOMPARE(kapo.size(), ini.childKeys().size());
+            for (const QString& s : ini.childKeys())
+                QCOMPARE(kapo.value(s), ini.value(s).toString());
+        }
     }
 };
 
