@@ -881,7 +881,7 @@ void lerbo::aktualigasTradukon()
     const QDate dato =
         QDate::fromString(loka.value(QStringLiteral("Traduko/Dato"), QStringLiteral("01.01.2000")).toString(),
                           QStringLiteral("dd.MM.yyyy"));
-    if (Lingvolisto::pliNova(savasLoko + QStringLiteral("traduklisto.ini"), sLingvoID, dato)) {
+    if (Lingvolisto::pliNova(savasLoko + QStringLiteral("traduklisto.ini"), sTradukoDosiero, sLingvoID, dato)) {
         elshutilo = new FileDownloader(FileDownloader::kursejo(QStringLiteral("/datumoj/tradukoj/") + sTradukoDosiero),
                                        sTradukoDosiero, this);
         connect(elshutilo, SIGNAL(downloaded()), this, SLOT(Traduku()));

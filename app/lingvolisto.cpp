@@ -17,19 +17,26 @@ bool Lingvolisto::malnova(const QString& listo, const QDate& hodiau)
     return !skribita.isValid() || skribita.addDays(7) < hodiau;
 }
 
-bool Lingvolisto::pliNova(const QString& listo, const QString& lingvoID, const QDate& loka)
+bool Lingvolisto::pliNova(const QString& listo, const QString& dosiero, const QString& lingvoID, const QDate& loka)
 {
     if (!QFileInfo(listo).isFile())
         return false;
     IniDosiero ini(listo);
     const QString serchata = lingvoID.trimmed();
+    QString datoLauxKodo;
+    bool trovitaLauxKodo = false;
     for (int i = 0; i < 200; ++i) {
         ini.beginGroup(QString::number(i));
         const QString kodo = ini.value(QStringLiteral("LingvoID"), NeKodo).toString().trimmed();
+        const QString nomo = ini.value(QStringLiteral("DosierNomo")).toString();
         const QString dato = ini.value(QStringLiteral("Dato"), QStringLiteral("01.01.2000")).toString();
         ini.endGroup();
-        if (kodo == serchata)
+        if (!dosiero.isEmpty() && nomo == dosiero)
             return QDate::fromString(dato, QStringLiteral("dd.MM.yyyy")) > loka;
+        if (!trovitaLauxKodo && kodo == serchata) {
+            trovitaLauxKodo = true;
+            datoLauxKodo = dato;
+        }
     }
-    return false;
+    return trovitaLauxKodo && QDate::fromString(datoLauxKodo, QStringLiteral("dd.MM.yyyy")) > loka;
 }

@@ -5,6 +5,10 @@
 // first and later opening of every lesson of the lesson table from the home
 // page (building the lesson, restoring its answers, translating it, showing
 // it), with the peak memory as the lessons are opened one after the other.
+// The listing of the built-in translations is timed with the files that ship
+// and with 35 (copies under other names, made for the run): the reading of
+// their headers alone, the first start's language dialog and a start without
+// a downloaded list, each of the two until the first paint of the filled list.
 //
 // Every figure is the median of several runs, each run a process of its own
 // (a first opening happens once per process); the two kinds of start are run
@@ -12,20 +16,27 @@
 //
 //   xvfb-run -a build/bench/bench_lecionoj          the table
 //   build/bench/bench_lecionoj --fojoj 9            more runs
+#include "filedownloader.h"
 #include "funkcioj.h"
 #include "lancxilo.h"
 #include "lecionoj.h"
 #include "lerbo.h"
+#include "tradukolisto.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMap>
 #include <QProcess>
+#include <QResource>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -89,6 +100,86 @@ int starto(int argc, char** argv, Starto kio)
     else
         w->show();
     return QApplication::exec();
+}
+
+// Waits for the first paint of a window that shows its list of languages
+// filled: the dialog's list, or the settings page's combo box of the main
+// window (filled when the translation is loaded, the page itself unseen).
+class ListoGvatanto : public QObject
+{
+public:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::Paint || !o->isWidgetType())
+            return false;
+        QWidget* fenestro = static_cast<QWidget*>(o)->window();
+        if (fenestro->inherits("lingvoelekto")) {
+            auto* l = fenestro->findChild<QListWidget*>(QStringLiteral("Lingvo"));
+            if (l && l->count() > 0)
+                finas("dialogo", l->count());
+        } else if (fenestro->inherits("lerbo")) {
+            auto* l = fenestro->findChild<QComboBox*>(QStringLiteral("Lingvo"));
+            if (l && l->count() > 0)
+                finas("senlisto", l->count());
+        }
+        return false;
+    }
+    [[noreturn]] static void finas(const char* kio, int lingvoj)
+    {
+        std::printf("%s %.3f %d\n", kio, ms(ekdeStarto), lingvoj);
+        std::fflush(stdout);
+        // Nothing after the figure matters, and the dialog runs its own
+        // modal loop inside the main window's constructor.
+        std::_Exit(0);
+    }
+};
+
+// A start that lists the built-in translations: the first start (no settings;
+// the language dialog) or a start whose downloaded list is missing. The list
+// download is refused at once, as without a network. `rimedo`, when given,
+// holds another set of built-in translations.
+int listanta(int argc, char** argv, const QString& rimedo)
+{
+    Lancxilo::agordasAplikon();
+    QApplication app(argc, argv);
+    Lancxilo::preparas();
+    if (!rimedo.isEmpty()) {
+        if (!QResource::registerResource(rimedo, QStringLiteral("/mezuro"))) {
+            std::fprintf(stderr, "cannot register %s\n", qPrintable(rimedo));
+            return 1;
+        }
+        Loko = QStringLiteral(":/mezuro/");
+    }
+    {
+        QTcpServer provizora;
+        provizora.listen(QHostAddress::LocalHost, 0);
+        FileDownloader::setKursejo(QStringLiteral("127.0.0.1:%1").arg(provizora.serverPort()));
+    }
+    ListoGvatanto gvatanto;
+    app.installEventFilter(&gvatanto);
+    lerbo w;
+    w.resize(569, 770);
+    Lancxilo::montras(w);
+    return QApplication::exec();
+}
+
+// The headers of every built-in translation read once, as a list reads them
+// in a process that has read none before.
+int kapoj(int argc, char** argv, const QString& rimedo)
+{
+    QCoreApplication app(argc, argv);
+    lerbo_rimedoj();
+    Loko = QStringLiteral(":/");
+    if (!rimedo.isEmpty()) {
+        if (!QResource::registerResource(rimedo, QStringLiteral("/mezuro")))
+            return 1;
+        Loko = QStringLiteral(":/mezuro/");
+    }
+    QElapsedTimer t;
+    t.start();
+    const int n = TradukoListo::enkonstruitaj(QStringLiteral("10.05.2020")).size();
+    std::printf("kapoj %.3f %d\n", ms(t), n);
+    return 0;
 }
 
 void atendas()
@@ -157,12 +248,15 @@ double mediano(QVector<double> v)
 }
 
 // Runs this program again in one of its measuring modes; its lines split in words.
-QList<QStringList> kuras(const QString& reghimo, const QProcessEnvironment& medio)
+QList<QStringList> kuras(const QString& reghimo, const QProcessEnvironment& medio, const QString& rimedo = QString())
 {
     QProcess p;
     p.setProcessEnvironment(medio);
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(QCoreApplication::applicationFilePath(), {reghimo});
+    QStringList argumentoj{reghimo};
+    if (!rimedo.isEmpty())
+        argumentoj << rimedo;
+    p.start(QCoreApplication::applicationFilePath(), argumentoj);
     QList<QStringList> linioj;
     if (!p.waitForFinished(600000) || p.exitCode() != 0) {
         std::fprintf(stderr, "%s: the run failed\n", qPrintable(reghimo));
@@ -187,6 +281,65 @@ bool preparasHejmon(const QString& hejmo)
         return false;
     ini.write("[Gxenerala]\nLingvo=English \xe2\x80\x94 angla\nDosiero=angla.trd\n");
     return true;
+}
+
+bool skribas(const QString& vojo, const QByteArray& enhavo)
+{
+    QFile f(vojo);
+    return f.open(QIODevice::WriteOnly) && f.write(enhavo) == enhavo.size();
+}
+
+// Homes for the two listing starts: one never started (the dialog comes),
+// one with English chosen and no downloaded list.
+bool preparasListajnHejmojn(const QString& unua, const QString& senListo)
+{
+    const QString sub = QStringLiteral("/data/Lerbo de Esperanto/DarudAver/");
+    return QDir().mkpath(unua + sub) && QDir().mkpath(senListo + sub)
+           && skribas(senListo + sub + QStringLiteral("darudaver.ini"),
+                      "[Gxenerala]\nLingvo=English \xe2\x80\x94 angla\nDosiero=angla.trd\n");
+}
+
+// 35 built-in translations as a resource file: the shipped ones and copies of
+// them under other names, each with a header of its own. `dosierujo` is a
+// scratch folder; the result is its "tradukoj.rcc", or empty.
+QString preparas35(const QString& dosierujo)
+{
+    lerbo_rimedoj();
+    QDir().mkpath(dosierujo + QStringLiteral("/tradukoj"));
+    const QStringList sendataj =
+        QDir(QStringLiteral(":/tradukoj")).entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name);
+    if (sendataj.isEmpty())
+        return QString();
+    QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    for (int i = 0; i < 35; ++i) {
+        const QString fonto = sendataj.at(i % sendataj.size());
+        QFile f(QStringLiteral(":/tradukoj/") + fonto);
+        if (!f.open(QIODevice::ReadOnly))
+            return QString();
+        QByteArray enhavo = f.readAll();
+        QString nomo = fonto;
+        if (i >= sendataj.size()) {
+            nomo = QStringLiteral("kopio%1.trd").arg(i, 2, 10, QLatin1Char('0'));
+            const QByteArray n = QByteArray::number(i);
+            enhavo.replace("\nLingvo=", "\nLingvo=Kopio " + n + " \xe2\x80\x94 ");
+            enhavo.replace("\nLingvoID=", "\nLingvoID=k" + n);
+        }
+        if (!skribas(dosierujo + QStringLiteral("/tradukoj/") + nomo, enhavo))
+            return QString();
+        qrc += "<file>tradukoj/" + nomo.toUtf8() + "</file>\n";
+    }
+    qrc += "</qresource>\n</RCC>\n";
+    if (!skribas(dosierujo + QStringLiteral("/tradukoj.qrc"), qrc))
+        return QString();
+    const QString rcc = QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/rcc");
+    const QString celo = dosierujo + QStringLiteral("/tradukoj.rcc");
+    QProcess p;
+    p.setWorkingDirectory(dosierujo);
+    p.start(QFile::exists(rcc) ? rcc : QStringLiteral("rcc"),
+            {QStringLiteral("-binary"), QStringLiteral("tradukoj.qrc"), QStringLiteral("-o"), celo});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QString();
+    return celo;
 }
 
 int tabelo(int argc, char** argv)
@@ -239,6 +392,46 @@ int tabelo(int argc, char** argv)
         "  main window                                       %8.1f ms   (%.2f x and %.2f x the empty windows)\n\n",
         lerbo_, fojojDe(malplena), fojojDe(malplenaLauxQt));
 
+    // The listing starts, with the shipped translations and with 35.
+    QTemporaryDir unuaHejmo, senListoHejmo, tradukoj35;
+    const QString rimedo35 = tradukoj35.isValid() ? preparas35(tradukoj35.path()) : QString();
+    if (!unuaHejmo.isValid() || !senListoHejmo.isValid()
+        || !preparasListajnHejmojn(unuaHejmo.path(), senListoHejmo.path()) || rimedo35.isEmpty()) {
+        std::fprintf(stderr, "cannot prepare the listing starts\n");
+        return 1;
+    }
+    auto medioDe = [&medio](const QString& h) {
+        QProcessEnvironment m = medio;
+        m.insert(QStringLiteral("HOME"), h);
+        m.insert(QStringLiteral("XDG_DATA_HOME"), h + QStringLiteral("/data"));
+        m.insert(QStringLiteral("XDG_CONFIG_HOME"), h + QStringLiteral("/config"));
+        m.insert(QStringLiteral("XDG_CACHE_HOME"), h + QStringLiteral("/cache"));
+        return m;
+    };
+    const QProcessEnvironment unuaMedio = medioDe(unuaHejmo.path());
+    const QProcessEnvironment senListoMedio = medioDe(senListoHejmo.path());
+    QVector<double> kapoj3, kapoj35, dialogoj3, dialogoj35, senListo3, senListo35;
+    for (int n = 0; n < fojoj; ++n) {
+        kapoj3.append(unuaNombro(kuras(QStringLiteral("--kapoj"), medio), QStringLiteral("kapoj")));
+        kapoj35.append(unuaNombro(kuras(QStringLiteral("--kapoj"), medio, rimedo35), QStringLiteral("kapoj")));
+        dialogoj3.append(unuaNombro(kuras(QStringLiteral("--listanta"), unuaMedio), QStringLiteral("dialogo")));
+        dialogoj35.append(
+            unuaNombro(kuras(QStringLiteral("--listanta"), unuaMedio, rimedo35), QStringLiteral("dialogo")));
+        senListo3.append(unuaNombro(kuras(QStringLiteral("--listanta"), senListoMedio), QStringLiteral("senlisto")));
+        senListo35.append(
+            unuaNombro(kuras(QStringLiteral("--listanta"), senListoMedio, rimedo35), QStringLiteral("senlisto")));
+    }
+    std::printf("Listing the built-in translations, median of %d runs each, run alternately:\n"
+                "                                                     %2d files   35 files\n",
+                fojoj, int(QDir(QStringLiteral(":/tradukoj")).entryList({QStringLiteral("*.trd")}).size()));
+    std::printf("  every header read, once in a fresh process        %8.2f   %8.2f ms\n", mediano(kapoj3),
+                mediano(kapoj35));
+    std::printf("  first start, to the first paint of the dialog     %8.1f   %8.1f ms\n", mediano(dialogoj3),
+                mediano(dialogoj35));
+    std::printf("  no downloaded list, to the first paint of the\n"
+                "  main window with its languages listed             %8.1f   %8.1f ms\n\n",
+                mediano(senListo3), mediano(senListo35));
+
     QMap<int, QVector<double>> unuaj, postaj, memoroj;
     QVector<double> hejma, cxiuj;
     for (int n = 0; n < fojoj; ++n) {
@@ -277,5 +470,9 @@ int main(int argc, char** argv)
         return starto(argc, argv, Starto::MalplenaLauxQt);
     if (reghimo == "--lecionoj")
         return lecionoj(argc, argv);
+    if (reghimo == "--kapoj")
+        return kapoj(argc, argv, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    if (reghimo == "--listanta")
+        return listanta(argc, argv, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     return tabelo(argc, argv);
 }

@@ -50,14 +50,23 @@ T* en(QWidget* kadro, const QString& nomo)
     return kadro->findChild<T*>(nomo);
 }
 
+std::function<void(QMessageBox*)>& rigardanto()
+{
+    static std::function<void(QMessageBox*)> r;
+    return r;
+}
+
 // Runs `ago`, closing every message box or dialog it opens; the texts of the
 // message boxes, in order.
 QStringList kunKestoj(const std::function<void()>& ago)
 {
     QStringList tekstoj;
     testilo::kunModalo(ago, [&](QWidget* modalo) {
-        if (auto* kesto = qobject_cast<QMessageBox*>(modalo))
+        if (auto* kesto = qobject_cast<QMessageBox*>(modalo)) {
             tekstoj << kesto->text();
+            if (rigardanto())
+                rigardanto()(kesto);
+        }
         modalo->close();
     });
     return tekstoj;
@@ -603,6 +612,11 @@ Eraroj alterne()
 QString verdikto(int gxustaj, int malgxustaj)
 {
     return ekzercokuro::procento(gxustaj, malgxustaj) >= 70 ? smGratulon : smDenove;
+}
+
+void rigardasKestojn(const std::function<void(QMessageBox*)>& rigardas)
+{
+    rigardanto() = rigardas;
 }
 
 Rezulto kuras(QFrame* kadro, const Eraroj& eraroj)

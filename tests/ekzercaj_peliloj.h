@@ -15,6 +15,7 @@
 #include <functional>
 
 class QFrame;
+class QMessageBox;
 
 namespace ekzercaj_peliloj {
 
@@ -48,6 +49,10 @@ struct Rezulto
 // frame must sit in a lesson (or, for numerals and clock times, anywhere)
 // and be shown.
 Rezulto kuras(QFrame* kadro, const Eraroj& eraroj = cxiujGxustaj());
+
+// Hands every message box of the runs that follow to `rigardas` before the
+// box is closed (to photograph a verdict); an empty function stops it.
+void rigardasKestojn(const std::function<void(QMessageBox*)>& rigardas);
 
 // The verdict text of a run with these answers: smGratulon at 70 % or more.
 QString verdikto(int gxustaj, int malgxustaj);

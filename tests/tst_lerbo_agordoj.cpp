@@ -306,8 +306,8 @@ private slots:
         ini.setValue(QStringLiteral("3/LingvoID"), kodo);
         ini.setValue(QStringLiteral("3/Dato"), listaDato);
         ini.sync();
-        QCOMPARE(Lingvolisto::pliNova(savasLoko + QStringLiteral("traduklisto.ini"), QStringLiteral("eo"),
-                                      QDate(2020, 7, 9)),
+        QCOMPARE(Lingvolisto::pliNova(savasLoko + QStringLiteral("traduklisto.ini"), QStringLiteral("esperanto.trd"),
+                                      QStringLiteral("eo"), QDate(2020, 7, 9)),
                  pliNova);
     }
 

@@ -81,7 +81,7 @@ int main(int argc, char** argv)
             listo.setValue(QStringLiteral("DosierNomo"), dosiero);
             listo.setValue(QStringLiteral("Dato"), ero.at(TradukoListo::Dato));
             listo.endGroup();
-            bone &= kopias(QStringLiteral(":/tradukoj/") + dosiero, tradukoj + dosiero);
+            bone &= kopias(TradukUjo() + dosiero, tradukoj + dosiero);
 
             QString pagxo = QStringLiteral("kiel_") + dosiero;
             pagxo.replace(QStringLiteral(".trd"), QStringLiteral(".html"));

@@ -1,15 +1,180 @@
 #include "tradukolisto.h"
+#include "funkcioj.h"
 #include "inidosiero.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTextCodec>
 
 namespace {
 const QString Nekonata = QStringLiteral("?????????");
 const QString NekonataID = QStringLiteral("??");
 const int MaksGrupoj = 200;
+
+bool blanka(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool linifino(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+bool simplaSxlosilo(const QByteArray& s)
+{
+    if (s.isEmpty())
+        return false;
+    for (const char c : s) {
+        const bool bona = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'
+                          || c == '.' || c == '-';
+        if (!bona)
+            return false;
+    }
+    return true;
+}
+
+QByteArray senBlankoj(const QByteArray& s)
+{
+    int de = 0;
+    int al = s.size();
+    while (de < al && blanka(s.at(de)))
+        ++de;
+    while (al > de && blanka(s.at(al - 1)))
+        --al;
+    return s.mid(de, al - de);
+}
+
+// A section name as the INI reader takes it: "%U" and four hex digits or "%"
+// and two stand for a character.
+QString sekcioNomo(const QByteArray& kruda)
+{
+    QString nomo;
+    for (int i = 0; i < kruda.size(); ++i) {
+        bool bone = false;
+        if (kruda.at(i) == '%' && i + 5 < kruda.size() && kruda.at(i + 1) == 'U') {
+            const uint c = kruda.mid(i + 2, 4).toUInt(&bone, 16);
+            if (bone) {
+                nomo += QChar(c);
+                i += 5;
+                continue;
+            }
+        }
+        if (kruda.at(i) == '%' && i + 2 < kruda.size()) {
+            const uint c = kruda.mid(i + 1, 2).toUInt(&bone, 16);
+            if (bone) {
+                nomo += QChar(c);
+                i += 2;
+                continue;
+            }
+        }
+        nomo += QChar::fromLatin1(kruda.at(i));
+    }
+    return nomo;
+}
+
+// Whether the section that begins at `komenco` (its "[") is [Traduko] once
+// more, however written: the reader joins the sections of one name.
+bool denoveTraduko(const QByteArray& enhavo, int komenco)
+{
+    int fino = komenco + 1;
+    while (fino < enhavo.size() && enhavo.at(fino) != ']' && !linifino(enhavo.at(fino)))
+        ++fino;
+    return sekcioNomo(enhavo.mid(komenco + 1, fino - komenco - 1).trimmed()) == QLatin1String("Traduko");
+}
+
+// The header of a built-in translation file: through its plain reading when
+// that is sure, else through QSettings over the whole file.
+QHash<QString, QString> kapoDe(const QString& vojo)
+{
+    QHash<QString, QString> kapo;
+    QFile f(vojo);
+    if (f.open(QIODevice::ReadOnly)) {
+        // A resource built in without compression maps straight to its data:
+        // only the header is touched then, not copied with the rest.
+        const qint64 grando = f.size();
+        const uchar* mapita = grando > 0 && grando < (1 << 30) ? f.map(0, grando) : nullptr;
+        const QByteArray enhavo =
+            mapita ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapita), int(grando)) : f.readAll();
+        if (TradukoListo::simplaKapo(enhavo, kapo))
+            return kapo;
+    }
+    kapo.clear();
+    IniDosiero traduko(vojo);
+    traduko.beginGroup(QStringLiteral("Traduko"));
+    for (const QString& sxlosilo : traduko.childKeys())
+        kapo.insert(sxlosilo, traduko.value(sxlosilo).toString());
+    return kapo;
+}
 } // namespace
+
+bool TradukoListo::simplaKapo(const QByteArray& enhavo, QHash<QString, QString>& kapo)
+{
+    kapo.clear();
+    static const QByteArray Titolo("[Traduko]");
+    int i = 0;
+    while (i < enhavo.size() && (blanka(enhavo.at(i)) || linifino(enhavo.at(i))))
+        ++i;
+    if (enhavo.mid(i, Titolo.size()) != Titolo)
+        return false;
+    i += Titolo.size();
+    while (i < enhavo.size() && blanka(enhavo.at(i)))
+        ++i;
+    if (i < enhavo.size() && !linifino(enhavo.at(i)))
+        return false;
+
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    int sekciaFino = enhavo.size();
+    while (i < enhavo.size()) {
+        while (i < enhavo.size() && (blanka(enhavo.at(i)) || linifino(enhavo.at(i))))
+            ++i;
+        if (i >= enhavo.size())
+            break;
+        if (enhavo.at(i) == '[') {
+            sekciaFino = i;
+            break;
+        }
+        int fino = i;
+        while (fino < enhavo.size() && !linifino(enhavo.at(fino)))
+            ++fino;
+        const QByteArray linio = enhavo.mid(i, fino - i);
+        i = fino;
+        if (linio.startsWith(';'))
+            continue;
+        if (linio.startsWith('#'))
+            return false;
+        for (const char c : linio) {
+            if (c == '"' || c == '\\' || c == ',' || c == ';' || (uchar(c) < 0x20 && c != '\t') || c == 0x7f)
+                return false;
+        }
+        const int egala = linio.indexOf('=');
+        if (egala < 0)
+            return false;
+        const QByteArray sxlosilo = senBlankoj(linio.left(egala));
+        const QByteArray valoro = senBlankoj(linio.mid(egala + 1));
+        if (!simplaSxlosilo(sxlosilo) || valoro.startsWith('@') || valoro.startsWith("\xef\xbb\xbf"))
+            return false;
+        const QString nomo = QString::fromLatin1(sxlosilo);
+        if (kapo.contains(nomo))
+            return false;
+        kapo.insert(nomo, utf8->toUnicode(valoro));
+    }
+
+    // A later [Traduko] would still change the header. Only line starts can
+    // open a section, and few lines start with "[" besides the sections.
+    for (int j = enhavo.indexOf('[', sekciaFino); j >= 0; j = enhavo.indexOf('[', j + 1)) {
+        int antau = j - 1;
+        while (antau >= 0 && blanka(enhavo.at(antau)))
+            --antau;
+        if (antau >= 0 && !linifino(enhavo.at(antau)))
+            continue;
+        if (denoveTraduko(enhavo, j))
+            return false;
+    }
+    return true;
+}
 
 bool TradukoListo::ValidaDosierNomo(const QString& nomo)
 {
@@ -53,16 +218,15 @@ QList<QStringList> TradukoListo::elListo(const QString& vojo)
 QList<QStringList> TradukoListo::enkonstruitaj(const QString& datoDefault)
 {
     QList<QStringList> eroj;
-    const QString dosierujo = QStringLiteral(":/tradukoj/");
+    // The folder the main window loads a built-in translation from, so that
+    // every file listed can also be loaded.
+    const QString dosierujo = TradukUjo();
     const QStringList nomoj =
         QDir(dosierujo).entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& nomo : nomoj) {
-        IniDosiero traduko(dosierujo + nomo);
-        traduko.beginGroup(QStringLiteral("Traduko"));
-        eroj.append({traduko.value(QStringLiteral("LingvoID"), NekonataID).toString(),
-                     traduko.value(QStringLiteral("Lingvo"), Nekonata).toString(), nomo,
-                     traduko.value(QStringLiteral("Dato"), datoDefault).toString()});
-        traduko.endGroup();
+        const QHash<QString, QString> kapo = kapoDe(dosierujo + nomo);
+        eroj.append({kapo.value(QStringLiteral("LingvoID"), NekonataID), kapo.value(QStringLiteral("Lingvo"), Nekonata),
+                     nomo, kapo.value(QStringLiteral("Dato"), datoDefault)});
     }
     return eroj;
 }

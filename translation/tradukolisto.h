@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,9 +25,18 @@ public:
     // group "0" has no language code; then the caller lists the built-in files.
     static QList<QStringList> elListo(const QString& vojo);
 
-    // The headers of the translation files built into the resources, in file
-    // name order ignoring case. `datoDefault` stands in for a missing "Dato".
+    // The headers of the built-in translation files (those in TradukUjo()),
+    // in file name order ignoring case. `datoDefault` stands in for a missing "Dato".
     static QList<QStringList> enkonstruitaj(const QString& datoDefault);
+
+    // The keys of section [Traduko] of a translation file's contents, read as
+    // QSettings reads them, but from the header alone: a list of 35 files
+    // would otherwise parse 35 whole files of 100 KB. True when the header is
+    // plain enough to be sure of that: it is the file's first section, comes
+    // only once, and its lines hold no quotes, escapes, commas, comments
+    // after a value or special values. False for anything else, which the
+    // caller leaves to QSettings.
+    static bool simplaKapo(const QByteArray& enhavo, QHash<QString, QString>& kapo);
 
     // The downloaded list when it gives any entry, else the built-in files.
     static QList<QStringList> disponeblaj(const QString& listoVojo, const QString& datoDefault);

@@ -1,0 +1,181 @@
+// The pages a translator looks at, in each translation that ships (or, with
+// LERBO_TRADUKO set to a file name such as "germana.trd", in that one alone):
+// the home page, the settings page, the credits page, lesson 1 page 1, an
+// exercise page with its verdict and a send page with answers typed in.
+//
+// With LERBO_EKRANKOPIOJ set to a folder, each is saved there as a picture,
+// in a folder named after the translation ("germana/1_hejmo.png", ...). Run
+// it under xvfb-run to see what a real display draws: tools/fotoj.sh does.
+#include "ekzercaj_peliloj.h"
+#include "lecionaj_datumoj.h"
+#include "lecionilo.h"
+#include "tradukolisto.h"
+#include "tst_lerbo_komuna.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+using lecionaj_datumoj::Leciono;
+using lecionaj_datumoj::Sendo;
+using lerbotesto::el;
+
+class TestoTradukoFotoj : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<lerbo> w;
+    QString dosierujo;
+
+    QStackedWidget* paghujo() const { return el<QStackedWidget>(w.get(), "Paghujo"); }
+    void klakas(const char* nomo) { testilo::klakas(el<QAbstractButton>(w.get(), nomo)); }
+
+    void hejmen()
+    {
+        QVERIFY(lerbotesto::montras(w.get()));
+        if (paghujo()->currentIndex() != 0)
+            klakas("Hejmo");
+        QCOMPARE(paghujo()->currentIndex(), 0);
+    }
+
+    // The main window, with `kesto` drawn over it where it stands.
+    void fotas(const QString& nomo, QWidget* kesto = nullptr)
+    {
+        if (dosierujo.isEmpty())
+            return;
+        QTest::qWait(50);
+        QImage bildo = w->grab().toImage();
+        if (kesto) {
+            QPoint loko = kesto->mapToGlobal(QPoint()) - w->mapToGlobal(QPoint());
+            const QRect ene(QPoint(), bildo.size());
+            if (!ene.contains(QRect(loko, kesto->size())))
+                loko = ene.center() - QRect(QPoint(), kesto->size()).center();
+            QPainter p(&bildo);
+            p.drawPixmap(loko, kesto->grab());
+        }
+        QVERIFY2(bildo.save(dosierujo + nomo + QStringLiteral(".png")), qPrintable(dosierujo + nomo));
+    }
+
+    // Turns lesson `l` to page `indekso` with the right arrow.
+    void alPagho(const Leciono& l, int indekso)
+    {
+        QTabWidget* t = w->findChild<QTabWidget*>(l.sekcio());
+        QVERIFY(t);
+        for (int i = 0; t->currentIndex() != indekso && i < t->count(); ++i)
+            klakas("dekstren");
+        QCOMPARE(t->currentIndex(), indekso);
+    }
+
+private slots:
+    void pagxoj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        const QString elektita = qEnvironmentVariable("LERBO_TRADUKO");
+        if (!elektita.isEmpty()) {
+            QTest::newRow(qPrintable(elektita)) << elektita;
+            return;
+        }
+        const QDir fontoj(qEnvironmentVariable("LERBO_FONTO") + QStringLiteral("/resources/tradukoj"));
+        for (const QString& nomo : fontoj.entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(nomo)) << nomo;
+    }
+    void pagxoj()
+    {
+        QFETCH(QString, dosiero);
+        const IniDosiero traduko(TradukUjo() + dosiero);
+        const QString lingvo = traduko.value(QStringLiteral("Traduko/Lingvo")).toString();
+        QVERIFY2(!lingvo.isEmpty(), qPrintable(dosiero + QStringLiteral(" is not a built-in translation")));
+
+        dosierujo.clear();
+        if (!qEnvironmentVariableIsEmpty("LERBO_EKRANKOPIOJ")) {
+            dosierujo = qEnvironmentVariable("LERBO_EKRANKOPIOJ") + QLatin1Char('/')
+                        + dosiero.section(QLatin1Char('.'), 0, 0) + QLatin1Char('/');
+            QVERIFY(QDir().mkpath(dosierujo));
+        }
+
+        // A learner who chose this language, with the list of the site
+        // (every built-in file), so that the settings page offers them all.
+        lerbotesto::purigas();
+        lerbotesto::skribasAgordojn({{QStringLiteral("Lingvo"), lingvo},
+                                     {QStringLiteral("Dosiero"), dosiero},
+                                     {QStringLiteral("Sxaltilo"), false}});
+        lerbotesto::skribasListon(TradukoListo::enkonstruitaj(QStringLiteral("09.07.2020")));
+        QStringList mesagxoj;
+        w = lerbotesto::kreas(&mesagxoj);
+        QCOMPARE(mesagxoj, QStringList());
+        QCOMPARE(sTradukoDosiero, dosiero);
+        lNoteto = false;
+        lSxaltilo = false;
+        lerbotesto::enEkrano(w.get());
+        QVERIFY(lerbotesto::montras(w.get()));
+        fotas(QStringLiteral("1_hejmo"));
+
+        klakas("Konfigurado");
+        QCOMPARE(el<QComboBox>(w.get(), "Lingvo")->currentText(), lingvo);
+        fotas(QStringLiteral("2_agordoj"));
+        hejmen();
+        klakas("Kreditoj");
+        fotas(QStringLiteral("3_kreditoj"));
+        hejmen();
+
+        const Leciono& l = lecionaj_datumoj::lecionoj().first();
+        klakas(qPrintable(QStringLiteral("Leciono%1").arg(l.numero)));
+        QCOMPARE(paghujo()->currentWidget()->objectName(), QStringLiteral("Pagho") + lecionilo::du(l.numero));
+        alPagho(l, 0);
+        fotas(QStringLiteral("4_lec01_p01"));
+
+        // The first exercise that ends with a verdict, one answer wrong: the
+        // verdict comes in the translation's own words.
+        const lecionaj_datumoj::Ekzerco* e = l.ekzerco(l.kuroj.value(0));
+        QVERIFY(e);
+        alPagho(l, l.indeksoDe(e->pagho));
+        auto* kadro = w->findChild<QTabWidget*>(l.sekcio())->currentWidget()->findChild<QFrame*>(e->nomo);
+        QVERIFY(kadro);
+        bool fotita = false;
+        ekzercaj_peliloj::rigardasKestojn([&](QMessageBox* kesto) {
+            if (kesto->text() != smGratulon)
+                return;
+            fotas(QStringLiteral("5_ekzerco"), kesto);
+            fotita = true;
+        });
+        const ekzercaj_peliloj::Rezulto r = ekzercaj_peliloj::kuras(kadro, ekzercaj_peliloj::nurLa(1));
+        ekzercaj_peliloj::rigardasKestojn({});
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(r.verdiktas);
+        QCOMPARE(r.mesagxoj.value(r.mesagxoj.size() - 1),
+                 traduko.value(QStringLiteral("Mesagxoj/smGratulon")).toString());
+        QVERIFY(fotita);
+
+        // The first send page, every answer typed as a learner types it.
+        QVERIFY(lerbotesto::montras(w.get()));
+        const Sendo& s = l.sendoj.first();
+        alPagho(l, l.indeksoDe(s.pagho));
+        QTabWidget* t = w->findChild<QTabWidget*>(l.sekcio());
+        for (const lecionaj_datumoj::Demando& d : s.demandoj + s.aliajKampoj) {
+            auto* kampo = t->currentWidget()->findChild<QWidget*>(d.kampo);
+            QVERIFY2(kampo, qPrintable(d.kampo));
+            kampo->setFocus();
+            testilo::tajpas(kampo, d.unuaFormo());
+        }
+        // The picture shows the first answer, wherever the page has it.
+        QWidget* unua = t->currentWidget()->findChild<QWidget*>(s.demandoj.first().kampo);
+        for (QWidget* p = unua->parentWidget(); p; p = p->parentWidget())
+            if (auto* rulumo = qobject_cast<QScrollArea*>(p)) {
+                rulumo->ensureWidgetVisible(unua, 0, 150);
+                break;
+            }
+        fotas(QStringLiteral("6_sendo"));
+        w.reset();
+    }
+
+    void cleanupTestCase() { w.reset(); }
+};
+
+LERBO_TEST_MAIN(TestoTradukoFotoj)
+#include "tst_traduko_fotoj.moc"
