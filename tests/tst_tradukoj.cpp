@@ -101,13 +101,54 @@ const Lingvo* lingvo(const QString& dosiero)
     return nullptr;
 }
 
-// Texts that may read as the English one does, in any language.
-const QMap<QString, QString> SamajVortoj{
-    {"piano", "the instrument's name in most languages"},
-    {"zoo", "an international word"},
-    {"sport", "an international word"},
-    {"café", "a French loan kept as it is in many languages"},
+// Texts that may read as the English one does: in every language ("*"), or
+// in the one whose code stands first, because that language spells the word
+// so too.
+struct SamaVorto
+{
+    const char* id;
+    const char* vorto;
+    const char* kialo;
 };
+const SamaVorto SamajVortoj[] = {
+    {"*", "piano", "the instrument's name in most languages"},
+    {"*", "zoo", "an international word"},
+    {"*", "sport", "an international word"},
+    {"*", "café", "a French loan kept as it is in many languages"},
+    {"pt", "chocolate", "Portuguese spells it so"},
+    {"pt", "animal", "Portuguese spells it so"},
+    {"pt", "local", "Portuguese spells it so"},
+    {"pt", "compare, cf.", "the Portuguese imperative of comparar is spelt as the English one"},
+    {"es", "neutral", "Spanish spells it so"},
+    {"es", "chocolate", "Spanish spells it so"},
+    {"es", "animal", "Spanish spells it so"},
+    {"es", "visible", "Spanish spells it so"},
+    {"es", "admirable", "Spanish spells it so"},
+    {"es", "local", "Spanish spells it so"},
+    {"fr", "minute", "French spells it so"},
+    {"fr", "question", "French spells it so"},
+    {"fr", "sandwich", "French spells it so"},
+    {"fr", "minibus", "French spells it so"},
+    {"fr", "continent", "French spells it so"},
+    {"fr", "cage", "French spells it so"},
+    {"fr", "canada", "the country's name in French"},
+    {"fr", "joseph", "the name's French form"},
+    {"fr", "visible", "French spells it so"},
+    {"fr", "reporter", "French spells the loan so"},
+    {"fr", "six", "French spells it so"},
+    {"fr", "fraction", "French spells it so"},
+    {"fr", "local", "French spells it so"},
+    {"fr", "version", "French spells it so"},
+};
+
+bool samaVorto(const char* id, const QString& teksto)
+{
+    const QString t = teksto.toLower();
+    for (const SamaVorto& v : SamajVortoj)
+        if ((qstrcmp(v.id, "*") == 0 || qstrcmp(v.id, id) == 0) && t == QString::fromUtf8(v.vorto))
+            return true;
+    return false;
+}
 
 // English words spelt like an Esperanto word of the Esperanto text beside
 // them: there they are English, and a translation need not keep them.
@@ -193,10 +234,11 @@ int nombroDe(const QString& t, QChar c)
 
 // Clock times and percentages, with digits of any script as ASCII ones:
 // the forms a learner types or a score is read in. Numbers in prose may be
-// written out as a language likes ("lesson 6", "the sixth lesson").
+// written out as a language likes ("lesson 6", "the sixth lesson"). French
+// typography puts a no-break space before the percent sign.
 QSet<QString> nombroj(const QString& t)
 {
-    static const QRegularExpression n(QStringLiteral("\\d{1,2}:\\d\\d|\\d+\\s?[%٪]"));
+    static const QRegularExpression n(QStringLiteral("\\d{1,2}:\\d\\d|\\d+[\\s\\x{00A0}\\x{202F}]?[%٪]"));
     QSet<QString> el;
     auto it = n.globalMatch(t);
     while (it.hasNext()) {
@@ -547,7 +589,7 @@ private slots:
                     ++literoj;
                     propraj += propraSkribo(l->skribo, c.script());
                 }
-            if (literoj > 0 && it.value() == angla.value(k) && !SamajVortoj.contains(it.value().toLower()))
+            if (literoj > 0 && it.value() == angla.value(k) && !samaVorto(l->id, it.value()))
                 anglaj << kie(k) + QStringLiteral(": ") + it.value();
             if (l->skribo != Skribo::Latina && literoj > 0 && 2 * propraj <= literoj)
                 skriboj << kie(k)
