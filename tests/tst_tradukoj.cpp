@@ -125,6 +125,8 @@ const SamaVorto SamajVortoj[] = {
     {"es", "visible", "Spanish spells it so"},
     {"es", "admirable", "Spanish spells it so"},
     {"es", "local", "Spanish spells it so"},
+    {"it", "canada", "the country's name in Italian"},
+    {"it", "russia", "the country's name in Italian"},
     {"fr", "minute", "French spells it so"},
     {"fr", "question", "French spells it so"},
     {"fr", "sandwich", "French spells it so"},
