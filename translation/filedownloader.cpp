@@ -52,6 +52,7 @@ FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
     peto.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("LerboAndrojdo"));
     peto.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     m_Respondo = m_WebCtrl.get(peto);
+    connect(m_Respondo.data(), &QNetworkReply::metaDataChanged, this, &FileDownloader::kapoAlvenis);
     connect(m_Respondo.data(), &QNetworkReply::downloadProgress, this, &FileDownloader::progresas);
     connect(m_Respondo.data(), &QNetworkReply::uploadProgress, this, [this] { m_Gardisto.start(); });
     m_Gardisto.start(tempolimo());
@@ -131,6 +132,19 @@ void FileDownloader::progresas(qint64 ricevitaj, qint64 entute)
         return;
     }
     m_Gardisto.start();
+}
+
+// A hostile or broken server may announce gigabytes and trickle them in;
+// the announcement alone is reason enough to stop before the body.
+void FileDownloader::kapoAlvenis()
+{
+    if (!m_Respondo)
+        return;
+    const QVariant longo = m_Respondo->header(QNetworkRequest::ContentLengthHeader);
+    if (longo.isValid() && longo.toLongLong() > MaksGrando) {
+        m_TroGranda = true;
+        m_Respondo->abort();
+    }
 }
 
 void FileDownloader::tempoPasis()
