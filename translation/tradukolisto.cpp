@@ -1,5 +1,6 @@
 #include "tradukolisto.h"
 #include "inidosiero.h"
+#include "tradukdosiernomo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,18 +14,7 @@ const int MaksGrupoj = 200;
 
 bool TradukoListo::ValidaDosierNomo(const QString& nomo)
 {
-    if (!nomo.endsWith(QLatin1String(".trd")) || nomo.size() <= 4)
-        return false;
-    if (nomo.startsWith(QLatin1Char('.')))
-        return false;
-    if (nomo.contains(QLatin1Char('/')) || nomo.contains(QLatin1Char('\\')) || nomo.contains(QLatin1String("..")))
-        return false;
-    // Control characters (a NUL above all) have no place in a file name.
-    for (const QChar c : nomo) {
-        if (c.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
+    return TradukDosierNomo::sekura(nomo);
 }
 
 QList<QStringList> TradukoListo::elListo(const QString& vojo)
