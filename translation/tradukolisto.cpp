@@ -1,6 +1,7 @@
 #include "tradukolisto.h"
 #include "inidosiero.h"
 #include "tradukdosiernomo.h"
+#include "tradukdosiero.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ QList<QStringList> TradukoListo::elListo(const QString& vojo)
     QList<QStringList> eroj;
     if (!QFileInfo(vojo).isFile())
         return eroj;
-    IniDosiero listo(vojo);
+    TradukDosiero listo(vojo);
     if (listo.value(QStringLiteral("0/LingvoID"), NekonataID).toString() == NekonataID)
         return eroj;
     for (int i = 0; i < MaksGrupoj; ++i) {
