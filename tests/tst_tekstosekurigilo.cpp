@@ -56,28 +56,41 @@ private slots:
     {
         QTest::addColumn<QString>("teksto");
         QTest::addColumn<QString>("vortoj"); // the plain text that must remain
-        QTest::newRow("picture /dev/zero") << "<img src=/dev/zero>Kie" << "Kie";
-        QTest::newRow("upper case, quoted") << "<IMG SRC=\"/dev/zero\">Kie" << "Kie";
-        QTest::newRow("blank after <") << "< img src=/dev/zero>Kie" << "Kie";
-        QTest::newRow("file URL") << "Kie<img src='file:///etc/passwd'>" << "Kie";
-        QTest::newRow("http URL") << "<img src=\"http://127.0.0.1:9/x.png\">Kie" << "Kie";
-        QTest::newRow("relative name") << "<img src=\"bildo.png\">Kie" << "Kie";
-        QTest::newRow("entities in the address") << "<img src=\"&#47;dev&#47;zero\">Kie" << "Kie";
-        QTest::newRow("resource name climbing out") << "<img src=\":/../../dev/zero\">Kie" << "Kie";
-        QTest::newRow("second address") << "<img src=\":/ikonoj/a.png\" src=\"/dev/zero\">Kie" << "Kie";
+        QTest::newRow("picture /dev/zero") << "<img src=/dev/zero>Kie"
+                                           << "Kie";
+        QTest::newRow("upper case, quoted") << "<IMG SRC=\"/dev/zero\">Kie"
+                                            << "Kie";
+        QTest::newRow("blank after <") << "< img src=/dev/zero>Kie"
+                                       << "Kie";
+        QTest::newRow("file URL") << "Kie<img src='file:///etc/passwd'>"
+                                  << "Kie";
+        QTest::newRow("http URL") << "<img src=\"http://127.0.0.1:9/x.png\">Kie"
+                                  << "Kie";
+        QTest::newRow("relative name") << "<img src=\"bildo.png\">Kie"
+                                       << "Kie";
+        QTest::newRow("entities in the address") << "<img src=\"&#47;dev&#47;zero\">Kie"
+                                                 << "Kie";
+        QTest::newRow("resource name climbing out") << "<img src=\":/../../dev/zero\">Kie"
+                                                    << "Kie";
+        QTest::newRow("second address") << "<img src=\":/ikonoj/a.png\" src=\"/dev/zero\">Kie"
+                                        << "Kie";
         QTest::newRow("table background") << "<table background=\"/dev/zero\"><tr><td>Kie</td></tr></table>"
                                           << "Kie";
         QTest::newRow("cell background") << "<table><tr><td background=\"/dev/zero\">Kie</td></tr></table>"
                                          << "Kie";
-        QTest::newRow("body background") << "<body background=\"/dev/zero\">Kie</body>" << "Kie";
-        QTest::newRow("style sheet link")
-            << "<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"/dev/zero\"></head><body>Kie</body></html>"
-            << "Kie";
-        QTest::newRow("style sheet import") << "<style>@import url(/dev/zero);</style>Kie" << "Kie";
+        QTest::newRow("body background") << "<body background=\"/dev/zero\">Kie</body>"
+                                         << "Kie";
+        QTest::newRow("style sheet link") << "<html><head><link rel=\"stylesheet\" type=\"text/css\" "
+                                             "href=\"/dev/zero\"></head><body>Kie</body></html>"
+                                          << "Kie";
+        QTest::newRow("style sheet import") << "<style>@import url(/dev/zero);</style>Kie"
+                                            << "Kie";
         QTest::newRow("style background")
-            << "<table><tr><td style=\"background-image: url(/dev/zero)\">Kie</td></tr></table>" << "Kie";
+            << "<table><tr><td style=\"background-image: url(/dev/zero)\">Kie</td></tr></table>"
+            << "Kie";
         QTest::newRow("style with an escape")
-            << "<table><tr><td style=\"background-image: \\75rl(/dev/zero)\">Kie</td></tr></table>" << "Kie";
+            << "<table><tr><td style=\"background-image: \\75rl(/dev/zero)\">Kie</td></tr></table>"
+            << "Kie";
     }
     void dangxera()
     {
@@ -127,18 +140,24 @@ private slots:
     {
         QTest::addColumn<QString>("teksto");
         QTest::addColumn<QString>("atendita");
-        QTest::newRow("plain") << "Kie mi haltis" << "Kie mi haltis";
-        QTest::newRow("plain with symbols") << "1 > 0 & 2 > 1" << "1 > 0 & 2 > 1";
-        QTest::newRow("bold and line break") << "<b>Kie</b><br>mi" << "<b>Kie</b><br>mi";
-        QTest::newRow("font colour") << "<font color=\"#ff0000\">Kie</font>" << "<font color=\"#ff0000\">Kie</font>";
+        QTest::newRow("plain") << "Kie mi haltis"
+                               << "Kie mi haltis";
+        QTest::newRow("plain with symbols") << "1 > 0 & 2 > 1"
+                                            << "1 > 0 & 2 > 1";
+        QTest::newRow("bold and line break") << "<b>Kie</b><br>mi"
+                                             << "<b>Kie</b><br>mi";
+        QTest::newRow("font colour") << "<font color=\"#ff0000\">Kie</font>"
+                                     << "<font color=\"#ff0000\">Kie</font>";
         QTest::newRow("own picture") << "<img src=\":/ikonoj/sago_antauen.png\">Kie"
                                      << "<img src=\":/ikonoj/sago_antauen.png\">Kie";
         QTest::newRow("own picture, qrc") << "<img src='qrc:/ikonoj/sago_antauen.png' width=20>"
                                           << "<img src=\"qrc:/ikonoj/sago_antauen.png\" width=\"20\">";
         QTest::newRow("plain style") << "<span style=\"color: red\">Kie</span>"
                                      << "<span style=\"color: red\">Kie</span>";
-        QTest::newRow("link keeps its words") << "<a href=\"file:///etc/passwd\">Kie</a>" << "Kie";
-        QTest::newRow("a lone <") << "I <3 Esperanto" << "I &lt;3 Esperanto";
+        QTest::newRow("link keeps its words") << "<a href=\"file:///etc/passwd\">Kie</a>"
+                                              << "Kie";
+        QTest::newRow("a lone <") << "I <3 Esperanto"
+                                  << "I &lt;3 Esperanto";
     }
     void restas()
     {

@@ -202,7 +202,8 @@ bool TekstoSekurigilo::propraRimedo(const QString& adreso)
         || vojo.contains(QLatin1String("//")))
         return false;
     for (const QChar c : vojo) {
-        const bool bona = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        const bool bona = (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+                          || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
                           || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_')
                           || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char('/');
         if (!bona)
