@@ -5,17 +5,15 @@
 // driven: downloaded from the course site at start, and found in the
 // writable folder at the next start.
 #include "tst_elsxuto_servilo.h"
+#include "tst_fifogardisto.h"
 #include "tst_lerbo_komuna.h"
 
 #include "filedownloader.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <atomic>
-#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace lerbotesto;
@@ -32,41 +30,6 @@ QByteArray malamika(const QByteArray& bildo)
            + "Karl\r\n[Menuo]\r\nKieButono=" + img + "Wo\r\n[Konfig]\r\nLabel1=" + img
            + "Sprache\r\n[Mesagxoj]\r\n[Lec01]\r\nLabel4=" + img + "Das Alphabet\r\n";
 }
-
-// Sees whether anything opens the read end of a FIFO. A reader blocks in
-// its open until a writer comes, so it cannot slip by; the writer opened
-// here lets it go on at once (it reads an empty file), and the test ends
-// instead of hanging.
-class FifoGardisto
-{
-public:
-    explicit FifoGardisto(const QByteArray& vojo)
-        : m_Vojo(vojo)
-        , m_Fadeno([this] {
-            while (!m_Fino) {
-                const int fd = ::open(m_Vojo.constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0) {
-                    m_Malfermita = true;
-                    ::close(fd);
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            }
-        })
-    {
-    }
-    ~FifoGardisto()
-    {
-        m_Fino = true;
-        m_Fadeno.join();
-    }
-    bool malfermita() const { return m_Malfermita; }
-
-private:
-    QByteArray m_Vojo;
-    std::atomic<bool> m_Fino{false};
-    std::atomic<bool> m_Malfermita{false};
-    std::thread m_Fadeno;
-};
 
 } // namespace
 

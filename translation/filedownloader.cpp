@@ -1,6 +1,7 @@
 #include "filedownloader.h"
 #include "agordo.h"
 #include "funkcioj.h"
+#include "specialadosiero.h"
 #include "tradukokontrolo.h"
 #include "tradukolisto.h"
 
@@ -168,7 +169,9 @@ void FileDownloader::fileDownloaded(QNetworkReply* reply)
     // good file.
     if (reply->error() == QNetworkReply::NoError && stato == 200 && !m_TroGranda && !m_DownloadedData.isEmpty()
         && m_DownloadedData.size() <= MaksGrando && !malakceptas()) {
-        QSaveFile dosiero(savasLoko + m_FileName);
+        // A FIFO or device in the file's place is left as it is: the save
+        // would follow a link to a device and replace the device itself.
+        QSaveFile dosiero(SpecialaDosiero::anstatauo(savasLoko + m_FileName));
         if (dosiero.open(QIODevice::WriteOnly) && dosiero.write(m_DownloadedData) == m_DownloadedData.size())
             m_Sukcesis = dosiero.commit();
     }
