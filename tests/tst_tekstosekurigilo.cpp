@@ -122,6 +122,8 @@ private slots:
         QTest::newRow("style left open") << "<style>@import url(/dev/zero);";
         QTest::newRow("tag in an unknown tag") << "<x a=\"<img src=/dev/zero>\">Kie";
         QTest::newRow("self-closing") << "<img src=/dev/zero/>Kie";
+        QTest::newRow("unknown tag with a style") << "<x style=\"background-image: url(/dev/zero)\">Kie</x>";
+        QTest::newRow("declaration") << "<!DOCTYPE html><img src=/dev/zero>Kie";
     }
     void strangaMarkado()
     {
@@ -158,6 +160,8 @@ private slots:
                                               << "Kie";
         QTest::newRow("a lone <") << "I <3 Esperanto"
                                   << "I &lt;3 Esperanto";
+        QTest::newRow("< before a word") << "x < y, kaj 3 > 2"
+                                         << "x &lt; y, kaj 3 > 2";
     }
     void restas()
     {

@@ -172,19 +172,52 @@ int legasEtikedon(const QString& t, int i, Etikedo* e)
     return j < n ? j + 1 : n;
 }
 
-// A "<" that starts a tag: blanks, an optional "/", "!" or "?", then a
-// letter, and a ">" somewhere after it.
+// The elements the label's parser knows. A "<" before any other name is
+// kept as text: "x < y ... >" in a plain label stays whole.
+bool konataElemento(const QString& nomo)
+{
+    static const QSet<QString> elementoj = {
+        QStringLiteral("a"),          QStringLiteral("address"), QStringLiteral("b"),     QStringLiteral("big"),
+        QStringLiteral("blockquote"), QStringLiteral("body"),    QStringLiteral("br"),    QStringLiteral("caption"),
+        QStringLiteral("center"),     QStringLiteral("cite"),    QStringLiteral("code"),  QStringLiteral("dd"),
+        QStringLiteral("dfn"),        QStringLiteral("div"),     QStringLiteral("dl"),    QStringLiteral("dt"),
+        QStringLiteral("em"),         QStringLiteral("font"),    QStringLiteral("h1"),    QStringLiteral("h2"),
+        QStringLiteral("h3"),         QStringLiteral("h4"),      QStringLiteral("h5"),    QStringLiteral("h6"),
+        QStringLiteral("head"),       QStringLiteral("hr"),      QStringLiteral("html"),  QStringLiteral("i"),
+        QStringLiteral("img"),        QStringLiteral("kbd"),     QStringLiteral("li"),    QStringLiteral("link"),
+        QStringLiteral("meta"),       QStringLiteral("nobr"),    QStringLiteral("ol"),    QStringLiteral("p"),
+        QStringLiteral("pre"),        QStringLiteral("qt"),      QStringLiteral("s"),     QStringLiteral("samp"),
+        QStringLiteral("script"),     QStringLiteral("small"),   QStringLiteral("span"),  QStringLiteral("strong"),
+        QStringLiteral("style"),      QStringLiteral("sub"),     QStringLiteral("sup"),   QStringLiteral("table"),
+        QStringLiteral("tbody"),      QStringLiteral("td"),      QStringLiteral("tfoot"), QStringLiteral("th"),
+        QStringLiteral("thead"),      QStringLiteral("title"),   QStringLiteral("tr"),    QStringLiteral("tt"),
+        QStringLiteral("u"),          QStringLiteral("ul"),      QStringLiteral("var")};
+    return elementoj.contains(nomo);
+}
+
+// A "<" read here as a tag: blanks, then "!" or "?" (a declaration), or an
+// optional "/" and the name of a known element, and a ">" somewhere after.
+// Any other "<" is written as an entity, which no reader takes for markup;
+// so a tag this rule and the label's parser read differently never
+// reaches the label either way.
 bool komencasEtikedon(const QString& t, int i)
 {
     const int n = t.size();
+    if (t.indexOf(QLatin1Char('>'), i) < 0)
+        return false;
     int j = i + 1;
     while (j < n && t.at(j).isSpace())
         ++j;
-    if (j < n && (t.at(j) == QLatin1Char('/') || t.at(j) == QLatin1Char('!') || t.at(j) == QLatin1Char('?')))
+    if (j < n && (t.at(j) == QLatin1Char('!') || t.at(j) == QLatin1Char('?')))
+        return true;
+    if (j < n && t.at(j) == QLatin1Char('/'))
         ++j;
     while (j < n && t.at(j).isSpace())
         ++j;
-    return j < n && t.at(j).isLetter() && t.indexOf(QLatin1Char('>'), j) > 0;
+    QString nomo;
+    while (j < n && t.at(j).unicode() < 128 && t.at(j).isLetterOrNumber())
+        nomo += t.at(j++).toLower();
+    return konataElemento(nomo);
 }
 
 } // namespace
