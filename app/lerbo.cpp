@@ -11,6 +11,7 @@
 #include "saluto.h"
 #include "stilfolio.h"
 #include "trad.h"
+#include "tradukdosiero.h"
 #include "traduko.h"
 #include "tradukokontrolo.h"
 #include "tradukolisto.h"
@@ -53,7 +54,7 @@ bool estasDosiero(const QString& vojo)
 
 // The label texts of one section, keyed by the object name from its eighth
 // character on ("Konfig_Label3" reads "Label3").
-void tradukasEtikedojn(QWidget* radiko, const QString& prefikso, QSettings& traduko, const QString& sekcio)
+void tradukasEtikedojn(QWidget* radiko, const QString& prefikso, const TradukDosiero& traduko, const QString& sekcio)
 {
     const QList<QLabel*> etikedoj = radiko->findChildren<QLabel*>();
     for (QLabel* etikedo : etikedoj) {
@@ -819,7 +820,7 @@ void lerbo::Traduku()
         }
     }
 
-    IniDosiero traduko(vojo);
+    TradukDosiero traduko(vojo);
     sTradukinto = traduko.value(QStringLiteral("Traduko/Tradukinto"), QString()).toString();
     sLingvoID = traduko.value(QStringLiteral("Traduko/LingvoID"), QStringLiteral("en")).toString();
 

@@ -1,6 +1,7 @@
 #include "tradukmodelo.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "tradukdosiernomo.h"
 
 #include <QFileInfo>
 #include <QVariant>
@@ -213,9 +214,7 @@ TradukModelo::KapoEraro TradukModelo::KontrolasKapon(const Kapo& kapo)
 
 bool TradukModelo::BonaDosiernomo(const QString& nomo)
 {
-    const QString n = nomo.trimmed();
-    return n.size() > 4 && n.endsWith(QLatin1String(".trd")) && !n.contains(QLatin1Char('/'))
-           && !n.contains(QLatin1Char('\\')) && !n.contains(QLatin1String(".."));
+    return TradukDosierNomo::sekura(nomo.trimmed());
 }
 
 TradukModelo::SavRezulto TradukModelo::Savas(const Kapo& kapo, const QString& dosierujo, const QDate& hodiau)

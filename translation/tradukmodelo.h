@@ -80,7 +80,8 @@ public:
     // The four required fields filled, and a file name that stays inside
     // the writable folder.
     static KapoEraro KontrolasKapon(const Kapo& kapo);
-    // A bare name ending in ".trd": no folder parts, no "..".
+    // The name, trimmed, is a safe translation file name (TradukDosierNomo):
+    // the same rule the downloader's list check uses.
     static bool BonaDosiernomo(const QString& nomo);
 
     enum class ListoRezulto { Registrita, SenListo, PlenaListo, SkribEraro };

@@ -4,6 +4,7 @@
 #include "filedownloader.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "tradukdosiernomo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,9 +21,13 @@ std::function<bool(const QUrl&)> traduko::MalfermasUrl = [](const QUrl& url) { r
 namespace {
 
 const QString MankasKampo = QStringLiteral("Bonvolu plenigi devigajn informojn (en la kampoj kun flava fono).");
-const QString MalbonaNomo = QStringLiteral("La dosiernomo devas esti nura nomo de dosiero, kiu finiĝas per \".trd\", "
-                                           "sen \"/\", \"\\\" aŭ \"..\" (ekzemple: mia_traduko.trd).\n"
-                                           "Nenio estas konservita.");
+const QString MalbonaNomo =
+    QStringLiteral("La dosiernomo devas esti nura nomo de dosiero, kiu finiĝas per \".trd\", "
+                   "sen \"/\", \"\\\" aŭ \"..\" (ekzemple: mia_traduko.trd). Ĝi rajtas enhavi nur literojn, "
+                   "ciferojn, spacetojn, \"_\", \"-\" kaj \".\", ne komenciĝi per punkto aŭ spaceto, kaj havi "
+                   "ne pli ol %1 signojn.\n"
+                   "Nenio estas konservita.")
+        .arg(TradukDosierNomo::MaksLongo);
 const QString RestasMalfermita = QStringLiteral("La tradukilo restas malfermita, por ke viaj tradukoj ne perdiĝu.");
 
 } // namespace
