@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QSysInfo>
 
 void Lancxilo::agordasAplikon()
@@ -62,6 +63,10 @@ int Lancxilo::lancxas()
         if (QWidget* modalo = QApplication::activeModalWidget())
             modalo->close();
     });
+    if (!kopio.problemo().isEmpty()) {
+        QMessageBox kesto(QMessageBox::Warning, QString(), kopio.problemo());
+        kesto.exec();
+    }
     lerbo w;
     QObject::disconnect(dialogo);
     if (NeEkzistasTraduko)

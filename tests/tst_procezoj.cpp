@@ -8,8 +8,11 @@
 #include "tst_lerbo_komuna.h"
 
 #include <QListWidget>
+#include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <csignal>
 #include <cstdio>
@@ -119,6 +122,23 @@ void atendasDuan()
     });
 }
 
+// Says the text of every message box on one line ("kesto ...") and closes
+// it, as a learner reads and presses OK; then "fenestro" once the window shows.
+void legasKestojn()
+{
+    ripetas([] {
+        if (auto* kesto = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            diras(qPrintable(QStringLiteral("kesto ") + kesto->text().simplified()));
+            kesto->close();
+            return false;
+        }
+        if (!videblaFenestro())
+            return false;
+        diras("fenestro");
+        return true;
+    });
+}
+
 int infano(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -134,6 +154,8 @@ int infano(int argc, char** argv)
         lingvo(false);
     else if (reghimo == "unua")
         atendasDuan();
+    else if (reghimo == "kestoj")
+        legasKestojn();
     else
         ripetas([] {
             if (videblaFenestro())
@@ -286,6 +308,66 @@ private slots:
         Kopio tria(hejmo);
         tria.lancxas(QStringLiteral("tria"));
         QVERIFY2(tria.diris("fenestro"), tria.eligo().constData());
+    }
+
+    // A lock file whose owner cannot be read is no copy that runs: it is
+    // taken over. A folder in its place cannot be, and the learner is told
+    // where it stands; one copy still runs at a time.
+    void seruroSenPosedanto_data()
+    {
+        QTest::addColumn<QByteArray>("enhavo");
+        QTest::addColumn<bool>("dosierujo");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("random bytes") << QByteArray("\x8f\x02\xd3\xff\x00\x1bq\xe9\x80\n\x7f", 11) << false;
+        QTest::newRow("an owner that ended") << QByteArray("morta") << false;
+        QTest::newRow("a folder") << QByteArray() << true;
+    }
+    void seruroSenPosedanto()
+    {
+        QFETCH(QByteArray, enhavo);
+        QFETCH(bool, dosierujo);
+        lernanto();
+        const QString seruro = Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.seruro");
+        if (dosierujo) {
+            QVERIFY(QDir().mkpath(seruro + QStringLiteral("/ene")));
+        } else if (enhavo == "morta") {
+            QProcess finita;
+            finita.start(QStringLiteral("true"), QStringList());
+            QVERIFY(finita.waitForStarted(10000));
+            const qint64 pid = finita.processId();
+            QVERIFY(finita.waitForFinished(10000));
+            testilo::skribas(seruro,
+                             QByteArray::number(pid) + "\ndarudaver\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        } else {
+            testilo::skribas(seruro, enhavo);
+        }
+        Kopio kopio(hejmo);
+        kopio.lancxas(QStringLiteral("kestoj"));
+        QVERIFY2(kopio.diris("fenestro"), kopio.eligo().constData());
+        QList<QByteArray> kestoj;
+        for (const QByteArray& linio : kopio.eligo().split('\n'))
+            if (linio.startsWith("kesto "))
+                kestoj.append(linio);
+        if (dosierujo) {
+            QCOMPARE(kestoj.size(), 1);
+            QVERIFY2(kestoj.first().contains(QDir::toNativeSeparators(seruro).toUtf8()), kestoj.first().constData());
+            Kopio dua(hejmo);
+            dua.lancxas(QStringLiteral("dua"));
+            QVERIFY(dua.finighis());
+            QCOMPARE(dua.procezo().exitCode(), 0);
+            QVERIFY2(!dua.eligo().contains("fenestro") && !dua.procezo().readAllStandardOutput().contains("fenestro"),
+                     "a second copy opened a window");
+        } else {
+            QVERIFY2(kestoj.isEmpty(), kestoj.value(0).constData());
+            qint64 posedanto = 0;
+            QString gastiga;
+            QString programo;
+            QVERIFY(QLockFile(seruro).getLockInfo(&posedanto, &gastiga, &programo));
+            QCOMPARE(posedanto, kopio.procezo().processId());
+        }
+        kopio.sendas(SIGTERM);
+        QVERIFY(kopio.finighis());
+        QCOMPARE(kopio.procezo().exitCode(), 0);
     }
 
     // Temporary files of a save that was killed half-way go at the next
