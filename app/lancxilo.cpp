@@ -72,8 +72,8 @@ int Lancxilo::lancxas()
     if (NeEkzistasTraduko)
         return 1;
     QObject::connect(&haltigilo, &Haltigilo::petas, &w, &lerbo::FermasOrde, Qt::QueuedConnection);
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &w, [&w] { w.konservas(); });
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &w, [&w] { w.konservas(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &w, &lerbo::konservasFine);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &w, &lerbo::konservasFine);
     QObject::connect(&kopio, &UnuKopio::montruPetita, &w, [&w] {
         w.setWindowState((w.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         w.show();

@@ -50,10 +50,11 @@ void ripetas(const std::function<bool()>& pasxo)
 }
 
 // The learner opens lesson 1, turns back to its last page (the send page)
-// and types an answer into its first field.
-void tajpas()
+// and types an answer into its first field; `antaue` runs once the window
+// is in front, `poste` after "preta".
+void tajpas(const std::function<void()>& antaue = {}, const std::function<void()>& poste = {})
 {
-    ripetas([] {
+    ripetas([antaue, poste] {
         lerbo* w = videblaFenestro();
         if (!w || QApplication::activeWindow() != w)
             return false;
@@ -67,10 +68,23 @@ void tajpas()
         if (!kampo)
             qFatal("no answer field on the last page of lesson 1");
         kampo->setFocus();
+        if (antaue)
+            antaue();
         testilo::tajpas(kampo, Respondo);
         diras("preta");
+        if (poste)
+            poste();
         return true;
     });
+}
+
+// The settings file turns into a folder while the program runs: no save
+// can reach the disk from then on, whoever runs the program.
+void neSkribebla()
+{
+    const QString vojo = savasLoko + QStringLiteral("darudaver.ini");
+    QFile::remove(vojo);
+    QDir().mkpath(vojo + QStringLiteral("/ene"));
 }
 
 // The first start's dialog: "Esperanto" chosen (elektas) or left open.
@@ -148,6 +162,11 @@ int infano(int argc, char** argv)
     const QByteArray reghimo = argv[2];
     if (reghimo == "tajpas")
         tajpas();
+    else if (reghimo == "neskribebla")
+        tajpas(neSkribebla);
+    else if (reghimo == "sesio")
+        // What the desktop sends when the session ends (a logout).
+        tajpas(neSkribebla, [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); });
     else if (reghimo == "lingvo")
         lingvo(true);
     else if (reghimo == "dialogo")
@@ -187,6 +206,10 @@ public:
 
     // The writable folder of the child, as Lancxilo::preparas finds it.
     static QString dosierujo(const QString& hejmo) { return hejmo + QStringLiteral("/Lerbo de Esperanto/DarudAver/"); }
+
+    // Keeps the child's standard error for eraroj() instead of passing it on.
+    void kaptasEraron() { m_Procezo.setProcessChannelMode(QProcess::SeparateChannels); }
+    QByteArray eraroj() { return m_Procezo.readAllStandardError(); }
 
     void lancxas(const QString& reghimo)
     {
@@ -281,6 +304,40 @@ private slots:
             if (reghimo == QLatin1String("lingvo"))
                 QCOMPARE(valoro(QStringLiteral("Gxenerala/Dosiero")).toString(), QStringLiteral("esperanto.trd"));
         }
+    }
+
+    // A folder that stops taking saves while the learner types: an end from
+    // outside (a signal, the session) waits for nobody to read a box. It
+    // says on standard error what is lost and ends as usual.
+    void finoSenSkribeblaDosierujo_data()
+    {
+        QTest::addColumn<QString>("reghimo");
+        QTest::addColumn<int>("signalo");
+        QTest::newRow("SIGTERM") << "neskribebla" << int(SIGTERM);
+        QTest::newRow("SIGHUP") << "neskribebla" << int(SIGHUP);
+        QTest::newRow("SIGINT") << "neskribebla" << int(SIGINT);
+        QTest::newRow("the session ends") << "sesio" << 0;
+    }
+    void finoSenSkribeblaDosierujo()
+    {
+        QFETCH(QString, reghimo);
+        QFETCH(int, signalo);
+        lernanto();
+        Kopio kopio(hejmo);
+        kopio.kaptasEraron();
+        kopio.lancxas(reghimo);
+        QVERIFY2(kopio.diris("preta"), kopio.eligo().constData());
+        if (signalo)
+            kopio.sendas(signalo);
+        QVERIFY2(kopio.finighis(), "the program waits for someone");
+        QCOMPARE(kopio.procezo().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kopio.procezo().exitCode(), 0);
+        const QString eraroj = QString::fromUtf8(kopio.eraroj());
+        const QString vojo = QDir::toNativeSeparators(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.ini"));
+        QVERIFY2(eraroj.count(QStringLiteral("The settings could not be saved in ") + vojo) == 1, qPrintable(eraroj));
+        QVERIFY2(eraroj.contains(QStringLiteral("answers")) && eraroj.contains(QStringLiteral("are lost")),
+                 qPrintable(eraroj));
+        QVERIFY(QFileInfo(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.ini")).isDir());
     }
 
     // A second start while a copy runs: the running window comes to the
