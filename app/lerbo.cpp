@@ -347,8 +347,11 @@ void lerbo::closeEvent(QCloseEvent* e)
         return;
     }
     // Unsaved work in the translation editor is saved first, or the volunteer
-    // goes back to it and the window stays open.
-    if (redaktilo && !redaktilo->FinasLaboron()) {
+    // goes back to it and the window stays open. At an end from outside
+    // nobody can go back: the work is kept without a question.
+    if (redaktilo && senHomo) {
+        redaktilo->GardasLaboron();
+    } else if (redaktilo && !redaktilo->FinasLaboron()) {
         e->ignore();
         return;
     }

@@ -243,9 +243,7 @@ private slots:
                 QVERIFY(w->close());
                 return;
             }
-            // Inside the main loop, as the program runs it: the end quits it.
-            QTimer::singleShot(0, w.get(), &lerbo::FermasOrde);
-            QCoreApplication::exec();
+            fermasDeEkstere(w.get());
         });
         QDir(agordoVojo()).removeRecursively();
         QVERIFY(!w->isVisible());

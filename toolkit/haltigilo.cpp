@@ -68,9 +68,11 @@ void Haltigilo::legas()
 
 bool Haltigilo::eventFilter(QObject* objekto, QEvent* evento)
 {
-    // Left to the toolkit, this quit closes the windows one by one: each may
-    // refuse or ask something that nobody will answer any more.
-    if (evento->type() == QEvent::Quit && objekto == QCoreApplication::instance()) {
+    // The platform's quit (the session ends) comes spontaneous; the toolkit's
+    // own one, posted once the last window has closed, is the end already
+    // under way. Left to the toolkit, the platform's closes the windows one
+    // by one: each may refuse, or ask something nobody will answer any more.
+    if (evento->type() == QEvent::Quit && evento->spontaneous() && objekto == QCoreApplication::instance()) {
         m_Petita = true;
         emit petas(0);
         return true;
