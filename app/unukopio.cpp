@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 
 UnuKopio::UnuKopio(const QString& dosierujo, QObject* parent)
     : QObject(parent)
@@ -60,9 +61,15 @@ bool UnuKopio::posedas()
         auskultas();
         return true;
     }
-    if (petasMontri())
-        return false;
-    if (QFileInfo(vojo).isDir() || !m_Seruro.getLockInfo(&posedanto, &gastiga, &programo)) {
+    const bool vivas = !QFileInfo(vojo).isDir() && m_Seruro.getLockInfo(&posedanto, &gastiga, &programo);
+    // A copy that has just taken the lock listens a moment later.
+    for (int i = 0; i < (vivas ? 20 : 1); ++i) {
+        if (i > 0)
+            QThread::msleep(100);
+        if (petasMontri())
+            return false;
+    }
+    if (!vivas) {
         // Nothing to take over and no copy answering: the learner can still
         // study, and a later start still finds this copy by its socket.
         m_Problemo = QStringLiteral("The lock file ") + QDir::toNativeSeparators(vojo)
@@ -72,6 +79,10 @@ bool UnuKopio::posedas()
         auskultas();
         return true;
     }
+    m_Problemo = QStringLiteral("Another copy of the program runs here (process %1), but it did not answer when "
+                                "asked to show its window. If it no longer responds, end it and start the program "
+                                "again.")
+                     .arg(posedanto);
     return false;
 }
 

@@ -21,8 +21,9 @@ public:
     // Takes the folder for this copy; false when another copy runs there,
     // which has then been asked to show itself.
     bool posedas();
-    // What the learner must be told when this copy runs without the lock
-    // (something else stands where it belongs); empty otherwise.
+    // What the learner must be told: why this copy runs without the lock
+    // (something else stands where it belongs), or why it ends (the copy
+    // that runs did not answer); empty otherwise.
     QString problemo() const { return m_Problemo; }
 
     // The name of the local socket of a folder: a short one of its own, as a

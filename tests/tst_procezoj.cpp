@@ -461,6 +461,23 @@ private slots:
         QCOMPARE(kopio.procezo().exitCode(), 0);
     }
 
+    // A copy that holds the lock but does not answer (it hangs, or is still
+    // starting): the new start ends, and says why.
+    void seruroDeMutaKopio()
+    {
+        lernanto();
+        QLockFile muta(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.seruro"));
+        QVERIFY(muta.tryLock(0));
+        Kopio kopio(hejmo);
+        kopio.lancxas(QStringLiteral("kestoj"));
+        QVERIFY(kopio.finighis());
+        QCOMPARE(kopio.procezo().exitCode(), 0);
+        QVERIFY2(!kopio.eligo().contains("fenestro"), "a second copy opened a window");
+        QVERIFY2(kopio.eligo().contains("kesto Another copy of the program runs here (process "
+                                        + QByteArray::number(QCoreApplication::applicationPid())),
+                 kopio.eligo().constData());
+    }
+
     // Temporary files of a save that was killed half-way go at the next
     // start; other files of the folder stay.
     void restajhojForigitaj()
