@@ -59,9 +59,9 @@ public slots:
     void konservasFine();
     // The end asked for from outside (a signal, the session): back to the
     // home page, any open box or dialog closed, then closed as the Exit
-    // button closes.
-    // Nobody may be at the screen to answer a box: the loss of unsaved work
-    // is said on standard error, the editor's texts are kept aside.
+    // button closes. Nobody may be at the screen to answer a box, so none
+    // is opened: the loss of unsaved work is said on standard error, and
+    // the editor's texts are kept without a question.
     void FermasOrde();
     void ElektasLingvon();
 

@@ -301,6 +301,7 @@ private slots:
         QTest::newRow("complete header: saved") << true << "";
         QTest::newRow("incomplete header: restored") << false << "Restarigi la tradukojn";
         QTest::newRow("incomplete header: discarded") << false << "Forĵeti la tradukojn";
+        QTest::newRow("incomplete header: question closed") << false << "";
     }
     void finoDeEkstere()
     {
@@ -342,7 +343,8 @@ private slots:
                                demandoj << mb->text();
                                for (QAbstractButton* b : mb->buttons())
                                    if (b->text() == respondo)
-                                       b->click();
+                                       return b->click();
+                               mb->close();
                            });
         QVERIFY(nova);
         QVERIFY2(!QFile::exists(restarigo), qPrintable(demandoj.join(QLatin1Char('\n'))));
@@ -356,7 +358,7 @@ private slots:
         QVERIFY2(demandoj.first().contains(QStringLiteral("\"Konfig\"")), qPrintable(demandoj.first()));
         QCOMPARE(nova->findChild<QComboBox*>(QStringLiteral("Listo"))->currentText(), QStringLiteral("Konfig"));
         QCOMPARE(nova->Modelo().Shlosilo(), sxlosilo);
-        const bool restarigita = respondo == QLatin1String("Restarigi la tradukojn");
+        const bool restarigita = respondo != QStringLiteral("Forĵeti la tradukojn");
         QCOMPARE(memo->toPlainText(), restarigita ? Tekstita : QString());
         QCOMPARE(nova->Modelo().HavasNekonservitajn(), restarigita);
     }

@@ -413,13 +413,14 @@ void traduko::OfertasRestarigon()
     QPushButton* restarigi = demando.addButton(QStringLiteral("Restarigi la tradukojn"), QMessageBox::AcceptRole);
     QPushButton* forjheti = demando.addButton(QStringLiteral("Forĵeti la tradukojn"), QMessageBox::DestructiveRole);
     demando.setDefaultButton(restarigi);
+    // A box closed without an answer (Escape, an end from outside) restores:
+    // only the volunteer's own choice throws the texts away.
+    demando.setEscapeButton(restarigi);
     demando.exec();
     if (demando.clickedButton() == forjheti) {
         QFile::remove(RestarigoVojo());
         return;
     }
-    if (demando.clickedButton() != restarigi)
-        return;
     ui->Edit1->setText(r.kapo.lingvo);
     ui->dulitera_lingvokodo->setText(r.kapo.lingvoID);
     ui->Edit2->setText(r.kapo.tradukinto);

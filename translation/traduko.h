@@ -87,7 +87,7 @@ private:
     void MontrasKapon(); // brings the file name field into view
     void SkribasAgordojn();
     // Texts kept aside at the last end: restored or discarded, as the
-    // volunteer chooses; a question left unanswered keeps them for later.
+    // volunteer chooses.
     void OfertasRestarigon();
     QString RestarigoVojo() const;
     QString PropraVojo() const;
