@@ -1,6 +1,7 @@
 #include "agordoj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "tekstosekurigilo.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,8 @@ void Agordoj::legas(const QString& vojo)
     agordo.beginGroup(QStringLiteral("Gxenerala"));
     const QString tiparo =
         sSistemo == QLatin1String("osx") ? QStringLiteral("Helvetica Neue") : QStringLiteral("DejaVu Sans");
-    sLingvo = agordo.value(QStringLiteral("Lingvo"), QString()).toString();
+    // The name came from the downloaded list and is shown on the settings page.
+    sLingvo = TekstoSekurigilo::sekurigas(agordo.value(QStringLiteral("Lingvo"), QString()).toString());
     sTradukoDosiero = agordo.value(QStringLiteral("Dosiero"), QString()).toString();
     iLiterGrando = agordo.value(QStringLiteral("LiterGrando"), 11).toInt();
     sTiparo = agordo.value(QStringLiteral("Tiparo"), tiparo).toString();

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QSysInfo>
 
 void Lancxilo::agordasAplikon()
@@ -43,14 +44,28 @@ void Lancxilo::preparas()
 
 int Lancxilo::lancxas()
 {
-    // Listening before the window exists: a signal during the first start's
-    // language dialog closes the program as soon as the window stands.
+    // Listening before the window exists: a signal during a box of the start
+    // or the first start's language dialog closes it, and the program as
+    // soon as the window stands.
     Haltigilo haltigilo;
+    const QMetaObject::Connection dialogo = QObject::connect(&haltigilo, &Haltigilo::petas, [] {
+        if (QWidget* modalo = QApplication::activeModalWidget())
+            modalo->close();
+    });
+    auto avertas = [](const QString& teksto) {
+        if (teksto.isEmpty())
+            return;
+        QMessageBox kesto(QMessageBox::Warning, QString(), teksto);
+        kesto.exec();
+    };
     // One copy owns the settings file: a second start brings the running
     // window to the front and ends.
     UnuKopio kopio(savasLoko);
-    if (!kopio.posedas())
+    if (!kopio.posedas()) {
+        avertas(kopio.problemo());
         return 0;
+    }
+    avertas(kopio.problemo());
     Agordoj::forigasRestajhojn(savasLoko);
     // The session asks for the learner's work to be kept; the program then
     // ends by the session's own request, so a logout called off leaves it
@@ -58,17 +73,13 @@ int Lancxilo::lancxas()
     // page refuses the first close.
     QGuiApplication::setFallbackSessionManagementEnabled(false);
 
-    const QMetaObject::Connection dialogo = QObject::connect(&haltigilo, &Haltigilo::petas, [] {
-        if (QWidget* modalo = QApplication::activeModalWidget())
-            modalo->close();
-    });
     lerbo w;
     QObject::disconnect(dialogo);
     if (NeEkzistasTraduko)
         return 1;
     QObject::connect(&haltigilo, &Haltigilo::petas, &w, &lerbo::FermasOrde, Qt::QueuedConnection);
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &w, [&w] { w.konservas(); });
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &w, [&w] { w.konservas(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &w, &lerbo::konservasFine);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &w, &lerbo::konservasFine);
     QObject::connect(&kopio, &UnuKopio::montruPetita, &w, [&w] {
         w.setWindowState((w.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         w.show();

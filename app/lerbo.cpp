@@ -11,6 +11,7 @@
 #include "saluto.h"
 #include "stilfolio.h"
 #include "trad.h"
+#include "tradukdosiero.h"
 #include "traduko.h"
 #include "tradukokontrolo.h"
 #include "tradukolisto.h"
@@ -38,6 +39,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -53,7 +55,7 @@ bool estasDosiero(const QString& vojo)
 
 // The label texts of one section, keyed by the object name from its eighth
 // character on ("Konfig_Label3" reads "Label3").
-void tradukasEtikedojn(QWidget* radiko, const QString& prefikso, QSettings& traduko, const QString& sekcio)
+void tradukasEtikedojn(QWidget* radiko, const QString& prefikso, const TradukDosiero& traduko, const QString& sekcio)
 {
     const QList<QLabel*> etikedoj = radiko->findChildren<QLabel*>();
     for (QLabel* etikedo : etikedoj) {
@@ -216,6 +218,11 @@ void lerbo::SavasKonfig()
     const QString vojo = Agordoj::dosiero();
     if (Agordoj::skribas(vojo))
         return;
+    if (senHomo) {
+        dirasPerdon();
+        return;
+    }
+    perdoDirita = true;
     QMessageBox kesto(QApplication::activeWindow());
     kesto.setIcon(QMessageBox::Warning);
     kesto.setText(QStringLiteral("The settings could not be saved in ") + QDir::toNativeSeparators(vojo)
@@ -239,6 +246,25 @@ bool lerbo::konservas()
     return Agordoj::skribas(Agordoj::dosiero()) && bone;
 }
 
+void lerbo::konservasFine()
+{
+    if (!konservas())
+        dirasPerdon();
+}
+
+void lerbo::dirasPerdon()
+{
+    if (perdoDirita)
+        return;
+    perdoDirita = true;
+    const QString teksto = QStringLiteral("darudaver: The settings could not be saved in ")
+                           + QDir::toNativeSeparators(Agordoj::dosiero())
+                           + QStringLiteral(". The answers typed and the changes made in this session since the last "
+                                            "save could not be written and are lost.\n");
+    std::fputs(teksto.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
+
 void lerbo::sxangxisRespondon(QTabWidget* leciono)
 {
     if (!sxangxitaj.contains(leciono))
@@ -255,6 +281,9 @@ void lerbo::avertasPriKonservado()
                            + QDir::toNativeSeparators(Agordoj::dosiero())
                            + QStringLiteral(". What you change or type will be lost when the program ends, unless "
                                             "that folder can be written.");
+    // At an end from outside the loss is said once, on standard error.
+    if (senHomo)
+        return;
     if (!isVisible()) {
         QMessageBox kesto(QMessageBox::Warning, QString(), teksto);
         kesto.exec();
@@ -293,6 +322,7 @@ void lerbo::on_Eliri_clicked()
 
 void lerbo::FermasOrde()
 {
+    senHomo = true;
     // Boxes and dialogs first: each runs a loop of its own that the close
     // would otherwise wait for. A few rounds, since one can open another.
     for (int i = 0; i < 8; ++i) {
@@ -306,6 +336,8 @@ void lerbo::FermasOrde()
         ui->Hejmo->click();
     if (close())
         QCoreApplication::quit();
+    else
+        senHomo = false;
 }
 
 void lerbo::closeEvent(QCloseEvent* e)
@@ -316,8 +348,11 @@ void lerbo::closeEvent(QCloseEvent* e)
         return;
     }
     // Unsaved work in the translation editor is saved first, or the volunteer
-    // goes back to it and the window stays open.
-    if (redaktilo && !redaktilo->FinasLaboron()) {
+    // goes back to it and the window stays open. At an end from outside
+    // nobody can go back: the work is kept without a question.
+    if (redaktilo && senHomo) {
+        redaktilo->GardasLaboron();
+    } else if (redaktilo && !redaktilo->FinasLaboron()) {
         e->ignore();
         return;
     }
@@ -819,7 +854,7 @@ void lerbo::Traduku()
         }
     }
 
-    IniDosiero traduko(vojo);
+    TradukDosiero traduko(vojo);
     sTradukinto = traduko.value(QStringLiteral("Traduko/Tradukinto"), QString()).toString();
     sLingvoID = traduko.value(QStringLiteral("Traduko/LingvoID"), QStringLiteral("en")).toString();
 

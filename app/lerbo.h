@@ -54,9 +54,14 @@ public slots:
     // Writes the written answers that changed since they were last written
     // and the settings; whether both reached the disk.
     bool konservas();
+    // The same at an end that nobody watches (the session's): what could
+    // not be written is said on standard error.
+    void konservasFine();
     // The end asked for from outside (a signal, the session): back to the
     // home page, any open box or dialog closed, then closed as the Exit
-    // button closes.
+    // button closes. Nobody may be at the screen to answer a box, so none
+    // is opened: the loss of unsaved work is said on standard error, and
+    // the editor's texts are kept without a question.
     void FermasOrde();
     void ElektasLingvon();
 
@@ -160,6 +165,11 @@ private:
     void restarigasRespondojn(QTabWidget* leciono);
     void tradukasLecionon(QWidget* pagho, const QString& sekcio);
 
+    // Says once on standard error that the work of this session is lost.
+    void dirasPerdon();
+
     bool pentrita = false;
+    bool senHomo = false; // the close under way was asked from outside
+    bool perdoDirita = false; // the learner has been told the work is lost
     QList<QPointer<QTabWidget>> sxangxitaj; // lessons with answers not yet written
 };

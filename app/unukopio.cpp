@@ -2,8 +2,10 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 
 UnuKopio::UnuKopio(const QString& dosierujo, QObject* parent)
     : QObject(parent)
@@ -24,24 +26,68 @@ QString UnuKopio::ingo(const QString& dosierujo)
            + QString::fromLatin1(QCryptographicHash::hash(vojo, QCryptographicHash::Sha1).toHex().left(16));
 }
 
+bool UnuKopio::petasMontri()
+{
+    QLocalSocket peto;
+    peto.connectToServer(ingo(m_Dosierujo));
+    if (!peto.waitForConnected(3000))
+        return false;
+    peto.write("montru\n");
+    peto.waitForBytesWritten(3000);
+    peto.disconnectFromServer();
+    return true;
+}
+
 bool UnuKopio::posedas()
 {
     QDir().mkpath(m_Dosierujo);
-    if (!m_Seruro.tryLock(0)) {
-        if (m_Seruro.error() == QLockFile::LockFailedError) {
-            QLocalSocket peto;
-            peto.connectToServer(ingo(m_Dosierujo));
-            if (peto.waitForConnected(3000)) {
-                peto.write("montru\n");
-                peto.waitForBytesWritten(3000);
-                peto.disconnectFromServer();
-            }
-            return false;
-        }
-        // A folder that cannot hold the lock (it cannot be written) cannot
-        // hold the settings either; the start says so. Run.
+    if (m_Seruro.tryLock(0)) {
+        auskultas();
         return true;
     }
+    // A folder that cannot hold the lock (it cannot be written) cannot
+    // hold the settings either; the start says so. Run.
+    if (m_Seruro.error() != QLockFile::LockFailedError)
+        return true;
+    const QString vojo = QDir(m_Dosierujo).filePath(QStringLiteral("darudaver.seruro"));
+    qint64 posedanto = 0;
+    QString gastiga;
+    QString programo;
+    // A copy writes its owner into the lock the moment it takes it and holds
+    // it locked while it lives, so a lock that names nobody (empty, damaged)
+    // belongs to no copy; left alone it would refuse every start.
+    if (!QFileInfo(vojo).isDir() && !m_Seruro.getLockInfo(&posedanto, &gastiga, &programo)
+        && m_Seruro.removeStaleLockFile() && m_Seruro.tryLock(0)) {
+        auskultas();
+        return true;
+    }
+    const bool vivas = !QFileInfo(vojo).isDir() && m_Seruro.getLockInfo(&posedanto, &gastiga, &programo);
+    // A copy that has just taken the lock listens a moment later.
+    for (int i = 0; i < (vivas ? 20 : 1); ++i) {
+        if (i > 0)
+            QThread::msleep(100);
+        if (petasMontri())
+            return false;
+    }
+    if (!vivas) {
+        // Nothing to take over and no copy answering: the learner can still
+        // study, and a later start still finds this copy by its socket.
+        m_Problemo = QStringLiteral("The lock file ") + QDir::toNativeSeparators(vojo)
+                     + QStringLiteral(", which keeps a second copy of the program from running, cannot be used: a "
+                                      "folder or a file the program may not replace stands in its place. Please "
+                                      "remove it.");
+        auskultas();
+        return true;
+    }
+    m_Problemo = QStringLiteral("Another copy of the program runs here (process %1), but it did not answer when "
+                                "asked to show its window. If it no longer responds, end it and start the program "
+                                "again.")
+                     .arg(posedanto);
+    return false;
+}
+
+void UnuKopio::auskultas()
+{
     m_Servilo = new QLocalServer(this);
     m_Servilo->setSocketOptions(QLocalServer::UserAccessOption);
     // A socket left by a copy that died would refuse the name.
@@ -56,5 +102,4 @@ bool UnuKopio::posedas()
             });
         }
     });
-    return true;
 }

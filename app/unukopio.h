@@ -8,8 +8,8 @@ class QLocalServer;
 // One running copy per writable folder, so that one copy alone owns the
 // settings file. The first copy holds a lock file in that folder and
 // listens on a local socket; a later copy finds the lock taken, asks the
-// first one to come to the front and ends. A lock left by a copy that died
-// is taken over.
+// first one to come to the front and ends. A lock left by a copy that died,
+// or one that names no owner at all, is taken over.
 class UnuKopio : public QObject
 {
     Q_OBJECT
@@ -21,6 +21,10 @@ public:
     // Takes the folder for this copy; false when another copy runs there,
     // which has then been asked to show itself.
     bool posedas();
+    // What the learner must be told: why this copy runs without the lock
+    // (something else stands where it belongs), or why it ends (the copy
+    // that runs did not answer); empty otherwise.
+    QString problemo() const { return m_Problemo; }
 
     // The name of the local socket of a folder: a short one of its own, as a
     // socket path has a small length limit.
@@ -31,7 +35,12 @@ signals:
     void montruPetita();
 
 private:
+    // Asks a running copy to come to the front; whether one answered.
+    bool petasMontri();
+    void auskultas();
+
     QString m_Dosierujo;
+    QString m_Problemo;
     QLockFile m_Seruro;
     QLocalServer* m_Servilo = nullptr;
 };

@@ -3,8 +3,8 @@
 
 #include "ekzercilo.h"
 #include "funkcioj.h"
-#include "inidosiero.h"
 #include "klipoj.h"
+#include "tradukdosiero.h"
 #include "vocxregistrilo_qt.h"
 
 #include <QApplication>
@@ -21,9 +21,9 @@ bool prononco::lAvertisPriMikrofono = false;
 static QString senMikrofonoTeksto()
 {
     const QString sxlosilo = QStringLiteral("Gheneralaj/TFrame2.SenMikrofono");
-    QString teksto = IniDosiero(TradukoVojo(sTradukoDosiero)).value(sxlosilo).toString();
+    QString teksto = TradukDosiero(TradukoVojo(sTradukoDosiero)).value(sxlosilo).toString();
     if (teksto.isEmpty())
-        teksto = IniDosiero(TradukoVojo(QStringLiteral("angla.trd"))).value(sxlosilo).toString();
+        teksto = TradukDosiero(TradukoVojo(QStringLiteral("angla.trd"))).value(sxlosilo).toString();
     return teksto.isEmpty() ? NeTradukita : teksto;
 }
 

@@ -40,6 +40,7 @@ private slots:
         servilo->fermuCxiujn();
         FileDownloader::setKursejo(QString());
         FileDownloader::setEntutajLimoj(0, 0);
+        FileDownloader::setTempolimo(15000);
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
     }
@@ -119,6 +120,50 @@ private slots:
         QCOMPARE(sTradukoDosiero, QStringLiteral("angla.trd"));
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(mesagxoj.isEmpty());
+    }
+
+    // A length announced above the limit is refused on the head alone: the
+    // server holds the body back until asked, so a client that waited for
+    // it would never finish, and one that finished read nothing.
+    void anoncitaLongo_data()
+    {
+        QTest::addColumn<QString>("nomo");
+        QTest::addColumn<qint64>("anoncita");
+        QTest::addColumn<bool>("akceptebla");
+        const qint64 dekGiB = Q_INT64_C(10) * 1024 * 1024 * 1024;
+        QTest::newRow("translation, 10 GiB") << "germana.trd" << dekGiB << false;
+        QTest::newRow("list, 10 GiB") << "traduklisto.ini" << dekGiB << false;
+        QTest::newRow("translation, a byte over") << "germana.trd" << FileDownloader::MaksGrando + 1 << false;
+        QTest::newRow("translation within the limit") << "germana.trd" << qint64(-1) << true;
+    }
+    void anoncitaLongo()
+    {
+        QFETCH(QString, nomo);
+        QFETCH(qint64, anoncita);
+        QFETCH(bool, akceptebla);
+        FileDownloader::setTempolimo(60000);
+        FileDownloader::setEntutajLimoj(60000, 60000);
+        const QByteArray nova = "[0]\r\nLingvoID=de\r\n[Traduko]\r\nLingvoID=de\r\n" + testilo::CxefajGrupoj;
+        const QByteArray korpo = nomo.endsWith(QLatin1String(".trd")) ? nova.mid(nova.indexOf("[Traduko]")) : nova;
+        ProvaServilo::Respondo r;
+        r.korpo = korpo;
+        r.konduto = ProvaServilo::Anoncas;
+        r.anoncita = anoncita < 0 ? korpo.size() : anoncita;
+        servilo->respondu("/" + nomo.toUtf8(), r);
+        testilo::skribas(savasLoko + nomo, Malnova);
+        FileDownloader d(servilo->url("/" + nomo), nomo);
+        QSignalSpy fino(&d, &FileDownloader::downloaded);
+        if (akceptebla) {
+            QTRY_VERIFY(!servilo->petoj().isEmpty());
+            servilo->sendasKorpon();
+        }
+        QVERIFY2(fino.wait(10000), "the download waited for a body it must not read");
+        QCOMPARE(d.sukcesis(), akceptebla);
+        QCOMPARE(legas(savasLoko + nomo), akceptebla ? korpo : Malnova);
+        if (!akceptebla) {
+            QCOMPARE(servilo->senditaKorpo(), qint64(0));
+            QTRY_COMPARE(servilo->fermitajDeKliento(), 1);
+        }
     }
 
     // A translation that came whole with status 200 but does not read as

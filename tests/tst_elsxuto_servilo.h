@@ -22,13 +22,16 @@ public:
         Silenta, // reads the request and never answers
         SenLongo, // body without Content-Length, ended by closing
         Mallonga, // promises more than it sends, then closes in order
-        Gutetas // sends its body one byte at a time, a byte every 20 ms
+        Gutetas, // sends its body one byte at a time, a byte every 20 ms
+        Anoncas // announces `anoncita` bytes in its head, then sends the body
+        // only when the test says so (sendasKorpon)
     };
     struct Respondo
     {
         int stato = 200;
         QByteArray korpo;
         Konduto konduto = Normala;
+        qint64 anoncita = 0;
     };
     struct Peto
     {
@@ -58,6 +61,18 @@ public:
     }
 
     const QList<Peto>& petoj() const { return m_Petoj; }
+
+    // Body bytes written so far to connections of an announcing answer, and
+    // how many of those connections the client has closed.
+    qint64 senditaKorpo() const { return m_SenditaKorpo; }
+    int fermitajDeKliento() const { return m_FermitajDeKliento; }
+    // Sends the body of every announcing answer still connected.
+    void sendasKorpon()
+    {
+        for (auto it = m_Atendantaj.begin(); it != m_Atendantaj.end(); ++it)
+            if (it.key() && it.key()->state() == QAbstractSocket::ConnectedState)
+                m_SenditaKorpo += it.key()->write(it.value());
+    }
 
     // Closes every connection held open by a silent answer.
     void fermuCxiujn()
@@ -118,6 +133,14 @@ private:
                      + "\r\nConnection: close\r\n\r\n" + r.korpo);
             s->disconnectFromHost();
             return;
+        case Anoncas:
+            s->write(statLinio + "Content-Length: " + QByteArray::number(r.anoncita) + "\r\nConnection: close\r\n\r\n");
+            m_Atendantaj.insert(s, r.korpo);
+            connect(s, &QTcpSocket::disconnected, this, [this, s] {
+                ++m_FermitajDeKliento;
+                m_Atendantaj.remove(s);
+            });
+            return;
         case Gutetas: {
             s->write(statLinio + "Content-Length: " + QByteArray::number(r.korpo.size())
                      + "\r\nConnection: close\r\n\r\n");
@@ -153,4 +176,7 @@ private:
     QHash<QTcpSocket*, QByteArray> m_Bufroj;
     QList<Peto> m_Petoj;
     QList<QPointer<QTcpSocket>> m_Konektoj;
+    QHash<QTcpSocket*, QByteArray> m_Atendantaj;
+    qint64 m_SenditaKorpo = 0;
+    int m_FermitajDeKliento = 0;
 };

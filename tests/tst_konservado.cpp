@@ -219,6 +219,43 @@ private slots:
         w->hide();
     }
 
+    // The close's warning that nothing could be kept: a box when the learner
+    // closes the window, none when the end is asked from outside (a signal,
+    // the session), where nobody may be there to answer it.
+    void finaAverto_data()
+    {
+        QTest::addColumn<bool>("deEkstere");
+        QTest::newRow("the learner closes the window") << false;
+        QTest::newRow("an end asked from outside") << true;
+    }
+    void finaAverto()
+    {
+        QFETCH(bool, deEkstere);
+        lernantoKun(QStringLiteral("Esperanto"), QStringLiteral("esperanto.trd"));
+        auto w = kreas();
+        QVERIFY(montras(w.get()));
+        testilo::tajpas(sendKampo(w.get()), QStringLiteral("Saluton"));
+        el<QPushButton>(w.get(), "Hejmo")->click();
+        QFile::remove(agordoVojo());
+        QVERIFY(QDir().mkpath(agordoVojo() + QStringLiteral("/ene")));
+        const QStringList kestoj = kunKestoj([&] {
+            if (!deEkstere) {
+                QVERIFY(w->close());
+                return;
+            }
+            fermasDeEkstere(w.get());
+        });
+        QDir(agordoVojo()).removeRecursively();
+        QVERIFY(!w->isVisible());
+        if (deEkstere) {
+            QCOMPARE(kestoj, QStringList());
+        } else {
+            QCOMPARE(kestoj.size(), 1);
+            QVERIFY2(kestoj.first().startsWith(QStringLiteral("The settings could not be saved")),
+                     qPrintable(kestoj.first()));
+        }
+    }
+
     // A saved page the lesson does not have opens the lesson's first page.
     void paghoEksterLimoj_data()
     {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QVariantMap>
 #include <memory>
 
@@ -133,6 +134,22 @@ inline bool montras(lerbo* w)
     // Generous limits: on a loaded machine activation can take seconds.
     return QTest::qWaitForWindowActive(w, 20000)
            && QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }, 20000);
+}
+
+// Ends the program as a signal or the session's end does, inside the main
+// loop as the program runs it; back once the window has closed (the end
+// quits the loop) or stayed open (quit here).
+inline void fermasDeEkstere(lerbo* w)
+{
+    QTimer::singleShot(0, w, [w] {
+        w->FermasOrde();
+        if (w->isVisible())
+            QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+    // The quit the toolkit posts once the last window has closed would end
+    // the next box's loop at once.
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
 }
 
 } // namespace lerbotesto

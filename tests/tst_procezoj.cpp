@@ -8,13 +8,28 @@
 #include "tst_lerbo_komuna.h"
 
 #include <QListWidget>
+#include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <csignal>
 #include <cstdio>
 
 using namespace lerbotesto;
+
+// The toolkit's call through which the platform tells the application that
+// the session ends; its header is not installed, the call is exported.
+class QWindowSystemInterface
+{
+public:
+    struct SynchronousDelivery
+    {
+    };
+    template <typename Dorso>
+    static bool handleApplicationTermination();
+};
 
 namespace {
 
@@ -47,10 +62,11 @@ void ripetas(const std::function<bool()>& pasxo)
 }
 
 // The learner opens lesson 1, turns back to its last page (the send page)
-// and types an answer into its first field.
-void tajpas()
+// and types an answer into its first field; `antaue` runs once the window
+// is in front, `poste` after "preta".
+void tajpas(const std::function<void()>& antaue = {}, const std::function<void()>& poste = {})
 {
-    ripetas([] {
+    ripetas([antaue, poste] {
         lerbo* w = videblaFenestro();
         if (!w || QApplication::activeWindow() != w)
             return false;
@@ -64,10 +80,23 @@ void tajpas()
         if (!kampo)
             qFatal("no answer field on the last page of lesson 1");
         kampo->setFocus();
+        if (antaue)
+            antaue();
         testilo::tajpas(kampo, Respondo);
         diras("preta");
+        if (poste)
+            poste();
         return true;
     });
+}
+
+// The settings file turns into a folder while the program runs: no save
+// can reach the disk from then on, whoever runs the program.
+void neSkribebla()
+{
+    const QString vojo = savasLoko + QStringLiteral("darudaver.ini");
+    QFile::remove(vojo);
+    QDir().mkpath(vojo + QStringLiteral("/ene"));
 }
 
 // The first start's dialog: "Esperanto" chosen (elektas) or left open.
@@ -119,6 +148,19 @@ void atendasDuan()
     });
 }
 
+// Says the text of every message box on one line ("kesto ...") and closes
+// it, as a learner reads and presses OK.
+void legasKestojn()
+{
+    ripetas([] {
+        if (auto* kesto = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            diras(qPrintable(QStringLiteral("kesto ") + kesto->text().simplified()));
+            kesto->close();
+        }
+        return false;
+    });
+}
+
 int infano(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -128,12 +170,37 @@ int infano(int argc, char** argv)
     const QByteArray reghimo = argv[2];
     if (reghimo == "tajpas")
         tajpas();
+    else if (reghimo == "neskribebla")
+        tajpas(neSkribebla);
+    else if (reghimo == "sesio")
+        // What the platform does when the desktop session ends (a logout).
+        tajpas(neSkribebla, [] {
+            QTimer::singleShot(0, [] {
+                QWindowSystemInterface::handleApplicationTermination<QWindowSystemInterface::SynchronousDelivery>();
+            });
+        });
     else if (reghimo == "lingvo")
         lingvo(true);
     else if (reghimo == "dialogo")
         lingvo(false);
     else if (reghimo == "unua")
         atendasDuan();
+    else if (reghimo == "kestoj") {
+        legasKestojn();
+        ripetas([] {
+            if (videblaFenestro())
+                diras("fenestro");
+            return videblaFenestro() != nullptr;
+        });
+    } else if (reghimo == "fermas")
+        // The learner goes home and presses Exit.
+        tajpas(neSkribebla, [] {
+            legasKestojn();
+            QTimer::singleShot(0, [] {
+                el<QPushButton>(videblaFenestro(), "Hejmo")->click();
+                el<QPushButton>(videblaFenestro(), "Eliri")->click();
+            });
+        });
     else
         ripetas([] {
             if (videblaFenestro())
@@ -166,6 +233,10 @@ public:
     // The writable folder of the child, as Lancxilo::preparas finds it.
     static QString dosierujo(const QString& hejmo) { return hejmo + QStringLiteral("/Lerbo de Esperanto/DarudAver/"); }
 
+    // Keeps the child's standard error for eraroj() instead of passing it on.
+    void kaptasEraron() { m_Procezo.setProcessChannelMode(QProcess::SeparateChannels); }
+    QByteArray eraroj() { return m_Procezo.readAllStandardError(); }
+
     void lancxas(const QString& reghimo)
     {
         m_Procezo.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--infano"), reghimo});
@@ -184,7 +255,7 @@ public:
     bool finighis() { return m_Procezo.waitForFinished(60000); }
     void sendas(int signalo) { ::kill(pid_t(m_Procezo.processId()), signalo); }
     QProcess& procezo() { return m_Procezo; }
-    QByteArray eligo() const { return m_Eligo; }
+    QByteArray eligo() { return m_Eligo += m_Procezo.readAllStandardOutput(); }
 
 private:
     QString m_Hejmo;
@@ -261,6 +332,48 @@ private slots:
         }
     }
 
+    // A folder that stops taking saves while the learner types: an end from
+    // outside (a signal, the session) waits for nobody to read a box. It
+    // says on standard error what is lost and ends as usual. The learner's
+    // own close tells it in a box.
+    void finoSenSkribeblaDosierujo_data()
+    {
+        QTest::addColumn<QString>("reghimo");
+        QTest::addColumn<int>("signalo");
+        QTest::newRow("SIGTERM") << "neskribebla" << int(SIGTERM);
+        QTest::newRow("SIGHUP") << "neskribebla" << int(SIGHUP);
+        QTest::newRow("SIGINT") << "neskribebla" << int(SIGINT);
+        QTest::newRow("the session ends") << "sesio" << 0;
+        QTest::newRow("the learner presses Exit") << "fermas" << 0;
+    }
+    void finoSenSkribeblaDosierujo()
+    {
+        QFETCH(QString, reghimo);
+        QFETCH(int, signalo);
+        lernanto();
+        Kopio kopio(hejmo);
+        kopio.kaptasEraron();
+        kopio.lancxas(reghimo);
+        QVERIFY2(kopio.diris("preta"), kopio.eligo().constData());
+        if (signalo)
+            kopio.sendas(signalo);
+        QVERIFY2(kopio.finighis(), "the program waits for someone");
+        QCOMPARE(kopio.procezo().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kopio.procezo().exitCode(), 0);
+        const QString eraroj = QString::fromUtf8(kopio.eraroj());
+        const QString vojo = QDir::toNativeSeparators(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.ini"));
+        const QString averto = QStringLiteral("The settings could not be saved in ") + vojo;
+        if (reghimo == QLatin1String("fermas")) {
+            QVERIFY2(kopio.eligo().contains("kesto " + averto.toUtf8()), kopio.eligo().constData());
+            QVERIFY2(!eraroj.contains(averto), qPrintable(eraroj));
+        } else {
+            QVERIFY2(eraroj.count(averto) == 1, qPrintable(eraroj));
+            QVERIFY2(eraroj.contains(QStringLiteral("answers")) && eraroj.contains(QStringLiteral("are lost")),
+                     qPrintable(eraroj));
+        }
+        QVERIFY(QFileInfo(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.ini")).isDir());
+    }
+
     // A second start while a copy runs: the running window comes to the
     // front and the second copy ends without a window of its own, so no
     // stale copy can write its empty fields over the other's answers.
@@ -286,6 +399,83 @@ private slots:
         Kopio tria(hejmo);
         tria.lancxas(QStringLiteral("tria"));
         QVERIFY2(tria.diris("fenestro"), tria.eligo().constData());
+    }
+
+    // A lock file whose owner cannot be read is no copy that runs: it is
+    // taken over. A folder in its place cannot be, and the learner is told
+    // where it stands; one copy still runs at a time.
+    void seruroSenPosedanto_data()
+    {
+        QTest::addColumn<QByteArray>("enhavo");
+        QTest::addColumn<bool>("dosierujo");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("random bytes") << QByteArray("\x8f\x02\xd3\xff\x00\x1bq\xe9\x80\n\x7f", 11) << false;
+        QTest::newRow("an owner that ended") << QByteArray("morta") << false;
+        QTest::newRow("a folder") << QByteArray() << true;
+    }
+    void seruroSenPosedanto()
+    {
+        QFETCH(QByteArray, enhavo);
+        QFETCH(bool, dosierujo);
+        lernanto();
+        const QString seruro = Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.seruro");
+        if (dosierujo) {
+            QVERIFY(QDir().mkpath(seruro + QStringLiteral("/ene")));
+        } else if (enhavo == "morta") {
+            QProcess finita;
+            finita.start(QStringLiteral("true"), QStringList());
+            QVERIFY(finita.waitForStarted(10000));
+            const qint64 pid = finita.processId();
+            QVERIFY(finita.waitForFinished(10000));
+            testilo::skribas(seruro,
+                             QByteArray::number(pid) + "\ndarudaver\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        } else {
+            testilo::skribas(seruro, enhavo);
+        }
+        Kopio kopio(hejmo);
+        kopio.lancxas(QStringLiteral("kestoj"));
+        QVERIFY2(kopio.diris("fenestro"), kopio.eligo().constData());
+        QList<QByteArray> kestoj;
+        for (const QByteArray& linio : kopio.eligo().split('\n'))
+            if (linio.startsWith("kesto "))
+                kestoj.append(linio);
+        if (dosierujo) {
+            QCOMPARE(kestoj.size(), 1);
+            QVERIFY2(kestoj.first().contains(QDir::toNativeSeparators(seruro).toUtf8()), kestoj.first().constData());
+            Kopio dua(hejmo);
+            dua.lancxas(QStringLiteral("dua"));
+            QVERIFY(dua.finighis());
+            QCOMPARE(dua.procezo().exitCode(), 0);
+            QVERIFY2(!dua.eligo().contains("fenestro") && !dua.procezo().readAllStandardOutput().contains("fenestro"),
+                     "a second copy opened a window");
+        } else {
+            QVERIFY2(kestoj.isEmpty(), kestoj.value(0).constData());
+            qint64 posedanto = 0;
+            QString gastiga;
+            QString programo;
+            QVERIFY(QLockFile(seruro).getLockInfo(&posedanto, &gastiga, &programo));
+            QCOMPARE(posedanto, kopio.procezo().processId());
+        }
+        kopio.sendas(SIGTERM);
+        QVERIFY(kopio.finighis());
+        QCOMPARE(kopio.procezo().exitCode(), 0);
+    }
+
+    // A copy that holds the lock but does not answer (it hangs, or is still
+    // starting): the new start ends, and says why.
+    void seruroDeMutaKopio()
+    {
+        lernanto();
+        QLockFile muta(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.seruro"));
+        QVERIFY(muta.tryLock(0));
+        Kopio kopio(hejmo);
+        kopio.lancxas(QStringLiteral("kestoj"));
+        QVERIFY(kopio.finighis());
+        QCOMPARE(kopio.procezo().exitCode(), 0);
+        QVERIFY2(!kopio.eligo().contains("fenestro"), "a second copy opened a window");
+        QVERIFY2(kopio.eligo().contains("kesto Another copy of the program runs here (process "
+                                        + QByteArray::number(QCoreApplication::applicationPid())),
+                 kopio.eligo().constData());
     }
 
     // Temporary files of a save that was killed half-way go at the next

@@ -5,6 +5,7 @@
 
 #include "filedownloader.h"
 #include "lingvoelekto.h"
+#include "tradukdosiero.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -13,6 +14,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
 
 using namespace lerbotesto;
 
@@ -53,6 +56,49 @@ QString fermitaPordo()
     return QStringLiteral("127.0.0.1:%1").arg(provizora.serverPort());
 }
 
+// A label of the main window and the key of the translation it shows.
+struct Teksto
+{
+    const char* etikedo;
+    const char* sxlosilo;
+};
+const Teksto HejmajTekstoj[] = {
+    {"label_Kio", "Menuo/KioEstas"},      {"label_Kiel", "Menuo/KielUzi"}, {"label_Konfiguroj", "Menuo/Konfigurado"},
+    {"label_Kreditoj", "Menuo/Kreditoj"}, {"label_Eliri", "Menuo/Eliri"},  {"label_Kie", "Menuo/KieButono"},
+};
+// The title and the explanation of lesson 1's first page.
+const Teksto LecionajTekstoj[] = {{"Lec01_Label4", "Lec01/Label4"}, {"Lec01_Label2", "Lec01/Label2"}};
+
+// Whether every label of `tekstoj` shows its text of `traduko`; those that
+// do not go to `diferencoj`, a line each. A key the file lacks counts as a
+// difference, or a missing text would pass for an agreeing one.
+template <size_t N>
+bool kongruas(QWidget* w, const TradukDosiero& traduko, const Teksto (&tekstoj)[N], QString* diferencoj)
+{
+    diferencoj->clear();
+    for (const Teksto& t : tekstoj) {
+        const QString atendata = traduko.value(QLatin1String(t.sxlosilo)).toString();
+        const QString montrata = el<QLabel>(w, t.etikedo)->text();
+        if (atendata.isEmpty() || montrata != atendata)
+            *diferencoj += QStringLiteral("%1 shows \"%2\", the file has \"%3\"\n")
+                               .arg(QLatin1String(t.etikedo), montrata, atendata);
+    }
+    return diferencoj->isEmpty();
+}
+
+// What a new run of the program starts with; the files stay as they are.
+void novaProceso()
+{
+    sLingvo.clear();
+    sTradukoDosiero.clear();
+    sTradukoDato.clear();
+    sLingvoID.clear();
+    LastaLeciono = 1;
+    LastaPagxo = 1;
+    EkzercoAkuzativoTrad.clear();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
 } // namespace
 
 class TestoStarto : public QObject
@@ -61,6 +107,7 @@ class TestoStarto : public QObject
 
     std::unique_ptr<ProvaServilo> servilo;
     QStringList kestoj; // texts of the message boxes of a first start
+    int vicojDeLingvo = 0; // rows of the chosen language's name in the dialog
 
     QList<QByteArray> vojoj() const
     {
@@ -98,6 +145,7 @@ class TestoStarto : public QObject
                                    if (qobject_cast<lerbo*>(f) && f->isVisible())
                                        *videbla = true;
                                const QList<QListWidgetItem*> eroj = listo->findItems(lingvo, Qt::MatchExactly);
+                               vicojDeLingvo = eroj.size();
                                if (eroj.isEmpty()) {
                                    qWarning("no row %s", qPrintable(lingvo));
                                    d->close();
@@ -175,6 +223,79 @@ private slots:
         QVERIFY(!QFile::exists(savasLoko + QStringLiteral("esperanto.trd")));
         QVERIFY(!QFile::exists(savasLoko + QStringLiteral("traduklisto.ini")));
         QCOMPARE(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("Kio estas Esperanto?"));
+    }
+
+    // Every translation built into the program, as a learner of its language
+    // meets it on a first start with the site out of reach: found by its own
+    // name in the dialog, whatever the locale preselects (two files may share
+    // a language code), in the home page and a lesson at once, and still the
+    // one in use when the program starts again.
+    void enkonstruitaTraduko_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        // From the sources: the tests' own resources add fixture files to
+        // the built-in folder.
+        const QStringList dosieroj = QDir(qEnvironmentVariable("LERBO_FONTO") + QStringLiteral("/resources/tradukoj"))
+                                         .entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name);
+        QVERIFY(!dosieroj.isEmpty());
+        for (const QString& d : dosieroj)
+            QTest::newRow(qPrintable(d)) << d;
+    }
+    void enkonstruitaTraduko()
+    {
+        QFETCH(QString, dosiero);
+        const QString enkonstruita = QStringLiteral(":/tradukoj/") + dosiero;
+        QVERIFY2(QFile::exists(enkonstruita), "not built into the program");
+        const TradukDosiero traduko(enkonstruita);
+        const QString lingvo = traduko.value(QStringLiteral("Traduko/Lingvo")).toString();
+        const QString id = traduko.value(QStringLiteral("Traduko/LingvoID")).toString();
+        const Qt::LayoutDirection direkto =
+            traduko.value(QStringLiteral("Traduko/Direkto")).toString() == QLatin1String("RTL") ? Qt::RightToLeft
+                                                                                                : Qt::LeftToRight;
+        QVERIFY(!lingvo.isEmpty());
+        FileDownloader::setKursejo(fermitaPordo());
+        QLocale::setDefault(QLocale(id));
+
+        QString diferencoj;
+        bool dialogo, videbla;
+        auto w = unuaStarto(lingvo, 1, &dialogo, &videbla);
+        QVERIFY(dialogo);
+        QVERIFY(!videbla);
+        QCOMPARE(vicojDeLingvo, 1);
+        QCOMPARE(sTradukoDosiero, dosiero);
+        QCOMPARE(sLingvo, lingvo);
+        QCOMPARE(sLingvoID, id);
+        QVERIFY(montras(w.get()));
+        QVERIFY2(kongruas(w.get(), traduko, HejmajTekstoj, &diferencoj), qPrintable(diferencoj));
+        QCOMPARE(w->layoutDirection(), direkto);
+
+        el<QPushButton>(w.get(), "Leciono1")->click();
+        QVERIFY(w->lecionoj[0]);
+        QCOMPARE(el<QStackedWidget>(w.get(), "Paghujo")->currentIndex(), 1);
+        QVERIFY2(kongruas(w->lecionoj[0], traduko, LecionajTekstoj, &diferencoj), qPrintable(diferencoj));
+        QCOMPARE(w->lecionoj[0]->layoutDirection(), direkto);
+
+        el<QPushButton>(w.get(), "Hejmo")->click();
+        el<QPushButton>(w.get(), "Eliri")->click();
+        QVERIFY(!w->isVisible());
+        w.reset();
+        novaProceso();
+
+        // Without a list the start asks the site for one and translates
+        // once that attempt has ended.
+        bool duaDialogo, duaVidebla;
+        w = unuaStarto(QStringLiteral("-"), 1, &duaDialogo, &duaVidebla);
+        QVERIFY(!duaDialogo);
+        if (w->elshutilo) {
+            QSignalSpy finita(w->elshutilo, &FileDownloader::downloaded);
+            QTRY_COMPARE_WITH_TIMEOUT(finita.count(), 1, 20000);
+        }
+        QCOMPARE(sTradukoDosiero, dosiero);
+        QCOMPARE(sLingvo, lingvo);
+        QVERIFY(montras(w.get()));
+        QVERIFY2(kongruas(w.get(), traduko, HejmajTekstoj, &diferencoj), qPrintable(diferencoj));
+        QCOMPARE(w->layoutDirection(), direkto);
+        QVERIFY2(kestoj.isEmpty(), qPrintable(kestoj.join(QLatin1Char('\n'))));
     }
 
     // The chosen language's file cannot be fetched: the learner is told

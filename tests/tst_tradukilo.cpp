@@ -462,6 +462,8 @@ private slots:
         QTest::newRow("dots") << "ekstere..trd";
         QTest::newRow("other ending") << "ekstere.ini";
         QTest::newRow("ending only") << " .trd ";
+        QTest::newRow("URL characters") << "a?b#c.trd";
+        QTest::newRow("65 characters") << QString(61, 'a') + ".trd";
     }
     void fileNameMustStayInTheFolder()
     {
@@ -484,6 +486,30 @@ private slots:
         QCOMPARE(kunMesaghoj([this] { elektas("Lec07"); }), 1);
         QCOMPARE(listoSekcioj()->currentText(), QStringLiteral("Lec01"));
         QCOMPARE(memo1()->toPlainText(), QStringLiteral("Sprechen Sie Esperanto?"));
+    }
+
+    // A name with a line break, from an edited settings file, would split the
+    // entry of traduklisto.ini and make a file no list can name.
+    void fileNameFromTheSettingsIsCheckedToo()
+    {
+        QByteArray agordoj = PlenaKapo + "LastaLeciono=1\r\n";
+        agordoj.replace("Dosiero=germana_nova.trd", "Dosiero=\"a\\nevil.trd\"");
+        preparasDosierujon(agordoj, listo(1));
+        QFile listoDosiero(savasLoko + "traduklisto.ini");
+        QVERIFY(listoDosiero.open(QIODevice::ReadOnly));
+        const QByteArray listoEnhavo = listoDosiero.readAll();
+        listoDosiero.close();
+        malfermas();
+        QCOMPARE(w<QLineEdit>("Edit_dosiero")->text(), QStringLiteral("a\nevil.trd"));
+        dlg->show();
+        testilo::tajpas(memo1(), QStringLiteral("Sprechen Sie Esperanto?"));
+        QCOMPARE(kunMesaghoj([this] { w<QPushButton>("pushButton")->click(); }), 1);
+        QVERIFY(mesaghoj.value(0).startsWith("La dosiernomo devas esti nura nomo de dosiero"));
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(QDir(savasLoko).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"darudaver.ini", "traduklisto.ini"}));
+        QVERIFY(listoDosiero.open(QIODevice::ReadOnly));
+        QCOMPARE(listoDosiero.readAll(), listoEnhavo);
     }
 
     void fileNameIsTrimmedBothTimes()

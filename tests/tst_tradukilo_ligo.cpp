@@ -290,6 +290,78 @@ private slots:
         QVERIFY(fermita);
         QCOMPARE(QDir(savasLoko).entryList({QStringLiteral("*.trd")}, QDir::Files), QStringList());
     }
+
+    // An end from outside (a signal, the session's end) asks nothing. The
+    // text typed goes into the volunteer's file when the header allows; else
+    // it is kept aside, and the next opening offers it back or throws it away.
+    void finoDeEkstere_data()
+    {
+        QTest::addColumn<bool>("plenaKapo");
+        QTest::addColumn<QString>("respondo");
+        QTest::newRow("complete header: saved") << true << "";
+        QTest::newRow("incomplete header: restored") << false << "Restarigi la tradukojn";
+        QTest::newRow("incomplete header: discarded") << false << "Forĵeti la tradukojn";
+        QTest::newRow("incomplete header: question closed") << false << "";
+    }
+    void finoDeEkstere()
+    {
+        QFETCH(bool, plenaKapo);
+        QFETCH(QString, respondo);
+        IniDosiero(agordoVojo()).remove(QStringLiteral("Tradukilo"));
+        redaktilaAgordoj(plenaKapo, QStringLiteral("Konfig"));
+        const QString restarigo = savasLoko + TradukModelo::RestarigoNomo();
+        auto w = kreas();
+        QVERIFY(montras(w.get()));
+        traduko* d = malfermasRedaktilon(w.get());
+        QVERIFY(d);
+        d->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->setPlainText(Tekstita);
+        const QString sxlosilo = d->Modelo().Shlosilo();
+        QCOMPARE(kunKestoj([&] { fermasDeEkstere(w.get()); }), QStringList());
+        QVERIFY(!w->isVisible());
+        w.reset();
+        const QString propra = savasLoko + QStringLiteral("germana_nova.trd");
+        if (plenaKapo) {
+            QVERIFY(!QFile::exists(restarigo));
+            QCOMPARE(IniDosiero(propra).value(QStringLiteral("Konfig/") + sxlosilo).toString(), Tekstita);
+        } else {
+            QVERIFY(QFile::exists(restarigo));
+            QCOMPARE(QDir(savasLoko).entryList({QStringLiteral("*.trd")}, QDir::Files), QStringList());
+        }
+
+        // The next opening.
+        w = kreas();
+        QVERIFY(montras(w.get()));
+        QStringList demandoj;
+        traduko* nova = nullptr;
+        testilo::kunModalo([&] { nova = malfermasRedaktilon(w.get()); },
+                           [&](QWidget* m) {
+                               auto* mb = qobject_cast<QMessageBox*>(m);
+                               if (!mb) {
+                                   m->close();
+                                   return;
+                               }
+                               demandoj << mb->text();
+                               for (QAbstractButton* b : mb->buttons())
+                                   if (b->text() == respondo)
+                                       return b->click();
+                               mb->close();
+                           });
+        QVERIFY(nova);
+        QVERIFY2(!QFile::exists(restarigo), qPrintable(demandoj.join(QLatin1Char('\n'))));
+        auto* memo = nova->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+        if (plenaKapo) {
+            QCOMPARE(demandoj, QStringList());
+            QCOMPARE(memo->toPlainText(), Tekstita);
+            return;
+        }
+        QCOMPARE(demandoj.size(), 1);
+        QVERIFY2(demandoj.first().contains(QStringLiteral("\"Konfig\"")), qPrintable(demandoj.first()));
+        QCOMPARE(nova->findChild<QComboBox*>(QStringLiteral("Listo"))->currentText(), QStringLiteral("Konfig"));
+        QCOMPARE(nova->Modelo().Shlosilo(), sxlosilo);
+        const bool restarigita = respondo != QStringLiteral("Forĵeti la tradukojn");
+        QCOMPARE(memo->toPlainText(), restarigita ? Tekstita : QString());
+        QCOMPARE(nova->Modelo().HavasNekonservitajn(), restarigita);
+    }
 };
 
 LERBO_TEST_MAIN(TestoTradukiloLigo)

@@ -172,6 +172,67 @@ private slots:
         QCOMPARE(f.childKeys().size(), 2);
     }
 
+    // Texts kept aside come back as they were typed, header and place with
+    // them; a copy written again holds nothing of the one before.
+    void recoveryCopy()
+    {
+        const QString vojo = dosierujo + TradukModelo::RestarigoNomo();
+        TradukModelo::Kapo k;
+        k.lingvo = "Deutsch — germana";
+        k.tradukinto = "Karl";
+        k.dosiero = "germana.trd";
+        k.literGrando = 14;
+        TradukModelo malnova;
+        malnova.Sharghas("Lec07", "esperanto.trd", "angla.trd", QString());
+        malnova.MetasPropran("Malnova");
+        QVERIFY(malnova.SkribasRestarigon(vojo, k));
+
+        const QStringList tekstoj = {"Nova, kun komo", "du\nlinioj", "\"citita\" \\ ;x", "🙂 ĉeĥa", QString()};
+        TradukModelo m;
+        m.Sharghas("Lec01", "esperanto.trd", "angla.trd", QString());
+        for (int i = 0; i < tekstoj.size(); ++i) {
+            m.MetasPozicion(i);
+            m.MetasPropran(tekstoj.at(i));
+        }
+        m.MetasPozicion(3);
+        QVERIFY(m.SkribasRestarigon(vojo, k));
+        QVERIFY(!IniDosiero(vojo).childGroups().contains("Lec07"));
+
+        TradukModelo::Restarigo r;
+        QVERIFY(TradukModelo::LegasRestarigon(vojo, &r));
+        QCOMPARE(r.sekcio, QStringLiteral("Lec01"));
+        QCOMPARE(r.pozicio, 3);
+        QCOMPARE(r.kapo.lingvo, k.lingvo);
+        QCOMPARE(r.kapo.lingvoID, QString());
+        QCOMPARE(r.kapo.tradukinto, k.tradukinto);
+        QCOMPARE(r.kapo.dosiero, k.dosiero);
+        QCOMPARE(r.kapo.literGrando, 14);
+        TradukModelo restarigita;
+        restarigita.Sharghas("Lec01", "esperanto.trd", "angla.trd", QString());
+        restarigita.Restarigas(r);
+        QCOMPARE(restarigita.Propraj(), m.Propraj());
+        QVERIFY(restarigita.HavasNekonservitajn());
+    }
+
+    // A copy that cannot be one is not offered.
+    void recoveryCopyUnusable_data()
+    {
+        QTest::addColumn<QByteArray>("enhavo");
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("random bytes") << QByteArray("\x8f\x02[\xd3\xff]\x00=\x1b\n\xe9", 10);
+        QTest::newRow("unknown section") << QByteArray("[Restarigo]\nSekcio=Lec99\n[Lec99]\nLabel1=x\n");
+        QTest::newRow("no section named") << QByteArray("[Lec01]\nLabel1=x\n");
+    }
+    void recoveryCopyUnusable()
+    {
+        QFETCH(QByteArray, enhavo);
+        const QString vojo = dosierujo + TradukModelo::RestarigoNomo();
+        if (!enhavo.isEmpty())
+            testilo::skribas(vojo, enhavo);
+        TradukModelo::Restarigo r;
+        QVERIFY(!TradukModelo::LegasRestarigon(vojo, &r));
+    }
+
     void headerCheck_data()
     {
         QTest::addColumn<QString>("lingvo");

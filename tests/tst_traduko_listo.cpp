@@ -1,5 +1,7 @@
+#include "filedownloader.h"
 #include "funkcioj.h"
 #include "testilo.h"
+#include "tradukmodelo.h"
 #include "tradukolisto.h"
 
 #include <QFile>
@@ -38,12 +40,30 @@ private slots:
         QTest::newRow("empty") << "" << false;
         QTest::newRow("missing value") << "?????????" << false;
         QTest::newRow("control character") << QString("a") + QChar(0) + "b.trd" << false;
+        QTest::newRow("newline inside") << "a\nevil.trd" << false;
+        QTest::newRow("tab inside") << "a\tb.trd" << false;
+        QTest::newRow("carriage return at the end") << "a.trd\r" << false;
+        QTest::newRow("letters") << "ĉeĥa.trd" << true;
+        QTest::newRow("blank, dash, underscore inside") << "mia traduko-2_b.trd" << true;
+        QTest::newRow("leading blank") << " mia.trd" << false;
+        QTest::newRow("non-breaking space") << QString("mia") + QChar(0xA0) + "b.trd" << false;
+        QTest::newRow("URL characters") << "a?b#c.trd" << false;
+        QTest::newRow("colon") << "a:b.trd" << false;
+        QTest::newRow("percent") << "a%2fb.trd" << false;
+        QTest::newRow("quote") << "a\"b.trd" << false;
+        QTest::newRow("64 characters") << QString(60, 'a') + ".trd" << true;
+        QTest::newRow("65 characters") << QString(61, 'a') + ".trd" << false;
     }
+    // The downloader's list check and the translation editor share the rule;
+    // the editor trims the typed name first.
     void validaNomo()
     {
         QFETCH(QString, nomo);
         QFETCH(bool, valida);
         QCOMPARE(TradukoListo::ValidaDosierNomo(nomo), valida);
+        QCOMPARE(FileDownloader::ValidaCelo(nomo), valida);
+        if (nomo == nomo.trimmed())
+            QCOMPARE(TradukModelo::BonaDosiernomo(nomo), valida);
     }
 
     void stopsAtFirstGap()

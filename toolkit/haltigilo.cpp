@@ -1,5 +1,7 @@
 #include "haltigilo.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSocketNotifier>
 #include <csignal>
 #include <fcntl.h>
@@ -25,6 +27,8 @@ void traktas(int signalo)
 Haltigilo::Haltigilo(QObject* parent)
     : QObject(parent)
 {
+    if (QCoreApplication* apliko = QCoreApplication::instance())
+        apliko->installEventFilter(this);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, paro) != 0)
         return;
     ::fcntl(paro[0], F_SETFL, O_NONBLOCK);
@@ -60,4 +64,18 @@ void Haltigilo::legas()
         return;
     m_Petita = true;
     emit petas(int(b));
+}
+
+bool Haltigilo::eventFilter(QObject* objekto, QEvent* evento)
+{
+    // The platform's quit (the session ends) comes spontaneous; the toolkit's
+    // own one, posted once the last window has closed, is the end already
+    // under way. Left to the toolkit, the platform's closes the windows one
+    // by one: each may refuse, or ask something nobody will answer any more.
+    if (evento->type() == QEvent::Quit && evento->spontaneous() && objekto == QCoreApplication::instance()) {
+        m_Petita = true;
+        emit petas(0);
+        return true;
+    }
+    return QObject::eventFilter(objekto, evento);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "specialadosiero.h"
+
 #include <QSettings>
 
 // Every INI file of the course (settings, translations, item files, lists)
@@ -10,11 +12,14 @@
 // well. So after each write through this class the lines whose values hold
 // one are written again whole, and the file reads as before everywhere
 // else. The writes go through the names below, which hide QSettings' own.
+//
+// A FIFO or device in place of the file is read as a missing file and
+// never written (SpecialaDosiero).
 class IniDosiero : public QSettings
 {
 public:
     explicit IniDosiero(const QString& vojo)
-        : QSettings(vojo, QSettings::IniFormat)
+        : QSettings(SpecialaDosiero::anstatauo(vojo), QSettings::IniFormat)
     {
         setIniCodec("UTF-8");
     }

@@ -1,5 +1,6 @@
 #include "klipoj.h"
 #include "funkcioj.h"
+#include "specialadosiero.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -19,7 +20,8 @@ QString klipoj::butono(const QString& ll, const QString& n)
 
 QUrl klipoj::adreso(const QString& vojo)
 {
-    return sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(vojo);
+    // A FIFO would hold the player, and the window with it, for ever.
+    return sSistemo == QLatin1String("android") ? QUrl(vojo) : QUrl::fromLocalFile(SpecialaDosiero::anstatauo(vojo));
 }
 
 bool klipoj::ludebla(const QString& vojo)

@@ -17,6 +17,7 @@ public:
     static QString butono(const QString& ll, const QString& n);
     // A file of the media folder as a player takes it: a local file, or the
     // path itself where the platform's media folder is not a plain folder.
+    // A FIFO or device there is handed over as a missing file.
     static QUrl adreso(const QString& vojo);
     // Whether a player has anything to play there: a file that is not empty.
     static bool ludebla(const QString& vojo);

@@ -1,6 +1,7 @@
 #include "filedownloader.h"
 #include "agordo.h"
 #include "funkcioj.h"
+#include "specialadosiero.h"
 #include "tradukokontrolo.h"
 #include "tradukolisto.h"
 
@@ -52,6 +53,7 @@ FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
     peto.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("LerboAndrojdo"));
     peto.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     m_Respondo = m_WebCtrl.get(peto);
+    connect(m_Respondo.data(), &QNetworkReply::metaDataChanged, this, &FileDownloader::kapoAlvenis);
     connect(m_Respondo.data(), &QNetworkReply::downloadProgress, this, &FileDownloader::progresas);
     connect(m_Respondo.data(), &QNetworkReply::uploadProgress, this, [this] { m_Gardisto.start(); });
     m_Gardisto.start(tempolimo());
@@ -133,6 +135,19 @@ void FileDownloader::progresas(qint64 ricevitaj, qint64 entute)
     m_Gardisto.start();
 }
 
+// A hostile or broken server may announce gigabytes and trickle them in;
+// the announcement alone is reason enough to stop before the body.
+void FileDownloader::kapoAlvenis()
+{
+    if (!m_Respondo)
+        return;
+    const QVariant longo = m_Respondo->header(QNetworkRequest::ContentLengthHeader);
+    if (longo.isValid() && longo.toLongLong() > MaksGrando) {
+        m_TroGranda = true;
+        m_Respondo->abort();
+    }
+}
+
 void FileDownloader::tempoPasis()
 {
     if (m_Respondo && m_Respondo->isRunning())
@@ -154,7 +169,9 @@ void FileDownloader::fileDownloaded(QNetworkReply* reply)
     // good file.
     if (reply->error() == QNetworkReply::NoError && stato == 200 && !m_TroGranda && !m_DownloadedData.isEmpty()
         && m_DownloadedData.size() <= MaksGrando && !malakceptas()) {
-        QSaveFile dosiero(savasLoko + m_FileName);
+        // A FIFO or device in the file's place is left as it is: the save
+        // would follow a link to a device and replace the device itself.
+        QSaveFile dosiero(SpecialaDosiero::anstatauo(savasLoko + m_FileName));
         if (dosiero.open(QIODevice::WriteOnly) && dosiero.write(m_DownloadedData) == m_DownloadedData.size())
             m_Sukcesis = dosiero.commit();
     }

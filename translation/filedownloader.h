@@ -60,6 +60,7 @@ signals:
 
 private slots:
     void fileDownloaded(QNetworkReply* reply);
+    void kapoAlvenis();
     void progresas(qint64 ricevitaj, qint64 entute);
     void tempoPasis();
 

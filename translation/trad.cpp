@@ -1,12 +1,12 @@
 #include "trad.h"
 #include "funkcioj.h"
-#include "inidosiero.h"
 #include "klakbutono_nova.h"
 #include "korekta.h"
 #include "label_klakebla.h"
 #include "label_sago.h"
 #include "label_sago_reversa.h"
 #include "neklakebla_nova.h"
+#include "tradukdosiero.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -68,7 +68,7 @@ void Trad(QWidget* root, QString section)
 {
     if (!root)
         return;
-    IniDosiero traduko(TradukoVojo(sTradukoDosiero));
+    TradukDosiero traduko(TradukoVojo(sTradukoDosiero));
     const QString direkto = traduko.value(QStringLiteral("Traduko/Direkto"), QStringLiteral("LTR")).toString();
     // Arrows and word boxes follow any direction other than "LTR"; the mark on
     // Esperanto labels only the exact "RTL".

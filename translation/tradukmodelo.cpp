@@ -1,7 +1,9 @@
 #include "tradukmodelo.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "tradukdosiernomo.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QVariant>
 #include <algorithm>
@@ -213,9 +215,7 @@ TradukModelo::KapoEraro TradukModelo::KontrolasKapon(const Kapo& kapo)
 
 bool TradukModelo::BonaDosiernomo(const QString& nomo)
 {
-    const QString n = nomo.trimmed();
-    return n.size() > 4 && n.endsWith(QLatin1String(".trd")) && !n.contains(QLatin1Char('/'))
-           && !n.contains(QLatin1Char('\\')) && !n.contains(QLatin1String(".."));
+    return TradukDosierNomo::sekura(nomo.trimmed());
 }
 
 TradukModelo::SavRezulto TradukModelo::Savas(const Kapo& kapo, const QString& dosierujo, const QDate& hodiau)
@@ -278,6 +278,67 @@ TradukModelo::ListoRezulto TradukModelo::Registras(const QString& listoVojo, con
     if (grupo)
         *grupo = i;
     return ListoRezulto::Registrita;
+}
+
+bool TradukModelo::SkribasRestarigon(const QString& vojo, const Kapo& kapo) const
+{
+    // Keys of an older copy must not mix with these texts.
+    if (QFileInfo::exists(vojo) && !QFile::remove(vojo))
+        return false;
+    IniDosiero dosiero(vojo);
+    dosiero.beginGroup(QStringLiteral("Traduko"));
+    dosiero.setValue(QStringLiteral("LingvoID"), kapo.lingvoID);
+    dosiero.setValue(QStringLiteral("Lingvo"), kapo.lingvo);
+    dosiero.setValue(QStringLiteral("Tradukinto"), kapo.tradukinto);
+    dosiero.setValue(QStringLiteral("LiterGrando"), kapo.literGrando);
+    dosiero.endGroup();
+    dosiero.beginGroup(QStringLiteral("Restarigo"));
+    dosiero.setValue(QStringLiteral("Dosiero"), kapo.dosiero);
+    dosiero.setValue(QStringLiteral("Sekcio"), m_sekcio);
+    dosiero.setValue(QStringLiteral("Pozicio"), m_pozicio);
+    dosiero.endGroup();
+    dosiero.beginGroup(m_sekcio);
+    for (int i = 0; i < m_shlosiloj.size(); ++i)
+        dosiero.setValue(m_shlosiloj.at(i), m_propraj.value(i));
+    dosiero.endGroup();
+    dosiero.sync();
+    return dosiero.status() == QSettings::NoError;
+}
+
+bool TradukModelo::LegasRestarigon(const QString& vojo, Restarigo* r)
+{
+    if (!QFileInfo(vojo).isFile())
+        return false;
+    IniDosiero dosiero(vojo);
+    r->sekcio = dosiero.value(QStringLiteral("Restarigo/Sekcio")).toString();
+    if (!Sekcioj().contains(r->sekcio))
+        return false;
+    r->pozicio = std::max(0, dosiero.value(QStringLiteral("Restarigo/Pozicio"), 0).toInt());
+    r->kapo.dosiero = dosiero.value(QStringLiteral("Restarigo/Dosiero")).toString();
+    dosiero.beginGroup(QStringLiteral("Traduko"));
+    r->kapo.lingvoID = dosiero.value(QStringLiteral("LingvoID")).toString();
+    r->kapo.lingvo = dosiero.value(QStringLiteral("Lingvo")).toString();
+    r->kapo.tradukinto = dosiero.value(QStringLiteral("Tradukinto")).toString();
+    r->kapo.literGrando = dosiero.value(QStringLiteral("LiterGrando"), r->kapo.literGrando).toInt();
+    dosiero.endGroup();
+    dosiero.beginGroup(r->sekcio);
+    r->shlosiloj = dosiero.childKeys();
+    r->tekstoj.clear();
+    for (const QString& k : qAsConst(r->shlosiloj))
+        r->tekstoj << IniDosiero::teksto(dosiero.value(k));
+    dosiero.endGroup();
+    return true;
+}
+
+void TradukModelo::Restarigas(const Restarigo& r)
+{
+    if (r.sekcio != m_sekcio)
+        return;
+    for (int i = 0; i < r.shlosiloj.size(); ++i) {
+        const int j = m_shlosiloj.indexOf(r.shlosiloj.at(i));
+        if (j >= 0)
+            m_propraj[j] = r.tekstoj.value(i);
+    }
 }
 
 TradukModelo::Agordoj TradukModelo::LegasAgordojn(const QString& vojo)

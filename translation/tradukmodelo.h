@@ -80,7 +80,8 @@ public:
     // The four required fields filled, and a file name that stays inside
     // the writable folder.
     static KapoEraro KontrolasKapon(const Kapo& kapo);
-    // A bare name ending in ".trd": no folder parts, no "..".
+    // The name, trimmed, is a safe translation file name (TradukDosierNomo):
+    // the same rule the downloader's list check uses.
     static bool BonaDosiernomo(const QString& nomo);
 
     enum class ListoRezulto { Registrita, SenListo, PlenaListo, SkribEraro };
@@ -103,6 +104,28 @@ public:
     static ListoRezulto Registras(const QString& listoVojo, const QString& lingvoID, const QString& lingvo,
                                   const QString& dosiero, const QDate& hodiau, int* grupo = nullptr);
     static constexpr int ListoGrupoj = 200;
+
+    // --- Texts kept aside at an end that could ask nothing ------------------
+    // The file, in the writable folder, shaped like a translation file: the
+    // header in [Traduko], where the texts belong in [Restarigo] (Dosiero,
+    // Sekcio, Pozicio), and every own text of that section under its key.
+    static QString RestarigoNomo() { return QStringLiteral("tradukilo_restarigo.ini"); }
+    struct Restarigo
+    {
+        Kapo kapo;
+        QString sekcio;
+        int pozicio = 0;
+        QStringList shlosiloj;
+        QStringList tekstoj;
+    };
+    // Writes the loaded section's own texts with `kapo`, replacing an earlier
+    // copy; whether it reached the disk.
+    bool SkribasRestarigon(const QString& vojo, const Kapo& kapo) const;
+    // False when there is no copy or it names no section of the editor.
+    static bool LegasRestarigon(const QString& vojo, Restarigo* restarigo);
+    // The copy's texts as the own texts of the loaded section (the copy's
+    // section), not yet saved; keys the section lacks are passed over.
+    void Restarigas(const Restarigo& restarigo);
 
     // --- The editor's settings (group [Tradukilo] of darudaver.ini) -------
     struct Agordoj

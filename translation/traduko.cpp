@@ -4,25 +4,32 @@
 #include "filedownloader.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "tradukdosiernomo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScroller>
 #include <QSignalBlocker>
+#include <cstdio>
 
 std::function<bool(const QUrl&)> traduko::MalfermasUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
 namespace {
 
 const QString MankasKampo = QStringLiteral("Bonvolu plenigi devigajn informojn (en la kampoj kun flava fono).");
-const QString MalbonaNomo = QStringLiteral("La dosiernomo devas esti nura nomo de dosiero, kiu finiĝas per \".trd\", "
-                                           "sen \"/\", \"\\\" aŭ \"..\" (ekzemple: mia_traduko.trd).\n"
-                                           "Nenio estas konservita.");
+const QString MalbonaNomo =
+    QStringLiteral("La dosiernomo devas esti nura nomo de dosiero, kiu finiĝas per \".trd\", "
+                   "sen \"/\", \"\\\" aŭ \"..\" (ekzemple: mia_traduko.trd). Ĝi rajtas enhavi nur literojn, "
+                   "ciferojn, spacetojn, \"_\", \"-\" kaj \".\", ne komenciĝi per punkto aŭ spaceto, kaj havi "
+                   "ne pli ol %1 signojn.\n"
+                   "Nenio estas konservita.")
+        .arg(TradukDosierNomo::MaksLongo);
 const QString RestasMalfermita = QStringLiteral("La tradukilo restas malfermita, por ke viaj tradukoj ne perdiĝu.");
 
 } // namespace
@@ -38,6 +45,7 @@ traduko::traduko(QWidget* parent)
     ui->Listo->addItems(TradukModelo::Sekcioj());
     ListigasLingvojn();
     konfiguro();
+    OfertasRestarigon();
 }
 
 traduko::~traduko()
@@ -365,6 +373,74 @@ bool traduko::FinasLaboron()
     }
     SkribasAgordojn();
     return true;
+}
+
+void traduko::GardasLaboron()
+{
+    if (Nekonservitaj()) {
+        bool konservita = false;
+        if (KapoMesagho().isEmpty()) {
+            const TradukModelo::SavRezulto r = m_modelo.Savas(Kapo(), sDosierujo, QDate::currentDate());
+            konservita = r.savita;
+            if (r.savita && r.listo != TradukModelo::ListoRezulto::Registrita
+                && r.listo != TradukModelo::ListoRezulto::SenListo)
+                std::fputs(qPrintable(QStringLiteral("darudaver: La traduko estas konservita en ")
+                                      + QDir::toNativeSeparators(r.vojo)
+                                      + QStringLiteral(", sed ĝi ne aperas en la listo de tradukoj "
+                                                       "(traduklisto.ini).\n")),
+                           stderr);
+        }
+        if (!konservita && !m_modelo.SkribasRestarigon(RestarigoVojo(), Kapo()))
+            std::fputs(qPrintable(QStringLiteral("darudaver: Ne eblis gardi la nekonservitajn tradukojn de la "
+                                                 "tradukilo en ")
+                                  + QDir::toNativeSeparators(RestarigoVojo()) + QStringLiteral("; ili perdiĝis.\n")),
+                       stderr);
+    }
+    SkribasAgordojn();
+}
+
+QString traduko::RestarigoVojo() const
+{
+    return sDosierujo + TradukModelo::RestarigoNomo();
+}
+
+void traduko::OfertasRestarigon()
+{
+    TradukModelo::Restarigo r;
+    if (!TradukModelo::LegasRestarigon(RestarigoVojo(), &r))
+        return;
+    QMessageBox demando(QMessageBox::Question, QString(),
+                        QStringLiteral("Kiam la programo lastfoje finiĝis, en la tradukilo restis nekonservitaj "
+                                       "tradukoj de la sekcio \"%1\". Ili estas gardataj en la dosiero:\n%2\n"
+                                       "Ĉu vi volas restarigi ilin en la tradukilo aŭ forĵeti ilin?")
+                            .arg(r.sekcio, QDir::toNativeSeparators(RestarigoVojo())),
+                        QMessageBox::NoButton, Gepatro());
+    QPushButton* restarigi = demando.addButton(QStringLiteral("Restarigi la tradukojn"), QMessageBox::AcceptRole);
+    QPushButton* forjheti = demando.addButton(QStringLiteral("Forĵeti la tradukojn"), QMessageBox::DestructiveRole);
+    demando.setDefaultButton(restarigi);
+    // A box closed without an answer (Escape, an end from outside) restores:
+    // only the volunteer's own choice throws the texts away.
+    demando.setEscapeButton(restarigi);
+    demando.exec();
+    if (demando.clickedButton() == forjheti) {
+        QFile::remove(RestarigoVojo());
+        return;
+    }
+    ui->Edit1->setText(r.kapo.lingvo);
+    ui->dulitera_lingvokodo->setText(r.kapo.lingvoID);
+    ui->Edit2->setText(r.kapo.tradukinto);
+    ui->Edit_dosiero->setText(r.kapo.dosiero);
+    ui->literGrando->setValue(r.kapo.literGrando);
+    {
+        const QSignalBlocker b(ui->Listo);
+        ui->Listo->setCurrentText(r.sekcio);
+    }
+    SharghasTrad(r.sekcio);
+    m_modelo.Restarigas(r);
+    m_modelo.MetasPozicion(r.pozicio);
+    Movighas(QString());
+    // Back in the editor, the texts are unsaved work as any other.
+    QFile::remove(RestarigoVojo());
 }
 
 // --- Window, references and links --------------------------------------------

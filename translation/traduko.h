@@ -29,6 +29,10 @@ public:
     // work, or asks what to do with it when it cannot be saved. False means
     // the volunteer went back to the editor: the main window stays open.
     bool FinasLaboron();
+    // The same at an end nobody can answer (a signal, the session's end):
+    // asks nothing. Texts the header lets it save go into the volunteer's
+    // file; others are kept aside, and the next opening offers them back.
+    void GardasLaboron();
 
     const TradukModelo& Modelo() const { return m_modelo; }
 
@@ -82,6 +86,10 @@ private:
     bool Nekonservitaj(); // stores the entry box first
     void MontrasKapon(); // brings the file name field into view
     void SkribasAgordojn();
+    // Texts kept aside at the last end: restored or discarded, as the
+    // volunteer chooses.
+    void OfertasRestarigon();
+    QString RestarigoVojo() const;
     QString PropraVojo() const;
     QWidget* Gepatro();
 

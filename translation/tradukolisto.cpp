@@ -1,6 +1,8 @@
 #include "tradukolisto.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "tradukdosiernomo.h"
+#include "tradukdosiero.h"
 
 #include <QDir>
 #include <QFile>
@@ -178,18 +180,7 @@ bool TradukoListo::simplaKapo(const QByteArray& enhavo, QHash<QString, QString>&
 
 bool TradukoListo::ValidaDosierNomo(const QString& nomo)
 {
-    if (!nomo.endsWith(QLatin1String(".trd")) || nomo.size() <= 4)
-        return false;
-    if (nomo.startsWith(QLatin1Char('.')))
-        return false;
-    if (nomo.contains(QLatin1Char('/')) || nomo.contains(QLatin1Char('\\')) || nomo.contains(QLatin1String("..")))
-        return false;
-    // Control characters (a NUL above all) have no place in a file name.
-    for (const QChar c : nomo) {
-        if (c.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
+    return TradukDosierNomo::sekura(nomo);
 }
 
 QList<QStringList> TradukoListo::elListo(const QString& vojo)
@@ -197,7 +188,7 @@ QList<QStringList> TradukoListo::elListo(const QString& vojo)
     QList<QStringList> eroj;
     if (!QFileInfo(vojo).isFile())
         return eroj;
-    IniDosiero listo(vojo);
+    TradukDosiero listo(vojo);
     if (listo.value(QStringLiteral("0/LingvoID"), NekonataID).toString() == NekonataID)
         return eroj;
     for (int i = 0; i < MaksGrupoj; ++i) {

@@ -14,9 +14,9 @@ class TradukoListo
 public:
     enum Kampo { ID = 0, Nomo = 1, Dosiero = 2, Dato = 3 };
 
-    // True for a bare file name ending in ".trd": no "/", "\", "..", no
-    // leading dot. A name from the downloaded list becomes a path under
-    // savasLoko, so anything else must never reach the disk.
+    // True for a safe translation file name (TradukDosierNomo). A name from
+    // the downloaded list becomes a path under savasLoko, so anything else
+    // must never reach the disk.
     static bool ValidaDosierNomo(const QString& nomo);
 
     // The downloaded list: groups "0", "1", ... "199", stopping at the first
