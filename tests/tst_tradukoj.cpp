@@ -9,6 +9,8 @@
 #include "inidosiero.h"
 #include "testilo.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QGlyphRun>
@@ -127,6 +129,42 @@ const SamaVorto SamajVortoj[] = {
     {"es", "local", "Spanish spells it so"},
     {"it", "canada", "the country's name in Italian"},
     {"it", "russia", "the country's name in Italian"},
+    {"da", "neutral", "Danish spells it so"},
+    {"da", "sandwich", "Danish spells it so"},
+    {"da", "sport", "Danish spells it so"},
+    {"da", "minibus", "Danish spells it so"},
+    {"da", "salt", "Danish spells it so"},
+    {"da", "pianist", "Danish spells it so"},
+    {"da", "reporter", "Danish spells it so"},
+    {"da", "park", "Danish spells it so"},
+    {"da", "version", "Danish spells it so"},
+    {"da", "send", "Danish spells it so"},
+    {"da", "canada", "the country's name in Danish"},
+    {"de", "warm", "German spells it so"},
+    {"de", "april", "German spells it so"},
+    {"de", "august", "German spells it so"},
+    {"de", "september", "German spells it so"},
+    {"de", "november", "German spells it so"},
+    {"de", "neutral", "German spells it so"},
+    {"de", "version", "German spells it so"},
+    {"de", "esperanto", "the language's name, capitalised as in English"},
+    {"nl", "warm", "Dutch spells it so"},
+    {"nl", "man", "Dutch spells it so"},
+    {"nl", "water", "Dutch spells it so"},
+    {"nl", "insect", "Dutch spells it so"},
+    {"nl", "week", "Dutch spells it so"},
+    {"nl", "school", "Dutch spells it so"},
+    {"nl", "sport", "Dutch spells it so"},
+    {"nl", "minibus", "Dutch spells it so"},
+    {"nl", "wind", "Dutch spells it so"},
+    {"nl", "typist", "Dutch spells it so"},
+    {"nl", "piano", "Dutch spells it so"},
+    {"nl", "pianist", "Dutch spells it so"},
+    {"nl", "café", "Dutch spells it so"},
+    {"nl", "park", "Dutch spells it so"},
+    {"nl", "corrector", "Dutch spells it so"},
+    {"nl", "canada", "the country's name in Dutch"},
+    {"nl", "esperanto", "the language's name, capitalised as in English"},
     {"fr", "minute", "French spells it so"},
     {"fr", "question", "French spells it so"},
     {"fr", "sandwich", "French spells it so"},
@@ -311,6 +349,26 @@ int hunspell(const QString& vortaro, const QStringList& linioj, QSet<QString>* n
     *nekonataj = QSet<QString>(vortoj.begin(), vortoj.end());
     *eraroj = QString::fromUtf8(p.readAllStandardError());
     return p.exitCode();
+}
+
+// Some dictionaries count quote marks, full stops and slashes as letters of
+// a word, so hunspell hands back "'een", "jongen'." or "de/het" whole. What
+// is judged is each word inside: the marks at either end go, a slash parts
+// two words, and a piece without letters (a fraction, a lone slash) is no
+// word at all.
+QStringList kernoj(const QString& vorto)
+{
+    static const QString randoj = QStringLiteral("'\u2019\u2018.-");
+    QStringList el;
+    for (QString peco : vorto.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        while (!peco.isEmpty() && randoj.contains(peco.front()))
+            peco.remove(0, 1);
+        while (!peco.isEmpty() && randoj.contains(peco.back()))
+            peco.chop(1);
+        if (std::any_of(peco.cbegin(), peco.cend(), [](QChar c) { return c.isLetter(); }))
+            el << peco;
+    }
+    return el;
 }
 
 QString kie(const QString& sxlosilo)
@@ -650,6 +708,28 @@ private slots:
         }
         QVERIFY2(hunspell(vortaro, linioj, &nekonataj, &eraroj) == 0,
                  qPrintable(QStringLiteral("hunspell: ") + eraroj));
+        // Words handed back with marks around them: only the words inside
+        // are looked up again, and only those still unknown stay.
+        QStringList kernaj;
+        for (const QString& v : qAsConst(nekonataj))
+            if (kernoj(v) != QStringList{v})
+                kernaj << kernoj(v);
+        if (!kernaj.isEmpty()) {
+            QSet<QString> kernajNekonataj;
+            QVERIFY2(hunspell(vortaro, kernaj, &kernajNekonataj, &eraroj) == 0,
+                     qPrintable(QStringLiteral("hunspell: ") + eraroj));
+            QSet<QString> restas;
+            for (const QString& v : qAsConst(nekonataj)) {
+                const QStringList k = kernoj(v);
+                if (k == QStringList{v})
+                    restas.insert(v);
+                else
+                    for (const QString& peco : k)
+                        if (kernajNekonataj.contains(peco))
+                            restas.insert(peco);
+            }
+            nekonataj = restas;
+        }
         // One call for all the words the language's dictionary lacks; only
         // words in Latin letters can be Esperanto ones (and the Esperanto
         // dictionary's 8-bit encoding holds no other script).
