@@ -9,6 +9,8 @@
 #include "inidosiero.h"
 #include "testilo.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QGlyphRun>
@@ -101,13 +103,108 @@ const Lingvo* lingvo(const QString& dosiero)
     return nullptr;
 }
 
-// Texts that may read as the English one does, in any language.
-const QMap<QString, QString> SamajVortoj{
-    {"piano", "the instrument's name in most languages"},
-    {"zoo", "an international word"},
-    {"sport", "an international word"},
-    {"café", "a French loan kept as it is in many languages"},
+// Texts that may read as the English one does: in every language ("*"), or
+// in the one whose code stands first, because that language spells the word
+// so too.
+struct SamaVorto
+{
+    const char* id;
+    const char* vorto;
+    const char* kialo;
 };
+const SamaVorto SamajVortoj[] = {
+    {"*", "piano", "the instrument's name in most languages"},
+    {"*", "zoo", "an international word"},
+    {"*", "sport", "an international word"},
+    {"*", "café", "a French loan kept as it is in many languages"},
+    {"pt", "chocolate", "Portuguese spells it so"},
+    {"pt", "animal", "Portuguese spells it so"},
+    {"pt", "local", "Portuguese spells it so"},
+    {"pt", "compare, cf.", "the Portuguese imperative of comparar is spelt as the English one"},
+    {"es", "neutral", "Spanish spells it so"},
+    {"es", "chocolate", "Spanish spells it so"},
+    {"es", "animal", "Spanish spells it so"},
+    {"es", "visible", "Spanish spells it so"},
+    {"es", "admirable", "Spanish spells it so"},
+    {"es", "local", "Spanish spells it so"},
+    {"it", "canada", "the country's name in Italian"},
+    {"it", "russia", "the country's name in Italian"},
+    {"da", "neutral", "Danish spells it so"},
+    {"da", "sandwich", "Danish spells it so"},
+    {"da", "sport", "Danish spells it so"},
+    {"da", "minibus", "Danish spells it so"},
+    {"da", "salt", "Danish spells it so"},
+    {"da", "pianist", "Danish spells it so"},
+    {"da", "reporter", "Danish spells it so"},
+    {"da", "park", "Danish spells it so"},
+    {"da", "version", "Danish spells it so"},
+    {"da", "send", "Danish spells it so"},
+    {"da", "canada", "the country's name in Danish"},
+    {"de", "warm", "German spells it so"},
+    {"de", "april", "German spells it so"},
+    {"de", "august", "German spells it so"},
+    {"de", "september", "German spells it so"},
+    {"de", "november", "German spells it so"},
+    {"de", "neutral", "German spells it so"},
+    {"de", "version", "German spells it so"},
+    {"de", "esperanto", "the language's name, capitalised as in English"},
+    {"nl", "warm", "Dutch spells it so"},
+    {"nl", "man", "Dutch spells it so"},
+    {"nl", "water", "Dutch spells it so"},
+    {"nl", "insect", "Dutch spells it so"},
+    {"nl", "week", "Dutch spells it so"},
+    {"nl", "school", "Dutch spells it so"},
+    {"nl", "sport", "Dutch spells it so"},
+    {"nl", "minibus", "Dutch spells it so"},
+    {"nl", "wind", "Dutch spells it so"},
+    {"nl", "typist", "Dutch spells it so"},
+    {"nl", "piano", "Dutch spells it so"},
+    {"nl", "pianist", "Dutch spells it so"},
+    {"nl", "café", "Dutch spells it so"},
+    {"nl", "park", "Dutch spells it so"},
+    {"nl", "corrector", "Dutch spells it so"},
+    {"nl", "canada", "the country's name in Dutch"},
+    {"nl", "esperanto", "the language's name, capitalised as in English"},
+    {"ca", "singular", "Catalan spells it so"},
+    {"ca", "plural", "Catalan spells it so"},
+    {"ca", "verbs", "Catalan spells it so"},
+    {"ca", "paper", "Catalan spells it so"},
+    {"ca", "neutral", "Catalan spells it so"},
+    {"ca", "animal", "Catalan spells it so"},
+    {"ca", "continent", "Catalan spells it so"},
+    {"ca", "visible", "Catalan spells it so"},
+    {"ca", "admirable", "Catalan spells it so"},
+    {"ca", "piano", "Catalan spells it so"},
+    {"ca", "reporter", "Catalan spells it so"},
+    {"ca", "notes", "Catalan spells it so"},
+    {"ca", "present: -anta", "Catalan spells it so"},
+    {"ca", "present: -ata", "Catalan spells it so"},
+    {"ca", "local", "Catalan spells it so"},
+    {"ca", "corrector", "Catalan spells it so"},
+    {"fr", "minute", "French spells it so"},
+    {"fr", "question", "French spells it so"},
+    {"fr", "sandwich", "French spells it so"},
+    {"fr", "minibus", "French spells it so"},
+    {"fr", "continent", "French spells it so"},
+    {"fr", "cage", "French spells it so"},
+    {"fr", "canada", "the country's name in French"},
+    {"fr", "joseph", "the name's French form"},
+    {"fr", "visible", "French spells it so"},
+    {"fr", "reporter", "French spells the loan so"},
+    {"fr", "six", "French spells it so"},
+    {"fr", "fraction", "French spells it so"},
+    {"fr", "local", "French spells it so"},
+    {"fr", "version", "French spells it so"},
+};
+
+bool samaVorto(const char* id, const QString& teksto)
+{
+    const QString t = teksto.toLower();
+    for (const SamaVorto& v : SamajVortoj)
+        if ((qstrcmp(v.id, "*") == 0 || qstrcmp(v.id, id) == 0) && t == QString::fromUtf8(v.vorto))
+            return true;
+    return false;
+}
 
 // English words spelt like an Esperanto word of the Esperanto text beside
 // them: there they are English, and a translation need not keep them.
@@ -193,10 +290,11 @@ int nombroDe(const QString& t, QChar c)
 
 // Clock times and percentages, with digits of any script as ASCII ones:
 // the forms a learner types or a score is read in. Numbers in prose may be
-// written out as a language likes ("lesson 6", "the sixth lesson").
+// written out as a language likes ("lesson 6", "the sixth lesson"). French
+// typography puts a no-break space before the percent sign.
 QSet<QString> nombroj(const QString& t)
 {
-    static const QRegularExpression n(QStringLiteral("\\d{1,2}:\\d\\d|\\d+\\s?[%٪]"));
+    static const QRegularExpression n(QStringLiteral("\\d{1,2}:\\d\\d|\\d+[\\s\\x{00A0}\\x{202F}]?[%٪]"));
     QSet<QString> el;
     auto it = n.globalMatch(t);
     while (it.hasNext()) {
@@ -267,6 +365,26 @@ int hunspell(const QString& vortaro, const QStringList& linioj, QSet<QString>* n
     *nekonataj = QSet<QString>(vortoj.begin(), vortoj.end());
     *eraroj = QString::fromUtf8(p.readAllStandardError());
     return p.exitCode();
+}
+
+// Some dictionaries count quote marks, full stops and slashes as letters of
+// a word, so hunspell hands back "'een", "jongen'." or "de/het" whole. What
+// is judged is each word inside: the marks at either end go, a slash parts
+// two words, and a piece without letters (a fraction, a lone slash) is no
+// word at all.
+QStringList kernoj(const QString& vorto)
+{
+    static const QString randoj = QStringLiteral("'\u2019\u2018.-");
+    QStringList el;
+    for (QString peco : vorto.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        while (!peco.isEmpty() && randoj.contains(peco.front()))
+            peco.remove(0, 1);
+        while (!peco.isEmpty() && randoj.contains(peco.back()))
+            peco.chop(1);
+        if (std::any_of(peco.cbegin(), peco.cend(), [](QChar c) { return c.isLetter(); }))
+            el << peco;
+    }
+    return el;
 }
 
 QString kie(const QString& sxlosilo)
@@ -547,7 +665,7 @@ private slots:
                     ++literoj;
                     propraj += propraSkribo(l->skribo, c.script());
                 }
-            if (literoj > 0 && it.value() == angla.value(k) && !SamajVortoj.contains(it.value().toLower()))
+            if (literoj > 0 && it.value() == angla.value(k) && !samaVorto(l->id, it.value()))
                 anglaj << kie(k) + QStringLiteral(": ") + it.value();
             if (l->skribo != Skribo::Latina && literoj > 0 && 2 * propraj <= literoj)
                 skriboj << kie(k)
@@ -606,6 +724,28 @@ private slots:
         }
         QVERIFY2(hunspell(vortaro, linioj, &nekonataj, &eraroj) == 0,
                  qPrintable(QStringLiteral("hunspell: ") + eraroj));
+        // Words handed back with marks around them: only the words inside
+        // are looked up again, and only those still unknown stay.
+        QStringList kernaj;
+        for (const QString& v : qAsConst(nekonataj))
+            if (kernoj(v) != QStringList{v})
+                kernaj << kernoj(v);
+        if (!kernaj.isEmpty()) {
+            QSet<QString> kernajNekonataj;
+            QVERIFY2(hunspell(vortaro, kernaj, &kernajNekonataj, &eraroj) == 0,
+                     qPrintable(QStringLiteral("hunspell: ") + eraroj));
+            QSet<QString> restas;
+            for (const QString& v : qAsConst(nekonataj)) {
+                const QStringList k = kernoj(v);
+                if (k == QStringList{v})
+                    restas.insert(v);
+                else
+                    for (const QString& peco : k)
+                        if (kernajNekonataj.contains(peco))
+                            restas.insert(peco);
+            }
+            nekonataj = restas;
+        }
         // One call for all the words the language's dictionary lacks; only
         // words in Latin letters can be Esperanto ones (and the Esperanto
         // dictionary's 8-bit encoding holds no other script).
