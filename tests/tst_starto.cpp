@@ -27,21 +27,21 @@ QByteArray grupo(int i, const QByteArray& id, const QByteArray& nomo, const QByt
            + "\r\nDato=" + dato + "\r\n";
 }
 
-QByteArray listo(const QByteArray& germanaDato)
+QByteArray listo(const QByteArray& volapukaDato)
 {
     return grupo(0, "en", "English — angla", "angla.trd", "09.07.2020")
-           + grupo(1, "de", "Deutsch — germana", "germana.trd", germanaDato)
+           + grupo(1, "vo", "Volapük — volapuka", "volapuka.trd", volapukaDato)
            + grupo(2, "eo", "Esperanto", "esperanto.trd", "09.07.2020");
 }
 
-QByteArray germana(const QByteArray& dato, const QByteArray& kio)
+QByteArray volapuka(const QByteArray& dato, const QByteArray& kio)
 {
-    return "[Traduko]\r\nLingvo=Deutsch — germana\r\nLingvoID=de\r\nDato=" + dato + "\r\nTradukinto=Karl Muster\r\n"
+    return "[Traduko]\r\nLingvo=Volapük — volapuka\r\nLingvoID=vo\r\nDato=" + dato + "\r\nTradukinto=Karl Muster\r\n"
            + testilo::CxefajGrupoj + "[Menuo]\r\nKioEstas=" + kio + "\r\nEliri=Beenden\r\n";
 }
 
 const QByteArray ListoDeLaRetejo = listo("01.02.2023");
-const QByteArray GermanaDeLaRetejo = germana("01.02.2023", "Was ist Esperanto?");
+const QByteArray VolapukaDeLaRetejo = volapuka("01.02.2023", "Was ist Esperanto?");
 
 QByteArray legas(const QString& vojo)
 {
@@ -165,7 +165,7 @@ private slots:
         purigas();
         servilo.reset(new ProvaServilo);
         servilo->respondu("/datumoj/traduklisto.ini", 200, ListoDeLaRetejo);
-        servilo->respondu("/datumoj/tradukoj/germana.trd", 200, GermanaDeLaRetejo);
+        servilo->respondu("/datumoj/tradukoj/volapuka.trd", 200, VolapukaDeLaRetejo);
         FileDownloader::setKursejo(servilo->gastiganto());
         QLocale::setDefault(QLocale::c());
     }
@@ -182,20 +182,20 @@ private slots:
     {
         QVERIFY(!QFile::exists(agordoVojo()));
         bool dialogo, videbla;
-        auto w = unuaStarto(QStringLiteral("Deutsch — germana"), 3, &dialogo, &videbla);
+        auto w = unuaStarto(QStringLiteral("Volapük — volapuka"), 3, &dialogo, &videbla);
         QVERIFY(dialogo);
         QVERIFY(!videbla);
         QVERIFY(!w->isVisible());
-        QCOMPARE(vojoj(), (QList<QByteArray>{"/datumoj/traduklisto.ini", "/datumoj/tradukoj/germana.trd"}));
+        QCOMPARE(vojoj(), (QList<QByteArray>{"/datumoj/traduklisto.ini", "/datumoj/tradukoj/volapuka.trd"}));
         for (const ProvaServilo::Peto& p : servilo->petoj())
             QCOMPARE(p.agento, QByteArray("LerboAndrojdo"));
-        QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), GermanaDeLaRetejo);
-        QCOMPARE(sTradukoDosiero, QStringLiteral("germana.trd"));
-        QCOMPARE(sLingvo, QStringLiteral("Deutsch — germana"));
-        QCOMPARE(sLingvoID, QStringLiteral("de"));
+        QCOMPARE(legas(savasLoko + QStringLiteral("volapuka.trd")), VolapukaDeLaRetejo);
+        QCOMPARE(sTradukoDosiero, QStringLiteral("volapuka.trd"));
+        QCOMPARE(sLingvo, QStringLiteral("Volapük — volapuka"));
+        QCOMPARE(sLingvoID, QStringLiteral("vo"));
         QCOMPARE(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("Was ist Esperanto?"));
         QCOMPARE(el<QLabel>(w.get(), "Tradukinto")->text(), QStringLiteral("Karl Muster"));
-        QCOMPARE(el<QComboBox>(w.get(), "Lingvo")->currentText(), QStringLiteral("Deutsch — germana"));
+        QCOMPARE(el<QComboBox>(w.get(), "Lingvo")->currentText(), QStringLiteral("Volapük — volapuka"));
         QVERIFY(montras(w.get()));
 
         // The choice is kept: the next start asks nothing.
@@ -302,14 +302,14 @@ private slots:
     // which file is missing and that English serves instead.
     void unuaStartoSenDosiero()
     {
-        servilo->respondu("/datumoj/tradukoj/germana.trd", 404, QByteArray());
+        servilo->respondu("/datumoj/tradukoj/volapuka.trd", 404, QByteArray());
         bool dialogo, videbla;
-        auto w = unuaStarto(QStringLiteral("Deutsch — germana"), 3, &dialogo, &videbla);
+        auto w = unuaStarto(QStringLiteral("Volapük — volapuka"), 3, &dialogo, &videbla);
         QVERIFY(dialogo);
         QCOMPARE(kestoj.size(), 1);
-        QVERIFY2(kestoj.first().contains(QLatin1String("germana.trd")), qPrintable(kestoj.first()));
+        QVERIFY2(kestoj.first().contains(QLatin1String("volapuka.trd")), qPrintable(kestoj.first()));
         QVERIFY2(kestoj.first().contains(QLatin1String("English")), qPrintable(kestoj.first()));
-        QVERIFY(!QFile::exists(savasLoko + QStringLiteral("germana.trd")));
+        QVERIFY(!QFile::exists(savasLoko + QStringLiteral("volapuka.trd")));
         QCOMPARE(sTradukoDosiero, QStringLiteral("angla.trd"));
         QCOMPARE(sLingvo, QStringLiteral("English — angla"));
         QCOMPARE(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("What is Esperanto?"));
@@ -348,9 +348,9 @@ private slots:
         QFETCH(int, aghoTagoj);
         QFETCH(bool, elsxutas);
         const QString listoVojo = savasLoko + QStringLiteral("traduklisto.ini");
-        const QByteArray malnova = germana("01.01.2023", "Was ist Esperanto? (alt)");
-        testilo::skribas(savasLoko + QStringLiteral("germana.trd"), malnova);
-        skribasAgordojn({{"Lingvo", "Deutsch — germana"}, {"Dosiero", "germana.trd"}, {"Sxaltilo", false}});
+        const QByteArray malnova = volapuka("01.01.2023", "Was ist Esperanto? (alt)");
+        testilo::skribas(savasLoko + QStringLiteral("volapuka.trd"), malnova);
+        skribasAgordojn({{"Lingvo", "Volapük — volapuka"}, {"Dosiero", "volapuka.trd"}, {"Sxaltilo", false}});
         if (aghoTagoj >= 0) {
             testilo::skribas(listoVojo, listo("01.01.2023"));
             QFile f(listoVojo);
@@ -368,16 +368,16 @@ private slots:
             QVERIFY(montras(w.get()));
             QTest::qWait(50);
             QVERIFY(servilo->petoj().isEmpty());
-            QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), malnova);
+            QCOMPARE(legas(savasLoko + QStringLiteral("volapuka.trd")), malnova);
             return;
         }
         // Until the list has come the window shows its own texts.
         QVERIFY(!kio->text().startsWith(QStringLiteral("Was ist")));
         QVERIFY(montras(w.get()));
         QTRY_COMPARE_WITH_TIMEOUT(kio->text(), QStringLiteral("Was ist Esperanto?"), 20000);
-        QCOMPARE(vojoj(), (QList<QByteArray>{"/datumoj/traduklisto.ini", "/datumoj/tradukoj/germana.trd"}));
+        QCOMPARE(vojoj(), (QList<QByteArray>{"/datumoj/traduklisto.ini", "/datumoj/tradukoj/volapuka.trd"}));
         QCOMPARE(legas(listoVojo), ListoDeLaRetejo);
-        QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), GermanaDeLaRetejo);
+        QCOMPARE(legas(savasLoko + QStringLiteral("volapuka.trd")), VolapukaDeLaRetejo);
         QCOMPARE(QFileInfo(listoVojo).lastModified().date(), QDate::currentDate());
         QCOMPARE(el<QLabel>(w.get(), "label_Eliri")->text(), QStringLiteral("Beenden"));
     }
@@ -396,19 +396,19 @@ private slots:
         const QString listoVojo = savasLoko + QStringLiteral("traduklisto.ini");
         const QByteArray malnovaListo = listo("01.02.2023");
         servilo->respondu("/datumoj/traduklisto.ini", stato, stato == 200 ? ListoDeLaRetejo : QByteArray("<html/>"));
-        const QByteArray loka = germana("01.02.2023", "Lokale Kopie");
-        testilo::skribas(savasLoko + QStringLiteral("germana.trd"), loka);
+        const QByteArray loka = volapuka("01.02.2023", "Lokale Kopie");
+        testilo::skribas(savasLoko + QStringLiteral("volapuka.trd"), loka);
         testilo::skribas(listoVojo, malnovaListo);
         QFile f(listoVojo);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-30), QFileDevice::FileModificationTime));
         f.close();
-        skribasAgordojn({{"Lingvo", "Deutsch — germana"}, {"Dosiero", "germana.trd"}, {"Sxaltilo", false}});
+        skribasAgordojn({{"Lingvo", "Volapük — volapuka"}, {"Dosiero", "volapuka.trd"}, {"Sxaltilo", false}});
         auto w = kreas();
         QVERIFY(w->elshutilo);
         QTRY_COMPARE_WITH_TIMEOUT(el<QLabel>(w.get(), "label_Kio")->text(), QStringLiteral("Lokale Kopie"), 20000);
         QCOMPARE(vojoj(), QList<QByteArray>{"/datumoj/traduklisto.ini"});
-        QCOMPARE(legas(savasLoko + QStringLiteral("germana.trd")), loka);
+        QCOMPARE(legas(savasLoko + QStringLiteral("volapuka.trd")), loka);
         QCOMPARE(legas(listoVojo), stato == 200 ? ListoDeLaRetejo : malnovaListo);
     }
 };

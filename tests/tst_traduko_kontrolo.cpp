@@ -45,7 +45,7 @@ private slots:
             << "esperanto.trd" << testilo::utf16(testilo::enkonstruitaTraduko(QStringLiteral("esperanto.trd")))
             << "esperanto.trd" << false;
         QTest::newRow("a cut translation without a built-in copy")
-            << "germana.trd" << testilo::enkonstruitaTraduko(QStringLiteral("angla.trd")).left(3000) << "angla.trd"
+            << "volapuka.trd" << testilo::enkonstruitaTraduko(QStringLiteral("angla.trd")).left(3000) << "angla.trd"
             << true;
         QTest::newRow("a path") << "../../../../etc/passwd" << QByteArray() << "angla.trd" << true;
         QTest::newRow("a path to a good translation")
