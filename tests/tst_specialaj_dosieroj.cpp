@@ -138,19 +138,20 @@ private slots:
                      qPrintable(mesagxoj.first()));
         } else if (kio == "translation") {
             // The list is old, so the start reads the copy in the writable
-            // folder to compare its date; then the translation is missing.
-            lernantoKun(QStringLiteral("Deutsch"), QStringLiteral("germana.trd"));
+            // folder to compare its date; then the translation is missing
+            // (a language the program does not ship, so nothing stands in).
+            lernantoKun(QStringLiteral("Volapük"), QStringLiteral("volapuka.trd"));
             QFile::remove(savasLoko + "traduklisto.ini");
             servilo->respondu("/datumoj/traduklisto.ini", 200,
-                              "[0]\r\nLingvoID=de\r\nLingvo=Deutsch\r\nDosierNomo=germana.trd\r\nDato=01.01.2000\r\n");
-            vojo = savasLoko + "germana.trd";
+                              "[0]\r\nLingvoID=vo\r\nLingvo=Volapük\r\nDosierNomo=volapuka.trd\r\nDato=01.01.2000\r\n");
+            vojo = savasLoko + "volapuka.trd";
             FARAS(speco, vojo, &gardisto);
             mesagxoj = kunKestoj([&] {
                 w.reset(new lerbo);
                 (void)QTest::qWaitFor([] { return sTradukoDosiero == QLatin1String("angla.trd"); }, 20000);
             });
             QCOMPARE(sTradukoDosiero, QStringLiteral("angla.trd"));
-            QCOMPARE(mesagxoj, QStringList{"The translation file germana.trd could not be found. English "
+            QCOMPARE(mesagxoj, QStringList{"The translation file volapuka.trd could not be found. English "
                                            "translation will be used as default."});
         } else {
             // The learner clicks the word "ami" of the first lesson.
