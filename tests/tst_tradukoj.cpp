@@ -203,6 +203,8 @@ const SamaVorto SamajVortoj[] = {
     {"pl", "sport", "Polish spells it so"},
     {"pl", "reporter", "Polish spells it so"},
     {"pl", "park", "Polish spells it so"},
+    {"sl", "pianist", "Slovene spells it so"},
+    {"sl", "park", "Slovene spells it so"},
     {"fr", "minute", "French spells it so"},
     {"fr", "question", "French spells it so"},
     {"fr", "sandwich", "French spells it so"},
