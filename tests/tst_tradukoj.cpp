@@ -205,6 +205,8 @@ const SamaVorto SamajVortoj[] = {
     {"pl", "park", "Polish spells it so"},
     {"sl", "pianist", "Slovene spells it so"},
     {"sl", "park", "Slovene spells it so"},
+    {"cs", "sport", "Czech spells it so"},
+    {"cs", "park", "Czech spells it so"},
     {"fr", "minute", "French spells it so"},
     {"fr", "question", "French spells it so"},
     {"fr", "sandwich", "French spells it so"},
