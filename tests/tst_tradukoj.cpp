@@ -207,6 +207,8 @@ const SamaVorto SamajVortoj[] = {
     {"sl", "park", "Slovene spells it so"},
     {"cs", "sport", "Czech spells it so"},
     {"cs", "park", "Czech spells it so"},
+    {"hu", "tea", "Hungarian spells it so"},
+    {"hu", "park", "Hungarian spells it so"},
     {"fr", "minute", "French spells it so"},
     {"fr", "question", "French spells it so"},
     {"fr", "sandwich", "French spells it so"},
