@@ -203,6 +203,14 @@ const SamaVorto SamajVortoj[] = {
     {"pl", "sport", "Polish spells it so"},
     {"pl", "reporter", "Polish spells it so"},
     {"pl", "park", "Polish spells it so"},
+    {"sl", "pianist", "Slovene spells it so"},
+    {"sl", "park", "Slovene spells it so"},
+    {"cs", "sport", "Czech spells it so"},
+    {"cs", "park", "Czech spells it so"},
+    {"hu", "tea", "Hungarian spells it so"},
+    {"hu", "park", "Hungarian spells it so"},
+    {"sk", "park", "Slovak spells it so"},
+    {"fi", "piano", "Finnish spells it so"},
     {"fr", "minute", "French spells it so"},
     {"fr", "question", "French spells it so"},
     {"fr", "sandwich", "French spells it so"},
@@ -635,9 +643,16 @@ private slots:
             QSet<QString> vortoj;
             for (const QString& v : latinajVortoj(tr))
                 vortoj.insert(v.toLower());
+            // Finnish and Hungarian join a cited word to its own noun with a
+            // hyphen ("-a-loppuiset", "kaj-sanalla"): the cited word still
+            // stands whole at the front.
+            auto kunmetita = [&](const QString& v) {
+                return std::any_of(vortoj.cbegin(), vortoj.cend(),
+                                   [&](const QString& w) { return w.startsWith(v + QLatin1Char('-')); });
+            };
             QStringList mankas;
             for (const QString& v : esperantajVortoj(k))
-                if (!vortoj.contains(v))
+                if (!vortoj.contains(v) && !kunmetita(v))
                     mankas << v;
             if (!mankas.isEmpty())
                 eraroj << kie(k)
