@@ -211,6 +211,14 @@ const SamaVorto SamajVortoj[] = {
     {"hu", "park", "Hungarian spells it so"},
     {"sk", "park", "Slovak spells it so"},
     {"fi", "piano", "Finnish spells it so"},
+    {"tr", "park", "Turkish spells it so"},
+    {"tr", "esperanto", "the language's name, capitalised as in English"},
+    {"id", "april", "Indonesian spells it so"},
+    {"id", "september", "Indonesian spells it so"},
+    {"id", "november", "Indonesian spells it so"},
+    {"id", "minibus", "Indonesian spells it so"},
+    {"id", "piano", "Indonesian spells it so"},
+    {"id", "esperanto", "the language's name, capitalised as in English"},
     {"fr", "minute", "French spells it so"},
     {"fr", "question", "French spells it so"},
     {"fr", "sandwich", "French spells it so"},
@@ -321,22 +329,25 @@ int nombroDe(const QString& t, QChar c)
 // Clock times and percentages, with digits of any script as ASCII ones:
 // the forms a learner types or a score is read in. Numbers in prose may be
 // written out as a language likes ("lesson 6", "the sixth lesson"). French
-// typography puts a no-break space before the percent sign.
+// typography puts a no-break space before the percent sign, Turkish the
+// sign before the number ("%70").
 QSet<QString> nombroj(const QString& t)
 {
-    static const QRegularExpression n(QStringLiteral("\\d{1,2}:\\d\\d|\\d+[\\s\\x{00A0}\\x{202F}]?[%٪]"));
+    static const QRegularExpression n(
+        QStringLiteral("\\d{1,2}:\\d\\d|\\d+[\\s\\x{00A0}\\x{202F}]?[%٪]|[%٪][\\x{00A0}]?\\d+"));
     QSet<QString> el;
     auto it = n.globalMatch(t);
     while (it.hasNext()) {
         QString s;
+        bool procento = false;
         for (const QChar c : it.next().captured())
             if (c.isDigit())
                 s += QChar('0' + c.digitValue());
             else if (c == QLatin1Char(':'))
                 s += c;
             else if (!c.isSpace())
-                s += QLatin1Char('%');
-        el.insert(s);
+                procento = true;
+        el.insert(procento ? s + QLatin1Char('%') : s);
     }
     return el;
 }
@@ -644,11 +655,14 @@ private slots:
             for (const QString& v : latinajVortoj(tr))
                 vortoj.insert(v.toLower());
             // Finnish and Hungarian join a cited word to its own noun with a
-            // hyphen ("-a-loppuiset", "kaj-sanalla"): the cited word still
-            // stands whole at the front.
+            // hyphen ("-a-loppuiset", "kaj-sanalla"), Turkish hangs its case
+            // endings on a foreign word after an apostrophe ("katon'daki"):
+            // the cited word still stands whole at the front.
             auto kunmetita = [&](const QString& v) {
-                return std::any_of(vortoj.cbegin(), vortoj.cend(),
-                                   [&](const QString& w) { return w.startsWith(v + QLatin1Char('-')); });
+                return std::any_of(vortoj.cbegin(), vortoj.cend(), [&](const QString& w) {
+                    return w.startsWith(v + QLatin1Char('-')) || w.startsWith(v + QLatin1Char('\''))
+                           || w.startsWith(v + QChar(0x2019));
+                });
             };
             QStringList mankas;
             for (const QString& v : esperantajVortoj(k))
