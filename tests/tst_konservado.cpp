@@ -46,15 +46,6 @@ QString konservita(const QString& sxlosilo)
     return IniDosiero(agordoVojo()).value(sxlosilo).toString();
 }
 
-QStringList videblajKestoj()
-{
-    QStringList tekstoj;
-    for (QWidget* f : QApplication::topLevelWidgets())
-        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-            tekstoj << k->text();
-    return tekstoj;
-}
-
 void fermasKestojn()
 {
     for (QWidget* f : QApplication::topLevelWidgets())

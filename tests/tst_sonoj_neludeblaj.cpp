@@ -6,19 +6,6 @@
 
 using namespace lerbotesto;
 
-namespace {
-
-QStringList videblajKestoj()
-{
-    QStringList tekstoj;
-    for (QWidget* f : QApplication::topLevelWidgets())
-        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-            tekstoj << k->text();
-    return tekstoj;
-}
-
-} // namespace
-
 class TestoSonojNeludeblaj : public QObject
 {
     Q_OBJECT

@@ -60,15 +60,6 @@ bool netusxita(const QString& speco, const QString& vojo)
     return ::stat(v.constData(), &celo) == 0 && S_ISCHR(celo.st_mode);
 }
 
-QStringList videblajKestoj()
-{
-    QStringList tekstoj;
-    for (QWidget* f : QApplication::topLevelWidgets())
-        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-            tekstoj << k->text();
-    return tekstoj;
-}
-
 } // namespace
 
 #define FARAS(speco, vojo, gardisto)                                                                                   \
