@@ -649,6 +649,13 @@ void lerbo::ShanghasTiparStilon()
     const int t = ghustigas_tiparon(iLiterGrando);
     const int e = ghustigas_tiparon(iLiterGrandoEo);
     QFont tiparo(sTiparo);
+    // Chinese, Japanese and Korean write many of the same characters in
+    // different forms. Left to itself the font fallback follows the system's
+    // locale, so a learner on an English desktop reading the Chinese
+    // translation got Japanese forms; the translation's language decides.
+    const QString han = hanTiparo(sLingvoID);
+    if (!han.isEmpty() && han != sTiparo)
+        tiparo.setFamilies({sTiparo, han});
     tiparo.setPointSize(t);
     QApplication::setFont(tiparo);
     ui->centralWidget->setStyleSheet(Stilfolio::generas(t, sTiparoEo, e));
