@@ -653,9 +653,14 @@ void lerbo::ShanghasTiparStilon()
     // different forms. Left to itself the font fallback follows the system's
     // locale, so a learner on an English desktop reading the Chinese
     // translation got Japanese forms; the translation's language decides.
-    const QString han = hanTiparo(sLingvoID);
-    if (!han.isEmpty() && han != sTiparo)
-        tiparo.setFamilies({sTiparo, han});
+    // Its face leads: Qt 5 keeps one font engine per leading face whatever
+    // follows it, so a face behind sTiparo kept the first language's forms
+    // after a switch from Chinese to Japanese.
+    const QString han = hanTiparo(sLingvoID, sTiparo);
+    if (!han.isEmpty()) {
+        tiparo.setFamily(han);
+        tiparo.setFamilies({han, sTiparo});
+    }
     tiparo.setPointSize(t);
     QApplication::setFont(tiparo);
     ui->centralWidget->setStyleSheet(Stilfolio::generas(t, sTiparoEo, e));

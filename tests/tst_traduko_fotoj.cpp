@@ -84,7 +84,7 @@ class TestoTradukoFotoj : public QObject
     // translation's language, whatever the locale the test runs in.
     void hanFormoj()
     {
-        const QString han = hanTiparo(sLingvoID);
+        const QString han = hanTiparo(sLingvoID, sTiparo);
         if (han.isEmpty())
             return;
         for (const QLabel* etikedo : paghujo()->currentWidget()->findChildren<QLabel*>()) {
