@@ -649,6 +649,18 @@ void lerbo::ShanghasTiparStilon()
     const int t = ghustigas_tiparon(iLiterGrando);
     const int e = ghustigas_tiparon(iLiterGrandoEo);
     QFont tiparo(sTiparo);
+    // Chinese, Japanese and Korean write many of the same characters in
+    // different forms. Left to itself the font fallback follows the system's
+    // locale, so a learner on an English desktop reading the Chinese
+    // translation got Japanese forms; the translation's language decides.
+    // Its face leads: Qt 5 keeps one font engine per leading face whatever
+    // follows it, so a face behind sTiparo kept the first language's forms
+    // after a switch from Chinese to Japanese.
+    const QString han = hanTiparo(sLingvoID, sTiparo);
+    if (!han.isEmpty()) {
+        tiparo.setFamily(han);
+        tiparo.setFamilies({han, sTiparo});
+    }
     tiparo.setPointSize(t);
     QApplication::setFont(tiparo);
     ui->centralWidget->setStyleSheet(Stilfolio::generas(t, sTiparoEo, e));

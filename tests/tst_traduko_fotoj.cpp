@@ -1,12 +1,15 @@
 // The pages a translator looks at, in each translation that ships (or, with
 // LERBO_TRADUKO set to a file name such as "germana.trd", in that one alone):
-// the home page, the settings page, the credits page, lesson 1 page 1, an
-// exercise page with its verdict and a send page with answers typed in.
+// the home page, the settings page, the credits page, lesson 1 page 1 (the
+// alphabet), lesson 1's first page with arrows, an exercise page with its
+// verdict and a send page with answers typed in.
 //
 // With LERBO_EKRANKOPIOJ set to a folder, each is saved there as a picture,
 // in a folder named after the translation ("germana/1_hejmo.png", ...). Run
 // it under xvfb-run to see what a real display draws: tools/fotoj.sh does.
 #include "ekzercaj_peliloj.h"
+#include "label_sago.h"
+#include "label_sago_reversa.h"
 #include "lecionaj_datumoj.h"
 #include "lecionilo.h"
 #include "tradukolisto.h"
@@ -15,11 +18,16 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QGlyphRun>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRawFont>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTextLayout>
+#include <algorithm>
 
 using lecionaj_datumoj::Leciono;
 using lecionaj_datumoj::Sendo;
@@ -61,14 +69,57 @@ class TestoTradukoFotoj : public QObject
         QVERIFY2(bildo.save(dosierujo + nomo + QStringLiteral(".png")), qPrintable(dosierujo + nomo));
     }
 
-    // Turns lesson `l` to page `indekso` with the right arrow.
+    // Turns lesson `l` to page `indekso` with the arrow buttons.
     void alPagho(const Leciono& l, int indekso)
     {
         QTabWidget* t = w->findChild<QTabWidget*>(l.sekcio());
         QVERIFY(t);
         for (int i = 0; t->currentIndex() != indekso && i < t->count(); ++i)
-            klakas("dekstren");
+            klakas(t->currentIndex() < indekso ? "dekstren" : "maldekstren");
         QCOMPARE(t->currentIndex(), indekso);
+    }
+
+    // Chinese, Japanese and Korean share many characters that each draws in
+    // its own forms: the home page's text must come in the face made for the
+    // translation's language, whatever the locale the test runs in.
+    void hanFormoj()
+    {
+        const QString han = hanTiparo(sLingvoID, sTiparo);
+        if (han.isEmpty())
+            return;
+        for (const QLabel* etikedo : paghujo()->currentWidget()->findChildren<QLabel*>()) {
+            const QString teksto = etikedo->text();
+            const auto signo = std::find_if(teksto.cbegin(), teksto.cend(), [](QChar c) {
+                const QChar::Script s = c.script();
+                return s == QChar::Script_Han || s == QChar::Script_Hiragana || s == QChar::Script_Katakana
+                       || s == QChar::Script_Hangul;
+            });
+            if (signo == teksto.cend())
+                continue;
+            QTextLayout aranghilo(QString(*signo), etikedo->font());
+            aranghilo.beginLayout();
+            aranghilo.createLine();
+            aranghilo.endLayout();
+            const QList<QGlyphRun> pecoj = aranghilo.glyphRuns();
+            QVERIFY(!pecoj.isEmpty());
+            QVERIFY2(pecoj.first().rawFont().familyName() == han,
+                     qPrintable(etikedo->objectName() + QStringLiteral(": ") + QString(*signo)
+                                + QStringLiteral(" is drawn in ") + pecoj.first().rawFont().familyName()
+                                + QStringLiteral(", not in ") + han));
+            return;
+        }
+        QFAIL("no label of the home page shows the language's own script");
+    }
+
+    // Lesson 1's first page that has arrows between words: in a right-to-left
+    // translation they must point the other way.
+    int sagaPagho(const Leciono& l) const
+    {
+        QTabWidget* t = w->findChild<QTabWidget*>(l.sekcio());
+        for (int i = 0; t && i < t->count(); ++i)
+            if (t->widget(i)->findChild<label_sago*>() || t->widget(i)->findChild<label_sago_reversa*>())
+                return i;
+        return -1;
     }
 
 private slots:
@@ -114,6 +165,9 @@ private slots:
         lerbotesto::enEkrano(w.get());
         QVERIFY(lerbotesto::montras(w.get()));
         fotas(QStringLiteral("1_hejmo"));
+        hanFormoj();
+        if (QTest::currentTestFailed())
+            return;
 
         klakas("Konfigurado");
         QCOMPARE(el<QComboBox>(w.get(), "Lingvo")->currentText(), lingvo);
@@ -171,6 +225,11 @@ private slots:
                 break;
             }
         fotas(QStringLiteral("6_sendo"));
+
+        const int sagoj = sagaPagho(l);
+        QVERIFY(sagoj >= 0);
+        alPagho(l, sagoj);
+        fotas(QStringLiteral("7_sagoj"));
         w.reset();
     }
 

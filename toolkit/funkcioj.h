@@ -121,6 +121,11 @@ void FinasBlinkojn(QWidget* radiko);
 QString kiuSistemo(const QString& speco);
 int ghustigas_tiparon(int grando);
 int ghustigas_tiparon(int grando, double dpi);
+// The font family the system prefers for a language that writes Han
+// characters ("ch" Chinese, "jp" Japanese, "ko" Korean, as the translations
+// name them), or an empty string: for any other language, when the family
+// `tiparo` already writes that language, or when no installed font does.
+QString hanTiparo(const QString& lingvoID, const QString& tiparo);
 QString helpdosiero(const QString& kio);
 
 // --- Translation files -----------------------------------------------------

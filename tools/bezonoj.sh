@@ -5,7 +5,7 @@ set -euo pipefail
 
 pakoj=(
   cmake g++ make ccache
-  qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins
+  qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libfontconfig-dev pkg-config
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   espeak-ng vorbis-tools

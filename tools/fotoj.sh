@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Photographs the program in one built-in translation: the home page, the
 # settings page, the credits page, lesson 1 page 1, an exercise page with its
-# verdict and a send page with answers typed in, as a real X display (Xvfb)
-# draws them with the fonts installed here.
+# verdict, a send page with answers typed in and lesson 1's first page with
+# arrows, as a real X display (Xvfb) draws them with the fonts installed here.
 #
 #   bash tools/fotoj.sh germana.trd [folder]
 #
