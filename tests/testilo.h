@@ -41,7 +41,34 @@ void tajpas(QWidget* w, const QString& teksto);
 // to `respondo` (which should close it). Returns how many modal windows came.
 int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo = {});
 
+// Copies a fixture translation from ":/fiksajhoj/tradukoj/" into the
+// writable folder, where the program finds downloaded ones: the tests'
+// translations stay out of the program's built-in folder.
+void instalasTradukon(const QString& nomo);
+
+// The translation files that ship, by name, from the source folder.
+QStringList sendatajTradukoj();
+
+// The translation files a test that runs once per translation goes over:
+// every one that ships, or under the sanitizers (LERBO_SANIGILOJ) one of
+// each script and direction. There the other files run the same code with
+// other strings; the normal build checks them all.
+QStringList tradukoj();
+
+// In CI (CI=true) every tool a check needs has been installed, so a missing
+// one is a fault of the machine that the gate must not pass over.
+bool enCI();
+
 } // namespace testilo
+
+// A tool or file a check needs is missing: the check is skipped on a
+// learner's machine and fails in CI.
+#define LERBO_MANKAS(mesagxo)                                                                                          \
+    do {                                                                                                               \
+        if (testilo::enCI())                                                                                           \
+            QFAIL(mesagxo);                                                                                            \
+        QSKIP(mesagxo);                                                                                                \
+    } while (false)
 
 #define LERBO_TEST_MAIN(Klaso)                                                                                         \
     int main(int argc, char** argv)                                                                                    \

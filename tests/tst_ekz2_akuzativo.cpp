@@ -64,6 +64,7 @@ private slots:
     void initTestCase()
     {
         Q_INIT_RESOURCE(ekz2_fiksajhoj);
+        testilo::instalasTradukon(QStringLiteral("ekz98.trd"));
         sTradukoDosiero = QStringLiteral("ekz98.trd");
         EkzercoAkuzativoTrad = QStringLiteral("9204");
         smGratulon = QStringLiteral("GRATULON");

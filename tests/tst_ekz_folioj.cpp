@@ -39,7 +39,11 @@ class TestoFolioj : public QObject
     static QString ltr(const QString& s) { return QString(QChar(0x202A)) + s + QChar(0x202C); }
 
 private slots:
-    void initTestCase() { sTradukoDosiero = "ekz99.trd"; }
+    void initTestCase()
+    {
+        testilo::instalasTradukon(QStringLiteral("ekz99.trd"));
+        sTradukoDosiero = QStringLiteral("ekz99.trd");
+    }
     void init()
     {
         Direkto = "LTR";

@@ -63,7 +63,11 @@ class TestoPlenigas : public QObject
     }
 
 private slots:
-    void initTestCase() { sTradukoDosiero = "ekz99.trd"; }
+    void initTestCase()
+    {
+        testilo::instalasTradukon(QStringLiteral("ekz99.trd"));
+        sTradukoDosiero = QStringLiteral("ekz99.trd");
+    }
     void init()
     {
         lNoteto = false;

@@ -26,8 +26,7 @@ class TestoKursejo : public QObject
     QString radiko;
     ProvaServilo servilo;
 
-    // The translations the program ships (this test program also carries
-    // fixture files under ":/tradukoj/", so the source folder is the measure).
+    // The translations the program ships.
     static QString fontoj() { return qEnvironmentVariable("LERBO_FONTO") + "/resources/tradukoj/"; }
     static QList<QStringList> sendataj()
     {

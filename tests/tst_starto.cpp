@@ -233,10 +233,7 @@ private slots:
     void enkonstruitaTraduko_data()
     {
         QTest::addColumn<QString>("dosiero");
-        // From the sources: the tests' own resources add fixture files to
-        // the built-in folder.
-        const QStringList dosieroj = QDir(qEnvironmentVariable("LERBO_FONTO") + QStringLiteral("/resources/tradukoj"))
-                                         .entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name);
+        const QStringList dosieroj = testilo::tradukoj();
         QVERIFY(!dosieroj.isEmpty());
         for (const QString& d : dosieroj)
             QTest::newRow(qPrintable(d)) << d;

@@ -131,8 +131,7 @@ private slots:
             QTest::newRow(qPrintable(elektita)) << elektita;
             return;
         }
-        const QDir fontoj(qEnvironmentVariable("LERBO_FONTO") + QStringLiteral("/resources/tradukoj"));
-        for (const QString& nomo : fontoj.entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name))
+        for (const QString& nomo : testilo::tradukoj())
             QTest::newRow(qPrintable(nomo)) << nomo;
     }
     void pagxoj()

@@ -577,8 +577,7 @@ class TestoTradukoj : public QObject
     static void vicoj()
     {
         QTest::addColumn<QString>("dosiero");
-        const QString fonto = qEnvironmentVariable("LERBO_FONTO") + QStringLiteral("/resources/tradukoj");
-        for (const QString& n : QDir(fonto).entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name))
+        for (const QString& n : testilo::tradukoj())
             QTest::newRow(qPrintable(n)) << n;
     }
 
@@ -780,7 +779,7 @@ private slots:
         QString eraroj;
         const int stato = hunspell(QStringLiteral("eo"), {QStringLiteral("ĉambro")}, &nekonataj, &eraroj);
         if (stato < 0)
-            QSKIP("hunspell is not installed (Debian: apt-get install hunspell; tools/bezonoj.sh installs it)");
+            LERBO_MANKAS("hunspell is not installed (Debian: apt-get install hunspell; tools/bezonoj.sh installs it)");
         QVERIFY2(stato == 0, "hunspell has no Esperanto dictionary (myspell-eo; tools/bezonoj.sh installs it)");
         QVERIFY2(hunspell(vortaro, {QStringLiteral("a")}, &nekonataj, &eraroj) == 0,
                  qPrintable(QStringLiteral("hunspell has no dictionary %1 (Debian: %2; tools/bezonoj.sh installs it)")
