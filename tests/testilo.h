@@ -1,7 +1,10 @@
 #pragma once
+#include <QAbstractButton>
+#include <QPushButton>
 #include <QString>
 #include <QtTest>
 #include <functional>
+#include <type_traits>
 
 // Shared set-up of the test programs: the application names, the platform
 // word, the resources and the short waits of a test run.
@@ -58,6 +61,23 @@ QStringList tradukoj();
 // In CI (CI=true) every tool a check needs has been installed, so a missing
 // one is a fault of the machine that the gate must not pass over.
 bool enCI();
+
+// The child of `patro` of class T named `nomo`. When there is none the
+// test function fails there, naming it, and gets a stand-in of the class, so
+// that it ends as a located failure instead of a crash of the whole program
+// (the stand-in is never shown and outlives the test).
+template <typename T>
+T* trovas(const QObject* patro, const QString& nomo)
+{
+    T* trovita = patro ? patro->findChild<T*>(nomo) : nullptr;
+    if (trovita)
+        return trovita;
+    QTest::qFail(qPrintable(QStringLiteral("no %1 named %2").arg(QLatin1String(T::staticMetaObject.className()), nomo)),
+                 __FILE__, __LINE__);
+    using Anstatauo = std::conditional_t<std::is_same_v<T, QAbstractButton>, QPushButton, T>;
+    static T* const anstatauo = new Anstatauo;
+    return anstatauo;
+}
 
 } // namespace testilo
 

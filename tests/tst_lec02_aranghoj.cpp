@@ -74,6 +74,7 @@ private slots:
             auto* signifo = trovas<QLabel>(QStringLiteral("Lec02_Label%1").arg(158 + i));
             QVERIFY(vorto && signifo);
             QCOMPARE(vorto->text(), vortoj.at(i));
+            QVERIFY2(lecionilo::ujoDe(lec, vorto), qPrintable(vorto->objectName() + QStringLiteral(" is in no row")));
             QCOMPARE(lecionilo::ujoDe(lec, vorto), lecionilo::ujoDe(lec, signifo));
         }
     }

@@ -233,6 +233,7 @@ private slots:
             QVERIFY2(vortoj.size() == 1 && signifoj.size() == 1, qPrintable(QString::number(i)));
             QVERIFY(vortoj.first()->inherits("neklakebla_nova"));
             QVERIFY(kestoDe(vortoj.first()));
+            QVERIFY2(lecionilo::ujoDe(lec, vortoj.first()), qPrintable(vortoj.first()->objectName()));
             QCOMPARE(lecionilo::ujoDe(lec, vortoj.first()), lecionilo::ujoDe(lec, signifoj.first()));
             int p = 0;
             while (i >= komencoj[p + 1])

@@ -21,10 +21,7 @@ namespace lerbotesto {
 template <typename T = QWidget>
 T* el(QWidget* w, const char* nomo)
 {
-    T* trovita = w->findChild<T*>(QLatin1String(nomo));
-    if (!trovita)
-        qFatal("no widget named %s", nomo);
-    return trovita;
+    return testilo::trovas<T>(w, QLatin1String(nomo));
 }
 
 // The writable folder without settings, list or downloaded translations, and

@@ -20,10 +20,7 @@ class TestoKopio : public QObject
     template <class T>
     T* trovas(const QString& nomo) const
     {
-        T* w = lec->findChild<T*>(nomo);
-        if (!w)
-            qFatal("no widget %s", qPrintable(nomo));
-        return w;
+        return testilo::trovas<T>(lec, nomo);
     }
 
     // Presses a copy button and returns what reached the clipboard; every

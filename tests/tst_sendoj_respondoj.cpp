@@ -20,7 +20,7 @@ class TestoRespondoj : public QObject
         else if (auto* p = l->findChild<QPlainTextEdit*>(nomo))
             p->setPlainText(t);
         else
-            qFatal("no field %s", qPrintable(nomo));
+            QTest::qFail(qPrintable(QStringLiteral("no field ") + nomo), __FILE__, __LINE__);
     }
 
     static QString legas(QTabWidget* l, const QString& nomo)

@@ -74,10 +74,7 @@ class TestoTradukilo : public QObject
     template <typename T>
     T* w(const char* nomo)
     {
-        T* x = dlg->findChild<T*>(QLatin1String(nomo));
-        if (!x)
-            qFatal("no widget %s", nomo);
-        return x;
+        return testilo::trovas<T>(dlg.get(), QLatin1String(nomo));
     }
     QPlainTextEdit* memo1() { return w<QPlainTextEdit>("Memo1"); }
     QString pozicio() { return w<QLabel>("pozicio")->text(); }

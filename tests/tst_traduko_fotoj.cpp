@@ -215,6 +215,7 @@ private slots:
             QVERIFY2(kampo, qPrintable(d.kampo));
             kampo->setFocus();
             testilo::tajpas(kampo, d.unuaFormo());
+            QCOMPARE(lecionilo::enhavo(kampo), d.unuaFormo());
         }
         // The picture shows the first answer, wherever the page has it.
         QWidget* unua = t->currentWidget()->findChild<QWidget*>(s.demandoj.first().kampo);
@@ -228,6 +229,22 @@ private slots:
         const int sagoj = sagaPagho(l);
         QVERIFY(sagoj >= 0);
         alPagho(l, sagoj);
+        // A right-to-left translation turns the arrows to point its way.
+        const bool rtl = traduko.value(QStringLiteral("Traduko/Direkto")).toString() == QLatin1String("RTL");
+        // Both through a pixmap, as the label has its picture.
+        auto bildo = [](const QString& nomo) {
+            return QPixmap(QStringLiteral(":/ikonoj/") + nomo + QStringLiteral(".png")).toImage();
+        };
+        const QImage antauen = bildo(rtl ? QStringLiteral("sago_antauen_RTL") : QStringLiteral("sago_antauen"));
+        const QImage revena = bildo(rtl ? QStringLiteral("sago_revena_RTL") : QStringLiteral("sago_revena"));
+        QVERIFY(!antauen.isNull() && !revena.isNull());
+        QVERIFY(bildo(QStringLiteral("sago_antauen")) != bildo(QStringLiteral("sago_antauen_RTL")));
+        QWidget* sagPagho = t->widget(sagoj);
+        auto montrata = [](const QLabel* sago) { return sago->pixmap(Qt::ReturnByValue).toImage(); };
+        for (const label_sago* sago : sagPagho->findChildren<label_sago*>())
+            QVERIFY2(montrata(sago) == antauen, qPrintable(sago->objectName()));
+        for (const label_sago_reversa* sago : sagPagho->findChildren<label_sago_reversa*>())
+            QVERIFY2(montrata(sago) == revena, qPrintable(sago->objectName()));
         fotas(QStringLiteral("7_sagoj"));
         w.reset();
     }

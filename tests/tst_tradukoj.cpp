@@ -574,11 +574,14 @@ class TestoTradukoj : public QObject
         return el;
     }
 
-    static void vicoj()
+    // A row per translation file; the checks that compare a file with the
+    // English leave out angla.trd, which they would compare with itself.
+    static void vicoj(bool senAngla = false)
     {
         QTest::addColumn<QString>("dosiero");
         for (const QString& n : testilo::tradukoj())
-            QTest::newRow(qPrintable(n)) << n;
+            if (!senAngla || n != QLatin1String("angla.trd"))
+                QTest::newRow(qPrintable(n)) << n;
     }
 
     // The built-in copy, which is what the program reads; the row fails when
@@ -665,7 +668,7 @@ private slots:
         SEN_ERAROJ(cititaj, QStringLiteral("stray quote at an end"));
     }
 
-    void netusxita_data() { vicoj(); }
+    void netusxita_data() { vicoj(true); }
     void netusxita()
     {
         QFETCH(QString, dosiero);
@@ -723,12 +726,10 @@ private slots:
     // No English left, and in a language with a script of its own most
     // letters of every text in it. For esperanto.trd the first is all:
     // its Esperanto is the spell check's to judge (tst_literumado).
-    void propraLingvo_data() { vicoj(); }
+    void propraLingvo_data() { vicoj(true); }
     void propraLingvo()
     {
         QFETCH(QString, dosiero);
-        if (dosiero == QLatin1String("angla.trd"))
-            QSKIP("angla.trd is the English every other file is compared with");
         const Lingvo* l = lingvo(dosiero);
         QVERIFY2(l, qPrintable(dosiero + QStringLiteral(" has no row in the language table")));
         const Legita t = enkonstruita(dosiero);
