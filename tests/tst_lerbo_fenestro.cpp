@@ -533,51 +533,6 @@ private slots:
         QCOMPARE(redaktilo->windowModality(), Qt::NonModal);
         redaktilo->hide();
     }
-
-    void lecionaButono_data()
-    {
-        QTest::addColumn<int>("numero");
-        QTest::addColumn<QString>("akuzativo");
-        QTest::newRow("1") << 1 << "antaŭa";
-        QTest::newRow("2") << 2 << "0204";
-        QTest::newRow("4") << 4 << "antaŭa";
-        QTest::newRow("6") << 6 << "0605";
-        QTest::newRow("8") << 8 << "0802";
-        QTest::newRow("10") << 10 << "1001";
-        QTest::newRow("12") << 12 << "1202";
-        QTest::newRow("13") << 13 << "antaŭa";
-    }
-    void lecionaButono()
-    {
-        QFETCH(int, numero);
-        QFETCH(QString, akuzativo);
-        auto w = kreas();
-        EkzercoAkuzativoTrad = QStringLiteral("antaŭa");
-        el<QPushButton>(w.get(), qPrintable(QStringLiteral("Leciono%1").arg(numero)))->click();
-        QCOMPARE(EkzercoAkuzativoTrad, akuzativo);
-        QCOMPARE(paghujo(w.get())->currentIndex(), numero);
-        QVERIFY(!el(w.get(), "navigujo")->isHidden());
-    }
-
-    void kieMiHaltis_data()
-    {
-        QTest::addColumn<int>("lasta");
-        QTest::addColumn<int>("pagho");
-        QTest::newRow("0") << 0 << 0;
-        QTest::newRow("-1") << -1 << 0;
-        QTest::newRow("14") << 14 << 0;
-        QTest::newRow("13") << 13 << 13;
-        QTest::newRow("6") << 6 << 6;
-    }
-    void kieMiHaltis()
-    {
-        QFETCH(int, lasta);
-        QFETCH(int, pagho);
-        auto w = kreas();
-        LastaLeciono = lasta;
-        QMetaObject::invokeMethod(el(w.get(), "label_Kie"), "clicked");
-        QCOMPARE(paghujo(w.get())->currentIndex(), pagho);
-    }
 };
 
 LERBO_TEST_MAIN(TestoFenestro)
