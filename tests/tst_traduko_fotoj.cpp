@@ -239,11 +239,14 @@ private slots:
         const QImage revena = bildo(rtl ? QStringLiteral("sago_revena_RTL") : QStringLiteral("sago_revena"));
         QVERIFY(!antauen.isNull() && !revena.isNull());
         QVERIFY(bildo(QStringLiteral("sago_antauen")) != bildo(QStringLiteral("sago_antauen_RTL")));
-        QWidget* sagPagho = t->widget(sagoj);
+        // Every arrow of the lesson, forward and return ones.
         auto montrata = [](const QLabel* sago) { return sago->pixmap(Qt::ReturnByValue).toImage(); };
-        for (const label_sago* sago : sagPagho->findChildren<label_sago*>())
+        const QList<label_sago*> antauaj = t->findChildren<label_sago*>();
+        const QList<label_sago_reversa*> revenaj = t->findChildren<label_sago_reversa*>();
+        QVERIFY(!antauaj.isEmpty() && !revenaj.isEmpty());
+        for (const label_sago* sago : antauaj)
             QVERIFY2(montrata(sago) == antauen, qPrintable(sago->objectName()));
-        for (const label_sago_reversa* sago : sagPagho->findChildren<label_sago_reversa*>())
+        for (const label_sago_reversa* sago : revenaj)
             QVERIFY2(montrata(sago) == revena, qPrintable(sago->objectName()));
         fotas(QStringLiteral("7_sagoj"));
         w.reset();
