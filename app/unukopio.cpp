@@ -1,11 +1,17 @@
 #include "unukopio.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
+
+namespace {
+const QByteArray Peto = QByteArrayLiteral("montru\n");
+const QByteArray Konfirmo = QByteArrayLiteral("montrita\n");
+} // namespace
 
 UnuKopio::UnuKopio(const QString& dosierujo, QObject* parent)
     : QObject(parent)
@@ -26,16 +32,25 @@ QString UnuKopio::ingo(const QString& dosierujo)
            + QString::fromLatin1(QCryptographicHash::hash(vojo, QCryptographicHash::Sha1).toHex().left(16));
 }
 
-bool UnuKopio::petasMontri()
+UnuKopio::Respondo UnuKopio::petasMontri()
 {
     QLocalSocket peto;
     peto.connectToServer(ingo(m_Dosierujo));
     if (!peto.waitForConnected(3000))
-        return false;
-    peto.write("montru\n");
-    peto.waitForBytesWritten(3000);
-    peto.disconnectFromServer();
-    return true;
+        return Respondo::Neniu;
+    peto.write(Peto);
+    peto.flush();
+    // A stopped or hung copy's socket still takes the connection and the
+    // request: only its reply shows that it runs.
+    QDeadlineTimer limo(RespondoLimo);
+    QByteArray respondo;
+    while (!respondo.contains(Konfirmo) && !limo.hasExpired() && peto.state() == QLocalSocket::ConnectedState) {
+        if (peto.bytesAvailable() > 0 || peto.waitForReadyRead(int(limo.remainingTime())))
+            respondo += peto.readAll();
+    }
+    respondo += peto.readAll();
+    peto.abort();
+    return respondo.contains(Konfirmo) ? Respondo::Montris : Respondo::Muta;
 }
 
 bool UnuKopio::posedas()
@@ -66,8 +81,15 @@ bool UnuKopio::posedas()
     for (int i = 0; i < (vivas ? 20 : 1); ++i) {
         if (i > 0)
             QThread::msleep(100);
-        if (petasMontri())
+        const Respondo r = petasMontri();
+        if (r == Respondo::Montris)
             return false;
+        if (r == Respondo::Muta) {
+            // Its socket is there, so a copy runs: this one takes nothing
+            // of it, not even the socket's name.
+            m_Problemo = neRespondas(posedanto);
+            return false;
+        }
     }
     if (!vivas) {
         // Nothing to take over and no copy answering: the learner can still
@@ -79,11 +101,16 @@ bool UnuKopio::posedas()
         auskultas();
         return true;
     }
-    m_Problemo = QStringLiteral("Another copy of the program runs here (process %1), but it did not answer when "
-                                "asked to show its window. If it no longer responds, end it and start the program "
-                                "again.")
-                     .arg(posedanto);
+    m_Problemo = neRespondas(posedanto);
     return false;
+}
+
+QString UnuKopio::neRespondas(qint64 posedanto)
+{
+    const QString procezo = posedanto > 0 ? QStringLiteral(" (process %1)").arg(posedanto) : QString();
+    return QStringLiteral("Another copy of the program runs here") + procezo
+           + QStringLiteral(", but it did not answer when asked to show its window. If it no longer responds, end "
+                            "it and start the program again.");
 }
 
 void UnuKopio::auskultas()
@@ -97,8 +124,13 @@ void UnuKopio::auskultas()
         while (QLocalSocket* s = m_Servilo->nextPendingConnection()) {
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
             connect(s, &QLocalSocket::readyRead, this, [this, s] {
-                if (s->readAll().contains("montru"))
-                    emit montruPetita();
+                if (!s->readAll().contains(Peto.trimmed()))
+                    return;
+                // The reply first: the asking copy waits for it, not for
+                // the window.
+                s->write(Konfirmo);
+                s->flush();
+                emit montruPetita();
             });
         }
     });

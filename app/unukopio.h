@@ -35,8 +35,16 @@ signals:
     void montruPetita();
 
 private:
-    // Asks a running copy to come to the front; whether one answered.
-    bool petasMontri();
+    // How long a running copy has to answer before it counts as hung.
+    static constexpr int RespondoLimo = 2000;
+    enum class Respondo {
+        Montris, // the running copy answered: it shows its window
+        Neniu, // nothing listens (yet)
+        Muta // something took the request but did not answer in time
+    };
+    // Asks a running copy to come to the front.
+    Respondo petasMontri();
+    static QString neRespondas(qint64 posedanto);
     void auskultas();
 
     QString m_Dosierujo;

@@ -6,8 +6,11 @@
 #include "lancxilo.h"
 #include "lingvoelekto.h"
 #include "tst_lerbo_komuna.h"
+#include "unukopio.h"
 
 #include <QListWidget>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -461,21 +464,81 @@ private slots:
         QCOMPARE(kopio.procezo().exitCode(), 0);
     }
 
-    // A copy that holds the lock but does not answer (it hangs, or is still
-    // starting): the new start ends, and says why.
-    void seruroDeMutaKopio()
+    // A copy that holds the lock but does not answer: it has no socket yet,
+    // its socket takes the request and never replies (it hangs in a long
+    // wait), or it is stopped. The new start ends with 0 and no window of
+    // its own, says why, and takes nothing: neither the lock nor the socket
+    // of the copy that runs.
+    void mutaKopio_data()
     {
+        QTest::addColumn<QString>("kiel");
+        QTest::newRow("no socket") << "sen ingo";
+        QTest::newRow("a socket that reads and never replies") << "legas";
+        QTest::newRow("a stopped copy") << "haltigita";
+    }
+    void mutaKopio()
+    {
+        QFETCH(QString, kiel);
         lernanto();
-        QLockFile muta(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.seruro"));
-        QVERIFY(muta.tryLock(0));
-        Kopio kopio(hejmo);
-        kopio.lancxas(QStringLiteral("kestoj"));
-        QVERIFY(kopio.finighis());
-        QCOMPARE(kopio.procezo().exitCode(), 0);
-        QVERIFY2(!kopio.eligo().contains("fenestro"), "a second copy opened a window");
-        QVERIFY2(kopio.eligo().contains("kesto Another copy of the program runs here (process "
-                                        + QByteArray::number(QCoreApplication::applicationPid())),
-                 kopio.eligo().constData());
+        const QString seruro = Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.seruro");
+        QLockFile muta(seruro);
+        QLocalServer ingo;
+        QByteArray legita;
+        int konektoj = 0;
+        Kopio unua(hejmo);
+        qint64 posedanto = QCoreApplication::applicationPid();
+        if (kiel == QLatin1String("haltigita")) {
+            unua.lancxas(QStringLiteral("unua"));
+            QVERIFY2(unua.diris("preta"), unua.eligo().constData());
+            posedanto = unua.procezo().processId();
+            unua.sendas(SIGSTOP);
+        } else {
+            QVERIFY(muta.tryLock(0));
+        }
+        if (kiel == QLatin1String("legas")) {
+            QVERIFY(ingo.listen(UnuKopio::ingo(Kopio::dosierujo(hejmo))));
+            connect(&ingo, &QLocalServer::newConnection, [&] {
+                while (QLocalSocket* s = ingo.nextPendingConnection()) {
+                    ++konektoj;
+                    connect(s, &QLocalSocket::readyRead, [&legita, s] { legita += s->readAll(); });
+                }
+            });
+        }
+        Kopio dua(hejmo);
+        dua.lancxas(QStringLiteral("kestoj"));
+        // The test's own socket reads while it waits.
+        QTRY_VERIFY_WITH_TIMEOUT(dua.procezo().state() == QProcess::NotRunning, 60000);
+        if (kiel == QLatin1String("haltigita"))
+            unua.sendas(SIGCONT);
+        QCOMPARE(dua.procezo().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(dua.procezo().exitCode(), 0);
+        QVERIFY2(!dua.eligo().contains("fenestro"), "a second copy opened a window");
+        QVERIFY2(dua.eligo().contains("kesto Another copy of the program runs here (process "
+                                      + QByteArray::number(posedanto) + "), but it did not answer"),
+                 dua.eligo().constData());
+        qint64 pid = 0;
+        QString gastiga;
+        QString programo;
+        QVERIFY(QLockFile(seruro).getLockInfo(&pid, &gastiga, &programo));
+        QCOMPARE(pid, posedanto);
+        if (kiel == QLatin1String("legas")) {
+            QVERIFY2(legita.contains("montru"), legita.constData());
+            // The name still leads to the socket of the copy that runs.
+            const int antaue = konektoj;
+            QLocalSocket ankorau;
+            ankorau.connectToServer(UnuKopio::ingo(Kopio::dosierujo(hejmo)));
+            QVERIFY(ankorau.waitForConnected(5000));
+            QTRY_COMPARE(konektoj, antaue + 1);
+        }
+        if (kiel == QLatin1String("haltigita")) {
+            // Running again, the first copy answers the next start itself.
+            Kopio tria(hejmo);
+            tria.lancxas(QStringLiteral("kestoj"));
+            QVERIFY(tria.finighis());
+            QCOMPARE(tria.procezo().exitCode(), 0);
+            QVERIFY2(!tria.eligo().contains("kesto ") && !tria.eligo().contains("fenestro"), tria.eligo().constData());
+            QVERIFY(unua.procezo().state() == QProcess::Running);
+        }
     }
 
     // Temporary files of a save that was killed half-way go at the next
