@@ -830,9 +830,7 @@ void lerbo::Traduku()
     if (!malakceptita.isEmpty()) {
         QMessageBox kesto(QApplication::activeWindow());
         kesto.setIcon(QMessageBox::Warning);
-        kesto.setText(QStringLiteral("The downloaded translation file ") + malakceptita
-                      + QStringLiteral(" is damaged and was not used. The translation already on this computer "
-                                       "stays in use."));
+        kesto.setText(malakceptita);
         kesto.exec();
     }
 

@@ -32,6 +32,7 @@ public:
         QByteArray korpo;
         Konduto konduto = Normala;
         qint64 anoncita = 0;
+        QByteArray kapoj; // further head lines of a normal answer, each ending in "\r\n"
     };
     struct Peto
     {
@@ -113,7 +114,8 @@ private:
         }
         m_Petoj.append(p);
 
-        const Respondo r = m_Respondoj.value(p.vojo, Respondo{404, QByteArray("<html>Not found</html>"), Normala});
+        const Respondo r =
+            m_Respondoj.value(p.vojo, Respondo{404, QByteArray("<html>Not found</html>"), Normala, 0, QByteArray()});
         const QByteArray statLinio =
             "HTTP/1.1 " + QByteArray::number(r.stato) + (r.stato == 200 ? " OK" : " Error") + "\r\n";
         switch (r.konduto) {
@@ -121,7 +123,7 @@ private:
             return;
         case Normala:
             s->write(statLinio + "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(r.korpo.size())
-                     + "\r\nConnection: close\r\n\r\n" + r.korpo);
+                     + "\r\n" + r.kapoj + "Connection: close\r\n\r\n" + r.korpo);
             s->disconnectFromHost();
             return;
         case SenLongo:

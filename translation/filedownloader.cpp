@@ -52,6 +52,10 @@ FileDownloader::FileDownloader(QUrl url, QString fileName, QObject* parent)
     QNetworkRequest peto(url);
     peto.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("LerboAndrojdo"));
     peto.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    // Left to itself Qt asks for a packed body and unpacks all of it before
+    // a single byte reaches the size check: a small body could unpack to
+    // gigabytes. Asked for explicitly, the body comes as it is sent.
+    peto.setRawHeader("Accept-Encoding", "identity");
     m_Respondo = m_WebCtrl.get(peto);
     connect(m_Respondo.data(), &QNetworkReply::metaDataChanged, this, &FileDownloader::kapoAlvenis);
     connect(m_Respondo.data(), &QNetworkReply::downloadProgress, this, &FileDownloader::progresas);
@@ -145,6 +149,16 @@ void FileDownloader::kapoAlvenis()
     if (longo.isValid() && longo.toLongLong() > MaksGrando) {
         m_TroGranda = true;
         m_Respondo->abort();
+        return;
+    }
+    // A server that packs the body all the same sends what the limits
+    // cannot measure, and what would reach the disk packed.
+    const QByteArray kodigo = m_Respondo->rawHeader("Content-Encoding").trimmed().toLower();
+    if (!kodigo.isEmpty() && kodigo != "identity") {
+        m_Pakita = true;
+        // Refused before the end is told.
+        malakceptas();
+        m_Respondo->abort();
     }
 }
 
@@ -179,17 +193,34 @@ void FileDownloader::fileDownloaded(QNetworkReply* reply)
     finas();
 }
 
-// A translation that does not read as one keeps the old file in place.
+// A translation that does not read as one, or came packed, keeps the old
+// file in place.
 bool FileDownloader::malakceptas()
 {
-    if (!m_FileName.endsWith(QLatin1String(".trd")) || TradukoKontrolo::legeblas(m_DownloadedData))
+    if (!m_FileName.endsWith(QLatin1String(".trd")))
         return false;
-    m_Malakceptita = true;
-    if (!malakceptoDirita) {
-        malakceptoDirita = true;
-        rifuzita() = m_FileName;
+    if (!m_Pakita && TradukoKontrolo::legeblas(m_DownloadedData))
+        return false;
+    if (!m_Malakceptita) {
+        m_Malakceptita = true;
+        if (!malakceptoDirita) {
+            malakceptoDirita = true;
+            rifuzita() = malakcepto();
+        }
     }
     return true;
+}
+
+QString FileDownloader::malakcepto() const
+{
+    if (!m_Malakceptita)
+        return QString();
+    if (m_Pakita)
+        return QStringLiteral("The server sent the translation file ") + m_FileName
+               + QStringLiteral(" packed, although the program asks for files as they are, so its size could not be "
+                                "checked; it was not used. The translation already on this computer stays in use.");
+    return QStringLiteral("The downloaded translation file ") + m_FileName
+           + QStringLiteral(" is damaged and was not used. The translation already on this computer stays in use.");
 }
 
 void FileDownloader::finas()

@@ -11,7 +11,8 @@ class QNetworkReply;
 // Fetches one file from the course web site into savasLoko. Starts at once;
 // downloaded() comes exactly once when the transfer has ended, whatever its
 // outcome. Only a complete reply with status 200, no network error, a
-// non-empty body within the size limit replaces the file, and always whole.
+// non-empty body within the size limit, sent as it is (not packed), replaces
+// the file, and always whole.
 class FileDownloader : public QObject
 {
     Q_OBJECT
@@ -42,10 +43,13 @@ public:
     static void setEntutajLimoj(int listoMs, int tradukoMs);
 
     // A translation file came whole but does not read as one (a captive
-    // portal's page, a file cut short) and was not kept.
+    // portal's page, a file cut short), or came packed, and was not kept.
     bool malakceptita() const { return m_Malakceptita; }
-    // The name of a translation refused since the last call, the first time
-    // in this run only; the caller tells the learner once.
+    // What the learner is told of this download's refused translation;
+    // empty when none was refused.
+    QString malakcepto() const;
+    // The same for a translation refused since the last call, the first
+    // time in this run only; the caller tells the learner once.
     static QString malakceptitaNeDirita();
 
     // A larger body is a failure; a translation file is far smaller.
@@ -77,6 +81,7 @@ private:
     bool m_Kursoro = false;
     bool m_Malakceptita = false;
     bool m_TroGranda = false;
+    bool m_Pakita = false; // sent with a Content-Encoding, which was not asked for
     bool m_Finita = false;
     bool m_Sukcesis = false;
 };
