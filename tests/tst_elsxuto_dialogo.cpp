@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QPushButton>
 
 namespace {
@@ -126,6 +127,52 @@ private slots:
         QCOMPARE(sTradukoDosiero, QString("esperanto.trd"));
         QTRY_VERIFY(!d.isVisible());
         QVERIFY(!QFile::exists(savasLoko + "esperanto.trd"));
+    }
+
+    // On its own desktop every shipped translation is the row chosen
+    // beforehand, though some files carry codes of their own ("jp", not
+    // ISO's "ja"); of the two Russian files the later one, and a language
+    // that only shares such a code gets English.
+    void preselectsTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("lokaro");
+        QTest::addColumn<QString>("dosiero");
+        // clang-format off
+        const QMap<QString, QString> lokaroj = {
+            {"angla.trd", "en_US"}, {"araba.trd", "ar_EG"}, {"bulgara.trd", "bg_BG"}, {"ceha.trd", "cs_CZ"},
+            {"china.trd", "zh_CN"}, {"dana.trd", "da_DK"}, {"esperanto.trd", "eo_001"}, {"finna.trd", "fi_FI"},
+            {"franca.trd", "fr_FR"}, {"germana.trd", "de_DE"}, {"greka.trd", "el_GR"}, {"hinda.trd", "hi_IN"},
+            {"hispana.trd", "es_ES"}, {"hungara.trd", "hu_HU"}, {"indonezia.trd", "id_ID"},
+            {"islanda.trd", "is_IS"}, {"itala.trd", "it_IT"}, {"japana.trd", "ja_JP"}, {"kataluna.trd", "ca_ES"},
+            {"korea.trd", "ko_KR"}, {"kroata.trd", "hr_HR"}, {"latva.trd", "lv_LV"}, {"litova.trd", "lt_LT"},
+            {"nederlanda.trd", "nl_NL"}, {"persa.trd", "fa_IR"}, {"pola.trd", "pl_PL"},
+            {"portugala.trd", "pt_BR"}, {"rusa.trd", "ru_RU"}, {"rusa2.trd", "ru_RU"}, {"serba.trd", "sr_RS"},
+            {"slovaka.trd", "sk_SK"}, {"slovena.trd", "sl_SI"}, {"sveda.trd", "sv_SE"}, {"turka.trd", "tr_TR"},
+            {"vjetnama.trd", "vi_VN"},
+        };
+        // clang-format on
+        for (const QString& dosiero : testilo::sendatajTradukoj())
+            QTest::newRow(qPrintable(dosiero))
+                << lokaroj.value(dosiero, QStringLiteral("no locale in this test's table"))
+                << (dosiero == QLatin1String("rusa.trd") ? QStringLiteral("rusa2.trd") : dosiero);
+        QTest::newRow("Chinese of Taiwan") << "zh_TW"
+                                           << "china.trd";
+        QTest::newRow("Latin, whose ISO code is Latvian's in the list") << "la_VA"
+                                                                        << "angla.trd";
+    }
+    void preselectsTheDesktopsLanguage()
+    {
+        QFETCH(QString, lokaro);
+        QFETCH(QString, dosiero);
+        QVERIFY2(QLocale(lokaro).name() == lokaro, qPrintable(lokaro));
+        FileDownloader::setKursejo(fermitaPordo());
+        QLocale::setDefault(QLocale(lokaro));
+        lingvoelekto d;
+        d.show();
+        QTRY_COMPARE(listo(d)->count(), int(testilo::sendatajTradukoj().size()));
+        const int vico = listo(d)->currentRow();
+        QVERIFY(vico >= 0 && listo(d)->currentItem()->isSelected());
+        QCOMPARE(d.vicoj().at(vico).at(2), dosiero);
     }
 
     void modalRun()

@@ -140,6 +140,7 @@ private slots:
         QTest::newRow("locale missing, English") << QStringList{"fr", "en", "de"} << "pt" << 1;
         QTest::newRow("neither") << QStringList{"fr", "de"} << "pt" << -1;
         QTest::newRow("two ru, the later") << QStringList{"ru", "en", "ru"} << "ru" << 2;
+        QTest::newRow("no code for the locale, a file without one") << QStringList{"en", ""} << "" << 0;
     }
     void preselection()
     {

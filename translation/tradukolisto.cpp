@@ -250,7 +250,7 @@ int TradukoListo::antauElekto(const QList<QStringList>& eroj, const QString& lok
     int angla = -1;
     for (int i = 0; i < eroj.size(); ++i) {
         const QString& id = eroj.at(i).at(ID);
-        if (id == lokaKodo)
+        if (!lokaKodo.isEmpty() && id == lokaKodo)
             loka = i;
         if (id == QLatin1String("en"))
             angla = i;
@@ -260,5 +260,17 @@ int TradukoListo::antauElekto(const QList<QStringList>& eroj, const QString& lok
 
 QString TradukoListo::lokaKodo()
 {
-    return QLocale().name().left(2);
+    const QString iso = QLocale().name().left(2);
+    // The list and the files name four languages by codes of their own,
+    // three of which ISO gives to other languages: those find no row.
+    static const QHash<QString, QString> propraj = {
+        {QStringLiteral("ja"), QStringLiteral("jp")},
+        {QStringLiteral("zh"), QStringLiteral("ch")},
+        {QStringLiteral("lv"), QStringLiteral("la")},
+        {QStringLiteral("lt"), QStringLiteral("li")},
+        {QStringLiteral("la"), QString()},
+        {QStringLiteral("li"), QString()},
+        {QStringLiteral("ch"), QString()},
+    };
+    return propraj.value(iso, iso);
 }

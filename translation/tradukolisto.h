@@ -50,6 +50,9 @@ public:
     // last one whose code is "en", else -1.
     static int antauElekto(const QList<QStringList>& eroj, const QString& lokaKodo);
 
-    // The two-letter code of the default locale ("pt" for pt_BR).
+    // The code the list gives the default locale's language: its two
+    // letters ("pt" for pt_BR), but "jp", "ch", "la" and "li" for Japanese,
+    // Chinese, Latvian and Lithuanian; empty for a language whose ISO code
+    // is one of those.
     static QString lokaKodo();
 };
