@@ -2,15 +2,49 @@
 # Checks the program as a learner's machine gets it, from a built BUILD_DIR
 # (default build/): voices the media folder, installs into a scratch DESTDIR
 # and checks what lands there, validates the desktop entry and the AppStream
-# file, makes the Debian package and runs lintian on it, and starts the
-# installed program through its link under Xvfb with a home of its own: the
+# file, makes the Debian package, runs lintian on it and checks its fields,
+# and starts the installed program through its link under Xvfb with a home of its own: the
 # first start shows the language dialog, the next the main window, whose
 # greeting must play from the installed media folder without the notice of
 # an unplayable clip; SIGTERM must end each start with exit code 0.
 #
 #   tools/instalo.sh [BUILD_DIR]
+#   tools/instalo.sh --kampoj PACKAGE.deb    (the package's fields alone)
 set -euo pipefail
 radiko="$(cd "$(dirname "$0")/.." && pwd)"
+
+# The fields a learner's apt reads: the description tells what the program
+# is now (as many translations as ship, as many lessons as there are), and
+# the package brings a font for every script its translations are written
+# in beyond what DejaVu draws (Han, kana and Hangul; Devanagari), as Depends
+# or Recommends; an alternative ("a | b") counts for each of its names.
+kampoj() {
+  local pakajho="$1" eraroj=() priskribo bezonoj tradukoj lecionoj
+  priskribo="$(dpkg-deb -f "$pakajho" Description)"
+  bezonoj=" $(dpkg-deb -f "$pakajho" Depends Recommends | sed 's/^[A-Za-z-]*://' | tr ',|\n' '   ' \
+    | sed 's/([^)]*)//g') "
+  tradukoj="$(find "$radiko/resources/tradukoj" -maxdepth 1 -name '*.trd' | wc -l)"
+  lecionoj="$(find "$radiko/lessons" -maxdepth 1 -name 'lec[0-9][0-9].cpp' | wc -l)"
+  grep -q "\b$tradukoj translations\b" <<<"$priskribo" \
+    || eraroj+=("the description does not give the $tradukoj translations that ship")
+  grep -q "\b$lecionoj lessons\b" <<<"$priskribo" || eraroj+=("the description does not give the $lecionoj lessons")
+  local tiparo
+  for tiparo in fonts-dejavu-core "fonts-noto-cjk" "fonts-lohit-deva|fonts-noto-core"; do
+    local iu=0 nomo
+    for nomo in ${tiparo//|/ }; do
+      [[ "$bezonoj" == *" $nomo "* ]] && iu=1
+    done
+    [ "$iu" -eq 1 ] || eraroj+=("neither Depends nor Recommends names ${tiparo//|/ or }")
+  done
+  if [ ${#eraroj[@]} -gt 0 ]; then
+    printf "instalo.sh: $(basename "$pakajho"): %s\n" "${eraroj[@]}" >&2
+    return 1
+  fi
+}
+if [ "${1:-}" = "--kampoj" ]; then
+  kampoj "$2"
+  exit
+fi
 
 # The part run inside Xvfb: tools/instalo.sh --starto DESTDIR WORK_DIR
 if [ "${1:-}" = "--starto" ]; then
@@ -138,5 +172,6 @@ pakajhoj=("$konstruejo"/darudaver_*.deb)
 pakajho="${pakajhoj[0]}"
 # lintian warns that it runs as root, which the CI machines do.
 lintian --fail-on error "$pakajho" 2> >(grep -v 'running with root privileges' >&2)
+kampoj "$pakajho"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --starto "$celo" "$labor"
