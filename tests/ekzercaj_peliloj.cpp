@@ -8,6 +8,7 @@
 #include "ekzerco1.h"
 #include "ekzercokuro.h"
 #include "ekznumeraloj.h"
+#include "erodosieroj.h"
 #include "frazkonstruilo.h"
 #include "frazokonstruo.h"
 #include "funkcioj.h"

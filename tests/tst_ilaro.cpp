@@ -3,6 +3,7 @@
 #include "FlowLayout.h"
 #include "cx_edit.h"
 #include "cx_plainedit.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klakbutono_nova.h"

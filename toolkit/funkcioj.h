@@ -135,10 +135,6 @@ QString TradukUjo();
 // in savasLoko when it exists, else the one built into the resources.
 QString TradukoVojo(const QString& dosiero);
 
-// --- Exercise item files ---------------------------------------------------
-int _Matriz(QStringList* el, const QString& kodo, const QString& speco);
-int _Matriz2(QList<QStringList>* el, const QString& kodo, const QString& speco, int kolumnoj);
-
 // --- Written answers, send pages, printing ---------------------------------
 // Saves (savas) or restores the written answers of a lesson's answer pages;
 // whether a save reached the disk.

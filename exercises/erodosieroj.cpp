@@ -1,3 +1,4 @@
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "tradukdosiero.h"
 
