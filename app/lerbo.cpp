@@ -15,6 +15,7 @@
 #include "traduko.h"
 #include "tradukokontrolo.h"
 #include "tradukolisto.h"
+#include "tradukovojo.h"
 #include "ui_lerbo.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #include "ekzercaj_peliloj.h"
+#include "tradukovojo.h"
 
 #include "akuzativo.h"
 #include "akuzativo_datumoj.h"

@@ -8,6 +8,7 @@
 #include "inidosiero.h"
 #include "klakbutono_nova.h"
 #include "testilo.h"
+#include "tradukovojo.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
