@@ -1,4 +1,5 @@
 #include "akuzativo_datumoj.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 
 int akuzativo_datumoj::legu(const QString& kodo, const QString& tradukkodo)

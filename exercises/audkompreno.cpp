@@ -3,6 +3,7 @@
 
 #include "auskultilo.h"
 #include "ekzercilo.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 
 #include <QGuiApplication>

@@ -2,6 +2,7 @@
 #include "ui_ekzerco1.h"
 
 #include "ekzercilo.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "klipoj.h"
 

@@ -1,5 +1,6 @@
 #include "ekzercokuro.h"
 #include "funkcioj.h"
+#include "verdikto.h"
 
 bool ekzercokuro::komencu(int kvanto, Limo limo, int minimumo)
 {
@@ -85,6 +86,10 @@ int ekzercokuro::procento() const
 
 int ekzercokuro::procento(int gxustaj, int malgxustaj)
 {
-    const int sumo = gxustaj + malgxustaj;
-    return sumo > 0 ? gxustaj * 100 / sumo : 0;
+    return Verdikto::procento(gxustaj, malgxustaj);
+}
+
+bool ekzercokuro::trapasas(int gxustaj, int malgxustaj)
+{
+    return Verdikto::trapasas(gxustaj, malgxustaj);
 }

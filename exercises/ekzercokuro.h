@@ -62,8 +62,8 @@ public:
     bool farita(int ero) const;
 
     static int procento(int gxustaj, int malgxustaj);
-    // The verdict's pass mark: at least 70 % right.
-    static bool trapasas(int gxustaj, int malgxustaj) { return procento(gxustaj, malgxustaj) >= 70; }
+    // The verdict's pass mark (Verdikto): at least 70 % right.
+    static bool trapasas(int gxustaj, int malgxustaj);
 
 private:
     bool kuras_ = false;

@@ -3,6 +3,7 @@
 
 #include "FlowLayout.h"
 #include "ekzercilo.h"
+#include "erodosieroj.h"
 #include "frazkonstruilo.h"
 #include "funkcioj.h"
 

@@ -1,4 +1,5 @@
 #include "prononco.h"
+#include "tradukovojo.h"
 #include "ui_prononco.h"
 
 #include "ekzercilo.h"

@@ -1,4 +1,5 @@
 #include "prononcokuro.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 
 int PrononcoKuro::legu(const QString& kodo)

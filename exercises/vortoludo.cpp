@@ -3,6 +3,7 @@
 
 #include "ekzercfolio.h"
 #include "ekzercilo.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "vortelektilo.h"
 

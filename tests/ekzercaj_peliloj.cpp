@@ -1,4 +1,5 @@
 #include "ekzercaj_peliloj.h"
+#include "tradukovojo.h"
 
 #include "akuzativo.h"
 #include "akuzativo_datumoj.h"
@@ -8,6 +9,7 @@
 #include "ekzerco1.h"
 #include "ekzercokuro.h"
 #include "ekznumeraloj.h"
+#include "erodosieroj.h"
 #include "frazkonstruilo.h"
 #include "frazokonstruo.h"
 #include "funkcioj.h"

@@ -8,6 +8,7 @@
 // Adding a lesson's accusative exercise is adding its row to SEKCIOJ, with
 // the verbs its sentences may use with a direct object and those they use
 // without one.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "testilo.h"

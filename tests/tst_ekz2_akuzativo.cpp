@@ -1,6 +1,7 @@
 #include "akuzativo.h"
 #include "akuzativo_datumoj.h"
 #include "akuzativo_frazo.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "testilo.h"

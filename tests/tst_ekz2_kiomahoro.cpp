@@ -1,3 +1,4 @@
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "kiomahoro.h"
 #include "kiomahoro_horo.h"

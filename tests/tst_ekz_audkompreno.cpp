@@ -1,5 +1,6 @@
 #include "audkompreno.h"
 #include "auskultilo.h"
+#include "erodosieroj.h"
 #include "fiksajhoj/lec99.h"
 #include "funkcioj.h"
 #include "testilo.h"

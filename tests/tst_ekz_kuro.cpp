@@ -3,6 +3,7 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "testilo.h"
+#include "verdikto.h"
 
 #include <QFont>
 
@@ -17,21 +18,28 @@ private slots:
         QTest::addColumn<int>("gxustaj");
         QTest::addColumn<int>("malgxustaj");
         QTest::addColumn<int>("atendata");
-        QTest::newRow("13 and 7") << 13 << 7 << 65;
-        QTest::newRow("2 and 1") << 2 << 1 << 66;
-        QTest::newRow("10 and 3") << 10 << 3 << 76;
-        QTest::newRow("40 and 17") << 40 << 17 << 70;
-        QTest::newRow("40 and 18") << 40 << 18 << 68;
-        QTest::newRow("first wrong") << 0 << 1 << 0;
-        QTest::newRow("first right") << 1 << 0 << 100;
-        QTest::newRow("no answers") << 0 << 0 << 0;
+        QTest::addColumn<bool>("trapasas");
+        QTest::newRow("13 and 7") << 13 << 7 << 65 << false;
+        QTest::newRow("2 and 1") << 2 << 1 << 66 << false;
+        QTest::newRow("10 and 3") << 10 << 3 << 76 << true;
+        QTest::newRow("7 and 3") << 7 << 3 << 70 << true;
+        QTest::newRow("40 and 17") << 40 << 17 << 70 << true;
+        QTest::newRow("40 and 18") << 40 << 18 << 68 << false;
+        QTest::newRow("69.9 dropped to 69") << 237 << 102 << 69 << false;
+        QTest::newRow("first wrong") << 0 << 1 << 0 << false;
+        QTest::newRow("first right") << 1 << 0 << 100 << true;
+        QTest::newRow("no answers") << 0 << 0 << 0 << false;
     }
     void procento()
     {
         QFETCH(int, gxustaj);
         QFETCH(int, malgxustaj);
         QFETCH(int, atendata);
+        QFETCH(bool, trapasas);
+        QCOMPARE(Verdikto::procento(gxustaj, malgxustaj), atendata);
         QCOMPARE(ekzercokuro::procento(gxustaj, malgxustaj), atendata);
+        QCOMPARE(Verdikto::trapasas(gxustaj, malgxustaj), trapasas);
+        QCOMPARE(ekzercokuro::trapasas(gxustaj, malgxustaj), trapasas);
         ekzercokuro kuro;
         QVERIFY(kuro.komencu(gxustaj + malgxustaj + 1, ekzercokuro::CiujEroj));
         for (int i = 0; i < malgxustaj; ++i) {

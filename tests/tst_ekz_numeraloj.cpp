@@ -1,4 +1,5 @@
 #include "ekznumeraloj.h"
+#include "erodosieroj.h"
 #include "fiksajhoj/lec99.h"
 #include "funkcioj.h"
 #include "nombrilo.h"

@@ -1,3 +1,4 @@
+#include "erodosieroj.h"
 #include "fiksajhoj/lec99.h"
 #include "funkcioj.h"
 #include "plenigas_spacon.h"

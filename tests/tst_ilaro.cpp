@@ -3,10 +3,12 @@
 #include "FlowLayout.h"
 #include "cx_edit.h"
 #include "cx_plainedit.h"
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klakbutono_nova.h"
 #include "testilo.h"
+#include "tradukovojo.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -4,6 +4,7 @@
 // their number; and the gap-filling items that drill the table, each of
 // whose gaps fills to a correlative (or ĉi) that makes the sentence of the
 // answer key, without the Esperanto hint giving that word away.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klakbutono_nova.h"

@@ -1,5 +1,6 @@
 // What only lesson 1 has: the alphabet page, with its letters and example
 // words, and the hear-and-pick exercise whose words are those examples.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"

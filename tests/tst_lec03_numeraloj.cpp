@@ -3,6 +3,7 @@
 // Each Esperanto numeral must name the very number its digits show, read by
 // the grammar the page teaches (tens and hundreds joined to their digit,
 // thousands and millions standing apart), so a slip in either is caught.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"

@@ -1,6 +1,7 @@
 // What only lesson 4 has: the reading page, whose recording stops when the
 // learner turns to another page in the main window (a paused one stays
 // paused), and the word list 0402 of its item file, which no frame reads.
+#include "erodosieroj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"
 #include "tst_lerbo_komuna.h"

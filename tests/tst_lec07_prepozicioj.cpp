@@ -2,6 +2,7 @@
 // one of the prepositions the lesson teaches; the two reading players,
 // which the form itself ties to its page turns; and clip names at the edge
 // of the word-clip rule.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klakbutono_nova.h"

@@ -2,6 +2,7 @@
 // its meaning and word rows, where an arrow marks a word built from the word
 // of the row above with the box's affix; and the word-choice items (0803),
 // each the word box and translation label of one row of these boxes.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"

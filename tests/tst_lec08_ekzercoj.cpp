@@ -3,6 +3,7 @@
 // of the affixes the lesson shows, in its place before or after the root,
 // the accusative items written out from 0802 stay short, and the second
 // gap-filling frame gives its own instruction.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "lecionilo.h"

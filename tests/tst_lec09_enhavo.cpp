@@ -3,6 +3,7 @@
 // suffix of the lesson with its ending, the verse's model answer is the
 // verse reordered, its recording stops when the page turns, and the boxes
 // and notes of the suffix pages keep their look.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "lecionilo.h"

@@ -2,6 +2,7 @@
 // turns, answer fields that take a whole translation as typed, the framed
 // rows of the participle page, and the shape of the verb-ending and pronoun
 // items (the accusative items are checked with the other lessons').
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"

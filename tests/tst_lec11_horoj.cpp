@@ -3,6 +3,7 @@
 // answers of the last page) is read back into a time and must name the time
 // it stands for; and the pair boxes named after the second adverb never
 // stand in for it.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "lecionilo.h"
 #include "lecionoj.h"

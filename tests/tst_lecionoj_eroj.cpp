@@ -3,6 +3,7 @@
 // names a word or label that exists, of the kind its frames look up. What is
 // checked of a section follows from the classes of the frames that read it.
 #include "auskultilo.h"
+#include "erodosieroj.h"
 #include "frazkonstruilo.h"
 #include "funkcioj.h"
 #include "lecionaj_datumoj.h"

@@ -3,6 +3,7 @@
 // fills (and the row's extra keys), the pass leaves no label untranslated,
 // the translation editor lists the keys in the order of the form, and the
 // texts the exercises show are there and tell their items apart.
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "lecionaj_datumoj.h"

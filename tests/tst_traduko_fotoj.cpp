@@ -13,6 +13,7 @@
 #include "lecionaj_datumoj.h"
 #include "lecionilo.h"
 #include "tradukolisto.h"
+#include "tradukovojo.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QAbstractButton>

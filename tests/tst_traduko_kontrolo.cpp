@@ -3,6 +3,7 @@
 // the built-in copy of the same name serves, else English with a warning.
 #include "agordoj.h"
 #include "tradukokontrolo.h"
+#include "tradukovojo.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QLabel>

@@ -128,17 +128,6 @@ int ghustigas_tiparon(int grando, double dpi);
 QString hanTiparo(const QString& lingvoID, const QString& tiparo);
 QString helpdosiero(const QString& kio);
 
-// --- Translation files -----------------------------------------------------
-// The folder of the translations built into the program.
-QString TradukUjo();
-// The copy of a translation file that the program reads: the downloaded one
-// in savasLoko when it exists, else the one built into the resources.
-QString TradukoVojo(const QString& dosiero);
-
-// --- Exercise item files ---------------------------------------------------
-int _Matriz(QStringList* el, const QString& kodo, const QString& speco);
-int _Matriz2(QList<QStringList>* el, const QString& kodo, const QString& speco, int kolumnoj);
-
 // --- Written answers, send pages, printing ---------------------------------
 // Saves (savas) or restores the written answers of a lesson's answer pages;
 // whether a save reached the disk.

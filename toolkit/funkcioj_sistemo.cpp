@@ -1,7 +1,5 @@
 #include "agordo.h"
 #include "funkcioj.h"
-#include "tradukokontrolo.h"
-#include "tradukolisto.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -39,18 +37,4 @@ QString helpdosiero(const QString& kio)
     QString nomo = sTradukoDosiero;
     nomo.replace(QLatin1String(".trd"), QLatin1String(".html"));
     return QStringLiteral("http://" LERBO_KURSEJO "/datumoj/kiel/kiel_") + nomo;
-}
-
-QString TradukoVojo(const QString& dosiero)
-{
-    if (!TradukoListo::ValidaDosierNomo(dosiero))
-        return TradukUjo() + QStringLiteral("angla.trd");
-    if (!savasLoko.isEmpty() && TradukoKontrolo::legeblaDosiero(savasLoko + dosiero))
-        return savasLoko + dosiero;
-    return TradukUjo() + dosiero;
-}
-
-QString TradukUjo()
-{
-    return (Loko.isEmpty() ? QStringLiteral(":/") : Loko) + QStringLiteral("tradukoj/");
 }

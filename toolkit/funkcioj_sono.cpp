@@ -1,6 +1,6 @@
-#include "ekzercokuro.h"
 #include "funkcioj.h"
 #include "klipoj.h"
+#include "verdikto.h"
 
 #include <QApplication>
 #include <QDir>
@@ -133,7 +133,7 @@ void Mesagxo(int malgxustaj, int gxustaj)
 {
     QMessageBox* kesto = new QMessageBox(QApplication::activeWindow());
     kesto->setAttribute(Qt::WA_DeleteOnClose);
-    const bool trapasis = ekzercokuro::trapasas(gxustaj, malgxustaj);
+    const bool trapasis = Verdikto::trapasas(gxustaj, malgxustaj);
     const QString radiko = trapasis ? QStringLiteral("sonoj/gratulo") : QStringLiteral("sonoj/nebona");
     if (lSxaltilo) {
         QString klipo = radiko + QString::number(random(8) + 1) + mp3_finajho;

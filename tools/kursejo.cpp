@@ -12,6 +12,7 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "tradukolisto.h"
+#include "tradukovojo.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -22,6 +22,7 @@
 // Exit status 0; 2 when one name is asked for with two different texts (the
 // first text is listed, the conflict is told on stderr); 1 on bad usage.
 
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "klakbutono_nova.h"
 #include "lecionoj.h"

@@ -7,6 +7,7 @@
 #include "label_sago_reversa.h"
 #include "neklakebla_nova.h"
 #include "tradukdosiero.h"
+#include "tradukovojo.h"
 
 #include <QLabel>
 #include <QPixmap>

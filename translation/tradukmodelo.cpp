@@ -2,6 +2,7 @@
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "tradukdosiernomo.h"
+#include "tradukovojo.h"
 
 #include <QFile>
 #include <QFileInfo>

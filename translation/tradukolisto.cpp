@@ -3,6 +3,7 @@
 #include "inidosiero.h"
 #include "tradukdosiernomo.h"
 #include "tradukdosiero.h"
+#include "tradukovojo.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,7 @@
+#include "erodosieroj.h"
 #include "funkcioj.h"
 #include "tradukdosiero.h"
+#include "tradukovojo.h"
 
 static QString itemDosiero(const QString& kodo)
 {
