@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -122,7 +123,11 @@ void lerbo::FermasOrde()
         QWidget* modalo = QApplication::activeModalWidget();
         if (!modalo || modalo == this)
             break;
-        modalo->close();
+        // Dismissed, not answered: closing a box would press its escape button.
+        if (auto* dialogo = qobject_cast<QDialog*>(modalo))
+            dialogo->reject();
+        else
+            modalo->close();
         QCoreApplication::processEvents();
     }
     if (ui->Paghujo->currentIndex() != 0)

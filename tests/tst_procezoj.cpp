@@ -5,6 +5,7 @@
 #include "filedownloader.h"
 #include "lancxilo.h"
 #include "lingvoelekto.h"
+#include "tradukmodelo.h"
 #include "tst_lerbo_komuna.h"
 #include "unukopio.h"
 
@@ -53,13 +54,17 @@ lerbo* videblaFenestro()
     return nullptr;
 }
 
-// Runs `pasxo` every few milliseconds until it says it is done.
+// Runs `pasxo` every few milliseconds until it says it is done. Stopped at
+// once: a box that `pasxo` opens runs a loop of its own, in which the timer
+// would go on firing until that box is closed.
 void ripetas(const std::function<bool()>& pasxo)
 {
     auto* tempo = new QTimer(qApp);
     QObject::connect(tempo, &QTimer::timeout, [tempo, pasxo] {
-        if (pasxo())
+        if (pasxo()) {
+            tempo->stop();
             tempo->deleteLater();
+        }
     });
     tempo->start(10);
 }
@@ -164,6 +169,41 @@ void legasKestojn()
     });
 }
 
+// The volunteer opens the translation editor, which asks what becomes of
+// the texts kept from the last run; "preta" once the question is open,
+// then `poste`.
+void redaktilo(const std::function<void()>& poste = {})
+{
+    ripetas([poste] {
+        lerbo* w = videblaFenestro();
+        if (!w || QApplication::activeWindow() != w)
+            return false;
+        ripetas([poste] {
+            auto* kesto = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!kesto || !kesto->text().contains(QStringLiteral("restarigi")))
+                return false;
+            diras("preta");
+            if (poste)
+                poste();
+            return true;
+        });
+        // The opening waits in the question until it is answered: it runs
+        // after this step has said it is done.
+        QTimer::singleShot(0, w, [w] {
+            el<QPushButton>(w, "Konfigurado")->click();
+            el<QPushButton>(w, "tradukilo")->click();
+        });
+        return true;
+    });
+}
+
+// What the platform does when the desktop session ends (a logout).
+void sesioFinighas()
+{
+    QTimer::singleShot(
+        0, [] { QWindowSystemInterface::handleApplicationTermination<QWindowSystemInterface::SynchronousDelivery>(); });
+}
+
 int infano(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -176,12 +216,11 @@ int infano(int argc, char** argv)
     else if (reghimo == "neskribebla")
         tajpas(neSkribebla);
     else if (reghimo == "sesio")
-        // What the platform does when the desktop session ends (a logout).
-        tajpas(neSkribebla, [] {
-            QTimer::singleShot(0, [] {
-                QWindowSystemInterface::handleApplicationTermination<QWindowSystemInterface::SynchronousDelivery>();
-            });
-        });
+        tajpas(neSkribebla, sesioFinighas);
+    else if (reghimo == "restarigo")
+        redaktilo();
+    else if (reghimo == "restarigo_sesio")
+        redaktilo(sesioFinighas);
     else if (reghimo == "lingvo")
         lingvo(true);
     else if (reghimo == "dialogo")
@@ -375,6 +414,39 @@ private slots:
                      qPrintable(eraroj));
         }
         QVERIFY(QFileInfo(Kopio::dosierujo(hejmo) + QStringLiteral("darudaver.ini")).isDir());
+    }
+
+    // The editor's question about the texts kept from the last run is open
+    // when the program is ended from outside: nobody answered it, so the
+    // kept copy stays as it was for the next start, and the end is a normal one.
+    void finoDumRestarigoDemando_data()
+    {
+        QTest::addColumn<QString>("reghimo");
+        QTest::addColumn<int>("signalo");
+        QTest::newRow("SIGTERM") << "restarigo" << int(SIGTERM);
+        QTest::newRow("SIGHUP") << "restarigo" << int(SIGHUP);
+        QTest::newRow("the session ends") << "restarigo_sesio" << 0;
+    }
+    void finoDumRestarigoDemando()
+    {
+        QFETCH(QString, reghimo);
+        QFETCH(int, signalo);
+        lernanto();
+        const QString vojo = Kopio::dosierujo(hejmo) + TradukModelo::RestarigoNomo();
+        const QByteArray kopiita = "[Traduko]\nLingvo=Deutsch\n[Restarigo]\nSekcio=Konfig\nPozicio=0\n"
+                                   "[Konfig]\nLabel1=Mia teksto, ne konservita\n";
+        testilo::skribas(vojo, kopiita);
+        Kopio kopio(hejmo);
+        kopio.lancxas(reghimo);
+        QVERIFY2(kopio.diris("preta"), kopio.eligo().constData());
+        if (signalo)
+            kopio.sendas(signalo);
+        QVERIFY2(kopio.finighis(), "the program waits for an answer");
+        QCOMPARE(kopio.procezo().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kopio.procezo().exitCode(), 0);
+        QFile restarigo(vojo);
+        QVERIFY2(restarigo.open(QIODevice::ReadOnly), "the kept texts are gone");
+        QCOMPARE(restarigo.readAll(), kopiita);
     }
 
     // A second start while a copy runs: the running window comes to the

@@ -418,10 +418,14 @@ void traduko::OfertasRestarigon()
     QPushButton* restarigi = demando.addButton(QStringLiteral("Restarigi la tradukojn"), QMessageBox::AcceptRole);
     QPushButton* forjheti = demando.addButton(QStringLiteral("Forĵeti la tradukojn"), QMessageBox::DestructiveRole);
     demando.setDefaultButton(restarigi);
-    // A box closed without an answer (Escape, an end from outside) restores:
-    // only the volunteer's own choice throws the texts away.
+    // The volunteer closing the box without a choice (Escape, its title bar)
+    // restores: only the volunteer's own choice throws the texts away.
     demando.setEscapeButton(restarigi);
     demando.exec();
+    // An end from outside dismisses the box with no button pressed: nobody
+    // answered, so the copy stays as it is for the next start.
+    if (!demando.clickedButton())
+        return;
     if (demando.clickedButton() == forjheti) {
         QFile::remove(RestarigoVojo());
         return;
