@@ -9,6 +9,7 @@
 #include "lerbo_interna.h"
 #include "lingvoelekto.h"
 #include "lingvolisto.h"
+#include "tekstodirekto.h"
 #include "trad.h"
 #include "tradukdosiero.h"
 #include "traduko.h"
@@ -40,12 +41,13 @@ bool estasDosiero(const QString& vojo)
 // character on ("Konfig_Label3" reads "Label3").
 void tradukasEtikedojn(QWidget* radiko, const QString& prefikso, const TradukDosiero& traduko, const QString& sekcio)
 {
+    const QString direkto = traduko.value(QStringLiteral("Traduko/Direkto")).toString();
     const QList<QLabel*> etikedoj = radiko->findChildren<QLabel*>();
     for (QLabel* etikedo : etikedoj) {
         if (!etikedo->objectName().startsWith(prefikso))
             continue;
         const QString sxlosilo = sekcio + QLatin1Char('/') + etikedo->objectName().mid(7);
-        etikedo->setText(traduko.value(sxlosilo, NeTradukita).toString());
+        TekstoDirekto::metas(etikedo, traduko.value(sxlosilo, NeTradukita).toString(), direkto);
     }
 }
 
@@ -220,28 +222,28 @@ void lerbo::Traduku()
     QGuiApplication::setLayoutDirection(Direkto == QLatin1String("LTR") ? Qt::LeftToRight : Qt::RightToLeft);
 
     traduko.beginGroup(QStringLiteral("Menuo"));
-    ui->label_Kio->setText(traduko.value(QStringLiteral("KioEstas"), NeTradukita).toString());
-    ui->label_Kiel->setText(traduko.value(QStringLiteral("KielUzi"), NeTradukita).toString());
-    const QString konfigurado = traduko.value(QStringLiteral("Konfigurado"), NeTradukita).toString();
+    ui->label_Kio->setText(TekstoDirekto::tradukita(traduko.value(QStringLiteral("KioEstas"), NeTradukita).toString()));
+    ui->label_Kiel->setText(TekstoDirekto::tradukita(traduko.value(QStringLiteral("KielUzi"), NeTradukita).toString()));
+    const QString konfigurado =
+        TekstoDirekto::tradukita(traduko.value(QStringLiteral("Konfigurado"), NeTradukita).toString());
     ui->label_Konfiguroj->setText(konfigurado);
     ui->Label_Konfigurado->setText(konfigurado);
-    const QString kreditoj = traduko.value(QStringLiteral("Kreditoj"), NeTradukita).toString();
+    const QString kreditoj =
+        TekstoDirekto::tradukita(traduko.value(QStringLiteral("Kreditoj"), NeTradukita).toString());
     ui->label_Kreditoj->setText(kreditoj);
     ui->Label_Kreditoj->setText(kreditoj);
-    ui->label_Eliri->setText(traduko.value(QStringLiteral("Eliri"), NeTradukita).toString());
-    ui->label_Kie->setText(traduko.value(QStringLiteral("KieButono"), NeTradukita).toString());
+    ui->label_Eliri->setText(TekstoDirekto::tradukita(traduko.value(QStringLiteral("Eliri"), NeTradukita).toString()));
+    ui->label_Kie->setText(
+        TekstoDirekto::tradukita(traduko.value(QStringLiteral("KieButono"), NeTradukita).toString()));
     traduko.endGroup();
 
     tradukasEtikedojn(ui->Pagho_Konfigurado, QStringLiteral("Konfig"), traduko, QStringLiteral("Konfig"));
-    // The letter-system buttons show Esperanto text: one mark keeps it
-    // left-to-right in a right-to-left interface, however often the
-    // translation is loaded.
-    for (QRadioButton* butono : {ui->radioButton, ui->radioButton_2, ui->radioButton_3}) {
-        QString teksto = butono->text();
-        while (teksto.endsWith(MarkoLTR))
-            teksto.chop(1);
-        butono->setText(teksto + MarkoLTR);
-    }
+    // The letter-system buttons and the translator's button show Esperanto
+    // text: one mark keeps it left-to-right in a right-to-left interface,
+    // however often the translation is loaded.
+    for (QAbstractButton* butono :
+         std::initializer_list<QAbstractButton*>{ui->radioButton, ui->radioButton_2, ui->radioButton_3, ui->tradukilo})
+        butono->setText(TekstoDirekto::esperanta(butono->text()));
     tradukasEtikedojn(ui->Kredit, QStringLiteral("Kredit"), traduko, QStringLiteral("Menuo4"));
     ui->Tradukinto->setText(sTradukinto);
 

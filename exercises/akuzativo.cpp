@@ -3,6 +3,7 @@
 
 #include "ekzercilo.h"
 #include "funkcioj.h"
+#include "tekstodirekto.h"
 
 #include <QBitmap>
 #include <QElapsedTimer>
@@ -64,7 +65,7 @@ void akuzativo::novafrazo()
         Etikedoj.at(k)->setText(vorto);
         Etikedoj.at(k)->setVisible(!vorto.isEmpty());
     }
-    ui->Traduko1->setText(Datumoj.traduko(ero));
+    ui->Traduko1->setText(TekstoDirekto::tradukita(Datumoj.traduko(ero)));
     ui->Klarigo->clear();
     for (QLabel* l : qAsConst(Etikedoj))
         l->setStyleSheet(Nigra);
@@ -100,7 +101,7 @@ void akuzativo::vortoklako(int klakita)
     case akuzativo_frazo::Nenio:
         return;
     }
-    ui->Klarigo->setText(Datumoj.klarigteksto(ero, klakita));
+    ui->Klarigo->setText(TekstoDirekto::tradukita(Datumoj.klarigteksto(ero, klakita)));
     Pauzu(1);
 }
 

@@ -13,7 +13,13 @@ int frazkonstruilo::slotoj(int vortoj)
 QString frazkonstruilo::senNumero(const QString& traduko)
 {
     QString t = traduko.trimmed();
-    if (!t.isEmpty() && t.at(0).isDigit()) {
+    // A right-to-left label carries a direction mark before the number; the
+    // mark goes with it, and the label that shows the rest sets its own.
+    int i = 0;
+    while (i < t.size() && (t.at(i).unicode() == 0x200E || t.at(i).unicode() == 0x200F))
+        ++i;
+    if (i < t.size() && t.at(i).isDigit()) {
+        t.remove(0, i);
         while (!t.isEmpty() && (t.at(0).isDigit() || t.at(0) == QLatin1Char('.')))
             t.remove(0, 1);
     }

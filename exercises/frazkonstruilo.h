@@ -23,7 +23,7 @@ public:
     // rounded half up, at most `butonoj`.
     static int slotoj(int vortoj);
     // A translation without the sentence number in front ("10. The boys"
-    // gives "The boys").
+    // gives "The boys"), and without the direction marks before that number.
     static QString senNumero(const QString& traduko);
     // The words of a sentence as the check compares them (split at every
     // blank, empty parts kept); one empty word for a missing sentence.

@@ -6,6 +6,7 @@
 #include "erodosieroj.h"
 #include "frazkonstruilo.h"
 #include "funkcioj.h"
+#include "tekstodirekto.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -169,7 +170,7 @@ void frazokonstruo::novafrazo()
         return;
     }
     ui->Korekta->setText(QString());
-    ui->Traduko1->setText(tradukoj.at(nuna));
+    ui->Traduko1->setText(TekstoDirekto::tradukita(tradukoj.at(nuna)));
     ui->Vortoj->setEnabled(true);
     ui->Disponeblaj->setEnabled(true);
     nunajVortoj = vortoj.at(nuna);

@@ -6,6 +6,7 @@
 #include "erodosieroj.h"
 #include "funkcioj.h"
 #include "spacplenigilo.h"
+#include "tekstodirekto.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -87,7 +88,7 @@ void plenigas_spacon::novafrazo()
         tekstoj.at(j)->setText(partoj.value(j));
     for (int j = 0; j < korektoj.size(); ++j)
         korektoj.at(j)->setText(pecoj.value(j));
-    ui->Traduko->setText(tradukoj.at(nuna));
+    ui->Traduko->setText(TekstoDirekto::tradukita(tradukoj.at(nuna)));
 
     // The field is as wide as the right piece plus one "M": its width tells
     // the length of the answer.

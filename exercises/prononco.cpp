@@ -5,6 +5,7 @@
 #include "ekzercilo.h"
 #include "funkcioj.h"
 #include "klipoj.h"
+#include "tekstodirekto.h"
 #include "tradukdosiero.h"
 #include "vocxregistrilo_qt.h"
 
@@ -121,7 +122,8 @@ void prononco::on_PP_Startu_clicked()
     lMikrofono = Registrilo->havasMikrofonon();
     if (!lMikrofono && !lAvertisPriMikrofono) {
         lAvertisPriMikrofono = true;
-        QMessageBox::information(QApplication::activeWindow(), QString(), senMikrofonoTeksto());
+        QMessageBox::information(QApplication::activeWindow(), QString(),
+                                 TekstoDirekto::tradukita(senMikrofonoTeksto()));
         if (!iras(kuro))
             return;
     }

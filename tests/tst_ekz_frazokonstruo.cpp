@@ -204,6 +204,11 @@ private slots:
         QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٢. مرحبا") << QString::fromUtf8("مرحبا");
         QTest::newRow("plain") << "Hello!"
                                << "Hello!";
+        QTest::newRow("right-to-left mark before the number")
+            << QString::fromUtf8("\u200F12. \u200EMi\u200E \u0645\u0631\u062D\u0628\u0627")
+            << QString::fromUtf8("\u200EMi\u200E \u0645\u0631\u062D\u0628\u0627");
+        QTest::newRow("mark before a word stays")
+            << QString::fromUtf8("\u200EMi legas.") << QString::fromUtf8("\u200EMi legas.");
     }
     void senNumero()
     {

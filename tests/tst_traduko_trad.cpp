@@ -240,8 +240,11 @@ private slots:
 
         QCOMPARE(l.esperanta->text(), markita ? QString("Saluton!") + Marko : QString("Saluton!"));
         QCOMPARE(l.esperanta->alignment(), (markita ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        // Translated labels never get the mark.
-        QCOMPARE(l.label4->text(), QString("The fourth label"));
+        // Translated labels never get the left-to-right mark; a right-to-left
+        // translation leads one that begins with a Latin letter with a
+        // right-to-left mark.
+        QCOMPARE(l.label4->text(), markita ? QChar(0x200F) + QString("The fourth label") : QString("The fourth label"));
+        QCOMPARE(l.label5->text(), QString("Ne Tradukita"));
     }
 
     void arrowPicturesDiffer()

@@ -1,5 +1,6 @@
 #include "funkcioj.h"
 #include "klipoj.h"
+#include "tekstodirekto.h"
 #include "verdikto.h"
 
 #include <QApplication>
@@ -26,7 +27,8 @@ static void NeSono()
     if (lNeSonoDirita || !cxefaFenestro)
         return;
     lNeSonoDirita = true;
-    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), smNeSono, QMessageBox::Ok, cxefaFenestro);
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), TekstoDirekto::tradukita(smNeSono), QMessageBox::Ok,
+                                  cxefaFenestro);
     kesto->setAttribute(Qt::WA_DeleteOnClose);
     kesto->open();
 }
@@ -143,7 +145,7 @@ void Mesagxo(int malgxustaj, int gxustaj)
     } else if (lNoteto) {
         mp3((trapasis ? QStringLiteral("sonoj/noteto_jes") : QStringLiteral("sonoj/noteto_ne")) + mp3_finajho);
     }
-    kesto->setText(trapasis ? smGratulon : smDenove);
+    kesto->setText(TekstoDirekto::tradukita(trapasis ? smGratulon : smDenove));
     kesto->setIcon(QMessageBox::Information);
     kesto->exec();
 }

@@ -1,5 +1,6 @@
 #include "sendas_butono_teksto.h"
 #include "funkcioj.h"
+#include "tekstodirekto.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -128,6 +129,6 @@ void sendas_butono_teksto::kopias(const QString& teksto)
     auto* mesagxo = new QMessageBox(QApplication::activeWindow());
     mesagxo->setAttribute(Qt::WA_DeleteOnClose);
     mesagxo->setIcon(QMessageBox::Information);
-    mesagxo->setText(smTondujo);
+    mesagxo->setText(TekstoDirekto::tradukita(smTondujo));
     mesagxo->exec();
 }

@@ -6,6 +6,7 @@
 #include "label_sago.h"
 #include "label_sago_reversa.h"
 #include "neklakebla_nova.h"
+#include "tekstodirekto.h"
 #include "tradukdosiero.h"
 #include "tradukovojo.h"
 
@@ -72,7 +73,8 @@ void Trad(QWidget* root, QString section)
     TradukDosiero traduko(TradukoVojo(sTradukoDosiero));
     const QString direkto = traduko.value(QStringLiteral("Traduko/Direkto"), QStringLiteral("LTR")).toString();
     // Arrows and word boxes follow any direction other than "LTR"; the mark on
-    // Esperanto labels only the exact "RTL".
+    // Esperanto labels and the direction of the translated texts only the
+    // exact "RTL".
     const bool dekstrenMaldekstren = direkto != QLatin1String("LTR");
     const bool markas = direkto == QLatin1String("RTL");
 
@@ -106,7 +108,8 @@ void Trad(QWidget* root, QString section)
             if (konservasTekston(l))
                 continue;
             const QString sxlosilo = qobject_cast<label_klakebla*>(l) ? nomo.mid(12) : nomo.mid(6);
-            l->setText(traduko.value(section + QLatin1Char('/') + sxlosilo, NeTradukita).toString());
+            TekstoDirekto::metas(l, traduko.value(section + QLatin1Char('/') + sxlosilo, NeTradukita).toString(),
+                                 direkto);
             continue;
         }
 
@@ -117,13 +120,15 @@ void Trad(QWidget* root, QString section)
             QWidget* kadro = plenigaKadro(l);
             const bool dua = kadro && kadro->objectName().mid(5, 1) == QLatin1String("B");
             const QString sxlosilo = dua ? QStringLiteral("Frame42.Label84") : QStringLiteral("TFrame41.Label84");
-            l->setText(traduko.value(section + QLatin1Char('/') + sxlosilo, NeTradukita).toString());
+            TekstoDirekto::metas(l, traduko.value(section + QLatin1Char('/') + sxlosilo, NeTradukita).toString(),
+                                 direkto);
             continue;
         }
 
         const QString kadra = TradKadraSxlosilo(sercxata);
         if (!kadra.isEmpty()) {
-            l->setText(traduko.value(QStringLiteral("Gheneralaj/") + kadra, NeTradukita).toString());
+            TekstoDirekto::metas(l, traduko.value(QStringLiteral("Gheneralaj/") + kadra, NeTradukita).toString(),
+                                 direkto);
             continue;
         }
 

@@ -1,0 +1,420 @@
+// The base direction of the texts a right-to-left translation puts on the
+// widgets. A paragraph takes its direction from its first strong letter, so
+// a Persian or Arabic text that begins with an Esperanto word, with "a)" or
+// with a left-to-right mark was laid out left to right: pushed to the left
+// edge, its full stop first and the Esperanto last. And an Esperanto text in
+// a right-to-left window must keep its own order.
+//
+// The texts are drawn onto a device that records each run of glyphs the
+// painter gets (its text, where it starts, how wide it is), so the checks
+// compare where the glyphs stand, not pictures.
+#include "funkcioj.h"
+#include "lecionoj.h"
+#include "trad.h"
+#include "tst_lerbo_komuna.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTextItem>
+#include <QWidget>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// One run of glyphs as the painter drew it.
+struct Ero
+{
+    QString teksto;
+    qreal x;
+    qreal y;
+    qreal largxo;
+};
+
+class Registrilo : public QPaintEngine
+{
+public:
+    QList<Ero> eroj;
+
+    Registrilo()
+        : QPaintEngine(QPaintEngine::AllFeatures)
+    {
+    }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& ero) override
+    {
+        const QPointF loko = painter()->transform().map(p);
+        eroj << Ero{ero.text(), loko.x(), loko.y(), ero.width()};
+    }
+    Type type() const override { return User; }
+};
+
+class Aparato : public QPaintDevice
+{
+public:
+    explicit Aparato(const QSize& grando)
+        : m_grando(grando)
+    {
+    }
+    QPaintEngine* paintEngine() const override { return &m_registrilo; }
+    QList<Ero> eroj() const { return m_registrilo.eroj; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return m_grando.width();
+        case PdmHeight:
+            return m_grando.height();
+        case PdmWidthMM:
+            return m_grando.width() * 254 / 960;
+        case PdmHeightMM:
+            return m_grando.height() * 254 / 960;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    QSize m_grando;
+    mutable Registrilo m_registrilo;
+};
+
+bool estasMarko(QChar c)
+{
+    return c.unicode() == 0x200E || c.unicode() == 0x200F || c.unicode() == 0x200C || c.isSpace();
+}
+
+// The run's text without the marks and blanks at either end.
+QString nuda(const QString& t)
+{
+    int a = 0;
+    int b = t.size();
+    while (a < b && estasMarko(t.at(a)))
+        ++a;
+    while (b > a && estasMarko(t.at(b - 1)))
+        --b;
+    return t.mid(a, b - a);
+}
+
+// The lines of a widget's text as it paints them, top to bottom, each its
+// runs of glyphs from left to right. The painter starts in the widget's own
+// direction, as it does on screen.
+QList<QList<Ero>> linioj(QWidget* w)
+{
+    Aparato aparato(w->size());
+    {
+        QPainter p(&aparato);
+        p.setLayoutDirection(w->layoutDirection());
+        w->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    QList<Ero> eroj;
+    for (const Ero& e : aparato.eroj())
+        if (e.largxo > 0.5 && !nuda(e.teksto).isEmpty())
+            eroj << e;
+    std::sort(eroj.begin(), eroj.end(),
+              [](const Ero& a, const Ero& b) { return qAbs(a.y - b.y) > 1 ? a.y < b.y : a.x < b.x; });
+    QList<QList<Ero>> rezulto;
+    for (const Ero& e : eroj) {
+        if (rezulto.isEmpty() || qAbs(rezulto.last().first().y - e.y) > 1)
+            rezulto.append(QList<Ero>());
+        rezulto.last().append(e);
+    }
+    return rezulto;
+}
+
+QString priskribas(const QList<Ero>& linio)
+{
+    QStringList s;
+    for (const Ero& e : linio)
+        s << QStringLiteral("[%1 at %2..%3]").arg(nuda(e.teksto)).arg(e.x, 0, 'f', 0).arg(e.x + e.largxo, 0, 'f', 0);
+    return s.join(QLatin1Char(' '));
+}
+
+// The first word of a text: its first letters or digits after any marks,
+// blanks or punctuation.
+QString unuaVorto(const QString& t)
+{
+    int a = 0;
+    while (a < t.size() && !t.at(a).isLetterOrNumber())
+        ++a;
+    int b = a;
+    while (b < t.size() && (t.at(b).isLetterOrNumber() || t.at(b).isMark()))
+        ++b;
+    return t.mid(a, b - a);
+}
+
+// Whether each paragraph of the text stands right to left in `w`: its
+// first word in the rightmost run of its first line and, where the widget
+// aligns to the start of the line, that run at the right edge. One entry
+// of `alineoj` per paragraph (its text or its first word), each paragraph
+// one line long.
+QString malgxustaDekstrenMaldekstren(QWidget* w, const QStringList& alineoj, bool alRando)
+{
+    const QList<QList<Ero>> l = linioj(w);
+    // Read after the drawing, which lays the page out.
+    const int dekstraRando = w->contentsRect().right() + 1;
+    if (l.size() < alineoj.size())
+        return QStringLiteral("%1 lines drawn, %2 expected").arg(l.size()).arg(alineoj.size());
+    for (int i = 0; i < alineoj.size(); ++i) {
+        const QString vorto = unuaVorto(alineoj.at(i));
+        const Ero& dekstra = l.at(i).last();
+        if (!nuda(dekstra.teksto).startsWith(vorto))
+            return QStringLiteral("line %1: \"%2\" is not at the right end: %3")
+                .arg(i + 1)
+                .arg(vorto, priskribas(l.at(i)));
+        // A wrapped line keeps the blank it broke at, one blank's width.
+        const int rando = w->fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 1;
+        if (alRando && qAbs(dekstra.x + dekstra.largxo - dekstraRando) > rando)
+            return QStringLiteral("line %1 ends at %2, not at the right edge %3: %4")
+                .arg(i + 1)
+                .arg(dekstra.x + dekstra.largxo, 0, 'f', 0)
+                .arg(dekstraRando)
+                .arg(priskribas(l.at(i)));
+    }
+    return QString();
+}
+
+// A label aligned to the start of its lines (the default) shows a
+// right-to-left paragraph at its right edge.
+bool alKomenco(const QLabel* l)
+{
+    return !(l->alignment() & (Qt::AlignHCenter | Qt::AlignRight | Qt::AlignJustify | Qt::AlignAbsolute));
+}
+
+// Every text of the lesson sections of a built-in translation whose first
+// strong letter is a left-to-right one: section, key, text.
+QList<QStringList> eoKomencaj(const QString& dosiero)
+{
+    QList<QStringList> rezulto;
+    QSettings ini(QStringLiteral(":/tradukoj/") + dosiero, QSettings::IniFormat);
+    ini.setIniCodec("UTF-8");
+    for (const QString& grupo : ini.childGroups()) {
+        if (!grupo.startsWith(QLatin1String("Lec")))
+            continue;
+        ini.beginGroup(grupo);
+        for (const QString& sxlosilo : ini.childKeys()) {
+            const QString t = ini.value(sxlosilo).toString();
+            for (const QChar c : t) {
+                const QChar::Direction d = c.direction();
+                if (d == QChar::DirR || d == QChar::DirAL)
+                    break;
+                if (d == QChar::DirL) {
+                    rezulto << QStringList{grupo, sxlosilo, t};
+                    break;
+                }
+            }
+        }
+        ini.endGroup();
+    }
+    return rezulto;
+}
+
+const QString LRM(QChar(0x200E));
+
+QByteArray provaTraduko(const QByteArray& direkto, const QByteArray& lec08)
+{
+    return "[Traduko]\r\nLingvo=Provo\r\nLingvoID=fa\r\nDirekto=" + direkto + "\r\n" + testilo::CxefajGrupoj
+           + "[Lec08]\r\n" + lec08;
+}
+
+} // namespace
+
+class TestoTradukoDirekto : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        Direkto = QStringLiteral("LTR");
+    }
+
+    // The Persian and Arabic texts of the lessons that begin with Esperanto
+    // or "a)", on their own labels in the course's own lessons.
+    void lecionajEtikedoj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        QTest::addColumn<QString>("sekcio");
+        QTest::addColumn<QString>("sxlosilo");
+        QTest::addColumn<QString>("teksto");
+        for (const QString& dosiero : {QStringLiteral("persa.trd"), QStringLiteral("araba.trd")}) {
+            const QList<QStringList> eroj = eoKomencaj(dosiero);
+            QVERIFY2(eroj.size() >= 20, qPrintable(dosiero));
+            for (const QStringList& e : eroj)
+                QTest::newRow(qPrintable(dosiero + QLatin1Char(' ') + e.at(0) + QLatin1Char('/') + e.at(1)))
+                    << dosiero << e.at(0) << e.at(1) << e.at(2);
+        }
+    }
+    void lecionajEtikedoj()
+    {
+        QFETCH(QString, dosiero);
+        QFETCH(QString, sekcio);
+        QFETCH(QString, sxlosilo);
+        QFETCH(QString, teksto);
+        QFile::remove(savasLoko + dosiero);
+        sTradukoDosiero = dosiero;
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        std::unique_ptr<QFrame> leciono(KreasLecionon(sekcio.mid(3).toInt(), nullptr));
+        QVERIFY(leciono);
+        Trad(leciono.get(), sekcio);
+        auto* l = testilo::trovas<QLabel>(leciono.get(), sekcio + QLatin1Char('_') + sxlosilo);
+        // Wide enough for a line of every text, so that the first line
+        // holds the first word whatever the page's width.
+        const int largxo = l->fontMetrics().horizontalAdvance(teksto) + 40;
+        l->resize(largxo, l->sizeHint().height());
+        const QString eraro = malgxustaDekstrenMaldekstren(l, teksto.split(QLatin1Char('\n')), alKomenco(l));
+        QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
+    }
+
+    // Translated labels of a right-to-left translation, whatever their first
+    // letter and their kind of text; the same texts in a left-to-right one
+    // keep their order and stand at the left.
+    void tradukitajEtikedoj_data()
+    {
+        QTest::addColumn<QByteArray>("direkto");
+        QTest::addColumn<QString>("teksto");
+        QTest::addColumn<bool>("dokumento");
+        // The first word of each paragraph.
+        QTest::addColumn<QStringList>("vortoj");
+        const QString fa = QStringLiteral("به چیزی اشاره می‌کند.");
+        const QString eo = LRM + QStringLiteral("TI-") + LRM + QLatin1Char(' ') + fa;
+        const QString be = QStringLiteral("به");
+        QTest::newRow("Esperanto first") << QByteArray("RTL") << eo << false << QStringList{"TI"};
+        QTest::newRow("a) first") << QByteArray("RTL") << QStringLiteral("a) ") + fa << false << QStringList{"a"};
+        QTest::newRow("digits only") << QByteArray("RTL") << QStringLiteral("1887") << false << QStringList{"1887"};
+        QTest::newRow("Persian first") << QByteArray("RTL") << fa << false << QStringList{be};
+        QTest::newRow("rich text, Esperanto first")
+            << QByteArray("RTL") << QStringLiteral("<b>TI-</b> ") + fa << false << QStringList{"TI"};
+        QTest::newRow("second line begins with Esperanto, on a document")
+            << QByteArray("RTL") << fa + QLatin1Char('\n') + eo << true << QStringList{be, "TI"};
+        QTest::newRow("rich paragraphs, on a document")
+            << QByteArray("RTL")
+            << QStringLiteral("<p>") + fa + QStringLiteral("</p><p>TI- ") + fa + QStringLiteral("</p>") << true
+            << QStringList{be, "TI"};
+    }
+    void tradukitajEtikedoj()
+    {
+        QFETCH(QByteArray, direkto);
+        QFETCH(QString, teksto);
+        QFETCH(bool, dokumento);
+        QFETCH(QStringList, vortoj);
+        testilo::skribas(savasLoko + QStringLiteral("direkto.trd"),
+                         provaTraduko(direkto, "Label4=\"" + teksto.toUtf8().replace('\n', "\\n") + "\"\r\n"));
+        sTradukoDosiero = QStringLiteral("direkto.trd");
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        QWidget radiko;
+        radiko.setObjectName(QStringLiteral("Pagho08"));
+        auto* l = new QLabel(&radiko);
+        l->setObjectName(QStringLiteral("Lec08_Label4"));
+        // A label whose text can be selected is drawn through a document,
+        // one direction per paragraph, as a message box's text is.
+        if (dokumento)
+            l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        Trad(&radiko, QStringLiteral("Lec08"));
+        l->resize(500, l->sizeHint().height());
+        const QString eraro = malgxustaDekstrenMaldekstren(l, vortoj, true);
+        QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
+    }
+
+    void maldekstrenDekstrenRestas()
+    {
+        testilo::skribas(savasLoko + QStringLiteral("ltr.trd"), provaTraduko("LTR", "Label4=TI- shows that.\r\n"));
+        sTradukoDosiero = QStringLiteral("ltr.trd");
+        QWidget radiko;
+        radiko.setObjectName(QStringLiteral("Pagho08"));
+        auto* l = new QLabel(&radiko);
+        l->setObjectName(QStringLiteral("Lec08_Label4"));
+        Trad(&radiko, QStringLiteral("Lec08"));
+        QCOMPARE(l->text(), QStringLiteral("TI- shows that."));
+        l->resize(500, l->sizeHint().height());
+        const QList<QList<Ero>> l1 = linioj(l);
+        QCOMPARE(l1.size(), 1);
+        QVERIFY2(nuda(l1.first().first().teksto).startsWith(QLatin1String("TI")), qPrintable(priskribas(l1.first())));
+        QVERIFY(qAbs(l1.first().first().x - l->contentsRect().left()) <= 2);
+    }
+
+    // The verdict of an exercise in a message box.
+    void mesagxoKesto()
+    {
+        Direkto = QStringLiteral("RTL");
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        const QString antaue = smGratulon;
+        smGratulon = QStringLiteral("آفرین!\n") + LRM + QStringLiteral("Bone!") + LRM + QStringLiteral(" درست است.");
+        const bool sxaltilo = std::exchange(lSxaltilo, false);
+        const bool noteto = std::exchange(lNoteto, false);
+        QString eraro = QStringLiteral("no box came");
+        testilo::kunModalo(
+            [] { Mesagxo(0, 10); },
+            [&](QWidget* modalo) {
+                auto* kesto = qobject_cast<QMessageBox*>(modalo);
+                QLabel* l = kesto ? kesto->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")) : nullptr;
+                if (l)
+                    eraro = malgxustaDekstrenMaldekstren(l, {QStringLiteral("آفرین"), QStringLiteral("Bone")}, false);
+                modalo->close();
+            });
+        smGratulon = antaue;
+        lSxaltilo = sxaltilo;
+        lNoteto = noteto;
+        QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
+    }
+
+    // The settings page in a right-to-left translation: its Esperanto buttons
+    // read left to right, their last mark at the right end.
+    void esperantajButonoj_data()
+    {
+        QTest::addColumn<QString>("nomo");
+        QTest::addColumn<QString>("unua");
+        QTest::addColumn<QString>("lasta");
+        QTest::newRow("translate the course") << "tradukilo"
+                                              << "Traduku"
+                                              << "!";
+        QTest::newRow("letter system") << "radioButton"
+                                       << "Unikodo"
+                                       << ")";
+    }
+    void esperantajButonoj()
+    {
+        QFETCH(QString, nomo);
+        QFETCH(QString, unua);
+        QFETCH(QString, lasta);
+        lerbotesto::purigas();
+        lerbotesto::lernantoKun(QStringLiteral("العربية — araba"), QStringLiteral("araba.trd"));
+        auto w = lerbotesto::kreas();
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        auto* b = testilo::trovas<QAbstractButton>(w.get(), nomo);
+        b->resize(b->sizeHint().width() + 40, b->sizeHint().height());
+        const QList<QList<Ero>> l = linioj(b);
+        QCOMPARE(l.size(), 1);
+        QVERIFY2(nuda(l.first().first().teksto).startsWith(unua), qPrintable(priskribas(l.first())));
+        QVERIFY2(nuda(l.first().last().teksto).endsWith(lasta), qPrintable(priskribas(l.first())));
+    }
+};
+
+LERBO_TEST_MAIN(TestoTradukoDirekto)
+#include "tst_traduko_direkto.moc"
