@@ -120,17 +120,19 @@ void lerbo::ShanghasPaghon(const QString& Nomo, QFrame* lecionujo)
     if (const LecionaDatumo* d = LecionaDatumoj(numero); d && !d->akuzativo.isEmpty())
         EkzercoAkuzativoTrad = d->akuzativo;
     if (!lecionujo && numero >= 1 && numero <= 13) {
+        // Before the lesson is built: set on a page that holds it, the sheet
+        // styled every widget of the lesson once more.
+        pagho->setStyleSheet(
+            sSistemo == QLatin1String("osx")
+                ? QStringLiteral("QTabWidget::pane {top: -1em;}   QTabBar::tab {height: 0px; width: 0px;} "
+                                 "QTabWidget::tab-bar {height: 0px; width: 0px;}")
+                : QStringLiteral("QTabBar::tab {height: 0px; width: 0px;} QTabWidget::tab-bar {height: 0px; "
+                                 "width: 0px;}"));
         lecionujo = KreasLecionon(numero, pagho);
         if (lecionujo) {
             lecionoj[numero - 1] = lecionujo;
             if (pagho->layout())
                 pagho->layout()->addWidget(lecionujo);
-            pagho->setStyleSheet(
-                sSistemo == QLatin1String("osx")
-                    ? QStringLiteral("QTabWidget::pane {top: -1em;}   QTabBar::tab {height: 0px; width: 0px;} "
-                                     "QTabWidget::tab-bar {height: 0px; width: 0px;}")
-                    : QStringLiteral("QTabBar::tab {height: 0px; width: 0px;} QTabWidget::tab-bar {height: 0px; "
-                                     "width: 0px;}"));
             const QList<QTabWidget*> tabuloj = pagho->findChildren<QTabWidget*>();
             for (QTabWidget* t : tabuloj) {
                 if (t->objectName().startsWith(QLatin1String("Lec"))
