@@ -113,8 +113,10 @@ private slots:
         QCOMPARE(m->error(), QMediaPlayer::NoError);
         const qint64 partituro = longo(QStringLiteral("lec12_fragoj"));
         QVERIFY(partituro > 60000);
-        QVERIFY2(qAbs(m->duration() - partituro) <= 1000,
-                 qPrintable(QStringLiteral("%1 ms played, %2 ms scored").arg(m->duration()).arg(partituro)));
+        // The length comes from the stream on its own time, after play has begun.
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            qAbs(m->duration() - partituro) <= 1000,
+            qPrintable(QStringLiteral("%1 ms played, %2 ms scored").arg(m->duration()).arg(partituro)), 10000);
 
         // On to the page with its words it plays on; one page further it stops.
         lec->setCurrentIndex(8);
@@ -147,8 +149,10 @@ private slots:
         QVERIFY(m->isVideoAvailable());
         const qint64 partituro = longo(QStringLiteral("lec02_ziv_video"));
         QVERIFY(partituro > 60000);
-        QVERIFY2(qAbs(m->duration() - partituro) <= 1000,
-                 qPrintable(QStringLiteral("%1 ms played, %2 ms scored").arg(m->duration()).arg(partituro)));
+        // The length comes from the stream on its own time, after play has begun.
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            qAbs(m->duration() - partituro) <= 1000,
+            qPrintable(QStringLiteral("%1 ms played, %2 ms scored").arg(m->duration()).arg(partituro)), 10000);
 
         const QString ekrankopioj = qEnvironmentVariable("LERBO_EKRANKOPIOJ");
         if (!ekrankopioj.isEmpty()) {
