@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QWidget>
 
@@ -91,6 +93,22 @@ QStringList tradukoj()
         if (cxiuj.contains(s))
             el << s;
     return el;
+}
+
+QString fermitaAdreso()
+{
+    static QTcpSocket* const tenilo = [] {
+        auto* s = new QTcpSocket(qApp);
+        // Bound, never listening: the kernel answers a connection with a
+        // reset. Without ShareAddress or ReuseAddressHint no other socket
+        // may bind the port while this one holds it.
+        s->bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress);
+        return s;
+    }();
+    if (tenilo->state() != QAbstractSocket::BoundState)
+        QTest::qFail(qPrintable(QStringLiteral("no loopback port to hold: ") + tenilo->errorString()), __FILE__,
+                     __LINE__);
+    return QStringLiteral("127.0.0.1:%1").arg(tenilo->localPort());
 }
 
 bool enCI()

@@ -58,6 +58,13 @@ QStringList sendatajTradukoj();
 // other strings; the normal build checks them all.
 QStringList tradukoj();
 
+// "127.0.0.1:port" of a loopback port that refuses every connection at once.
+// A socket of this test program holds the port bound without listening
+// (and without sharing the address) for the whole run, so no other process
+// can take it meanwhile; a port found free and let go could be taken by a
+// parallel test before the connection is tried.
+QString fermitaAdreso();
+
 // In CI (CI=true) every tool a check needs has been installed, so a missing
 // one is a fault of the machine that the gate must not pass over.
 bool enCI();

@@ -39,13 +39,6 @@ class TestoElsxutoDialogo : public QObject
     QListWidget* listo(lingvoelekto& d) { return d.findChild<QListWidget*>("Lingvo"); }
     QPushButton* ok(lingvoelekto& d) { return d.findChild<QPushButton*>("pushButton"); }
 
-    static QString fermitaPordo()
-    {
-        QTcpServer provizora;
-        provizora.listen(QHostAddress::LocalHost, 0);
-        return QStringLiteral("127.0.0.1:%1").arg(provizora.serverPort());
-    }
-
 private slots:
     void init()
     {
@@ -115,7 +108,7 @@ private slots:
 
     void builtInFilesWhenTheSiteIsDown()
     {
-        FileDownloader::setKursejo(fermitaPordo());
+        FileDownloader::setKursejo(testilo::fermitaAdreso());
         QLocale::setDefault(QLocale(QLocale::Esperanto));
         lingvoelekto d;
         d.show();
@@ -165,7 +158,7 @@ private slots:
         QFETCH(QString, lokaro);
         QFETCH(QString, dosiero);
         QVERIFY2(QLocale(lokaro).name() == lokaro, qPrintable(lokaro));
-        FileDownloader::setKursejo(fermitaPordo());
+        FileDownloader::setKursejo(testilo::fermitaAdreso());
         QLocale::setDefault(QLocale(lokaro));
         lingvoelekto d;
         d.show();

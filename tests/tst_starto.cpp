@@ -49,13 +49,6 @@ QByteArray legas(const QString& vojo)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mankas>");
 }
 
-QString fermitaPordo()
-{
-    QTcpServer provizora;
-    provizora.listen(QHostAddress::LocalHost, 0);
-    return QStringLiteral("127.0.0.1:%1").arg(provizora.serverPort());
-}
-
 // A label of the main window and the key of the translation it shows.
 struct Teksto
 {
@@ -214,7 +207,7 @@ private slots:
     // the built-in file of the chosen language serves.
     void unuaStartoSenRetejo()
     {
-        FileDownloader::setKursejo(fermitaPordo());
+        FileDownloader::setKursejo(testilo::fermitaAdreso());
         bool dialogo, videbla;
         auto w = unuaStarto(QStringLiteral("Esperanto"), 1, &dialogo, &videbla);
         QVERIFY(dialogo);
@@ -250,7 +243,7 @@ private slots:
             traduko.value(QStringLiteral("Traduko/Direkto")).toString() == QLatin1String("RTL") ? Qt::RightToLeft
                                                                                                 : Qt::LeftToRight;
         QVERIFY(!lingvo.isEmpty());
-        FileDownloader::setKursejo(fermitaPordo());
+        FileDownloader::setKursejo(testilo::fermitaAdreso());
         QLocale::setDefault(QLocale(id));
 
         QString diferencoj;
