@@ -2,8 +2,8 @@
 #include "klakbutono_nova.h"
 #include "prononco.h"
 #include "prononcokuro.h"
+#include "sxajna_registrilo.h"
 #include "testilo.h"
-#include "vocxregistrilo.h"
 #include "vocxregistrilo_qt.h"
 
 #include <QDir>
@@ -19,41 +19,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <functional>
-
-// Stands in for the sound card: notes what the frame asks of the recorder.
-class SxajnaRegistrilo : public VocxRegistrilo
-{
-public:
-    bool mikrofono = true;
-    QString finajxo; // what the "recorder" adds to the name it is given
-    QStringList okazoj; // "registru <path>" and "haltu", in order
-    std::function<void(const QString&)> dumRegistrado;
-
-    bool havasMikrofonon() const override { return mikrofono; }
-    void registru(const QString& vojo) override
-    {
-        lasta = vojo;
-        okazoj << QStringLiteral("registru ") + vojo;
-        if (dumRegistrado)
-            dumRegistrado(vojo);
-    }
-    void haltu() override { okazoj << QStringLiteral("haltu"); }
-    QString realaVojo() const override { return finajxo.isEmpty() ? QString() : lasta + finajxo; }
-    void sendas(qint64 ms) { emit dauxro(ms); }
-
-    QStringList registritaj() const
-    {
-        QStringList el;
-        for (const QString& o : okazoj)
-            if (o.startsWith(QLatin1String("registru ")))
-                el << o.mid(9);
-        return el;
-    }
-
-private:
-    QString lasta;
-};
 
 class TestoPrononco : public QObject
 {
