@@ -594,7 +594,87 @@ void prononcado(prononco* k, Rezulto& r)
         QVERIFY2(modeloj.contains(v), qPrintable(v));
 }
 
+// --- an idle frame ---------------------------------------------------------
+
+// What an idle frame of a class shows besides its start button, offered.
+struct Senlaboro
+{
+    const char* klaso;
+    const char* komenco;
+    // Turned off, or inside something turned off.
+    QStringList malsxaltitaj;
+    QStringList kasxitaj;
+    // A word label the learner may click at any time; nothing may count it.
+    const char* vorto;
+    // The number of the board's first spin box; 0 for the single "Placar"
+    // that counts down the items left.
+    int tabulo;
+};
+
+const Senlaboro* senlaboroDe(const QFrame* kadro)
+{
+    static const Senlaboro senlaboroj[] = {
+        {"ekzerco1",
+         "BitBtn1",
+         {QStringLiteral("BitBtn2"), QStringLiteral("butono0"), QStringLiteral("butono1"), QStringLiteral("butono2"),
+          QStringLiteral("butono3"), QStringLiteral("butono4"), QStringLiteral("butono5")},
+         {},
+         nullptr,
+         1},
+        {"frazokonstruo", "BitBtn1", {QStringLiteral("BitBtn3")}, {QStringLiteral("Vortoj")}, nullptr, 1},
+        {"vortoludo", "BitBtn18", {QStringLiteral("BitBtn20")}, {QStringLiteral("Grupo")}, nullptr, 1},
+        {"audkompreno", "BitBtn8", {QStringLiteral("Edit1"), QStringLiteral("BitBtn10")}, {}, nullptr, 1},
+        {"plenigas_spacon", "BitBtn4", {QStringLiteral("BitBtn5")}, {QStringLiteral("Tajpujo")}, nullptr, 25},
+        {"ekznumeraloj", "BitBtn1", {QStringLiteral("Edit1")}, {}, nullptr, 1},
+        {"akuzativo", "BitBtn1", {QStringLiteral("BitBtn2"), QStringLiteral("BitBtn3")}, {}, "label_164", 1},
+        {"prononco", "PP_Startu", {QStringLiteral("PP_Haltu"), QStringLiteral("butonujo")}, {}, nullptr, 0},
+    };
+    const char* klaso = kadro->metaObject()->className();
+    for (const Senlaboro& s : senlaboroj)
+        if (qstrcmp(s.klaso, klaso) == 0)
+            return &s;
+    QTest::qFail(qPrintable(QStringLiteral("no idle state known for ") + QLatin1String(klaso)), __FILE__, __LINE__);
+    return nullptr;
+}
+
 } // namespace
+
+QStringList komencas(QFrame* kadro)
+{
+    const Senlaboro* s = kadro ? senlaboroDe(kadro) : nullptr;
+    if (!s) {
+        QTest::qFail("no exercise frame to start", __FILE__, __LINE__);
+        return {};
+    }
+    auto* komenco = testilo::trovas<QAbstractButton>(kadro, QLatin1String(s->komenco));
+    return kunKestoj([komenco] { testilo::klakas(komenco); });
+}
+
+void kontrolasSenlaboran(QFrame* kadro)
+{
+    QVERIFY2(kadro, "no exercise frame");
+    const Senlaboro* s = senlaboroDe(kadro);
+    if (!s)
+        return;
+    QVERIFY2(testilo::trovas<QAbstractButton>(kadro, QLatin1String(s->komenco))->isEnabled(),
+             "the start button is not offered");
+    for (const QString& nomo : s->malsxaltitaj)
+        QVERIFY2(!testilo::trovas<QWidget>(kadro, nomo)->isEnabled(), qPrintable(nomo + QStringLiteral(" is on")));
+    for (const QString& nomo : s->kasxitaj)
+        QVERIFY2(testilo::trovas<QWidget>(kadro, nomo)->isHidden(), qPrintable(nomo + QStringLiteral(" shows")));
+    if (s->vorto)
+        // Straight to the label, shown or not: the frame itself must ignore it.
+        QTest::mouseClick(testilo::trovas<QLabel>(kadro, QLatin1String(s->vorto)), Qt::LeftButton);
+    if (s->tabulo == 0) {
+        QCOMPARE(testilo::trovas<QSpinBox>(kadro, QStringLiteral("Placar"))->value(), 0);
+        return;
+    }
+    const Tabulo t = tabuloDe(kadro, s->tabulo);
+    QVERIFY(t.restas && t.gxustaj && t.malgxustaj && t.procento);
+    QCOMPARE(t.restas->value(), 0);
+    QCOMPARE(t.gxustaj->value(), 0);
+    QCOMPARE(t.malgxustaj->value(), 0);
+}
 
 Eraroj cxiujGxustaj()
 {

@@ -50,6 +50,16 @@ struct Rezulto
 // and be shown.
 Rezulto kuras(QFrame* kadro, const Eraroj& eraroj = cxiujGxustaj());
 
+// Presses the frame's start button as a learner does and closes every box
+// the start opens; the texts of those boxes. For a start that should not
+// begin a run (see kontrolasSenlaboran).
+QStringList komencas(QFrame* kadro);
+
+// The frame is idle, as before its first start: its start button is
+// offered, nothing else asks the learner for an answer, a click on a word
+// judges nothing, and the board counts nothing. Reports through QTest.
+void kontrolasSenlaboran(QFrame* kadro);
+
 // Hands every message box of the runs that follow to `rigardas` before the
 // box is closed (to photograph a verdict); an empty function stops it.
 void rigardasKestojn(const std::function<void(QMessageBox*)>& rigardas);

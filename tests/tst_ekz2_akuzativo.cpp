@@ -248,14 +248,6 @@ private slots:
         QCOMPARE(placar(2), 2);
     }
 
-    void senEroj()
-    {
-        komencas("9804");
-        QVERIFY(senlabora());
-        klakas(vorto(0));
-        QCOMPARE(placar(3), 0);
-    }
-
     void modelo()
     {
         akuzativo_datumoj d;

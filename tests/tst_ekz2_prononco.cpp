@@ -354,13 +354,6 @@ private slots:
         QTRY_VERIFY(QFileInfo(vojo).size() > 0);
         QCOMPARE(vera.realaVojo(), vojo);
     }
-
-    void senEroj()
-    {
-        komencas("9804");
-        QVERIFY(senlabora());
-        QCOMPARE(registrilo->okazoj, QStringList());
-    }
 };
 
 LERBO_TEST_MAIN(TestoPrononco)

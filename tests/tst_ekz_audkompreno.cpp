@@ -203,14 +203,6 @@ private slots:
         for (QLabel* l : krado())
             QVERIFY(l->text() != " ");
     }
-
-    void senEroj()
-    {
-        komencas("Lec99_Ekz_Aud_9999");
-        QVERIFY(butono("BitBtn8")->isEnabled());
-        QVERIFY(!kampo()->isEnabled());
-        QVERIFY(!butono("BitBtn10")->isEnabled());
-    }
 };
 
 LERBO_TEST_MAIN(TestoAudkompreno)

@@ -218,23 +218,6 @@ private slots:
         lec99::klakas(celo());
         QCOMPARE(valoro("Placar2"), 1);
     }
-
-    void tropaucxajVortoj_data()
-    {
-        QTest::addColumn<QString>("kodo");
-        QTest::newRow("four words") << "9908";
-        QTest::newRow("no section") << "9999";
-    }
-    void tropaucxajVortoj()
-    {
-        QFETCH(QString, kodo);
-        ekz->kodo = kodo;
-        lec99::klakas(butono("BitBtn1"));
-        QVERIFY(butono("BitBtn1")->isEnabled());
-        QVERIFY(!butono("BitBtn2")->isEnabled());
-        for (QPushButton* b : vortbutonoj())
-            QVERIFY(!b->isEnabled());
-    }
 };
 
 LERBO_TEST_MAIN(TestoEkzerco1)

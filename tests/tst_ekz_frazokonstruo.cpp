@@ -404,22 +404,6 @@ private slots:
         QVERIFY(butono("BitBtn2")->isEnabled());
         QVERIFY(nuna() >= 0);
     }
-
-    void tropaucxajEroj_data()
-    {
-        QTest::addColumn<QString>("nomo");
-        QTest::newRow("one sentence") << "Lec99_Ekz_Frazo_9909";
-        QTest::newRow("no section") << "Lec99_Ekz_Frazo_9999";
-    }
-    void tropaucxajEroj()
-    {
-        QFETCH(QString, nomo);
-        ekz->setObjectName(nomo);
-        lec99::klakas(butono("BitBtn1"));
-        QVERIFY(butono("BitBtn1")->isEnabled());
-        QVERIFY(!butono("BitBtn3")->isEnabled());
-        QVERIFY(vico("Vortoj")->isHidden());
-    }
 };
 
 LERBO_TEST_MAIN(TestoFrazokonstruo)

@@ -271,14 +271,6 @@ private slots:
         QCOMPARE(valoro("Placar2"), 5);
         QVERIFY(butono("BitBtn1")->isEnabled());
     }
-
-    void senEroj()
-    {
-        ekz->kodo = "9999";
-        lec99::klakas(butono("BitBtn1"));
-        QVERIFY(butono("BitBtn1")->isEnabled());
-        QVERIFY(!kampo()->isEnabled());
-    }
 };
 
 LERBO_TEST_MAIN(TestoNumeraloj)

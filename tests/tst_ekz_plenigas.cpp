@@ -352,14 +352,6 @@ private slots:
         for (int j = 1; j <= 5; ++j)
             QVERIFY(kampo(j)->text().isEmpty());
     }
-
-    void senEroj()
-    {
-        komencas("Lec99_Ekz_Plen_9999");
-        QVERIFY(butono("BitBtn4")->isEnabled());
-        QVERIFY(!butono("BitBtn5")->isEnabled());
-        QVERIFY(ekz->findChild<QWidget*>("Tajpujo")->isHidden());
-    }
 };
 
 LERBO_TEST_MAIN(TestoPlenigas)

@@ -363,21 +363,6 @@ private slots:
         QCOMPARE(valoro("Placar4"), 65);
         QCOMPARE(valoro("Placar1"), 27);
     }
-
-    void tropaucxajEroj_data()
-    {
-        QTest::addColumn<QString>("nomo");
-        QTest::newRow("four items") << "Lec99_Ekz_Vorto_9907";
-        QTest::newRow("no section") << "Lec99_Ekz_Vorto_9999";
-    }
-    void tropaucxajEroj()
-    {
-        QFETCH(QString, nomo);
-        komencas(nomo);
-        QVERIFY(grupo()->isHidden());
-        QVERIFY(butono("BitBtn18")->isEnabled());
-        QVERIFY(!butono("BitBtn20")->isEnabled());
-    }
 };
 
 LERBO_TEST_MAIN(TestoVortoludo)
