@@ -2,25 +2,30 @@
 // widgets. A paragraph takes its direction from its first strong letter, so
 // a Persian or Arabic text that begins with an Esperanto word, with "a)" or
 // with a left-to-right mark was laid out left to right: pushed to the left
-// edge, its full stop first and the Esperanto last. And an Esperanto text in
-// a right-to-left window must keep its own order.
+// edge, its full stop first and the Esperanto last. An Arabic comma between
+// two Esperanto runs took their direction and joined them into one run,
+// read in the wrong order ("sur، -n"). And an Esperanto text in a
+// right-to-left window must keep its own order.
 //
 // The texts are drawn onto a device that records each run of glyphs the
 // painter gets (its text, where it starts, how wide it is), so the checks
 // compare where the glyphs stand, not pictures.
 #include "funkcioj.h"
+#include "inidosiero.h"
 #include "lecionoj.h"
 #include "trad.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTextItem>
 #include <QWidget>
@@ -236,6 +241,56 @@ QList<QStringList> eoKomencaj(const QString& dosiero)
 
 const QString LRM(QChar(0x200E));
 
+// The places of `teksto` where an Arabic comma stands between two
+// left-to-right runs: the nearest strong letters on both sides of it are
+// left-to-right ones (a left-to-right mark counts as one, a right-to-left
+// mark as a right-to-left letter). Such a comma takes the direction of the
+// Esperanto around it, and the two runs read as one, in the wrong order.
+QList<int> virgolojInterEsperantaj(const QString& teksto)
+{
+    auto forta = [&](int i) {
+        const QChar::Direction d = teksto.at(i).direction();
+        return d == QChar::DirL ? 1 : d == QChar::DirR || d == QChar::DirAL ? -1 : 0;
+    };
+    QList<int> lokoj;
+    for (int i = 0; i < teksto.size(); ++i) {
+        if (teksto.at(i) != QChar(0x060C))
+            continue;
+        int antaue = 0;
+        for (int j = i - 1; j >= 0 && !antaue; --j)
+            antaue = forta(j);
+        int poste = 0;
+        for (int j = i + 1; j < teksto.size() && !poste; ++j)
+            poste = forta(j);
+        if (antaue == 1 && poste == 1)
+            lokoj << i;
+    }
+    return lokoj;
+}
+
+// The built-in translations that are written right to left.
+QStringList dekstrajTradukoj()
+{
+    QStringList rezulto;
+    for (const QString& dosiero : testilo::tradukoj())
+        if (IniDosiero(QStringLiteral(":/tradukoj/") + dosiero).value(QStringLiteral("Traduko/Direkto")).toString()
+            == QLatin1String("RTL"))
+            rezulto << dosiero;
+    return rezulto;
+}
+
+// The runs of `linio` that hold `vorto` as a whole word.
+QList<Ero> kun(const QList<Ero>& linio, const QString& vorto)
+{
+    const QRegularExpression tuta(
+        QStringLiteral("(?<![\\p{L}\\p{M}])%1(?![\\p{L}\\p{M}])").arg(QRegularExpression::escape(vorto)));
+    QList<Ero> rezulto;
+    for (const Ero& e : linio)
+        if (tuta.match(e.teksto).hasMatch())
+            rezulto << e;
+    return rezulto;
+}
+
 QByteArray provaTraduko(const QByteArray& direkto, const QByteArray& lec08)
 {
     return "[Traduko]\r\nLingvo=Provo\r\nLingvoID=fa\r\nDirekto=" + direkto + "\r\n" + testilo::CxefajGrupoj
@@ -290,6 +345,105 @@ private slots:
         l->resize(largxo, l->sizeHint().height());
         const QString eraro = malgxustaDekstrenMaldekstren(l, teksto.split(QLatin1Char('\n')), alKomenco(l));
         QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
+    }
+
+    // Every Arabic comma of a right-to-left translation that stands between
+    // two Esperanto runs has a right-to-left mark after it.
+    void virgoloj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        const QStringList dosieroj = dekstrajTradukoj();
+        QVERIFY(!dosieroj.isEmpty());
+        for (const QString& dosiero : dosieroj)
+            QTest::newRow(qPrintable(dosiero)) << dosiero;
+    }
+    void virgoloj()
+    {
+        QFETCH(QString, dosiero);
+        QSettings ini(QStringLiteral(":/tradukoj/") + dosiero, QSettings::IniFormat);
+        ini.setIniCodec("UTF-8");
+        QStringList eraroj;
+        for (const QString& sxlosilo : ini.allKeys()) {
+            const QString t = ini.value(sxlosilo).toString();
+            for (const int i : virgolojInterEsperantaj(t))
+                eraroj << QStringLiteral("%1: \"%2\"").arg(sxlosilo, nuda(t.mid(qMax(0, i - 12), 24)));
+        }
+        QVERIFY2(eraroj.isEmpty(), qPrintable(QString::number(eraroj.size())
+                                              + QStringLiteral(" commas between Esperanto runs without a "
+                                                               "right-to-left mark after them (U+200F): ")
+                                              + eraroj.join(QStringLiteral("; "))));
+    }
+
+    // Esperanto runs on either side of such a comma, on their own lesson
+    // label: the earlier one at the right, where a right-to-left line
+    // begins, and the two apart.
+    void virgolojLegataj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        QTest::addColumn<QString>("sekcio");
+        QTest::addColumn<QString>("sxlosilo");
+        QTest::addColumn<QString>("unua");
+        QTest::addColumn<QString>("dua");
+        QTest::newRow("persa sur, -n") << "persa.trd"
+                                       << "Lec12"
+                                       << "Label38"
+                                       << "sur"
+                                       << "-n";
+        QTest::newRow("persa min, vin") << "persa.trd"
+                                        << "Lec02"
+                                        << "Label140"
+                                        << "min"
+                                        << "vin";
+        QTest::newRow("araba ĵur-NA-lo, sci-EN-co") << "araba.trd"
+                                                    << "Lec01"
+                                                    << "Label2"
+                                                    << "ĵur-NA-lo"
+                                                    << "sci-EN-co";
+        QTest::newRow("araba Mi lavas min, Vi lavas vin") << "araba.trd"
+                                                          << "Lec10"
+                                                          << "Label758"
+                                                          << "Mi lavas min"
+                                                          << "Vi lavas vin";
+    }
+    void virgolojLegataj()
+    {
+        QFETCH(QString, dosiero);
+        QFETCH(QString, sekcio);
+        QFETCH(QString, sxlosilo);
+        QFETCH(QString, unua);
+        QFETCH(QString, dua);
+        if (!testilo::tradukoj().contains(dosiero))
+            QSKIP("this translation is checked in the normal build only");
+        QFile::remove(savasLoko + dosiero);
+        sTradukoDosiero = dosiero;
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        std::unique_ptr<QFrame> leciono(KreasLecionon(sekcio.mid(3).toInt(), nullptr));
+        QVERIFY(leciono);
+        Trad(leciono.get(), sekcio);
+        auto* l = testilo::trovas<QLabel>(leciono.get(), sekcio + QLatin1Char('_') + sxlosilo);
+        // One line, so that both runs stand on it: out of the page's layout,
+        // which would give it the page's width again.
+        for (QLayout* aranghilo : l->parentWidget()->findChildren<QLayout*>())
+            if (aranghilo->indexOf(l) >= 0)
+                aranghilo->removeWidget(l);
+        l->resize(l->fontMetrics().horizontalAdvance(l->text()) + 40, l->sizeHint().height());
+        const QList<QList<Ero>> desegnitaj = linioj(l);
+        QCOMPARE(desegnitaj.size(), 1);
+        const QList<Ero>& linio = desegnitaj.first();
+        const QList<Ero> unuaj = kun(linio, unua);
+        QVERIFY2(unuaj.size() == 1, qPrintable(priskribas(linio)));
+        const Ero a = unuaj.first();
+        // Of the runs that hold the second word, the one next to the first.
+        QList<Ero> duaj = kun(linio, dua);
+        QVERIFY2(!duaj.isEmpty(), qPrintable(priskribas(linio)));
+        std::sort(duaj.begin(), duaj.end(),
+                  [&](const Ero& x, const Ero& y) { return qAbs(x.x - a.x) < qAbs(y.x - a.x); });
+        const Ero b = duaj.first();
+        QVERIFY2(a.x != b.x, qPrintable(QStringLiteral("\"%1\" and \"%2\" drawn as one left-to-right run: [%3]")
+                                            .arg(unua, dua, nuda(a.teksto))));
+        QVERIFY2(
+            b.x + b.largxo <= a.x + 0.5,
+            qPrintable(QStringLiteral("\"%1\" is not to the right of \"%2\": %3").arg(unua, dua, priskribas(linio))));
     }
 
     // Translated labels of a right-to-left translation, whatever their first
