@@ -47,6 +47,7 @@ class Registrilo : public QPaintEngine
 {
 public:
     QList<Ero> eroj;
+    QList<QRectF> bildoj; // where each picture (an icon) went
 
     Registrilo()
         : QPaintEngine(QPaintEngine::AllFeatures)
@@ -55,7 +56,10 @@ public:
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override
+    {
+        bildoj << painter()->transform().mapRect(r);
+    }
     void drawPath(const QPainterPath&) override {}
     void drawTextItem(const QPointF& p, const QTextItem& ero) override
     {
@@ -74,6 +78,7 @@ public:
     }
     QPaintEngine* paintEngine() const override { return &m_registrilo; }
     QList<Ero> eroj() const { return m_registrilo.eroj; }
+    QList<QRectF> bildoj() const { return m_registrilo.bildoj; }
 
 protected:
     int metric(PaintDeviceMetric m) const override
@@ -127,9 +132,9 @@ QString nuda(const QString& t)
 }
 
 // The lines of a widget's text as it paints them, top to bottom, each its
-// runs of glyphs from left to right. The painter starts in the widget's own
-// direction, as it does on screen.
-QList<QList<Ero>> linioj(QWidget* w)
+// runs of glyphs from left to right, and where its pictures went. The
+// painter starts in the widget's own direction, as it does on screen.
+QList<QList<Ero>> linioj(QWidget* w, QList<QRectF>* bildoj = nullptr)
 {
     Aparato aparato(w->size());
     {
@@ -137,6 +142,8 @@ QList<QList<Ero>> linioj(QWidget* w)
         p.setLayoutDirection(w->layoutDirection());
         w->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
     }
+    if (bildoj)
+        *bildoj = aparato.bildoj();
     QList<Ero> eroj;
     for (const Ero& e : aparato.eroj())
         if (e.largxo > 0.5 && !nuda(e.teksto).isEmpty())
@@ -538,35 +545,72 @@ private slots:
         QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
     }
 
-    // The settings page in a right-to-left translation: its Esperanto buttons
-    // read left to right, their last mark at the right end.
+    // The settings page: its Esperanto buttons read left to right, their
+    // last mark at the right end, in a right-to-left translation as in a
+    // left-to-right one; the translator's button keeps its icon and text
+    // together in its middle.
     void esperantajButonoj_data()
     {
+        QTest::addColumn<QString>("lingvo");
+        QTest::addColumn<QString>("dosiero");
         QTest::addColumn<QString>("nomo");
         QTest::addColumn<QString>("unua");
         QTest::addColumn<QString>("lasta");
-        QTest::newRow("translate the course") << "tradukilo"
-                                              << "Traduku"
-                                              << "!";
-        QTest::newRow("letter system") << "radioButton"
-                                       << "Unikodo"
-                                       << ")";
+        QTest::addColumn<bool>("centrita");
+        for (const QStringList& t :
+             {QStringList{"العربية — araba", "araba.trd"}, QStringList{"English — angla", "angla.trd"}}) {
+            QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" translate the course")))
+                << t.at(0) << t.at(1) << "tradukilo"
+                << "Traduku"
+                << "!" << true;
+            QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" letter system"))) << t.at(0) << t.at(1) << "radioButton"
+                                                                                  << "Unikodo"
+                                                                                  << ")" << false;
+        }
     }
     void esperantajButonoj()
     {
+        QFETCH(QString, lingvo);
+        QFETCH(QString, dosiero);
         QFETCH(QString, nomo);
         QFETCH(QString, unua);
         QFETCH(QString, lasta);
+        QFETCH(bool, centrita);
         lerbotesto::purigas();
-        lerbotesto::lernantoKun(QStringLiteral("العربية — araba"), QStringLiteral("araba.trd"));
+        lerbotesto::lernantoKun(lingvo, dosiero);
         auto w = lerbotesto::kreas();
-        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         auto* b = testilo::trovas<QAbstractButton>(w.get(), nomo);
-        b->resize(b->sizeHint().width() + 40, b->sizeHint().height());
-        const QList<QList<Ero>> l = linioj(b);
+        // As wide as the settings page makes it, wider than its contents.
+        b->resize(b->sizeHint().width() + 200, b->sizeHint().height());
+        QList<QRectF> bildoj;
+        const QList<QList<Ero>> l = linioj(b, &bildoj);
         QCOMPARE(l.size(), 1);
         QVERIFY2(nuda(l.first().first().teksto).startsWith(unua), qPrintable(priskribas(l.first())));
         QVERIFY2(nuda(l.first().last().teksto).endsWith(lasta), qPrintable(priskribas(l.first())));
+        if (!centrita)
+            return;
+        // The icon, among the pictures the style draws the button with.
+        bildoj.erase(std::remove_if(bildoj.begin(), bildoj.end(),
+                                    [&](const QRectF& r) { return r.size().toSize() != b->iconSize(); }),
+                     bildoj.end());
+        QCOMPARE(bildoj.size(), 1);
+        const qreal maldekstre = qMin(l.first().first().x, bildoj.first().left());
+        const qreal dekstre = qMax(l.first().last().x + l.first().last().largxo, bildoj.first().right());
+        const qreal antau = maldekstre - b->rect().left();
+        const qreal post = b->rect().right() + 1 - dekstre;
+        // The style rounds, and measures the text a little apart from how
+        // it draws it.
+        QVERIFY2(qAbs(antau - post) <= 8,
+                 qPrintable(QStringLiteral("icon at %1..%2, text %3; %4 px free on the left, %5 on the right")
+                                .arg(bildoj.first().left(), 0, 'f', 0)
+                                .arg(bildoj.first().right(), 0, 'f', 0)
+                                .arg(priskribas(l.first()))
+                                .arg(antau, 0, 'f', 0)
+                                .arg(post, 0, 'f', 0)));
+        // Nor text and icon apart: the icon's own spacing at most between them.
+        const qreal inter = qMax(bildoj.first().left() - (l.first().last().x + l.first().last().largxo),
+                                 l.first().first().x - bildoj.first().right());
+        QVERIFY2(inter <= 8, qPrintable(QStringLiteral("%1 px between icon and text").arg(inter, 0, 'f', 0)));
     }
 };
 
