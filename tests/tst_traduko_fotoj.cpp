@@ -138,6 +138,7 @@ class TestoTradukoFotoj : public QObject
             int pagho = 0;
             while (pagho < t->count() && !t->widget(pagho)->isAncestorOf(e))
                 ++pagho;
+            QVERIFY2(pagho < t->count(), qPrintable(etikedo + QStringLiteral(": on no page of the lesson")));
             if (fotita == t->widget(pagho) && e->visibleRegion().boundingRect() == e->rect())
                 continue;
             alPagho(*l, pagho);
