@@ -2,25 +2,30 @@
 // widgets. A paragraph takes its direction from its first strong letter, so
 // a Persian or Arabic text that begins with an Esperanto word, with "a)" or
 // with a left-to-right mark was laid out left to right: pushed to the left
-// edge, its full stop first and the Esperanto last. And an Esperanto text in
-// a right-to-left window must keep its own order.
+// edge, its full stop first and the Esperanto last. An Arabic comma between
+// two Esperanto runs took their direction and joined them into one run,
+// read in the wrong order ("sur، -n"). And an Esperanto text in a
+// right-to-left window must keep its own order.
 //
 // The texts are drawn onto a device that records each run of glyphs the
 // painter gets (its text, where it starts, how wide it is), so the checks
 // compare where the glyphs stand, not pictures.
 #include "funkcioj.h"
+#include "inidosiero.h"
 #include "lecionoj.h"
 #include "trad.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTextItem>
 #include <QWidget>
@@ -42,6 +47,7 @@ class Registrilo : public QPaintEngine
 {
 public:
     QList<Ero> eroj;
+    QList<QRectF> bildoj; // where each picture (an icon) went
 
     Registrilo()
         : QPaintEngine(QPaintEngine::AllFeatures)
@@ -50,7 +56,10 @@ public:
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override
+    {
+        bildoj << painter()->transform().mapRect(r);
+    }
     void drawPath(const QPainterPath&) override {}
     void drawTextItem(const QPointF& p, const QTextItem& ero) override
     {
@@ -69,6 +78,7 @@ public:
     }
     QPaintEngine* paintEngine() const override { return &m_registrilo; }
     QList<Ero> eroj() const { return m_registrilo.eroj; }
+    QList<QRectF> bildoj() const { return m_registrilo.bildoj; }
 
 protected:
     int metric(PaintDeviceMetric m) const override
@@ -122,9 +132,9 @@ QString nuda(const QString& t)
 }
 
 // The lines of a widget's text as it paints them, top to bottom, each its
-// runs of glyphs from left to right. The painter starts in the widget's own
-// direction, as it does on screen.
-QList<QList<Ero>> linioj(QWidget* w)
+// runs of glyphs from left to right, and where its pictures went. The
+// painter starts in the widget's own direction, as it does on screen.
+QList<QList<Ero>> linioj(QWidget* w, QList<QRectF>* bildoj = nullptr)
 {
     Aparato aparato(w->size());
     {
@@ -132,6 +142,8 @@ QList<QList<Ero>> linioj(QWidget* w)
         p.setLayoutDirection(w->layoutDirection());
         w->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
     }
+    if (bildoj)
+        *bildoj = aparato.bildoj();
     QList<Ero> eroj;
     for (const Ero& e : aparato.eroj())
         if (e.largxo > 0.5 && !nuda(e.teksto).isEmpty())
@@ -236,6 +248,56 @@ QList<QStringList> eoKomencaj(const QString& dosiero)
 
 const QString LRM(QChar(0x200E));
 
+// The places of `teksto` where an Arabic comma stands between two
+// left-to-right runs: the nearest strong letters on both sides of it are
+// left-to-right ones (a left-to-right mark counts as one, a right-to-left
+// mark as a right-to-left letter). Such a comma takes the direction of the
+// Esperanto around it, and the two runs read as one, in the wrong order.
+QList<int> virgolojInterEsperantaj(const QString& teksto)
+{
+    auto forta = [&](int i) {
+        const QChar::Direction d = teksto.at(i).direction();
+        return d == QChar::DirL ? 1 : d == QChar::DirR || d == QChar::DirAL ? -1 : 0;
+    };
+    QList<int> lokoj;
+    for (int i = 0; i < teksto.size(); ++i) {
+        if (teksto.at(i) != QChar(0x060C))
+            continue;
+        int antaue = 0;
+        for (int j = i - 1; j >= 0 && !antaue; --j)
+            antaue = forta(j);
+        int poste = 0;
+        for (int j = i + 1; j < teksto.size() && !poste; ++j)
+            poste = forta(j);
+        if (antaue == 1 && poste == 1)
+            lokoj << i;
+    }
+    return lokoj;
+}
+
+// The built-in translations that are written right to left.
+QStringList dekstrajTradukoj()
+{
+    QStringList rezulto;
+    for (const QString& dosiero : testilo::tradukoj())
+        if (IniDosiero(QStringLiteral(":/tradukoj/") + dosiero).value(QStringLiteral("Traduko/Direkto")).toString()
+            == QLatin1String("RTL"))
+            rezulto << dosiero;
+    return rezulto;
+}
+
+// The runs of `linio` that hold `vorto` as a whole word.
+QList<Ero> kun(const QList<Ero>& linio, const QString& vorto)
+{
+    const QRegularExpression tuta(
+        QStringLiteral("(?<![\\p{L}\\p{M}])%1(?![\\p{L}\\p{M}])").arg(QRegularExpression::escape(vorto)));
+    QList<Ero> rezulto;
+    for (const Ero& e : linio)
+        if (tuta.match(e.teksto).hasMatch())
+            rezulto << e;
+    return rezulto;
+}
+
 QByteArray provaTraduko(const QByteArray& direkto, const QByteArray& lec08)
 {
     return "[Traduko]\r\nLingvo=Provo\r\nLingvoID=fa\r\nDirekto=" + direkto + "\r\n" + testilo::CxefajGrupoj
@@ -290,6 +352,105 @@ private slots:
         l->resize(largxo, l->sizeHint().height());
         const QString eraro = malgxustaDekstrenMaldekstren(l, teksto.split(QLatin1Char('\n')), alKomenco(l));
         QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
+    }
+
+    // Every Arabic comma of a right-to-left translation that stands between
+    // two Esperanto runs has a right-to-left mark after it.
+    void virgoloj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        const QStringList dosieroj = dekstrajTradukoj();
+        QVERIFY(!dosieroj.isEmpty());
+        for (const QString& dosiero : dosieroj)
+            QTest::newRow(qPrintable(dosiero)) << dosiero;
+    }
+    void virgoloj()
+    {
+        QFETCH(QString, dosiero);
+        QSettings ini(QStringLiteral(":/tradukoj/") + dosiero, QSettings::IniFormat);
+        ini.setIniCodec("UTF-8");
+        QStringList eraroj;
+        for (const QString& sxlosilo : ini.allKeys()) {
+            const QString t = ini.value(sxlosilo).toString();
+            for (const int i : virgolojInterEsperantaj(t))
+                eraroj << QStringLiteral("%1: \"%2\"").arg(sxlosilo, nuda(t.mid(qMax(0, i - 12), 24)));
+        }
+        QVERIFY2(eraroj.isEmpty(), qPrintable(QString::number(eraroj.size())
+                                              + QStringLiteral(" commas between Esperanto runs without a "
+                                                               "right-to-left mark after them (U+200F): ")
+                                              + eraroj.join(QStringLiteral("; "))));
+    }
+
+    // Esperanto runs on either side of such a comma, on their own lesson
+    // label: the earlier one at the right, where a right-to-left line
+    // begins, and the two apart.
+    void virgolojLegataj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        QTest::addColumn<QString>("sekcio");
+        QTest::addColumn<QString>("sxlosilo");
+        QTest::addColumn<QString>("unua");
+        QTest::addColumn<QString>("dua");
+        QTest::newRow("persa sur, -n") << "persa.trd"
+                                       << "Lec12"
+                                       << "Label38"
+                                       << "sur"
+                                       << "-n";
+        QTest::newRow("persa min, vin") << "persa.trd"
+                                        << "Lec02"
+                                        << "Label140"
+                                        << "min"
+                                        << "vin";
+        QTest::newRow("araba ĵur-NA-lo, sci-EN-co") << "araba.trd"
+                                                    << "Lec01"
+                                                    << "Label2"
+                                                    << "ĵur-NA-lo"
+                                                    << "sci-EN-co";
+        QTest::newRow("araba Mi lavas min, Vi lavas vin") << "araba.trd"
+                                                          << "Lec10"
+                                                          << "Label758"
+                                                          << "Mi lavas min"
+                                                          << "Vi lavas vin";
+    }
+    void virgolojLegataj()
+    {
+        QFETCH(QString, dosiero);
+        QFETCH(QString, sekcio);
+        QFETCH(QString, sxlosilo);
+        QFETCH(QString, unua);
+        QFETCH(QString, dua);
+        if (!testilo::tradukoj().contains(dosiero))
+            QSKIP("this translation is checked in the normal build only");
+        QFile::remove(savasLoko + dosiero);
+        sTradukoDosiero = dosiero;
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        std::unique_ptr<QFrame> leciono(KreasLecionon(sekcio.mid(3).toInt(), nullptr));
+        QVERIFY(leciono);
+        Trad(leciono.get(), sekcio);
+        auto* l = testilo::trovas<QLabel>(leciono.get(), sekcio + QLatin1Char('_') + sxlosilo);
+        // One line, so that both runs stand on it: out of the page's layout,
+        // which would give it the page's width again.
+        for (QLayout* aranghilo : l->parentWidget()->findChildren<QLayout*>())
+            if (aranghilo->indexOf(l) >= 0)
+                aranghilo->removeWidget(l);
+        l->resize(l->fontMetrics().horizontalAdvance(l->text()) + 40, l->sizeHint().height());
+        const QList<QList<Ero>> desegnitaj = linioj(l);
+        QCOMPARE(desegnitaj.size(), 1);
+        const QList<Ero>& linio = desegnitaj.first();
+        const QList<Ero> unuaj = kun(linio, unua);
+        QVERIFY2(unuaj.size() == 1, qPrintable(priskribas(linio)));
+        const Ero a = unuaj.first();
+        // Of the runs that hold the second word, the one next to the first.
+        QList<Ero> duaj = kun(linio, dua);
+        QVERIFY2(!duaj.isEmpty(), qPrintable(priskribas(linio)));
+        std::sort(duaj.begin(), duaj.end(),
+                  [&](const Ero& x, const Ero& y) { return qAbs(x.x - a.x) < qAbs(y.x - a.x); });
+        const Ero b = duaj.first();
+        QVERIFY2(a.x != b.x, qPrintable(QStringLiteral("\"%1\" and \"%2\" drawn as one left-to-right run: [%3]")
+                                            .arg(unua, dua, nuda(a.teksto))));
+        QVERIFY2(
+            b.x + b.largxo <= a.x + 0.5,
+            qPrintable(QStringLiteral("\"%1\" is not to the right of \"%2\": %3").arg(unua, dua, priskribas(linio))));
     }
 
     // Translated labels of a right-to-left translation, whatever their first
@@ -384,35 +545,72 @@ private slots:
         QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
     }
 
-    // The settings page in a right-to-left translation: its Esperanto buttons
-    // read left to right, their last mark at the right end.
+    // The settings page: its Esperanto buttons read left to right, their
+    // last mark at the right end, in a right-to-left translation as in a
+    // left-to-right one; the translator's button keeps its icon and text
+    // together in its middle.
     void esperantajButonoj_data()
     {
+        QTest::addColumn<QString>("lingvo");
+        QTest::addColumn<QString>("dosiero");
         QTest::addColumn<QString>("nomo");
         QTest::addColumn<QString>("unua");
         QTest::addColumn<QString>("lasta");
-        QTest::newRow("translate the course") << "tradukilo"
-                                              << "Traduku"
-                                              << "!";
-        QTest::newRow("letter system") << "radioButton"
-                                       << "Unikodo"
-                                       << ")";
+        QTest::addColumn<bool>("centrita");
+        for (const QStringList& t :
+             {QStringList{"العربية — araba", "araba.trd"}, QStringList{"English — angla", "angla.trd"}}) {
+            QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" translate the course")))
+                << t.at(0) << t.at(1) << "tradukilo"
+                << "Traduku"
+                << "!" << true;
+            QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" letter system"))) << t.at(0) << t.at(1) << "radioButton"
+                                                                                  << "Unikodo"
+                                                                                  << ")" << false;
+        }
     }
     void esperantajButonoj()
     {
+        QFETCH(QString, lingvo);
+        QFETCH(QString, dosiero);
         QFETCH(QString, nomo);
         QFETCH(QString, unua);
         QFETCH(QString, lasta);
+        QFETCH(bool, centrita);
         lerbotesto::purigas();
-        lerbotesto::lernantoKun(QStringLiteral("العربية — araba"), QStringLiteral("araba.trd"));
+        lerbotesto::lernantoKun(lingvo, dosiero);
         auto w = lerbotesto::kreas();
-        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         auto* b = testilo::trovas<QAbstractButton>(w.get(), nomo);
-        b->resize(b->sizeHint().width() + 40, b->sizeHint().height());
-        const QList<QList<Ero>> l = linioj(b);
+        // As wide as the settings page makes it, wider than its contents.
+        b->resize(b->sizeHint().width() + 200, b->sizeHint().height());
+        QList<QRectF> bildoj;
+        const QList<QList<Ero>> l = linioj(b, &bildoj);
         QCOMPARE(l.size(), 1);
         QVERIFY2(nuda(l.first().first().teksto).startsWith(unua), qPrintable(priskribas(l.first())));
         QVERIFY2(nuda(l.first().last().teksto).endsWith(lasta), qPrintable(priskribas(l.first())));
+        if (!centrita)
+            return;
+        // The icon, among the pictures the style draws the button with.
+        bildoj.erase(std::remove_if(bildoj.begin(), bildoj.end(),
+                                    [&](const QRectF& r) { return r.size().toSize() != b->iconSize(); }),
+                     bildoj.end());
+        QCOMPARE(bildoj.size(), 1);
+        const qreal maldekstre = qMin(l.first().first().x, bildoj.first().left());
+        const qreal dekstre = qMax(l.first().last().x + l.first().last().largxo, bildoj.first().right());
+        const qreal antau = maldekstre - b->rect().left();
+        const qreal post = b->rect().right() + 1 - dekstre;
+        // The style rounds, and measures the text a little apart from how
+        // it draws it.
+        QVERIFY2(qAbs(antau - post) <= 8,
+                 qPrintable(QStringLiteral("icon at %1..%2, text %3; %4 px free on the left, %5 on the right")
+                                .arg(bildoj.first().left(), 0, 'f', 0)
+                                .arg(bildoj.first().right(), 0, 'f', 0)
+                                .arg(priskribas(l.first()))
+                                .arg(antau, 0, 'f', 0)
+                                .arg(post, 0, 'f', 0)));
+        // Nor text and icon apart: the icon's own spacing at most between them.
+        const qreal inter = qMax(bildoj.first().left() - (l.first().last().x + l.first().last().largxo),
+                                 l.first().first().x - bildoj.first().right());
+        QVERIFY2(inter <= 8, qPrintable(QStringLiteral("%1 px between icon and text").arg(inter, 0, 'f', 0)));
     }
 };
 

@@ -7,6 +7,9 @@
 // With LERBO_EKRANKOPIOJ set to a folder, each is saved there as a picture,
 // in a folder named after the translation ("germana/1_hejmo.png", ...). Run
 // it under xvfb-run to see what a real display draws: tools/fotoj.sh does.
+// LERBO_ETIKEDOJ may name lesson labels besides ("Lec05/Label9 Lec12/Label38"):
+// the page of each is photographed too, scrolled to show it, once for the
+// labels that one picture shows ("8_lec05_p03_Label9.png").
 #include "ekzercaj_peliloj.h"
 #include "label_sago.h"
 #include "label_sago_reversa.h"
@@ -110,6 +113,44 @@ class TestoTradukoFotoj : public QObject
             return;
         }
         QFAIL("no label of the home page shows the language's own script");
+    }
+
+    // The pages of the lesson labels LERBO_ETIKEDOJ names, each label in
+    // view; a label the picture before showed whole gets no other.
+    void fotasEtikedojn()
+    {
+        const QStringList etikedoj = qEnvironmentVariable("LERBO_ETIKEDOJ").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QWidget* fotita = nullptr; // the page of the picture before
+        for (const QString& etikedo : etikedoj) {
+            const int numero = etikedo.section(QLatin1Char('/'), 0, 0).mid(3).toInt();
+            const auto& lecionoj = lecionaj_datumoj::lecionoj();
+            const auto l =
+                std::find_if(lecionoj.cbegin(), lecionoj.cend(), [&](const Leciono& e) { return e.numero == numero; });
+            QVERIFY2(l != lecionoj.cend(), qPrintable(etikedo + QStringLiteral(": no such lesson")));
+            if (paghujo()->currentWidget()->objectName() != QStringLiteral("Pagho") + lecionilo::du(numero)) {
+                hejmen();
+                klakas(qPrintable(QStringLiteral("Leciono%1").arg(numero)));
+            }
+            QTabWidget* t = w->findChild<QTabWidget*>(l->sekcio());
+            QVERIFY(t);
+            auto* e = t->findChild<QLabel*>(QString(etikedo).replace(QLatin1Char('/'), QLatin1Char('_')));
+            QVERIFY2(e, qPrintable(etikedo + QStringLiteral(": no such label")));
+            int pagho = 0;
+            while (pagho < t->count() && !t->widget(pagho)->isAncestorOf(e))
+                ++pagho;
+            QVERIFY2(pagho < t->count(), qPrintable(etikedo + QStringLiteral(": on no page of the lesson")));
+            if (fotita == t->widget(pagho) && e->visibleRegion().boundingRect() == e->rect())
+                continue;
+            alPagho(*l, pagho);
+            for (QWidget* p = e->parentWidget(); p; p = p->parentWidget())
+                if (auto* rulumo = qobject_cast<QScrollArea*>(p)) {
+                    rulumo->ensureWidgetVisible(e, 0, 50);
+                    break;
+                }
+            fotas(QStringLiteral("8_%1_p%2_%3")
+                      .arg(l->klaso, lecionilo::du(pagho + 1), etikedo.section(QLatin1Char('/'), 1)));
+            fotita = t->widget(pagho);
+        }
     }
 
     // Lesson 1's first page that has arrows between words: in a right-to-left
@@ -250,6 +291,7 @@ private slots:
         for (const label_sago_reversa* sago : revenaj)
             QVERIFY2(montrata(sago) == revena, qPrintable(sago->objectName()));
         fotas(QStringLiteral("7_sagoj"));
+        fotasEtikedojn();
         w.reset();
     }
 

@@ -7,8 +7,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QScrollBar>
 
 lingvoelekto::lingvoelekto(QWidget* parent)
     : QDialog(parent)
@@ -16,6 +19,14 @@ lingvoelekto::lingvoelekto(QWidget* parent)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Elektu vian lingvon / Choose your language"));
+    // The rows come in the desktop's face, often a generic one ("Sans
+    // Serif") that the font configuration resolves for each script apart:
+    // the dash of "हिन्दी — hinda" then came from the Devanagari face and
+    // that of Korean from the Korean one. Named, the face that draws the
+    // Latin rows draws every dash, and the other scripts still fall back.
+    QFont tiparo = ui->Lingvo->font();
+    tiparo.setFamily(QFontInfo(tiparo).family());
+    ui->Lingvo->setFont(tiparo);
 }
 
 lingvoelekto::~lingvoelekto()
@@ -23,19 +34,24 @@ lingvoelekto::~lingvoelekto()
     delete ui;
 }
 
+void lingvoelekto::centras()
+{
+    const QList<QScreen*> ekranoj = QGuiApplication::screens();
+    if (ekranoj.isEmpty())
+        return;
+    const QScreen* ekrano = ekranoj.first();
+    setMinimumHeight(int(ekrano->geometry().height() * 0.9));
+    adjustSize();
+    const QRect havebla = ekrano->availableGeometry();
+    const QRect kadro = frameGeometry();
+    move((havebla.left() + havebla.right()) / 2 - (kadro.right() - kadro.left()) / 2,
+         (havebla.top() + havebla.bottom()) / 2 - (kadro.bottom() - kadro.top()) / 2);
+}
+
 void lingvoelekto::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    const QList<QScreen*> ekranoj = QGuiApplication::screens();
-    if (!ekranoj.isEmpty()) {
-        const QScreen* ekrano = ekranoj.first();
-        setMinimumHeight(int(ekrano->geometry().height() * 0.9));
-        adjustSize();
-        const QRect havebla = ekrano->availableGeometry();
-        const QRect kadro = frameGeometry();
-        move((havebla.left() + havebla.right()) / 2 - (kadro.right() - kadro.left()) / 2,
-             (havebla.top() + havebla.bottom()) / 2 - (kadro.bottom() - kadro.top()) / 2);
-    }
+    centras();
 
     m_Elsxutilo = new FileDownloader(FileDownloader::kursejo(QStringLiteral("/datumoj/traduklisto.ini")),
                                      QStringLiteral("traduklisto.ini"), this);
@@ -64,6 +80,15 @@ void lingvoelekto::plenigas(const QList<QStringList>& eroj)
     ui->Lingvo->clear();
     for (const QStringList& ero : eroj)
         ui->Lingvo->addItem(ero.at(TradukoListo::Nomo));
+    // As wide as the longest name, with room for the scroll bar the rows
+    // need on a screen of ordinary height: the list scrolls up and down
+    // only, and no name is cut at its edge ("Bahasa Indonesia — inde").
+    ui->Lingvo->setMinimumWidth(ui->Lingvo->sizeHintForColumn(0) + 2 * ui->Lingvo->frameWidth()
+                                + ui->Lingvo->verticalScrollBar()->sizeHint().width());
+    if (isVisible()) {
+        layout()->activate();
+        centras();
+    }
 
     const int vico = TradukoListo::antauElekto(m_Vicoj, TradukoListo::lokaKodo());
     if (vico < 0)

@@ -39,6 +39,9 @@ protected:
 
 private:
     void plenigas(const QList<QStringList>& eroj);
+    // Sizes the dialog to its contents and nearly the screen's height, in
+    // the middle of the screen.
+    void centras();
 
     Ui::lingvoelekto* ui;
     QList<QStringList> m_Vicoj;
