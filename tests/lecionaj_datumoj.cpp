@@ -206,7 +206,8 @@ Leciono lec04()
         {"Ekzerco2_Lec04", "8", "oreleto", ""},
         {"Ekzerco3_Lec04", "9", "vortoludo", ""},
         {"Sendas1_Lec04", "10", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
-        {"Sendas2_Lec04", "11", "sendas_24", "titolo 1, QLabel 6, korekta 5, cx_edit 5, sendujo 1, QScrollArea 1"},
+        {"Sendas2_Lec04", "11", "sendas_24",
+         "klakbutono_nova 4, titolo 2, QLabel 10, korekta 5, cx_edit 5, sendujo 1, QScrollArea 1"},
     };
     // The written dates and their readings, the reading text, and the second
     // send page's Esperanto questions and their model answers.
@@ -222,6 +223,11 @@ Leciono lec04()
     l.lingvoj << QStringLiteral("Memo1_Lec04=eo");
     for (const QString& d : demandoj)
         l.lingvoj << d + QStringLiteral("=eo");
+    // The words of those questions: the heading and the meanings name their
+    // word boxes, and the copy leaves the list out.
+    l.amikoj = QStringList{"Lec04_Label429>Lec04_Button481", "Lec04_Label430>Lec04_Button481",
+                           "Lec04_Label431>Lec04_Button482", "Lec04_Label432>Lec04_Button483",
+                           "Lec04_Label433>Lec04_Button484"};
     l.ekzercoj = {
         {"Ekzerco7_Lec04", "frazokonstruo", "Lec04_Ekz_Frazo_0407"},
         {"Ekzerco1_Lec04", "prononco", "Lec04_Ekz_Pronon_0403"},
@@ -259,7 +265,7 @@ Leciono lec04()
          }}};
     // 0402 is read by no frame (tst_lec04_legajho checks it).
     l.eroj = {{"0401", 63, 63}, {"0403", 48, 5}, {"0407", 16, 16}};
-    l.etikedoj = 94;
+    l.etikedoj = 99;
     l.fotoj = QStringList{"tab_33", "tab_35", "tab_38", "Sendas2_Lec04"};
     return l;
 }
