@@ -411,7 +411,7 @@ Leciono lec07()
         {"tab_19", "5", "parolo", "klakbutono_nova 20, titolo 1, QLabel 21, mp3ludilo 1, QScrollArea 1"},
         {"Sendas2_Lec07", "6", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
         {"tab_21", "7", "leciono", "klakbutono_nova 5, titolo 1, QLabel 9, QScrollArea 1"},
-        {"tab_22", "8", "leciono", "klakbutono_nova 10, QLabel 9, label_sago 1, QScrollArea 1"},
+        {"tab_22", "8", "leciono", "klakbutono_nova 10, QLabel 10, label_sago 1, QScrollArea 1"},
         {"Ekzerco1_Lec07", "9", "vortoludo", ""},
         {"Ekzerco2_Lec07", "10", "plenigas_spacon2", ""},
         {"Ekzerco3_Lec07", "11", "mikrofoneto", ""},
@@ -491,7 +491,7 @@ Leciono lec07()
          }},
     };
     l.eroj = {{"0701", 63, 63}, {"0702", 61, -1}, {"0709", 77, 21}, {"0703", 56, 0}};
-    l.etikedoj = 100;
+    l.etikedoj = 101;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab_3", "tab_10", "tab_19", "tab_21", "tab_22", "Sendas3_Lec07"};
     return l;
