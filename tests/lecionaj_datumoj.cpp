@@ -854,9 +854,9 @@ Leciono lec12()
         {"tab_6", "6", "leciono", "neklakebla_nova 13, QLabel 14, QScrollArea 1"},
         {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 3, label_sago_reversa 4, QScrollArea 1"},
         {"tab_8", "8", "muziko", "titolo 1, QLabel 11, mp3ludilo 1, QScrollArea 1"},
-        {"tab_9", "9", "leciono", "neklakebla_nova 12, titolo 1, QLabel 16, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 14, titolo 1, QLabel 18, QScrollArea 1"},
         {"Sendas1_Lec12", "10", "sendas_24",
-         "neklakebla_nova 12, titolo 1, QLabel 14, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+         "neklakebla_nova 14, titolo 1, QLabel 16, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
     };
     // The equals signs, the band's picture, the album list, the five links,
     // the song's title and its two verses, and the article.
@@ -874,7 +874,8 @@ Leciono lec12()
         QStringList{"Lec12_Label850>pushButton_13", "Lec12_Label851>pushButton_14", "Lec12_Label863>pushButton_15",
                     "Lec12_Label852>pushButton_16", "Lec12_Label853>pushButton_17", "Lec12_Label854>pushButton_18",
                     "Lec12_Label860>pushButton_19", "Lec12_Label855>pushButton_20", "Lec12_Label856>pushButton_21",
-                    "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24"};
+                    "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24",
+                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81"};
     l.ekzercoj = {{"Ekzerco1_Akuz_Lec12", "akuzativo", "Lec12_Ekz_Akuz_1202"}};
     l.kuroj = QStringList{"Lec12_Ekz_Akuz_1202"};
     Sendo artikolo{"Sendas1_Lec12",
@@ -889,7 +890,7 @@ Leciono lec12()
     artikolo.numeritaj = false;
     l.sendoj = {artikolo};
     l.eroj = {{"1202", 65, -1}};
-    l.etikedoj = 86;
+    l.etikedoj = 90;
     l.akuzativo = QStringLiteral("1202");
     l.fotoj = QStringList{"tab_5", "tab_7", "tab_8", "tab_9", "Sendas1_Lec12"};
     return l;
