@@ -206,7 +206,8 @@ Leciono lec04()
         {"Ekzerco2_Lec04", "8", "oreleto", ""},
         {"Ekzerco3_Lec04", "9", "vortoludo", ""},
         {"Sendas1_Lec04", "10", "sendas_24", "titolo 1, QLabel 10, korekta 10, cx_edit 10, sendujo 1, QScrollArea 1"},
-        {"Sendas2_Lec04", "11", "sendas_24", "titolo 1, QLabel 6, korekta 5, cx_edit 5, sendujo 1, QScrollArea 1"},
+        {"Sendas2_Lec04", "11", "sendas_24",
+         "klakbutono_nova 4, titolo 2, QLabel 10, korekta 5, cx_edit 5, sendujo 1, QScrollArea 1"},
     };
     // The written dates and their readings, the reading text, and the second
     // send page's Esperanto questions and their model answers.
@@ -222,6 +223,11 @@ Leciono lec04()
     l.lingvoj << QStringLiteral("Memo1_Lec04=eo");
     for (const QString& d : demandoj)
         l.lingvoj << d + QStringLiteral("=eo");
+    // The words of those questions: the heading and the meanings name their
+    // word boxes, and the copy leaves the list out.
+    l.amikoj = QStringList{"Lec04_Label429>Lec04_Button481", "Lec04_Label430>Lec04_Button481",
+                           "Lec04_Label431>Lec04_Button482", "Lec04_Label432>Lec04_Button483",
+                           "Lec04_Label433>Lec04_Button484"};
     l.ekzercoj = {
         {"Ekzerco7_Lec04", "frazokonstruo", "Lec04_Ekz_Frazo_0407"},
         {"Ekzerco1_Lec04", "prononco", "Lec04_Ekz_Pronon_0403"},
@@ -259,7 +265,7 @@ Leciono lec04()
          }}};
     // 0402 is read by no frame (tst_lec04_legajho checks it).
     l.eroj = {{"0401", 63, 63}, {"0403", 48, 5}, {"0407", 16, 16}};
-    l.etikedoj = 94;
+    l.etikedoj = 99;
     l.fotoj = QStringList{"tab_33", "tab_35", "tab_38", "Sendas2_Lec04"};
     return l;
 }
@@ -405,7 +411,7 @@ Leciono lec07()
         {"tab_19", "5", "parolo", "klakbutono_nova 20, titolo 1, QLabel 21, mp3ludilo 1, QScrollArea 1"},
         {"Sendas2_Lec07", "6", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
         {"tab_21", "7", "leciono", "klakbutono_nova 5, titolo 1, QLabel 9, QScrollArea 1"},
-        {"tab_22", "8", "leciono", "klakbutono_nova 10, QLabel 9, label_sago 1, QScrollArea 1"},
+        {"tab_22", "8", "leciono", "klakbutono_nova 10, QLabel 10, label_sago 1, QScrollArea 1"},
         {"Ekzerco1_Lec07", "9", "vortoludo", ""},
         {"Ekzerco2_Lec07", "10", "plenigas_spacon2", ""},
         {"Ekzerco3_Lec07", "11", "mikrofoneto", ""},
@@ -485,7 +491,7 @@ Leciono lec07()
          }},
     };
     l.eroj = {{"0701", 63, 63}, {"0702", 61, -1}, {"0709", 77, 21}, {"0703", 56, 0}};
-    l.etikedoj = 100;
+    l.etikedoj = 101;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab_3", "tab_10", "tab_19", "tab_21", "tab_22", "Sendas3_Lec07"};
     return l;
@@ -848,9 +854,9 @@ Leciono lec12()
         {"tab_6", "6", "leciono", "neklakebla_nova 13, QLabel 14, QScrollArea 1"},
         {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 3, label_sago_reversa 4, QScrollArea 1"},
         {"tab_8", "8", "muziko", "titolo 1, QLabel 11, mp3ludilo 1, QScrollArea 1"},
-        {"tab_9", "9", "leciono", "neklakebla_nova 12, titolo 1, QLabel 16, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 14, titolo 1, QLabel 18, QScrollArea 1"},
         {"Sendas1_Lec12", "10", "sendas_24",
-         "neklakebla_nova 12, titolo 1, QLabel 14, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+         "neklakebla_nova 14, titolo 1, QLabel 16, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
     };
     // The equals signs, the band's picture, the album list, the five links,
     // the song's title and its two verses, and the article.
@@ -868,7 +874,8 @@ Leciono lec12()
         QStringList{"Lec12_Label850>pushButton_13", "Lec12_Label851>pushButton_14", "Lec12_Label863>pushButton_15",
                     "Lec12_Label852>pushButton_16", "Lec12_Label853>pushButton_17", "Lec12_Label854>pushButton_18",
                     "Lec12_Label860>pushButton_19", "Lec12_Label855>pushButton_20", "Lec12_Label856>pushButton_21",
-                    "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24"};
+                    "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24",
+                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81"};
     l.ekzercoj = {{"Ekzerco1_Akuz_Lec12", "akuzativo", "Lec12_Ekz_Akuz_1202"}};
     l.kuroj = QStringList{"Lec12_Ekz_Akuz_1202"};
     Sendo artikolo{"Sendas1_Lec12",
@@ -883,7 +890,7 @@ Leciono lec12()
     artikolo.numeritaj = false;
     l.sendoj = {artikolo};
     l.eroj = {{"1202", 65, -1}};
-    l.etikedoj = 86;
+    l.etikedoj = 90;
     l.akuzativo = QStringLiteral("1202");
     l.fotoj = QStringList{"tab_5", "tab_7", "tab_8", "tab_9", "Sendas1_Lec12"};
     return l;

@@ -1,11 +1,15 @@
+#include "erodosieroj.h"
 #include "fiksajhoj/lec99.h"
 #include "frazkonstruilo.h"
 #include "frazokonstruo.h"
 #include "funkcioj.h"
+#include "lecionilo.h"
+#include "lecionoj.h"
 #include "testilo.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <memory>
 
 class TestoFrazokonstruo : public QObject
 {
@@ -44,13 +48,15 @@ class TestoFrazokonstruo : public QObject
         return -1;
     }
     QStringList nunajVortoj() { return lec99::frazoj().value(nuna()).split(' '); }
-    // Clicks the pool words in this order.
-    void metas(const QStringList& vortoj)
+    // Clicks the pool words in this order (in the fixture's frame, or in `en`).
+    void metas(const QStringList& vortoj, QWidget* en = nullptr)
     {
+        QWidget* disponeblaj = (en ? en : ekz)->findChild<QWidget*>(QStringLiteral("Disponeblaj"));
         for (const QString& v : vortoj) {
             QPushButton* trovita = nullptr;
-            for (QPushButton* b : montrataj("Disponeblaj"))
-                if (b->text() == v) {
+            const auto butonoj = disponeblaj->findChildren<QPushButton*>();
+            for (QPushButton* b : butonoj)
+                if (!b->isHidden() && b->text() == v) {
                     trovita = b;
                     break;
                 }
@@ -189,6 +195,96 @@ private slots:
         QVERIFY(frazkonstruilo::gxusta({"ĉiam", "Mi", "legas."}, vortoj, unu));
         QVERIFY(!frazkonstruilo::gxusta({"Mi", "legas."}, vortoj, unu));
         QVERIFY(!frazkonstruilo::gxusta({"Mi", "legas.", "ĉiam"}, vortoj, aliaj));
+    }
+
+    // The item file lists another right order under its sentence's key
+    // alone (sentence 106 of the fixture), the other sentences having none:
+    // built in that order, the sentence counts as right.
+    void aliaOrdoSubSolaSxlosilo()
+    {
+        lec99::klakas(butono("BitBtn1"));
+        while (nuna() != 5 && butono("BitBtn3")->isEnabled())
+            respondasGxuste();
+        QCOMPARE(nuna(), 5);
+        const int gxustaj = valoro("Placar2");
+        metas(QStringLiteral("Morgaŭ ni iros kune al la nova parko de nia urbo.").split(' '));
+        testilo::kunModalo([&] { lec99::klakas(butono("BitBtn2")); });
+        QCOMPARE(valoro("Placar3"), 0);
+        QCOMPARE(valoro("Placar2"), gxustaj + 1);
+    }
+
+    // Orders of the lessons' own sentences, built in the lesson's frame: the
+    // sentence's order and the other orders its item lists count as right,
+    // and so only they. An adverb may stand before its verb or just after it
+    // (lesson 3's rule), but not where it would describe another word.
+    void akceptataOrdo_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("ero");
+        QTest::addColumn<QString>("ordo");
+        QTest::addColumn<bool>("akceptata");
+        QTest::newRow("0307-5 the adverb after the verb") << 3 << 5 << "Li trinkos unue akvon." << true;
+        QTest::newRow("0307-7 a word inside the object") << 3 << 7 << "Li ŝian amas fratinon." << false;
+        QTest::newRow("0507-8 iam before the subject") << 5 << 8 << "Ĉu iam vi vizitis Brazilon?" << true;
+        QTest::newRow("0507-10 ĉiam would describe viziti") << 5 << 10 << "Tamen mi deziris ĉiam viziti ĝin." << false;
+        QTest::newRow("0607-7 as the item has it") << 6 << 7 << "Ŝi skribas tiel bone kiel la instruistino." << true;
+        QTest::newRow("0607-7 tiel bone before the verb")
+            << 6 << 7 << "Ŝi tiel bone skribas kiel la instruistino." << true;
+        QTest::newRow("0607-7 tiel parted from bone")
+            << 6 << 7 << "Ŝi tiel skribas bone kiel la instruistino." << false;
+        QTest::newRow("0607-9 neniel would deny kompreni")
+            << 6 << 9 << "Mi povas neniel kompreni, kion vi parolas." << false;
+        QTest::newRow("0607-10 as the item has it") << 6 << 10 << "Ili ĉiel helpis al mi." << true;
+        QTest::newRow("0607-10 ĉiel after the verb") << 6 << 10 << "Ili helpis ĉiel al mi." << true;
+        QTest::newRow("0607-10 ĉiel inside al mi") << 6 << 10 << "Ili helpis al ĉiel mi." << false;
+    }
+    void akceptataOrdo()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, ero);
+        QFETCH(QString, ordo);
+        QFETCH(bool, akceptata);
+        std::unique_ptr<QFrame> kadro(KreasLecionon(numero, nullptr));
+        QTabWidget* lec = lecionilo::tabulo(kadro.get(), numero);
+        QVERIFY(lec);
+        auto* frazoj = lec->findChild<frazokonstruo*>();
+        QVERIFY(frazoj);
+        QWidget* pagho = frazoj;
+        while (pagho && lec->indexOf(pagho) < 0)
+            pagho = pagho->parentWidget();
+        lec->setCurrentWidget(pagho);
+        kadro->show();
+        QVERIFY(QTest::qWaitForWindowExposed(kadro.get()));
+
+        // Which sentence is asked, from the translation the frame shows.
+        const QString kodo = frazoj->objectName().right(4);
+        const QString prefikso = frazoj->objectName().left(6);
+        QStringList d, r;
+        _Matriz(&d, kodo, QStringLiteral("D"));
+        _Matriz(&r, kodo, QStringLiteral("R"));
+        QVERIFY(ero < d.size());
+        auto teksto = [&](const QString& nomo) { return lec->findChild<QLabel*>(prefikso + nomo)->text(); };
+        auto nuna = [&] {
+            const QString t = frazoj->findChild<QLabel*>(QStringLiteral("Traduko1"))->text();
+            for (int i = 0; i < d.size(); ++i)
+                if (frazkonstruilo::senNumero(teksto(QStringLiteral("Label") + r.at(i))) == t)
+                    return i;
+            return -1;
+        };
+        auto* kontrolu = frazoj->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+        lec99::klakas(frazoj->findChild<QPushButton*>(QStringLiteral("BitBtn1")));
+        // The other sentences, built as they stand, until this one comes.
+        for (int i = nuna(); i != ero; i = nuna()) {
+            QVERIFY(i >= 0);
+            metas(teksto(QStringLiteral("Button") + d.at(i)).split(QLatin1Char(' ')), frazoj);
+            lec99::klakas(kontrolu);
+        }
+        QCOMPARE(teksto(QStringLiteral("Button") + d.at(ero)).split(QLatin1Char(' ')).size(), ordo.split(' ').size());
+        const int gxustaj = lec99::valoro(frazoj, "Placar2");
+        metas(ordo.split(QLatin1Char(' ')), frazoj);
+        testilo::kunModalo([&] { lec99::klakas(kontrolu); });
+        QCOMPARE(lec99::valoro(frazoj, "Placar2"), gxustaj + (akceptata ? 1 : 0));
+        QCOMPARE(lec99::valoro(frazoj, "Placar3"), akceptata ? 0 : 1);
     }
 
     void senNumero_data()

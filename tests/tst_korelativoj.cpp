@@ -231,7 +231,7 @@ private slots:
             "Kial vi ne venis hieraŭ?",
             "Kies libro estas tiu?",
             "Kian domon vi havas?",
-            "Ŝi kantas tiel bele, kiel la instruistino.",
+            "Ŝi kantas tiel bele kiel la instruistino.",
             "Mi manĝis tiom, kiom mi volis.",
             "Mi havas iom da mono.",
             "Ŝi estas tre bona; tial ĉiuj amas ŝin.",

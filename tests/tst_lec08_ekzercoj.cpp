@@ -56,7 +56,7 @@ private slots:
     {
         // tiel goes with kiel, tiom with kiom, (mal)pli with ol; la plej and
         // la malplej pick one of many; pli alone picks one of two.
-        QCOMPARE(d1.at(0), QStringLiteral("Ŝi estas ~ bela, ~ inteligenta."));
+        QCOMPARE(d1.at(0), QStringLiteral("Ŝi estas ~ bela ~ inteligenta."));
         QCOMPARE(r1.at(0), QStringLiteral("tiel~kiel"));
         QCOMPARE(d1.at(2), QStringLiteral("El inter testudo, kuniklo kaj vulpo, kiu estas la ~ rapida?"));
         QCOMPARE(r1.at(2), QStringLiteral("malplej"));

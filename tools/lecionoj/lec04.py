@@ -113,6 +113,11 @@ PT = {
     "Label395": "10. Seu irmão vende livros e jornais?",
     "Label6": "Responda em Esperanto",
     "Label401": "Responda a cada pergunta com uma frase completa em Esperanto, e não só com jes ou ne.",
+    "Label429": "Palavras das perguntas",
+    "Label430": "provar (o sabor)",
+    "Label431": "esposa",
+    "Label432": "mês",
+    "Label433": "peça de teatro",
 }
 
 LEGAJHO = (
@@ -348,6 +353,11 @@ RESPONDOJ = [  # group, question label, question, answer field, model answer lab
 ]
 
 
+# The questions use words that the course teaches only later (gustumi, edzino)
+# or nowhere else (monato, teatraĵo): the learner must understand them to answer.
+DEMANDAJ_VORTOJ = [(481, "gustumi", 430), (482, "edzino", 431), (483, "monato", 432), (484, "teatraĵo", 433)]
+
+
 def pagho12(f):
     grupoj = [vbox("verticalLayout_%d" % grupo, [
         widget("QLabel", etikedo, [DEMANDA_ALIGNO, faldo(), kamarado(kampo), prop("text", s(demando)),
@@ -355,8 +365,14 @@ def pagho12(f):
         f.respondo(kampo, ecoj=KAMPAJ_ECOJ),
         widget("korekta", modelo_nomo, [prop("text", s(modelo))])], spacing=2)
         for grupo, etikedo, demando, kampo, modelo_nomo, modelo in RESPONDOJ]
-    eroj = [kapo(f, 6), f.etikedo(401),
-            vbox("verticalLayout_185", grupoj + [sendujo("frame_2"), f.spacer()], spacing=12)]
+    eroj = [kapo(f, 6), f.etikedo(401)]
+    # The heading and each meaning name a word box as buddy, so that the copy
+    # for the corrector leaves the list out (as lesson 12's article list).
+    vortoj = vbox("verticalLayout_191", [kapo(f, 429, ecoj=[kamarado("Lec04_Button%d" % DEMANDAJ_VORTOJ[0][0])])] + [
+        vico("horizontalLayout_%d" % (361 + i), [
+            f.vorto(n, v, ecoj=[maks()]), f.signifo(m, ecoj=[kamarado("Lec04_Button%d" % n)])])
+        for i, (n, v, m) in enumerate(DEMANDAJ_VORTOJ)], spacing=9)
+    eroj.append(vbox("verticalLayout_185", grupoj + [vortoj, sendujo("frame_2"), f.spacer()], spacing=12))
     return teksta_pagho("Sendas2_Lec04", "11", 12, vbox("verticalLayout_11", eroj), ikono=SENDAS)
 
 

@@ -132,6 +132,10 @@ PT = {
     "Label561": (
         "Com -n (en la ĝardenon) eu entrei caminhando no jardim: estava fora e entrei. Sem -n (en la ĝardeno)"
         " eu já estava no jardim e caminhei dentro dele."),
+    "Label580": (
+        "A mesma terminação -n indica direção também nos advérbios de lugar: kie? (onde?) – kien? (para onde?); "
+        "tie (lá) – tien (para lá); hejme (em casa) – hejmen (para casa); antaŭe (na frente) – antaŭen (para a "
+        "frente). Mi iras hejmen: vou para casa."),
     # page 13: translation into Esperanto
     "Label10": "Traduza para o Esperanto",
     "Label569": "1. Eu vim de bicicleta.",
@@ -178,56 +182,63 @@ def bloko(f, nomo, vico1, vico2, n, vorto, m, sago, ekzemplo, pol=False):
 
 # block layout, word line, example line, word label, preposition, meaning label, arrow, sentence label, example
 PREPOZICIOJ_I = [
-    ("verticalLayout_197", 371, 372, 500, "al", 487, 138, "Li iros al la urbo.  /  Ŝi parolas al ili."),
-    ("verticalLayout_200", 373, 374, 501, "ĉe", 488, 140, "Ni sidas ĉe la tablo.  /  Mi loĝas ĉe mia onklo."),
+    ("verticalLayout_197", 371, 372, 500, "al", 487, 138, "Li venos al la urbo.  /  Ŝi parolas al ili."),
+    ("verticalLayout_200", 373, 374, 501, "ĉe", 488, 140, "Ŝi atendas ĉe la lernejo.  /  Mi loĝas ĉe mia frato."),
     ("verticalLayout_207", 375, 376, 502, "de", 489, 142, "Tio estas la libro de Petro.  /  Mi venas de la lernejo."),
     ("verticalLayout_208", 377, 378, 528, "da", 516, 144,
-     "Mi aĉetis kilogramon da sukero.  /  Ŝi trinkas glason da akvo."),
+     "Mi aĉetis iom da sukero.  /  Ŝi trinkas tason da teo."),
     ("verticalLayout_209", 379, 380, 503, "dum", 490, 146,
      "Dum la leciono ni ne parolas.  /  Ni vojaĝis dum du semajnoj."),
     ("verticalLayout_218", 486, 487, 504, "en", 491, 201,
      "La infanoj ludas en la ĝardeno.  /  Mi loĝas en granda urbo."),
-    ("verticalLayout_226", 488, 489, 505, "ĝis", 492, 203, "Mi laboras ĝis la vespero.  /  Ni iris ĝis la rivero."),
-    ("verticalLayout_228", 490, 491, 506, "kun", 493, 205, "Mi promenas kun mia amiko.  /  Ŝi trinkas kafon kun lakto."),
+    ("verticalLayout_226", 488, 489, 505, "ĝis", 492, 203, "Mi lernas ĝis la vespero.  /  Ni promenis ĝis la lernejo."),
+    ("verticalLayout_228", 490, 491, 506, "kun", 493, 205,
+     "Mi promenas kun mia amiko.  /  Ŝi trinkas kafon kun lakto."),
     ("verticalLayout_239", 492, 493, 507, "por", 494, 207, "Tiu ĉi libro estas por vi.  /  Ni manĝas por vivi."),
-    ("verticalLayout_240", 494, 495, 508, "pro", 495, 209, "Mi restis hejme pro la pluvo.  /  Li ne venis pro malsano."),
+    ("verticalLayout_240", 494, 495, 508, "pro", 495, 209,
+     "Ŝi estas ĝoja pro la bela tago.  /  Pro la leciono mi ne povas veni."),
     ("verticalLayout_277", 496, 497, 509, "sub", 496, 211, "La plumo estas sub la libro."),
-    ("verticalLayout_283", 498, 499, 510, "sur", 497, 213, "La libro estas sur la tablo."),
+    ("verticalLayout_283", 498, 499, 510, "sur", 497, 213, "La kato estas sur la tegmento."),
 ]
 
 PREPOZICIOJ_II = [  # four groups of blocks, as PREPOZICIOJ_I
     ("verticalLayout_264", [
         ("verticalLayout_259", 432, 433, 525, "anstataŭ", 513, 162,
-         "Li venis anstataŭ sia frato.  /  Ŝi aĉetis pomojn anstataŭ piroj."),
+         "Li venis anstataŭ mia frato.  /  Ŝi trinkas teon anstataŭ kafo."),
         ("verticalLayout_260", 434, 435, 526, "antaŭ", 514, 164,
-         "La ĝardeno estas antaŭ la domo.  /  Lavu la manojn antaŭ la manĝo."),
-        ("verticalLayout_261", 436, 437, 527, "apud", 515, 166, "La seĝo staras apud la tablo.  /  Sidu apud mi!"),
+         "La ĝardeno estas antaŭ la domo.  /  Mi trinkas kafon antaŭ la leciono."),
+        ("verticalLayout_261", 436, 437, 527, "apud", 515, 166,
+         "La lernejo estas apud mia domo.  /  Ŝi loĝas apud mi."),
         ("verticalLayout_262", 438, 439, 529, "ekster", 517, 168, "La infanoj ludas ekster la domo."),
         ("verticalLayout_263", 440, 441, 530, "el", 518, 170,
-         "Ŝi prenis la leteron el la skatolo.  /  La tablo estas farita el ligno."),
+         "La kato venis el la ĝardeno.  /  Mia amiko estas el Kanado."),
     ]),
     ("verticalLayout_265", [
-        ("verticalLayout_266", 442, 443, 535, "pri", 523, 172, "Ni parolas pri la lernejo.  /  Ŝi rakontis pri sia vojaĝo."),
-        ("verticalLayout_267", 444, 445, 536, "sen", 524, 174, "Ŝi venis sen sia frato.  /  Mi ne povas vivi sen vi."),
+        ("verticalLayout_266", 442, 443, 535, "pri", 523, 172,
+         "Ni parolas pri la lernejo.  /  Ŝi skribis libron pri geografio."),
+        ("verticalLayout_267", 444, 445, 536, "sen", 524, 174,
+         "Mi trinkas kafon sen sukero.  /  Mi ne povas vivi sen vi."),
         ("verticalLayout_268", 446, 447, 537, "super", 525, 176,
-         "La lampo pendas super la tablo.  /  Birdoj flugas super la maro."),
+         "Mia ĉambro estas super la ĉambro de mia frato."),
         ("verticalLayout_269", 448, 449, 538, "tra", 526, 178,
-         "Ni promenis tra la parko.  /  La hundo saltis tra la fenestro."),
+         "Ni promenis tra la urbo.  /  La kato kuris tra la ĝardeno."),
         ("verticalLayout_270", 450, 451, 574, "ĉirkaŭ", 562, 180,
-         "Ni sidis ĉirkaŭ la tablo.  /  Ĉirkaŭ la domo estas ĝardeno."),
+         "La infanoj ludas ĉirkaŭ la instruistino.  /  Ĉirkaŭ la domo estas ĝardeno."),
     ]),
     ("verticalLayout_284", [
         ("verticalLayout_285", 500, 501, 531, "inter", 519, 215,
-         "Inter la domo kaj la lernejo estas parko.  /  Ni parolis inter ni."),
-        ("verticalLayout_286", 502, 503, 532, "kontraŭ", 520, 217, "Li sidas kontraŭ mi.  /  Ŝi naĝis kontraŭ la fluo."),
-        ("verticalLayout_287", 504, 505, 533, "per", 521, 219, "Mi skribas per plumo.  /  Ni veturis per aŭtobuso."),
-        ("verticalLayout_288", 506, 507, 534, "post", 522, 221, "Post la leciono ni ludas.  /  Li venos post du tagoj."),
+         "Inter la domo kaj la lernejo estas butiko.  /  Ni parolis inter ni."),
+        ("verticalLayout_286", 502, 503, 532, "kontraŭ", 520, 217,
+         "La butiko estas kontraŭ la lernejo.  /  Mi havas nenion kontraŭ vi."),
+        ("verticalLayout_287", 504, 505, 533, "per", 521, 219, "Mi skribas per plumo.  /  Ni vojaĝis per aŭto."),
+        ("verticalLayout_288", 506, 507, 534, "post", 522, 221,
+         "Post la leciono ni ludas.  /  Li venos post du tagoj."),
     ]),
     ("verticalLayout_289", [
         ("verticalLayout_290", 508, 509, 575, "preter", 563, 223, "Ni promenis preter la lernejo."),
         ("verticalLayout_291", 510, 511, 576, "trans", 564, 225, "Mi loĝas trans la urbo."),
         ("verticalLayout_292", 512, 513, 577, "malantaŭ", 565, 227,
-         "La ĝardeno estas malantaŭ la domo.  /  Li staras malantaŭ mi."),
+         "La ĝardeno estas malantaŭ la domo.  /  Mia frato venas malantaŭ mi."),
         ("verticalLayout_293", 514, 515, 578, "je", 567, 229, "Ni vizitos vin je la tria horo."),
     ]),
 ]
@@ -428,6 +439,7 @@ def pagho8(f):
                  spacing=12)], spacing=0)]),
         vbox("verticalLayout_34", [f.etikedo(560), frazo(f, 573, "Mi promenis EN la ĝardenO.")], spacing=6),
         f.etikedo(561),
+        f.etikedo(580),
         f.spacer()], spacing=20)
     return tekstpagho("tab_22", "8", "verticalLayout_19", "scrollArea_8", "scrollAreaWidgetContents_8", 1124, 760,
                       enhavo)

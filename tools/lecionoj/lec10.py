@@ -321,7 +321,7 @@ PARTICIPOJ = ["Legante ni lernas.", "La fermita pordo.", "Pagantaj membroj.", "L
 
 def pagho6(f):
     frazoj = [
-        paro(f, nomo(), kesto(f, "pushButton_42", "La parolanto estas mia instruisto. "),
+        paro(f, nomo(), kesto(f, "pushButton_42", "La parolanto estas mia instruisto."),
              suba(f, 744, pol=("Preferred", "Maximum"))),
         paro(f, nomo(), kesto(f, "pushButton_43", "La invititoj jam alvenis."),
              suba(f, 745, pol=("Preferred", "Maximum"))),

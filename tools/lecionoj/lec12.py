@@ -135,6 +135,8 @@ PT = {
     "Label63": "luz",
     "Label65": "chegar (a)",
     "Label64": "infinito, o sem-fim",
+    "Label66": "boca",
+    "Label68": "cesto",
     # page 10: the send page
     "Label4": "Traduza o texto para a sua língua",
     "Label859": (
@@ -153,6 +155,8 @@ PT = {
     "Label857": "homenagear, honrar",
     "Label858": "ficar, permanecer",
     "Label861": "biblioteca",
+    "Label862": "segundo, de acordo com; ao longo de",
+    "Label864": "estrela",
 }
 
 class Nomoj:
@@ -383,7 +387,8 @@ KANTVORTOJ = [("pushButton", "frago", 54), ("pushButton_2", "pruvi", 55), ("push
               ("pushButton_4", "ĉielo", 57), ("pushButton_5", "arko", 58),
               ("pushButton_6", "ĉielarko (ĉielo + arko)", 59), ("pushButton_7", "animo", 60),
               ("pushButton_8", "valoro", 61), ("pushButton_9", "vero", 62), ("pushButton_10", "lumo", 63),
-              ("pushButton_11", "alveni (= veni al)", 65), ("pushButton_12", "senfino (sen + fino)", 64)]
+              ("pushButton_11", "alveni (= veni al)", 65), ("pushButton_12", "senfino (sen + fino)", 64),
+              ("pushButton_78", "buŝo", 66), ("pushButton_79", "korbo", 68)]
 TITOLA_DOKUMENTO = (
     '<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd">\n'
     '<html><head><meta name="qrichtext" content="1" /><style type="text/css">\n'
@@ -429,7 +434,7 @@ ARTIKOLVORTOJ = [("pushButton_13", "parko", 850), ("pushButton_14", "ricevi", 85
                  ("pushButton_16", "subteni (sub + teni)", 852), ("pushButton_17", "leĝo", 853),
                  ("pushButton_18", "proponi", 854), ("pushButton_19", "celi", 860), ("pushButton_20", "meti", 855),
                  ("pushButton_21", "egala", 856), ("pushButton_22", "honori", 857), ("pushButton_23", "resti", 858),
-                 ("pushButton_24", "biblioteko", 861)]
+                 ("pushButton_24", "biblioteko", 861), ("pushButton_80", "laŭ", 862), ("pushButton_81", "stelo", 864)]
 
 
 def pagho10(f):
@@ -445,7 +450,7 @@ def pagho10(f):
              for i, (b, v, k) in enumerate(ARTIKOLVORTOJ)]
     enhavo = vbox("verticalLayout_15", komenco + [
         artikolo, legajho,
-        vbox("verticalLayout_16", vicoj[:6], spacing=6), vbox("verticalLayout_17", vicoj[6:], spacing=6),
+        vbox("verticalLayout_16", vicoj[:7], spacing=6), vbox("verticalLayout_17", vicoj[7:], spacing=6),
         f.respondo("plainTextEdit", klaso="QPlainTextEdit", ecoj=[politiko("Preferred", "Preferred")],
                    lingvo="traduko"),
         item(sendas_butono("pushButton_65"), "Qt::AlignHCenter"),
