@@ -55,7 +55,9 @@ int Lancxilo::lancxas()
     auto avertas = [](const QString& teksto) {
         if (teksto.isEmpty())
             return;
+        // It names the writable folder, whose name may hold anything.
         QMessageBox kesto(QMessageBox::Warning, QString(), teksto);
+        kesto.setTextFormat(Qt::PlainText);
         kesto.exec();
     };
     // One copy owns the settings file: a second start brings the running

@@ -38,6 +38,9 @@ void lerbo::SavasKonfig()
     perdoDirita = true;
     QMessageBox kesto(QApplication::activeWindow());
     kesto.setIcon(QMessageBox::Warning);
+    // The path is anyone's folder name: as rich text a picture named in it
+    // would be read, and markup would show as something else.
+    kesto.setTextFormat(Qt::PlainText);
     kesto.setText(QStringLiteral("The settings could not be saved in ") + QDir::toNativeSeparators(vojo)
                   + QStringLiteral(". Your changes of this session are lost."));
     kesto.exec();
@@ -97,12 +100,15 @@ void lerbo::avertasPriKonservado()
     // At an end from outside the loss is said once, on standard error.
     if (senHomo)
         return;
+    // The path, as in SavasKonfig, is shown as written.
     if (!isVisible()) {
         QMessageBox kesto(QMessageBox::Warning, QString(), teksto);
+        kesto.setTextFormat(Qt::PlainText);
         kesto.exec();
         return;
     }
     auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), teksto, QMessageBox::Ok, this);
+    kesto->setTextFormat(Qt::PlainText);
     kesto->setAttribute(Qt::WA_DeleteOnClose);
     kesto->open();
 }

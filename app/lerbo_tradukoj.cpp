@@ -167,6 +167,7 @@ void lerbo::Traduku()
     if (!malakceptita.isEmpty()) {
         QMessageBox kesto(QApplication::activeWindow());
         kesto.setIcon(QMessageBox::Warning);
+        kesto.setTextFormat(Qt::PlainText);
         kesto.setText(malakceptita);
         kesto.exec();
     }
@@ -180,7 +181,10 @@ void lerbo::Traduku()
     } else if (validaNomo && TradukoKontrolo::legeblaDosiero(TradukUjo() + sTradukoDosiero)) {
         vojo = TradukUjo() + sTradukoDosiero;
     } else {
+        // The name is the settings file's, whatever it holds: shown as
+        // written, a picture named in it is never read.
         QMessageBox kesto(QApplication::activeWindow());
+        kesto.setTextFormat(Qt::PlainText);
         vojo = TradukUjo() + Angla;
         if (estasDosiero(vojo)) {
             kesto.setIcon(QMessageBox::Warning);

@@ -5,6 +5,7 @@
 #include "ekzercilo.h"
 #include "funkcioj.h"
 #include "klipoj.h"
+#include "specialadosiero.h"
 #include "tekstodirekto.h"
 #include "tradukdosiero.h"
 #include "vocxregistrilo_qt.h"
@@ -236,7 +237,9 @@ void prononco::LudasRegistrita(int slot)
         return;
     const QString vojo =
         Realaj[slot].isEmpty() ? PrononcoKuro::ludotaRegistrajxo(sRegistrejo, slot, sSistemo) : Realaj[slot];
-    ludilo()->setMedia(QUrl::fromLocalFile(vojo));
+    // Anything may stand where the recording should be; a FIFO would hold
+    // the player, and the window with it.
+    ludilo()->setMedia(QUrl::fromLocalFile(SpecialaDosiero::anstatauo(vojo)));
     Ludilo->play();
 }
 

@@ -4,6 +4,7 @@
 #include "prononcokuro.h"
 #include "sxajna_registrilo.h"
 #include "testilo.h"
+#include "tst_fifogardisto.h"
 #include "vocxregistrilo_qt.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <sys/stat.h>
 
 class TestoPrononco : public QObject
 {
@@ -239,6 +241,26 @@ private slots:
                                               savasLoko + "prononco2" + ludata}));
         for (int i = 0; i < 3; ++i)
             QVERIFY(ludataj.at(i).startsWith(mrLoko + "sonoj/lec98/"));
+    }
+
+    // A FIFO where the learner's recording should be, left there by
+    // anyone: the player is never pointed at it, as it would wait on it.
+    void fifoAnstatauRegistrajxo()
+    {
+        const QString vojo = savasLoko + QStringLiteral("prononco0");
+        QFile::remove(vojo);
+        QVERIFY(::mkfifo(QFile::encodeName(vojo).constData(), 0600) == 0);
+        FifoGardisto gardisto(QFile::encodeName(vojo));
+        komencas("9806", 4);
+        QVERIFY(senlabora());
+        QCOMPARE(registrilo->registritaj().value(0), vojo);
+        QVERIFY2(!ludataj.contains(vojo), "the player was pointed at the FIFO");
+        QCOMPARE(ludatajRegistrajxoj().size(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(ekz->ludilo()->error() != QMediaPlayer::NoError
+                                     || ekz->ludilo()->mediaStatus() == QMediaPlayer::InvalidMedia,
+                                 20000);
+        QVERIFY2(!gardisto.malfermita(), "the FIFO was opened");
+        QFile::remove(vojo);
     }
 
     void tempilo()

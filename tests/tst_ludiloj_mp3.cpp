@@ -1,12 +1,19 @@
 #include "funkcioj.h"
 #include "mp3ludilo.h"
 #include "testilo.h"
+#include "tst_fifogardisto.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMediaPlayer>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The music player frame: play, pause and stop on a player of its own, and
 // stopping when its lesson turns the page.
@@ -33,6 +40,22 @@ class TestoMp3 : public QObject
         if (!butono("Chesu")->isHidden())
             s += QLatin1Char('C');
         return s;
+    }
+
+    // The texts of the message boxes standing open now.
+    static QStringList kestoj()
+    {
+        QStringList tekstoj;
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
+                tekstoj << k->text();
+        return tekstoj;
+    }
+    static void fermasKestojn()
+    {
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
+                k->close();
     }
 
     static void kopias(const QString& fonto, const QString& celo)
@@ -179,6 +202,70 @@ private slots:
         QCOMPARE(stato(), QMediaPlayer::PlayingState);
         butono("Chesu")->click();
         QCOMPARE(videblaj(), QStringLiteral("L"));
+    }
+
+    // A recording that cannot be played leaves the player stopped, with
+    // only play showing, and says so on its page once, however often the
+    // learner presses play; the player never opens a FIFO in its place.
+    void neludebla_data()
+    {
+        QTest::addColumn<QString>("kio");
+        QTest::newRow("missing") << "mankas";
+        QTest::newRow("empty") << "malplena";
+        QTest::newRow("damaged") << "difektita";
+        QTest::newRow("a FIFO") << "FIFO";
+        QTest::newRow("a folder") << "dosierujo";
+        QTest::newRow("unreadable") << "nelegebla";
+    }
+    void neludebla()
+    {
+        QFETCH(QString, kio);
+        const QString vojo = mrLoko + QStringLiteral("sonoj/lec09/memo3.oga");
+        QDir(vojo).removeRecursively();
+        QFile::remove(vojo);
+        QDir().mkpath(mrLoko + QStringLiteral("sonoj/lec09"));
+        std::unique_ptr<FifoGardisto> gardisto;
+        if (kio == QLatin1String("malplena")) {
+            testilo::skribas(vojo, QByteArray());
+        } else if (kio == QLatin1String("difektita")) {
+            testilo::skribas(vojo, QByteArray(4096, '\x5a') + "\x01\x02\x03");
+        } else if (kio == QLatin1String("FIFO")) {
+            QVERIFY(::mkfifo(QFile::encodeName(vojo).constData(), 0600) == 0);
+            gardisto.reset(new FifoGardisto(QFile::encodeName(vojo)));
+        } else if (kio == QLatin1String("dosierujo")) {
+            QVERIFY(QDir().mkpath(vojo));
+        } else if (kio == QLatin1String("nelegebla")) {
+            if (::geteuid() == 0)
+                QSKIP("root reads a file of any mode");
+            QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_longa.oga"), vojo));
+            QVERIFY(QFile::setPermissions(vojo, QFileDevice::WriteOwner));
+        }
+        const QString propra = smNeSono;
+        smNeSono = QStringLiteral("This recording cannot be played.");
+        konstruas(QStringLiteral("Lec09_memo3"), SLOT(PaghoShanghita(int)));
+
+        butono("Ludu")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(videblaj(), QStringLiteral("L"), 20000);
+        QCOMPARE(stato(), QMediaPlayer::StoppedState);
+        QTRY_COMPARE_WITH_TIMEOUT(kestoj(), QStringList{smNeSono}, 20000);
+        fermasKestojn();
+
+        // Pressed again: the same, and nothing more is said.
+        butono("Ludu")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(videblaj(), QStringLiteral("L"), 20000);
+        QCOMPARE(stato(), QMediaPlayer::StoppedState);
+        QCoreApplication::processEvents();
+        QCOMPARE(kestoj(), QStringList());
+
+        if (gardisto) {
+            QVERIFY(!medio() || medio()->media().request().url().toLocalFile() != vojo);
+            QVERIFY2(!gardisto->malfermita(), "the FIFO was opened");
+        }
+        smNeSono = propra;
+        gardisto.reset();
+        QFile::setPermissions(vojo, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QDir(vojo).removeRecursively();
+        QFile::remove(vojo);
     }
 };
 

@@ -1,14 +1,21 @@
 #include "funkcioj.h"
 #include "testilo.h"
+#include "tst_fifogardisto.h"
 #include "videoludilo.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMediaPlayer>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QVBoxLayout>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Counts the presses that reach it from the video frame.
@@ -35,6 +42,24 @@ class TestoVideo : public QObject
     QLabel* afisho() const { return video->findChild<QLabel*>(QStringLiteral("startilo")); }
     QMediaPlayer* medio() const { return video->findChild<QMediaPlayer*>(); }
 
+    // The texts of the message boxes standing open now.
+    static QStringList kestoj()
+    {
+        QStringList tekstoj;
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
+                tekstoj << k->text();
+        return tekstoj;
+    }
+
+    static QString vojo() { return mrLoko + QStringLiteral("video/lec02/ziv_video.ogv"); }
+    static void metasBonan()
+    {
+        QDir(vojo()).removeRecursively();
+        QFile::remove(vojo());
+        QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), vojo()));
+    }
+
     void premas(Qt::MouseButton b) { QTest::mousePress(video, b, Qt::NoModifier, QPoint(20, 20)); }
 
     void konstruas()
@@ -55,10 +80,8 @@ private slots:
         Q_INIT_RESOURCE(ludiloj);
         // The backend knows a recording by its content, so a short sound
         // stands in for the video and reaches its end at once.
-        const QString celo = mrLoko + QStringLiteral("video/lec02/ziv_video.ogv");
-        testilo::skribas(celo, QByteArray());
-        QFile::remove(celo);
-        QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), celo));
+        testilo::skribas(vojo(), QByteArray());
+        metasBonan();
     }
 
     void cleanup()
@@ -139,6 +162,79 @@ private slots:
         premas(Qt::LeftButton);
         QCOMPARE(medio()->state(), QMediaPlayer::PlayingState);
         QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
+    }
+
+    // A video that cannot be played keeps its poster (no black frame that
+    // seems to play), and says so on its page once, however often it is
+    // clicked; a FIFO in its place is never opened, so the window never
+    // waits on it.
+    void neludebla_data()
+    {
+        QTest::addColumn<QString>("kio");
+        QTest::newRow("missing") << "mankas";
+        QTest::newRow("empty") << "malplena";
+        QTest::newRow("damaged") << "difektita";
+        QTest::newRow("a FIFO") << "FIFO";
+        QTest::newRow("a folder") << "dosierujo";
+        QTest::newRow("unreadable") << "nelegebla";
+    }
+    void neludebla()
+    {
+        QFETCH(QString, kio);
+        QDir(vojo()).removeRecursively();
+        QFile::remove(vojo());
+        std::unique_ptr<FifoGardisto> gardisto;
+        if (kio == QLatin1String("malplena")) {
+            testilo::skribas(vojo(), QByteArray());
+        } else if (kio == QLatin1String("difektita")) {
+            testilo::skribas(vojo(), QByteArray(4096, '\x5a') + "\x01\x02\x03");
+        } else if (kio == QLatin1String("FIFO")) {
+            QVERIFY(::mkfifo(QFile::encodeName(vojo()).constData(), 0600) == 0);
+            gardisto.reset(new FifoGardisto(QFile::encodeName(vojo())));
+        } else if (kio == QLatin1String("dosierujo")) {
+            QVERIFY(QDir().mkpath(vojo()));
+        } else if (kio == QLatin1String("nelegebla")) {
+            if (::geteuid() == 0)
+                QSKIP("root reads a file of any mode");
+            QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), vojo()));
+            QVERIFY(QFile::setPermissions(vojo(), QFileDevice::WriteOwner));
+        }
+        const QString propra = smNeSono;
+        smNeSono = QStringLiteral("This video cannot be played.");
+        konstruas();
+        rulumejo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
+
+        if (gardisto) {
+            // The frame hands its media over as it is first shown.
+            QTRY_VERIFY_WITH_TIMEOUT(medio()->error() != QMediaPlayer::NoError
+                                         || medio()->mediaStatus() == QMediaPlayer::InvalidMedia,
+                                     20000);
+            QVERIFY2(!gardisto->malfermita(), "the FIFO was opened");
+            QVERIFY(medio()->media().request().url().toLocalFile() != vojo());
+        }
+
+        premas(Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(kestoj(), QStringList{smNeSono}, 20000);
+        QCOMPARE(video->styleSheet(), QStringLiteral("border: 8px solid Black; "));
+        QVERIFY(medio()->state() != QMediaPlayer::PlayingState);
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (auto* k = qobject_cast<QMessageBox*>(f))
+                k->close();
+
+        // Clicked again: the poster stays, and nothing more is said.
+        premas(Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
+        QCoreApplication::processEvents();
+        QCOMPARE(kestoj(), QStringList());
+        QVERIFY(medio()->state() != QMediaPlayer::PlayingState);
+
+        if (gardisto)
+            QVERIFY2(!gardisto->malfermita(), "the FIFO was opened");
+        smNeSono = propra;
+        gardisto.reset();
+        metasBonan();
     }
 
     // Where the platform has no player the frame shows its poster only.

@@ -106,6 +106,11 @@ void RegistrasLudilon(QWidget* fenestro, std::function<QMediaPlayer*()> ludilo);
 // Tells the learner, once per run, when a clip on this player cannot be played.
 void GardasLudilon(QMediaPlayer* ludilo);
 void mp3(const QString& nomo);
+// A recording or video of a page that the learner asked to play and that
+// cannot be played (missing, empty, damaged, unreadable, a FIFO or device
+// in its place) is told on the page's window with smNeSono, in a box that
+// does not hold the lesson up. Its player says it once.
+void DirasNeLudeblan(QWidget* ludilo);
 void Noteto(bool gxusta);
 void Jes();
 void Ne();

@@ -33,6 +33,16 @@ static void NeSono()
     kesto->open();
 }
 
+void DirasNeLudeblan(QWidget* ludilo)
+{
+    if (!ludilo)
+        return;
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), TekstoDirekto::tradukita(smNeSono), QMessageBox::Ok,
+                                  ludilo->window());
+    kesto->setAttribute(Qt::WA_DeleteOnClose);
+    kesto->open();
+}
+
 void RegistrasLudilon(QWidget* fenestro, std::function<QMediaPlayer*()> ludilo)
 {
     cxefaFenestro = fenestro;

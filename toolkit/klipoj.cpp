@@ -27,5 +27,5 @@ QUrl klipoj::adreso(const QString& vojo)
 bool klipoj::ludebla(const QString& vojo)
 {
     const QFileInfo dosiero(vojo);
-    return dosiero.isFile() && dosiero.size() > 0;
+    return dosiero.isFile() && dosiero.isReadable() && dosiero.size() > 0;
 }

@@ -19,6 +19,7 @@ public:
     // path itself where the platform's media folder is not a plain folder.
     // A FIFO or device there is handed over as a missing file.
     static QUrl adreso(const QString& vojo);
-    // Whether a player has anything to play there: a file that is not empty.
+    // Whether a player has anything to play there: a readable file that is
+    // not empty (a FIFO, a device or a folder is none).
     static bool ludebla(const QString& vojo);
 };

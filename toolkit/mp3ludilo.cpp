@@ -27,6 +27,11 @@ QMediaPlayer* mp3ludilo::sonludilo()
     if (!ludilo) {
         ludilo = new QMediaPlayer(this);
         connect(ludilo, SIGNAL(mediaStatusChanged(QMediaPlayer::MediaStatus)), this, SLOT(finite()));
+        // A damaged or unreadable file shows itself only once the player tries it.
+        connect(ludilo, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, [this](QMediaPlayer::Error e) {
+            if (e != QMediaPlayer::NoError)
+                neLudebla();
+        });
     }
     return ludilo;
 }
@@ -61,6 +66,12 @@ void mp3ludilo::on_Ludu_clicked()
     } else {
         const QString vojo = mrLoko + QStringLiteral("sonoj/") + objectName().left(5).toLower() + QLatin1Char('/')
                              + objectName().mid(6) + mp3_finajho;
+        // A missing or empty file may never make the player report an error,
+        // and pause and stop would stand there as if it played.
+        if (!klipoj::ludebla(vojo)) {
+            neLudebla();
+            return;
+        }
         sonludilo()->setMedia(klipoj::adreso(vojo));
         ludilo->play();
         ui->Chesu->show();
@@ -94,8 +105,21 @@ void mp3ludilo::on_Chesu_clicked()
 
 void mp3ludilo::finite()
 {
-    if (ludilo && ludilo->mediaStatus() == QMediaPlayer::EndOfMedia)
+    if (!ludilo)
+        return;
+    if (ludilo->mediaStatus() == QMediaPlayer::EndOfMedia)
         on_Chesu_clicked();
+    else if (ludilo->mediaStatus() == QMediaPlayer::InvalidMedia)
+        neLudebla();
+}
+
+void mp3ludilo::neLudebla()
+{
+    on_Chesu_clicked();
+    if (neLudeblaDirita)
+        return;
+    neLudeblaDirita = true;
+    DirasNeLudeblan(this);
 }
 
 void mp3ludilo::PaghoShanghita(int indekso)

@@ -29,6 +29,8 @@ public slots:
 
 private:
     bool ludas() const;
+    // Back to stopped, with play alone showing; told once.
+    void neLudebla();
     // Made on the first press of play: a lesson shows many readings, and a
     // media player for each would slow its first opening.
     QMediaPlayer* sonludilo();
@@ -36,4 +38,5 @@ private:
     Ui::mp3ludilo* ui;
     QMediaPlayer* ludilo = nullptr;
     int pagho = -1; // the lesson's page when play was last pressed
+    bool neLudeblaDirita = false; // the learner has been told it cannot play
 };

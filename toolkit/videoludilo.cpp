@@ -1,5 +1,6 @@
 #include "videoludilo.h"
 #include "funkcioj.h"
+#include "klipoj.h"
 #include "ui_videoludilo.h"
 
 #include <QMediaPlayer>
@@ -37,6 +38,12 @@ videoludilo::videoludilo(QWidget* parent)
     setStyleSheet(kPostera);
     ui->verticalLayout->addWidget(ujo, 0, Qt::AlignCenter);
     connect(ludilo, &QMediaPlayer::mediaStatusChanged, this, &videoludilo::finite);
+    // A damaged or unreadable file shows itself only once the player tries
+    // it; before the learner asks for the video nothing is said.
+    connect(ludilo, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, [this](QMediaPlayer::Error e) {
+        if (e != QMediaPlayer::NoError && !ujo->isHidden())
+            neLudebla();
+    });
     ujo->hide();
 }
 
@@ -59,8 +66,9 @@ void videoludilo::showEvent(QShowEvent* e)
     while (w && qstrcmp(w->metaObject()->className(), "QScrollArea") != 0)
         w = w->parentWidget();
     rulumejo = static_cast<QScrollArea*>(w);
-    // Once only: showing the page again must not rewind the video.
-    ludilo->setMedia(QUrl::fromLocalFile(mrLoko + vojo()));
+    // Once only: showing the page again must not rewind the video. A FIFO
+    // there would hold the window until someone wrote to it.
+    ludilo->setMedia(klipoj::adreso(mrLoko + vojo()));
     preta = true;
 }
 
@@ -71,6 +79,15 @@ void videoludilo::mousePressEvent(QMouseEvent* e)
         return;
     }
     if (ludilo->state() != QMediaPlayer::PlayingState) {
+        // A missing or empty file may never make the player report an error,
+        // and one that failed as it was loaded has nothing to show.
+        if (ludilo->state() == QMediaPlayer::StoppedState
+            && (!klipoj::ludebla(mrLoko + vojo()) || ludilo->error() != QMediaPlayer::NoError
+                || ludilo->mediaStatus() == QMediaPlayer::InvalidMedia)) {
+            neLudebla();
+            e->accept();
+            return;
+        }
         ui->startilo->hide();
         setStyleSheet(kLudanta);
         ujo->show();
@@ -85,11 +102,31 @@ void videoludilo::mousePressEvent(QMouseEvent* e)
 
 void videoludilo::finite()
 {
-    if (!ludilo || ludilo->mediaStatus() != QMediaPlayer::EndOfMedia)
+    if (!ludilo)
+        return;
+    if (ludilo->mediaStatus() == QMediaPlayer::InvalidMedia && !ujo->isHidden()) {
+        neLudebla();
+        return;
+    }
+    if (ludilo->mediaStatus() != QMediaPlayer::EndOfMedia)
         return;
     ujo->hide();
     setStyleSheet(kPostera);
     ui->startilo->show();
     if (rulumejo)
         rulumejo->setWidgetResizable(true);
+}
+
+void videoludilo::neLudebla()
+{
+    ludilo->stop();
+    ujo->hide();
+    setStyleSheet(kPostera);
+    ui->startilo->show();
+    if (rulumejo)
+        rulumejo->setWidgetResizable(true);
+    if (neLudeblaDirita)
+        return;
+    neLudeblaDirita = true;
+    DirasNeLudeblan(this);
 }

@@ -216,9 +216,13 @@ bool traduko::SavasTrad()
     m_modelo.MetasPropran(ui->Memo1->toPlainText());
     const TradukModelo::SavRezulto r = m_modelo.Savas(Kapo(), sDosierujo, QDate::currentDate());
     if (!r.savita) {
-        QMessageBox::critical(Gepatro(), QString(),
-                              QStringLiteral("Ne eblis konservi la tradukon en la dosiero:\n")
-                                  + QDir::toNativeSeparators(r.vojo));
+        // The path names the writable folder, whatever it is called: shown as written.
+        QMessageBox kesto(QMessageBox::Critical, QString(),
+                          QStringLiteral("Ne eblis konservi la tradukon en la dosiero:\n")
+                              + QDir::toNativeSeparators(r.vojo),
+                          QMessageBox::Ok, Gepatro());
+        kesto.setTextFormat(Qt::PlainText);
+        kesto.exec();
         return false;
     }
     if (r.listo == TradukModelo::ListoRezulto::PlenaListo)
@@ -415,6 +419,8 @@ void traduko::OfertasRestarigon()
                                        "Ĉu vi volas restarigi ilin en la tradukilo aŭ forĵeti ilin?")
                             .arg(r.sekcio, QDir::toNativeSeparators(RestarigoVojo())),
                         QMessageBox::NoButton, Gepatro());
+    // It names the writable folder, as the failed save does.
+    demando.setTextFormat(Qt::PlainText);
     QPushButton* restarigi = demando.addButton(QStringLiteral("Restarigi la tradukojn"), QMessageBox::AcceptRole);
     QPushButton* forjheti = demando.addButton(QStringLiteral("Forĵeti la tradukojn"), QMessageBox::DestructiveRole);
     demando.setDefaultButton(restarigi);
