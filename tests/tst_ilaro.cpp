@@ -42,11 +42,14 @@ private slots:
         QVERIFY2(el.first().startsWith(QStringLiteral("unu,")), qPrintable(el.first()));
     }
 
+    // A built-in item file is read up to its highest key, a missing key
+    // giving an empty item: a section of other right orders lists only the
+    // items that have one, and its last key must not be dropped.
     void matriz_truo_en_numerado()
     {
         QStringList el;
-        QCOMPARE(_Matriz(&el, QStringLiteral("9701"), QStringLiteral("R")), 3);
-        QCOMPARE(el, (QStringList{"13", "", "15"}));
+        QCOMPARE(_Matriz(&el, QStringLiteral("9701"), QStringLiteral("R")), 4);
+        QCOMPARE(el, (QStringList{"13", "", "15", "16"}));
     }
 
     void matriz_mankas_data()
