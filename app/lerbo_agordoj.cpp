@@ -42,7 +42,6 @@ void lerbo::Konfiguru()
         ui->tekstoLingvo->setStyleSheet(Stilfolio::specimeno(sTiparo, ghustigas_tiparon(iLiterGrando)));
     }
     ui->tekstoLingvo->setText(sLingvo);
-    QCoreApplication::processEvents();
     Stilo();
 }
 
