@@ -25,6 +25,13 @@ lerbo::lerbo(QWidget* parent)
     , ui(new Ui_lerbo)
 {
     randomize();
+    // The learner's font is the application's before the window's widgets
+    // are made: set after, it went through all of them once more, and their
+    // texts were first measured in Qt's default font, which was loaded for
+    // nothing. The translation's language is known later; a language that
+    // changes the font (Chinese, Japanese, Korean) sets it again then.
+    Agordoj::legas(savasLoko + QStringLiteral("darudaver.ini"));
+    QApplication::setFont(lernantaTiparo());
     ui->setupUi(this);
 
     for (QScrollArea* sa : {ui->scrollArea, ui->scrollArea_3, ui->scrollArea_2, ui->scrollArea_5})

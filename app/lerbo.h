@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -97,6 +98,9 @@ public slots:
 
     // Fonts and style sheets
     void ShanghasTiparStilon();
+    // The interface font the learner's settings and the translation's
+    // language ask for.
+    static QFont lernantaTiparo();
     void ShanghasTiparon();
     void Stilo();
 

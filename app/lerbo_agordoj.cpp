@@ -42,7 +42,6 @@ void lerbo::Konfiguru()
         ui->tekstoLingvo->setStyleSheet(Stilfolio::specimeno(sTiparo, ghustigas_tiparon(iLiterGrando)));
     }
     ui->tekstoLingvo->setText(sLingvo);
-    QCoreApplication::processEvents();
     Stilo();
 }
 
@@ -172,10 +171,8 @@ void lerbo::on_radioButton_3_clicked(bool) {}
 
 // ---------------------------------------------------------------- fonts and style sheets
 
-void lerbo::ShanghasTiparStilon()
+QFont lerbo::lernantaTiparo()
 {
-    const int t = ghustigas_tiparon(iLiterGrando);
-    const int e = ghustigas_tiparon(iLiterGrandoEo);
     QFont tiparo(sTiparo);
     // Chinese, Japanese and Korean write many of the same characters in
     // different forms. Left to itself the font fallback follows the system's
@@ -189,8 +186,18 @@ void lerbo::ShanghasTiparStilon()
         tiparo.setFamily(han);
         tiparo.setFamilies({han, sTiparo});
     }
-    tiparo.setPointSize(t);
-    QApplication::setFont(tiparo);
+    tiparo.setPointSize(ghustigas_tiparon(iLiterGrando));
+    return tiparo;
+}
+
+void lerbo::ShanghasTiparStilon()
+{
+    const int t = ghustigas_tiparon(iLiterGrando);
+    const int e = ghustigas_tiparon(iLiterGrandoEo);
+    // Set anew, even the same font goes through every widget of the window.
+    const QFont tiparo = lernantaTiparo();
+    if (!(QApplication::font() == tiparo && QApplication::font().families() == tiparo.families()))
+        QApplication::setFont(tiparo);
     ui->centralWidget->setStyleSheet(Stilfolio::generas(t, sTiparoEo, e));
 }
 

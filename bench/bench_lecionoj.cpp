@@ -367,7 +367,7 @@ bool preparasListajnHejmojn(const QString& unua, const QString& senListo)
 
 // `n` built-in translations as a resource file: English first, then the
 // other shipped ones in name order, then copies of them under other names,
-// each with a header of its own. `dosierujo` is a scratch folder; the result
+// each with a header of its own, and their index. `dosierujo` is a scratch folder; the result
 // is its "tradukoj.rcc", or empty.
 QString preparasTradukojn(const QString& dosierujo, int kiom)
 {
@@ -396,6 +396,14 @@ QString preparasTradukojn(const QString& dosierujo, int kiom)
             return QString();
         qrc += "<file>tradukoj/" + nomo.toUtf8() + "</file>\n";
     }
+    // With its index, as the build makes one for the files that ship.
+    QStringList nomoj;
+    for (const QString& f : QDir(dosierujo + QStringLiteral("/tradukoj")).entryList({QStringLiteral("*.trd")}))
+        nomoj << f;
+    if (!skribas(dosierujo + QStringLiteral("/tradukoj/") + TradukoListo::indeksoNomo(),
+                 TradukoListo::indekso(dosierujo + QStringLiteral("/tradukoj"), nomoj)))
+        return QString();
+    qrc += "<file>tradukoj/" + TradukoListo::indeksoNomo().toUtf8() + "</file>\n";
     qrc += "</qresource>\n</RCC>\n";
     if (!skribas(dosierujo + QStringLiteral("/tradukoj.qrc"), qrc))
         return QString();

@@ -28,6 +28,11 @@ frazokonstruo::frazokonstruo(QWidget* parent)
     setUpdatesEnabled(false);
     tabulo.metas(ui->Placar1, ui->Placar2, ui->Placar3, ui->Placar4);
 
+    // One sheet for each row of buttons, not one for each button: every
+    // button's own sheet was read and styled apart (36 a frame, six frames
+    // to lesson 1).
+    ui->Vortoj->setStyleSheet(legasStilon(QStringLiteral(":/stiloj/butono_vortoj.qss")));
+    ui->Disponeblaj->setStyleSheet(legasStilon(QStringLiteral(":/stiloj/butono_disponeblaj.qss")));
     auto* supra = new FlowLayout(6, 9);
     auto* suba = new FlowLayout(12, 12);
     for (int i = 0; i < frazkonstruilo::butonoj; ++i)
@@ -47,16 +52,12 @@ frazokonstruo::frazokonstruo(QWidget* parent)
     disponeblaj = ui->Disponeblaj->findChildren<QPushButton*>();
 
     const QSizePolicy politiko(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    const QString stiloSupra = legasStilon(QStringLiteral(":/stiloj/butono_vortoj.qss"));
     for (QPushButton* b : qAsConst(metitaj)) {
-        b->setStyleSheet(stiloSupra);
         b->setSizePolicy(politiko);
         b->hide();
         connect(b, &QPushButton::clicked, this, &frazokonstruo::vortoforigo);
     }
-    const QString stiloSuba = legasStilon(QStringLiteral(":/stiloj/butono_disponeblaj.qss"));
     for (QPushButton* b : qAsConst(disponeblaj)) {
-        b->setStyleSheet(stiloSuba);
         b->setSizePolicy(politiko);
         b->hide();
         connect(b, &QPushButton::clicked, this, &frazokonstruo::vortoklako);

@@ -11,6 +11,9 @@
 #include "tradukovojo.h"
 
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 #include <ctime>
 
@@ -442,6 +445,67 @@ private slots:
         // The tests run at QT_FONT_DPI=96.
         QCOMPARE(ghustigas_tiparon(11), 11);
         QCOMPARE(ghustigas_tiparon(17), 17);
+    }
+
+    // --- icons -----------------------------------------------------------------
+    // An icon a form makes from picture files (normal and hovered, no size)
+    // draws and measures as Qt's own icon of the same pictures, in every mode
+    // and at sizes under, at and over the picture's own.
+    void ikono_el_dosieroj_data()
+    {
+        QTest::addColumn<QSize>("grando");
+        QTest::addColumn<int>("reghimo");
+        const QSize grandoj[] = {{35, 33}, {162, 66}, {300, 300}, {16, 40}};
+        for (const QSize& g : grandoj) {
+            for (int r : {int(QIcon::Normal), int(QIcon::Active), int(QIcon::Disabled), int(QIcon::Selected)})
+                QTest::addRow("%dx%d, mode %d", g.width(), g.height(), r) << g << r;
+        }
+    }
+    void ikono_el_dosieroj()
+    {
+        QFETCH(QSize, grando);
+        QFETCH(int, reghimo);
+        const QString normala = QStringLiteral(":/ikonoj/ekzercoj/komenci.png");
+        const QString aktiva = QStringLiteral(":/ikonoj/ekzercoj/komenci-over.png");
+        const auto r = QIcon::Mode(reghimo);
+        QIcon formo;
+        formo.addFile(normala, QSize(), QIcon::Normal, QIcon::Off);
+        formo.addFile(aktiva, QSize(), QIcon::Active, QIcon::Off);
+        QIcon qt;
+        qt.addPixmap(QPixmap(normala), QIcon::Normal, QIcon::Off);
+        qt.addPixmap(QPixmap(aktiva), QIcon::Active, QIcon::Off);
+        QVERIFY(!formo.isNull());
+        QCOMPARE(formo.actualSize(grando, r), qt.actualSize(grando, r));
+        QCOMPARE(formo.pixmap(grando, r).toImage(), qt.pixmap(grando, r).toImage());
+        QCOMPARE(formo.availableSizes(r), qt.availableSizes(r));
+        // A copy given a picture of its own keeps it to itself.
+        QIcon kopio = formo;
+        QPixmap ruga(grando);
+        ruga.fill(Qt::red);
+        kopio.addPixmap(ruga, r, QIcon::On);
+        QCOMPARE(kopio.pixmap(grando, r, QIcon::On).toImage(), ruga.toImage());
+        QCOMPARE(formo.pixmap(grando, r, QIcon::On).toImage(), qt.pixmap(grando, r, QIcon::On).toImage());
+
+        QImage bildo(grando, QImage::Format_ARGB32_Premultiplied);
+        QImage atendita = bildo;
+        bildo.fill(Qt::transparent);
+        atendita.fill(Qt::transparent);
+        {
+            QPainter p(&bildo);
+            formo.paint(&p, bildo.rect(), Qt::AlignCenter, r);
+            QPainter q(&atendita);
+            qt.paint(&q, atendita.rect(), Qt::AlignCenter, r);
+        }
+        QCOMPARE(bildo, atendita);
+    }
+
+    void ikono_sen_dosiero()
+    {
+        QVERIFY(QIcon(QStringLiteral(":/ikonoj/ekzercoj/ne_ekzistas.png")).isNull());
+        QVERIFY(QIcon(QStringLiteral(":/ikonoj/ekzercoj/ne_ekzistas.png")).pixmap(24, 24).isNull());
+        QVERIFY(!QIcon(QStringLiteral(":/ikonoj/ekzercoj/halti.png")).isNull());
+        QCOMPARE(QIcon(QStringLiteral(":/ikonoj/ekzercoj/halti.png")).pixmap(70, 66).toImage(),
+                 QPixmap(QStringLiteral(":/ikonoj/ekzercoj/halti.png")).toImage());
     }
 
     void pauzu_vivas_sen_bruli()

@@ -1,5 +1,6 @@
 #include "lingvoelekto.h"
 #include "tradukolisto.h"
+#include "tradukovojo.h"
 #include "tst_lerbo_komuna.h"
 
 #include <QComboBox>
@@ -315,6 +316,73 @@ private slots:
                               ini.value(QStringLiteral("Dato"), QStringLiteral("10.05.2020")).toString()}));
         // A file read whole where its header alone would do costs the time again.
         QCOMPARE(legebla, simpla);
+    }
+
+    // The index built in with the translations names every built-in file and
+    // holds its header as the file gives it, and as the files in the source
+    // tree give it now (a file changed since the build shows here); the lists,
+    // which read the index in place of the files, show the rows the files give.
+    void indeksoKielDosieroj()
+    {
+        Loko = QStringLiteral(":/");
+        QFile f(TradukUjo() + TradukoListo::indeksoNomo());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const auto indekso = TradukoListo::elIndekso(f.readAll());
+        const QStringList nomoj =
+            QDir(TradukUjo()).entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        QStringList indeksitaj = indekso.keys();
+        indeksitaj.sort(Qt::CaseInsensitive);
+        QCOMPARE(indeksitaj, nomoj);
+        const QString fontoj = qEnvironmentVariable("LERBO_FONTO") + QStringLiteral("/resources/tradukoj/");
+        const auto elFontoj = TradukoListo::elIndekso(TradukoListo::indekso(fontoj, nomoj));
+        QList<QStringList> vicoj;
+        for (const QString& nomo : nomoj) {
+            const QHash<QString, QString> kapo = TradukoListo::kapo(TradukUjo() + nomo);
+            QVERIFY2(indekso.value(nomo) == kapo, qPrintable(nomo));
+            QVERIFY2(elFontoj.value(nomo) == kapo, qPrintable(nomo + QStringLiteral(" changed since the build")));
+            vicoj.append({kapo.value(QStringLiteral("LingvoID"), QStringLiteral("??")),
+                          kapo.value(QStringLiteral("Lingvo"), QStringLiteral("?????????")), nomo,
+                          kapo.value(QStringLiteral("Dato"), QStringLiteral("10.05.2020"))});
+        }
+        QCOMPARE(TradukoListo::enkonstruitaj(QStringLiteral("10.05.2020")), vicoj);
+    }
+
+    // A folder's index stands in for the headers of the files it names; a
+    // file it does not name is read, and a name without a file is no row.
+    void indeksoAnstatauKapoj_data()
+    {
+        QTest::addColumn<QByteArray>("indekso");
+        QTest::addColumn<QList<QStringList>>("vicoj");
+        const QStringList a{"aa", "Aa — a", "a.trd", "01.02.2020"};
+        const QStringList b{"bb", "B=b, 50% — b", "b.trd", "10.05.2020"};
+        QTest::newRow("no index") << QByteArray() << QList<QStringList>{a, b};
+        QTest::newRow("the index of both") << QByteArray("*") << QList<QStringList>{a, b};
+        QTest::newRow("index gives another name")
+            << QByteArray("a.trd\nLingvo=Alia\nLingvoID=aa\nDato=03.03.2021\nb.trd\nLingvo=B%3Db, 50%25 — b\n"
+                          "LingvoID=bb\n")
+            << QList<QStringList>{{"aa", "Alia", "a.trd", "03.03.2021"}, b};
+        QTest::newRow("index without b") << QByteArray("a.trd\nLingvo=Alia\nLingvoID=aa\n")
+                                         << QList<QStringList>{{"aa", "Alia", "a.trd", "10.05.2020"}, b};
+        QTest::newRow("index naming a file not there")
+            << QByteArray("c.trd\nLingvo=C\nLingvoID=cc\n") << QList<QStringList>{a, b};
+    }
+    void indeksoAnstatauKapoj()
+    {
+        QFETCH(QByteArray, indekso);
+        QFETCH(QList<QStringList>, vicoj);
+        const QString dosierujo = testilo::novaDosierujo(QStringLiteral("indeksita"));
+        const QString tradukoj = dosierujo + QStringLiteral("tradukoj/");
+        testilo::skribas(tradukoj + QStringLiteral("a.trd"),
+                         "[Traduko]\r\nLingvo=Aa — a\r\nLingvoID=aa\r\nDato=01.02.2020\r\n[Menuo]\r\n");
+        // Read through QSettings: the header is not plain.
+        testilo::skribas(tradukoj + QStringLiteral("b.trd"),
+                         "[Traduko]\r\nLingvo=\"B=b, 50% — b\"\r\nLingvoID=bb\r\n[Menuo]\r\n");
+        if (indekso == "*")
+            indekso = TradukoListo::indekso(tradukoj, {QStringLiteral("a.trd"), QStringLiteral("b.trd")});
+        if (!indekso.isEmpty())
+            testilo::skribas(tradukoj + TradukoListo::indeksoNomo(), indekso);
+        Loko = dosierujo;
+        QCOMPARE(TradukoListo::enkonstruitaj(QStringLiteral("10.05.2020")), vicoj);
     }
 
     // Every translation that ships has a header plain enough to be read alone.

@@ -8,6 +8,7 @@ static void registras()
 {
     Q_INIT_RESOURCE(ekzercoj);
     Q_INIT_RESOURCE(tradukoj);
+    Q_INIT_RESOURCE(tradukindekso);
     Q_INIT_RESOURCE(stiloj);
     Q_INIT_RESOURCE(ikonoj);
     Q_INIT_RESOURCE(ikonoj_androjdo);

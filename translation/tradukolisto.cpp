@@ -88,9 +88,22 @@ bool denoveTraduko(const QByteArray& enhavo, int komenco)
     return sekcioNomo(enhavo.mid(komenco + 1, fino - komenco - 1).trimmed()) == QLatin1String("Traduko");
 }
 
-// The header of a built-in translation file: through its plain reading when
-// that is sure, else through QSettings over the whole file.
-QHash<QString, QString> kapoDe(const QString& vojo)
+// A key or value of the index: the bytes that would end or split its line
+// escaped.
+QByteArray indeksero(const QString& teksto)
+{
+    QByteArray el;
+    for (const char c : teksto.toUtf8()) {
+        if (c == '%' || c == '=' || uchar(c) < 0x20 || c == 0x7f)
+            el += '%' + QByteArray::number(uchar(c), 16).rightJustified(2, '0').toUpper();
+        else
+            el += c;
+    }
+    return el;
+}
+} // namespace
+
+QHash<QString, QString> TradukoListo::kapo(const QString& vojo)
 {
     QHash<QString, QString> kapo;
     QFile f(vojo);
@@ -101,7 +114,7 @@ QHash<QString, QString> kapoDe(const QString& vojo)
         const uchar* mapita = grando > 0 && grando < (1 << 30) ? f.map(0, grando) : nullptr;
         const QByteArray enhavo =
             mapita ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapita), int(grando)) : f.readAll();
-        if (TradukoListo::simplaKapo(enhavo, kapo))
+        if (simplaKapo(enhavo, kapo))
             return kapo;
     }
     kapo.clear();
@@ -111,7 +124,40 @@ QHash<QString, QString> kapoDe(const QString& vojo)
         kapo.insert(sxlosilo, traduko.value(sxlosilo).toString());
     return kapo;
 }
-} // namespace
+
+QByteArray TradukoListo::indekso(const QString& dosierujo, const QStringList& nomoj)
+{
+    QByteArray el;
+    const QString radiko = dosierujo.endsWith(QLatin1Char('/')) ? dosierujo : dosierujo + QLatin1Char('/');
+    for (const QString& nomo : nomoj) {
+        el += nomo.toUtf8() + '\n';
+        const QHash<QString, QString> k = kapo(radiko + nomo);
+        QStringList sxlosiloj = k.keys();
+        sxlosiloj.sort();
+        for (const QString& s : qAsConst(sxlosiloj))
+            el += indeksero(s) + '=' + indeksero(k.value(s)) + '\n';
+    }
+    return el;
+}
+
+QHash<QString, QHash<QString, QString>> TradukoListo::elIndekso(const QByteArray& indekso)
+{
+    QHash<QString, QHash<QString, QString>> kapoj;
+    QHash<QString, QString>* nuna = nullptr;
+    for (const QByteArray& linio : indekso.split('\n')) {
+        if (linio.isEmpty())
+            continue;
+        const int egala = linio.indexOf('=');
+        if (egala < 0) {
+            nuna = &kapoj[QString::fromUtf8(linio)];
+            continue;
+        }
+        if (nuna)
+            nuna->insert(QString::fromUtf8(QByteArray::fromPercentEncoding(linio.left(egala))),
+                         QString::fromUtf8(QByteArray::fromPercentEncoding(linio.mid(egala + 1))));
+    }
+    return kapoj;
+}
 
 bool TradukoListo::simplaKapo(const QByteArray& enhavo, QHash<QString, QString>& kapo)
 {
@@ -215,8 +261,13 @@ QList<QStringList> TradukoListo::enkonstruitaj(const QString& datoDefault)
     const QString dosierujo = TradukUjo();
     const QStringList nomoj =
         QDir(dosierujo).entryList({QStringLiteral("*.trd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QHash<QString, QHash<QString, QString>> indeksitaj;
+    QFile indeksa(dosierujo + indeksoNomo());
+    if (indeksa.open(QIODevice::ReadOnly))
+        indeksitaj = elIndekso(indeksa.readAll());
     for (const QString& nomo : nomoj) {
-        const QHash<QString, QString> kapo = kapoDe(dosierujo + nomo);
+        const auto it = indeksitaj.constFind(nomo);
+        const QHash<QString, QString> kapo = it != indeksitaj.constEnd() ? *it : TradukoListo::kapo(dosierujo + nomo);
         eroj.append({kapo.value(QStringLiteral("LingvoID"), NekonataID), kapo.value(QStringLiteral("Lingvo"), Nekonata),
                      nomo, kapo.value(QStringLiteral("Dato"), datoDefault)});
     }

@@ -26,7 +26,9 @@ public:
     static QList<QStringList> elListo(const QString& vojo);
 
     // The headers of the built-in translation files (those in TradukUjo()),
-    // in file name order ignoring case. `datoDefault` stands in for a missing "Dato".
+    // in file name order ignoring case. `datoDefault` stands in for a missing
+    // "Dato". Taken from the folder's index where it names the file, else
+    // read from the file.
     static QList<QStringList> enkonstruitaj(const QString& datoDefault);
 
     // The keys of section [Traduko] of a translation file's contents, read as
@@ -37,6 +39,23 @@ public:
     // after a value or special values. False for anything else, which the
     // caller leaves to QSettings.
     static bool simplaKapo(const QByteArray& enhavo, QHash<QString, QString>& kapo);
+
+    // The keys of section [Traduko] of the translation file at `vojo`, read
+    // as the lists read them: the header alone where simplaKapo() is sure of
+    // it, else the whole file through QSettings.
+    static QHash<QString, QString> kapo(const QString& vojo);
+
+    // The index of the built-in translations, made by the build from every
+    // file `nomoj` names in `dosierujo`: each file's name on a line, then its
+    // header's keys as kapo() reads them, one "key=value" a line, the bytes
+    // '%', '=', 0x7f and those below 0x20 written as %XX. The start and the
+    // language lists read it in place of the headers of every file (35 files
+    // of 100 KB, most of them compressed among the resources).
+    static QByteArray indekso(const QString& dosierujo, const QStringList& nomoj);
+    // The headers an index holds, by file name.
+    static QHash<QString, QHash<QString, QString>> elIndekso(const QByteArray& indekso);
+    // Its name in the folder of the built-in translations (TradukUjo()).
+    static QString indeksoNomo() { return QStringLiteral("indekso"); }
 
     // The downloaded list when it gives any entry, else the built-in files.
     static QList<QStringList> disponeblaj(const QString& listoVojo, const QString& datoDefault);
