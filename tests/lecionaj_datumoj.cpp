@@ -980,9 +980,8 @@ Leciono lec13()
             {"Lec13_Label23", "lineEdit_63", "", "-ind-"},
             {"Lec13_Label26", "plainTextEdit", "",
              "Mi loĝas en malgranda urbo apud la maro. Mi komencis lerni Esperanton antaŭ unu jaro, ĉar mi volas "
-             "vojaĝi kaj konatiĝi kun homoj el aliaj landoj. Ĉiun vesperon mi iom legas kaj skribas la novajn vortojn "
-             "en mia kajero. Venontan someron mi iros al internacia renkontiĝo, kie mi esperas trovi multajn novajn "
-             "amikojn."},
+             "vojaĝi kaj konatiĝi kun homoj el aliaj landoj. Ĉiun vesperon mi iom legas kaj lernas la novajn vortojn. "
+             "Venontan someron mi iros al Esperanto-kongreso, kie mi esperas trovi multajn novajn amikojn."},
             {"label_104", "plainTextEdit_2", "",
              "Dear friend, I was very glad when I received your first letter. My name is Andreo, I am twenty years old "
              "and I study music at the town university. Six months ago I began to learn Esperanto through an online "
