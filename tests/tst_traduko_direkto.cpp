@@ -381,9 +381,9 @@ private slots:
                                               + eraroj.join(QStringLiteral("; "))));
     }
 
-    // Esperanto runs on either side of such a comma, on their own lesson
-    // label: the earlier one at the right, where a right-to-left line
-    // begins, and the two apart.
+    // Esperanto runs on either side of such a comma, or of a bracket, colon
+    // or '=' between two of them, on their own lesson label: the earlier one
+    // at the right, where a right-to-left line begins, and the two apart.
     void virgolojLegataj_data()
     {
         QTest::addColumn<QString>("dosiero");
@@ -401,6 +401,21 @@ private slots:
                                         << "Label140"
                                         << "min"
                                         << "vin";
+        QTest::newRow("persa vi (via)") << "persa.trd"
+                                        << "Lec07"
+                                        << "Label568"
+                                        << "vi"
+                                        << "via";
+        QTest::newRow("persa plej: la pli forta") << "persa.trd"
+                                                  << "Lec08"
+                                                  << "Label141"
+                                                  << "plej"
+                                                  << "la pli forta el la du";
+        QTest::newRow("persa monuj' = monujo") << "persa.trd"
+                                               << "Lec09"
+                                               << "Label80"
+                                               << "monuj'"
+                                               << "monujo";
         QTest::newRow("araba ĵur-NA-lo, sci-EN-co") << "araba.trd"
                                                     << "Lec01"
                                                     << "Label2"
