@@ -381,9 +381,9 @@ private slots:
                                               + eraroj.join(QStringLiteral("; "))));
     }
 
-    // Esperanto runs on either side of such a comma, on their own lesson
-    // label: the earlier one at the right, where a right-to-left line
-    // begins, and the two apart.
+    // Esperanto runs on either side of such a comma, colon or bracket, on
+    // their own lesson label: the earlier one at the right, where a
+    // right-to-left line begins, and the two apart.
     void virgolojLegataj_data()
     {
         QTest::addColumn<QString>("dosiero");
@@ -411,6 +411,17 @@ private slots:
                                                           << "Label758"
                                                           << "Mi lavas min"
                                                           << "Vi lavas vin";
+        // A colon or an opening bracket between two runs joins them the same way.
+        QTest::newRow("araba vi (via)") << "araba.trd"
+                                        << "Lec07"
+                                        << "Label568"
+                                        << "vi"
+                                        << "via";
+        QTest::newRow("araba plej: la pli forta el la du") << "araba.trd"
+                                                           << "Lec08"
+                                                           << "Label141"
+                                                           << "plej"
+                                                           << "la pli forta el la du";
     }
     void virgolojLegataj()
     {
