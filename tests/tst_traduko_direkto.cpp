@@ -426,6 +426,17 @@ private slots:
                                                           << "Label758"
                                                           << "Mi lavas min"
                                                           << "Vi lavas vin";
+        // A colon or an opening bracket between two runs joins them the same way.
+        QTest::newRow("araba vi (via)") << "araba.trd"
+                                        << "Lec07"
+                                        << "Label568"
+                                        << "vi"
+                                        << "via";
+        QTest::newRow("araba plej: la pli forta el la du") << "araba.trd"
+                                                           << "Lec08"
+                                                           << "Label141"
+                                                           << "plej"
+                                                           << "la pli forta el la du";
     }
     void virgolojLegataj()
     {
