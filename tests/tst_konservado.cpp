@@ -27,20 +27,6 @@ QByteArray hazardajBajtoj(int kiom)
     return b;
 }
 
-// The first answer field of lesson 1's send page, with the lesson open on
-// that page.
-QLineEdit* sendKampo(lerbo* w)
-{
-    el<QPushButton>(w, "Leciono1")->click();
-    auto* leciono = el<QTabWidget>(w, "Lec01");
-    leciono->setCurrentIndex(leciono->count() - 1);
-    for (QWidget* k : RespondoKampoj(leciono))
-        if (leciono->currentWidget()->isAncestorOf(k))
-            if (auto* linio = qobject_cast<QLineEdit*>(k))
-                return linio;
-    return nullptr;
-}
-
 QString konservita(const QString& sxlosilo)
 {
     return IniDosiero(agordoVojo()).value(sxlosilo).toString();

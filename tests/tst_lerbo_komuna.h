@@ -8,8 +8,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVariantMap>
 #include <memory>
@@ -39,6 +42,20 @@ inline void purigas()
     LastaLeciono = 1;
     LastaPagxo = 1;
     EkzercoAkuzativoTrad.clear();
+}
+
+// The first answer field of lesson 1's send page, with the lesson open on
+// that page.
+inline QLineEdit* sendKampo(lerbo* w)
+{
+    el<QPushButton>(w, "Leciono1")->click();
+    auto* leciono = el<QTabWidget>(w, "Lec01");
+    leciono->setCurrentIndex(leciono->count() - 1);
+    for (QWidget* k : RespondoKampoj(leciono))
+        if (leciono->currentWidget()->isAncestorOf(k))
+            if (auto* linio = qobject_cast<QLineEdit*>(k))
+                return linio;
+    return nullptr;
 }
 
 inline QString agordoVojo()

@@ -88,20 +88,6 @@ QByteArray citita(const QString& valoro)
     return '"' + b + '"';
 }
 
-// The first answer field of lesson 1's send page, with the lesson open on
-// that page.
-QLineEdit* sendKampo(lerbo* w)
-{
-    el<QPushButton>(w, "Leciono1")->click();
-    auto* leciono = el<QTabWidget>(w, "Lec01");
-    leciono->setCurrentIndex(leciono->count() - 1);
-    for (QWidget* k : RespondoKampoj(leciono))
-        if (leciono->currentWidget()->isAncestorOf(k))
-            if (auto* linio = qobject_cast<QLineEdit*>(k))
-                return linio;
-    return nullptr;
-}
-
 // The editor's header as a volunteer left it, on lesson 1.
 const QByteArray RedaktilaKapo = "[Tradukilo]\r\nLingvo=Deutsch\r\nLingvoID=de\r\nTradukinto=Karl\r\n"
                                  "Dosiero=germana_nova.trd\r\nLastaLeciono=1\r\n";
