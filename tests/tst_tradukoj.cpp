@@ -3,8 +3,10 @@
 // language has in the table below, every text of the English file, the
 // Esperanto inside those texts as it stands, text in its own language and
 // script, words its language's dictionary knows, and characters the
-// interface font or its fallbacks can draw.
+// interface font or its fallbacks can draw, and a record of the English
+// each text was made from that still matches angla.trd.
 #include "agordoj.h"
+#include "fontregistro/fontregistro.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "testilo.h"
@@ -485,6 +487,53 @@ bool senEraroj(const QStringList& eroj, const QString& titolo, int linio)
             return;                                                                                                    \
     } while (false)
 
+// What a translation's record of the English its texts were made from says
+// against angla.trd as it stands (FontRegistro): every key to review, named
+// as the record's command takes it, ten a line.
+struct Fontoj
+{
+    QString eraro;
+    QStringList malnovaj, senRegistro, restantaj;
+
+    explicit Fontoj(const QString& vojo)
+    {
+        const FontRegistro r(vojo);
+        eraro = r.eraro();
+        malnovaj = r.malnovaj();
+        senRegistro = r.senRegistro();
+        restantaj = r.restantaj();
+    }
+    int nombro() const { return int(malnovaj.size() + senRegistro.size() + restantaj.size()); }
+    QStringList linioj() const
+    {
+        QStringList el;
+        if (!eraro.isEmpty())
+            el << eraro;
+        const auto listas = [&](const QStringList& sxlosiloj, const QString& kio) {
+            for (int i = 0; i < sxlosiloj.size(); i += 10)
+                el << kio + QStringLiteral(": ") + sxlosiloj.mid(i, 10).join(QLatin1Char(' '));
+        };
+        listas(malnovaj, QStringLiteral("English changed since the text was made"));
+        listas(senRegistro, QStringLiteral("no record of the English the text was made from"));
+        listas(restantaj, QStringLiteral("recorded, but angla.trd has no such key"));
+        return el;
+    }
+};
+
+// A made-up English file and its translation (CRLF, quoted as QSettings
+// quotes), with the record of the English they were made from.
+const QByteArray FiksAngla = "[Traduko]\r\nLingvo=English \xe2\x80\x94 angla\r\nLingvoID=en\r\n\r\n"
+                             "[Lec01]\r\nLabel2=Hello\r\nLabel10=\"Good day, friend\"\r\n\r\n"
+                             "[Lec02]\r\nLabel1=Bye\r\n";
+const QByteArray FiksGermana = "[Traduko]\r\nLingvo=Deutsch \xe2\x80\x94 germana\r\nLingvoID=de\r\n\r\n"
+                               "[Lec01]\r\nLabel2=Hallo\r\nLabel10=\"Guten Tag, Freund\"\r\n\r\n"
+                               "[Lec02]\r\nLabel1=Tsch\xc3\xbcss\r\n";
+const QByteArray FiksRegistro = "# The English each text of germana.trd was made from: key and hash of angla.trd's "
+                                "text (tools/tradukfontoj).\n"
+                                "Lec01/Label2 185f8db32271fe25\n"
+                                "Lec01/Label10 f8d6c6f8ed93a6fe\n"
+                                "Lec02/Label1 128901223aac8df3\n";
+
 } // namespace
 
 class TestoTradukoj : public QObject
@@ -582,6 +631,30 @@ class TestoTradukoj : public QObject
         for (const QString& n : testilo::tradukoj())
             if (!senAngla || n != QLatin1String("angla.trd"))
                 QTest::newRow(qPrintable(n)) << n;
+    }
+
+    // A folder with angla.trd, germana.trd and, given one, germana.trd's
+    // record of the English its texts were made from.
+    static void fontFiksajho(const QTemporaryDir& d, const QByteArray& angla, const QByteArray* registro,
+                             const QByteArray& germana = FiksGermana)
+    {
+        if (!angla.isNull())
+            testilo::skribas(d.filePath(QStringLiteral("angla.trd")), angla);
+        testilo::skribas(d.filePath(QStringLiteral("germana.trd")), germana);
+        if (registro)
+            testilo::skribas(d.filePath(QStringLiteral("fontoj/germana.txt")), *registro);
+    }
+
+    // Runs the record's command as a reviewer does; its exit code, -1 when it
+    // did not run to its end.
+    static int tradukfontoj(const QStringList& argumentoj, QString* eligo)
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(LERBO_TRADUKFONTOJ), argumentoj);
+        const bool finis = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
+        *eligo = QString::fromUtf8(p.readAll());
+        return finis ? p.exitCode() : -1;
     }
 
     // The built-in copy, which is what the program reads; the row fails when
@@ -914,6 +987,204 @@ private slots:
                                               : signoj.join(QStringLiteral(", ")));
         }
         SEN_ERAROJ(eraroj, QStringLiteral("not drawable in %1 or its fallback fonts").arg(tiparo));
+    }
+
+    // Every text was made from (or reviewed against) angla.trd's present
+    // English: a key whose English changed since is named until a reviewer
+    // has read its text again and recorded the English it follows.
+    void sekvasAnglan_data() { vicoj(true); }
+    void sekvasAnglan()
+    {
+        QFETCH(QString, dosiero);
+        const Fontoj f(dosierujo + dosiero);
+        if (f.eraro.isEmpty() && f.nombro() == 0)
+            return;
+        // Every key, however many: they are what the reviewer goes through.
+        qInfo().noquote() << dosiero + QLatin1Char(':');
+        for (const QString& l : f.linioj())
+            qInfo().noquote() << QStringLiteral("  ") + l;
+        const QString vojo = QStringLiteral("resources/tradukoj/") + dosiero;
+        QFAIL(qPrintable(
+            f.eraro.isEmpty()
+                ? QStringLiteral("%1: %2 to review against angla.trd (keys listed above). "
+                                 "\"tradukfontoj malnovaj %3\" shows each with its English; after review, "
+                                 "\"tradukfontoj reviziitaj %3 KEY...\" records the English it now follows "
+                                 "(tools/tradukfontoj, built with everything)")
+                      .arg(dosiero)
+                      .arg(f.nombro() == 1 ? QStringLiteral("1 text") : QStringLiteral("%1 texts").arg(f.nombro()))
+                      .arg(vojo)
+                : QStringLiteral("%1: the record of the English its texts were made from cannot be judged: %2")
+                      .arg(dosiero, f.eraro)));
+    }
+
+    // The check above on a translation of a made-up English file: quiet
+    // while the English stays, naming the key whose English changes, quiet
+    // again once the record's command has been run after review.
+    void sekvasAnglan_fiksajho()
+    {
+        QTemporaryDir d;
+        QVERIFY(d.isValid());
+        const QString germana = d.filePath(QStringLiteral("germana.trd"));
+        fontFiksajho(d, FiksAngla, nullptr);
+        QCOMPARE(Fontoj(germana).linioj(),
+                 QStringList{QStringLiteral("no record of the English the text was made from: Lec01/Label2 "
+                                            "Lec01/Label10 Lec02/Label1")});
+        QString eligo;
+        QCOMPARE(tradukfontoj({QStringLiteral("reviziitaj"), germana, QStringLiteral("--cxiuj")}, &eligo), 0);
+        QCOMPARE(Fontoj(germana).linioj(), QStringList());
+
+        QByteArray nova = FiksAngla;
+        nova.replace("Good day, friend", "Good evening, friend");
+        testilo::skribas(d.filePath(QStringLiteral("angla.trd")), nova);
+        QCOMPARE(Fontoj(germana).linioj(),
+                 QStringList{QStringLiteral("English changed since the text was made: Lec01/Label10")});
+        QCOMPARE(tradukfontoj({QStringLiteral("malnovaj"), germana}, &eligo), 1);
+        QVERIFY2(eligo.contains(QStringLiteral("Lec01/Label10: the English changed")), qPrintable(eligo));
+        QVERIFY2(eligo.contains(QStringLiteral("English now: Good evening, friend")), qPrintable(eligo));
+        QVERIFY2(eligo.contains(QStringLiteral("germana.trd: Guten Tag, Freund")), qPrintable(eligo));
+
+        QCOMPARE(tradukfontoj({QStringLiteral("reviziitaj"), germana, QStringLiteral("Lec01/Label10")}, &eligo), 0);
+        QCOMPARE(Fontoj(germana).linioj(), QStringList());
+        QCOMPARE(tradukfontoj({QStringLiteral("malnovaj"), germana}, &eligo), 0);
+    }
+
+    // What the record says against angla.trd. The hashes of the fixture's
+    // record are written out: records in the repository hold them, so the
+    // hash must never change under them.
+    void registro_data()
+    {
+        QTest::addColumn<QByteArray>("anglaTeksto");
+        QTest::addColumn<QByteArray>("germana");
+        QTest::addColumn<QByteArray>("registro"); // null: no record yet
+        QTest::addColumn<QStringList>("malnovaj");
+        QTest::addColumn<QStringList>("senRegistro");
+        QTest::addColumn<QStringList>("restantaj");
+        QTest::addColumn<QString>("eraro");
+        const QStringList nenio;
+        QByteArray sxangxita = FiksAngla;
+        sxangxita.replace("Label2=Hello", "Label2=Hello!");
+        // The same texts as the reader gives them back: quoted or not, an
+        // unquoted comma read as a list, LF for CRLF.
+        QByteArray citita = FiksAngla;
+        citita.replace("Label2=Hello", "Label2=\"Hello\"").replace("\"Good day, friend\"", "Good day, friend");
+        citita.replace("\r\n", "\n");
+        QByteArray nova = FiksAngla + "Label3=New\r\n";
+        QByteArray novaTraduko = FiksGermana + "Label3=Neu\r\n";
+        QByteArray sen = FiksAngla;
+        sen.replace("Label1=Bye\r\n", "");
+
+        QTest::newRow("follows") << FiksAngla << FiksGermana << FiksRegistro << nenio << nenio << nenio << QString();
+        QTest::newRow("English changed") << sxangxita << FiksGermana << FiksRegistro
+                                         << QStringList{QStringLiteral("Lec01/Label2")} << nenio << nenio << QString();
+        QTest::newRow("quoting, lists and line ends")
+            << citita << FiksGermana << FiksRegistro << nenio << nenio << nenio << QString();
+        QTest::newRow("no record") << FiksAngla << FiksGermana << QByteArray() << nenio
+                                   << QStringList{QStringLiteral("Lec01/Label2"), QStringLiteral("Lec01/Label10"),
+                                                  QStringLiteral("Lec02/Label1")}
+                                   << nenio << QString();
+        QTest::newRow("new key") << nova << novaTraduko << FiksRegistro << nenio
+                                 << QStringList{QStringLiteral("Lec02/Label3")} << nenio << QString();
+        // The completeness check names the key the translation lacks.
+        QTest::newRow("new key, not yet translated")
+            << nova << FiksGermana << FiksRegistro << nenio << nenio << nenio << QString();
+        QTest::newRow("key gone from angla.trd") << sen << FiksGermana << FiksRegistro << nenio << nenio
+                                                 << QStringList{QStringLiteral("Lec02/Label1")} << QString();
+        QTest::newRow("malformed line") << FiksAngla << FiksGermana << FiksRegistro + "Lec02/Label1 128901\n"
+                                        << nenio << nenio << nenio
+                                        << QStringLiteral("germana.txt:5: not \"Section/Key hash\"");
+        QTest::newRow("key twice") << FiksAngla << FiksGermana << FiksRegistro + "Lec01/Label2 185f8db32271fe25\n"
+                                   << nenio << nenio << nenio
+                                   << QStringLiteral("germana.txt:5: Lec01/Label2 stands twice");
+        QTest::newRow("no angla.trd") << QByteArray() << FiksGermana << FiksRegistro << nenio << nenio << nenio
+                                      << QStringLiteral("cannot read");
+    }
+    void registro()
+    {
+        QFETCH(QByteArray, anglaTeksto);
+        QFETCH(QByteArray, germana);
+        QFETCH(QByteArray, registro);
+        QTemporaryDir d;
+        QVERIFY(d.isValid());
+        fontFiksajho(d, anglaTeksto, registro.isNull() ? nullptr : &registro, germana);
+        const Fontoj f(d.filePath(QStringLiteral("germana.trd")));
+        QFETCH(QString, eraro);
+        if (eraro.isEmpty())
+            QCOMPARE(f.eraro, QString());
+        else
+            QVERIFY2(f.eraro.contains(eraro), qPrintable(f.eraro));
+        QTEST(f.malnovaj, "malnovaj");
+        QTEST(f.senRegistro, "senRegistro");
+        QTEST(f.restantaj, "restantaj");
+    }
+
+    // The record's command after review, on a translation whose English
+    // changed in Lec01/Label10, lost Lec02/Label1 and gained Lec01/Label3,
+    // which the translation lacks. What it refuses leaves the record as it
+    // was.
+    void komando_data()
+    {
+        QTest::addColumn<QByteArray>("registro"); // null: no record yet
+        QTest::addColumn<QStringList>("argumentoj"); // after "reviziitaj germana.trd"
+        QTest::addColumn<int>("elirkodo");
+        QTest::addColumn<QByteArray>("poste"); // null: as it was
+        const QByteArray kapo = FiksRegistro.left(FiksRegistro.indexOf('\n') + 1);
+        const QByteArray label2 = "Lec01/Label2 185f8db32271fe25\n";
+        const QByteArray label10 = "Lec01/Label10 f797f7fb2dc7734d\n";
+        const QByteArray label1 = "Lec02/Label1 128901223aac8df3\n";
+        QTest::newRow("changed key") << FiksRegistro << QStringList{QStringLiteral("Lec01/Label10")} << 0
+                                     << kapo + label2 + label10 + label1;
+        QTest::newRow("left-over key") << FiksRegistro << QStringList{QStringLiteral("Lec02/Label1")} << 0
+                                       << kapo + label2 + "Lec01/Label10 f8d6c6f8ed93a6fe\n";
+        QTest::newRow("every key") << FiksRegistro << QStringList{QStringLiteral("--cxiuj")} << 0
+                                   << kapo + label2 + label10;
+        QTest::newRow("first record") << QByteArray() << QStringList{QStringLiteral("Lec01/Label2")} << 0
+                                      << kapo + label2;
+        QTest::newRow("unknown key") << FiksRegistro
+                                     << QStringList{QStringLiteral("Lec01/Label10"), QStringLiteral("Lec01/Label99")}
+                                     << 1 << QByteArray();
+        QTest::newRow("key not yet translated")
+            << FiksRegistro << QStringList{QStringLiteral("Lec01/Label3")} << 1 << QByteArray();
+        QTest::newRow("every key and one more")
+            << FiksRegistro << QStringList{QStringLiteral("--cxiuj"), QStringLiteral("Lec01/Label10")} << 2
+            << QByteArray();
+        QTest::newRow("malformed record") << FiksRegistro + "Lec01/Label10\n"
+                                          << QStringList{QStringLiteral("--cxiuj")} << 1 << QByteArray();
+    }
+    void komando()
+    {
+        QFETCH(QByteArray, registro);
+        QFETCH(QStringList, argumentoj);
+        QFETCH(QByteArray, poste);
+        QTemporaryDir d;
+        QVERIFY(d.isValid());
+        QByteArray nova = FiksAngla;
+        nova.replace("Good day, friend", "Good evening, friend").replace("Label1=Bye\r\n", "");
+        nova.replace("[Lec02]", "Label3=New\r\n\r\n[Lec02]");
+        fontFiksajho(d, nova, registro.isNull() ? nullptr : &registro);
+        const QString germana = d.filePath(QStringLiteral("germana.trd"));
+        QString eligo;
+        QTEST(tradukfontoj(QStringList{QStringLiteral("reviziitaj"), germana} + argumentoj, &eligo), "elirkodo");
+        QFile f(FontRegistro::registroVojo(germana));
+        if (registro.isNull() && poste.isNull()) {
+            QVERIFY(!f.exists());
+            return;
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), poste.isNull() ? registro : poste);
+    }
+
+    void komando_angla()
+    {
+        QTemporaryDir d;
+        QVERIFY(d.isValid());
+        fontFiksajho(d, FiksAngla, nullptr);
+        QString eligo;
+        QCOMPARE(tradukfontoj(
+                     {QStringLiteral("reviziitaj"), d.filePath(QStringLiteral("angla.trd")), QStringLiteral("--cxiuj")},
+                     &eligo),
+                 1);
+        QVERIFY2(eligo.contains(QStringLiteral("angla.trd is the English itself")), qPrintable(eligo));
+        QVERIFY(!QFileInfo::exists(d.filePath(QStringLiteral("fontoj"))));
     }
 };
 
