@@ -210,18 +210,4 @@ Trajtoj komunaj(const QList<Trajtoj>& respondoj)
     return t;
 }
 
-QString priskribo(const Trajtoj& t)
-{
-    QStringList el;
-    if (t.la)
-        el << QStringLiteral("la %1 (%2 of a subject)").arg(t.la).arg(t.laNominativa);
-    if (t.pluralo)
-        el << QStringLiteral("plural %1").arg(t.pluralo);
-    if (t.futuro)
-        el << QStringLiteral("future %1").arg(t.futuro);
-    if (!t.singularaj.isEmpty())
-        el << QStringLiteral("singular ") + t.singularaj.join(QLatin1Char(' '));
-    return el.join(QStringLiteral(", "));
-}
-
 } // namespace esperantaj_trajtoj

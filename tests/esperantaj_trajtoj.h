@@ -24,23 +24,20 @@ namespace esperantaj_trajtoj {
 
 struct Trajtoj
 {
+    // The articles the learner writes, "la plej" aside.
     int la = 0;
     // Of those, the articles of a subject or predicate: not before an
     // object (-n) nor after a preposition, where a language's own case
     // endings may show that the noun is definite.
     int laNominativa = 0;
+    // The plural nouns whose number nothing else shows.
     int pluralo = 0;
+    // The verbs in -os.
     int futuro = 0;
     // The stems of the singular nouns whose ending the learner writes
     // ("frat" for frato): a hint word that reads as several when it stands
     // bare needs a mark of one for these.
     QStringList singularaj;
-
-    bool operator==(const Trajtoj& a) const
-    {
-        return la == a.la && laNominativa == a.laNominativa && pluralo == a.pluralo && futuro == a.futuro
-               && singularaj == a.singularaj;
-    }
 };
 
 // A sentence the learner writes whole.
@@ -53,8 +50,5 @@ Trajtoj deBrecxoj(const QStringList& partoj, const QStringList& pecoj);
 // What every one of several accepted answers needs: the least of each count,
 // the singular stems all of them have.
 Trajtoj komunaj(const QList<Trajtoj>& respondoj);
-
-// "la 2, plural 1, future 1, singular frat"; empty when nothing is needed.
-QString priskribo(const Trajtoj& t);
 
 } // namespace esperantaj_trajtoj
