@@ -199,16 +199,27 @@ private slots:
         celo->setFont(f);
         celo->setStyleSheet(QStringLiteral("margin: 1px;"));
         const double skalo = TempoSkalo;
-        TempoSkalo = 0.05; // phases of 20 ms, 150 ms in all
-        QStringList vidataj;
-        QTimer gvato;
-        connect(&gvato, &QTimer::timeout, [&] {
-            if (!vidataj.contains(celo->styleSheet()))
-                vidataj.append(celo->styleSheet());
-        });
-        gvato.start(3);
+        // Phases of 100 ms, 750 ms in all: long enough that a machine busy
+        // with other work still lets the second phase come.
+        TempoSkalo = 0.25;
+        // Every style the blink sets, seen as it is set rather than sampled.
+        struct Gvato : QObject
+        {
+            QStringList vidataj;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::StyleChange) {
+                    const QString stilo = static_cast<QWidget*>(o)->styleSheet();
+                    if (!vidataj.contains(stilo))
+                        vidataj.append(stilo);
+                }
+                return false;
+            }
+        } gvato;
+        celo->installEventFilter(&gvato);
         tekstoblinko(celo);
-        gvato.stop();
+        celo->removeEventFilter(&gvato);
+        const QStringList& vidataj = gvato.vidataj;
         TempoSkalo = skalo;
         QCOMPARE(celo->styleSheet(), QStringLiteral("margin: 1px;"));
         if (radio) {

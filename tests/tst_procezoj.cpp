@@ -150,7 +150,10 @@ void atendasDuan()
                 return false;
             }
         };
-        w->installEventFilter(new Gardisto);
+        // The window owns its watch, so that the copy ends without a leak.
+        auto* gardisto = new Gardisto;
+        gardisto->setParent(w);
+        w->installEventFilter(gardisto);
         diras("preta");
         return true;
     });
