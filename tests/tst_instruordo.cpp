@@ -35,12 +35,13 @@ struct Teksto
     QString teksto;
     QString glosoj; // the English hint or task whose brackets gloss words
     QList<QPair<int, int>> truoj; // the gaps the learner fills
+    QString glosSxlosilo{}; // where the hint or task stands: "Ekzerco-0702/21"
 };
 
 struct Pagho
 {
     QString nomo;
-    QStringList vortoj; // the word boxes beside their meaning
+    QList<QPair<QString, QString>> vortoj; // the word boxes beside their meaning: name, text
     QList<Teksto> kontrolataj;
 };
 
@@ -86,23 +87,21 @@ QSet<QString> glositaj(const QString& teksto)
     return el;
 }
 
-bool glosita(const QSet<QString>& glosoj, const QString& vorto)
+// The gloss among `glosoj` that glosses `vorto`, or an empty string.
+QString glosita(const QSet<QString>& glosoj, const QString& vorto)
 {
-    if (glosoj.contains(vorto))
-        return true;
-    const QString r = Vortscio::radiko(vorto);
-    if (r.isEmpty())
-        return false;
     for (const QString& g : glosoj)
-        if (Vortscio::radiko(g) == r)
-            return true;
-    return false;
+        if (Vortscio::samaRadiko(vorto, g))
+            return g;
+    return QString();
 }
 
 // An entry of the list of accepted words: "vorto" anywhere, or
-// "place:vorto" at one place only (a widget or an item, "0702/21").
+// "place:vorto" at one place only (a widget or an item, "0702/21"; a widget
+// name that several lessons use takes its lesson, "Lec12.label_104").
 struct Akceptita
 {
+    int leciono = 0;
     QString loko;
     QString vorto;
     QString kialo;
@@ -119,11 +118,15 @@ class TestoInstruordo : public QObject
     // Every lesson's pages in order, built once.
     QMap<int, QList<Pagho>> lecionoj;
 
-    const Akceptita* akceptita(const QString& loko, const QString& vorto) const
+    // The glosses that a text's faults were excused by, per hint or task
+    // ("Ekzerco-0702/21"): every translation must keep them.
+    mutable QMap<QString, QSet<QString>> uzitajGlosoj;
+
+    const Akceptita* akceptita(const QString& loko, const QString& vorto, int leciono) const
     {
         const QString r = Vortscio::radiko(vorto);
         for (const Akceptita& a : akceptitaj) {
-            if (!a.loko.isEmpty() && a.loko != loko)
+            if (!a.loko.isEmpty() && (a.loko != loko || (a.leciono && a.leciono != leciono)))
                 continue;
             if (a.vorto == vorto || (!r.isEmpty() && Vortscio::radiko(a.vorto) == r)) {
                 a.uzita = true;
@@ -154,6 +157,7 @@ class TestoInstruordo : public QObject
             Teksto t;
             t.loko = QStringLiteral("%1/%2").arg(kodo).arg(i);
             t.glosoj = angla(QStringLiteral("Ekzerco-") + kodo, QString::number(i));
+            t.glosSxlosilo = QStringLiteral("Ekzerco-%1/%2").arg(kodo).arg(i);
             t.teksto = speco.isEmpty() ? d.at(i).join(QLatin1Char(' '))
                                        : esperantaj_tekstoj::frazo(speco, d.at(i), r.value(i), &t.truoj);
             el << t;
@@ -201,7 +205,7 @@ class TestoInstruordo : public QObject
                     if (senSignifo(l.numero, p.nomo, nomo))
                         p.kontrolataj << Teksto{nomo, teksto, {}, {}};
                     else
-                        p.vortoj << teksto;
+                        p.vortoj << qMakePair(nomo, teksto);
                 } else if (k->inherits("QLabel") && !k->inherits("korekta")
                            && k->property("lingvo").toString() == QLatin1String("eo")) {
                     p.kontrolataj << Teksto{nomo, teksto, {}, {}};
@@ -222,8 +226,10 @@ class TestoInstruordo : public QObject
                         continue;
                     Teksto t{d.demando.isEmpty() ? d.kampo : d.demando, d.modelaTeksto, {}, {}};
                     const QString prefikso = l.sekcio() + QStringLiteral("_");
-                    if (d.demando.startsWith(prefikso))
+                    if (d.demando.startsWith(prefikso)) {
                         t.glosoj = angla(l.sekcio(), d.demando.mid(prefikso.size()));
+                        t.glosSxlosilo = l.sekcio() + QLatin1Char('/') + d.demando.mid(prefikso.size());
+                    }
                     p.kontrolataj << t;
                 }
             }
@@ -240,17 +246,17 @@ class TestoInstruordo : public QObject
         for (auto it = lecionoj.constBegin(); it != lecionoj.constEnd() && it.key() <= numero; ++it) {
             for (const Pagho& p : it.value()) {
                 // A page's own word list glosses its reading, above or below.
-                for (const QString& v : p.vortoj)
-                    scio.lernas(v);
+                for (const auto& v : p.vortoj)
+                    scio.lernas(v.second, it.key());
                 if (it.key() != numero)
                     continue;
-                for (const QString& v : p.vortoj)
-                    for (const auto& vorto : esperantaj_tekstoj::vortoj(v))
+                for (const auto& v : p.vortoj)
+                    for (const auto& vorto : esperantaj_tekstoj::vortoj(v.second))
                         for (const QString& f : vorto.formoj)
                             for (const QString& m : scio.fruajFormoj(f, numero))
-                                if (!akceptita(p.nomo, f.toLower()))
-                                    el << QStringLiteral("%1: %2 (%3) in the word box \"%4\"")
-                                              .arg(p.nomo, f, m, v.simplified());
+                                if (!akceptita(v.first, f.toLower(), numero))
+                                    el << QStringLiteral("%1 %2: %3 (%4) in the word box \"%5\"")
+                                              .arg(p.nomo, v.first, f, m, v.second.simplified());
                 for (const Teksto& t : p.kontrolataj)
                     el << mankoj(scio, numero, p.nomo, t);
             }
@@ -271,9 +277,12 @@ class TestoInstruordo : public QObject
                 const QString v = f.toLower();
                 QStringList m = scio.mankoj(v, numero);
                 // A hint may show a word or form that the gap does not ask for.
-                if (!m.isEmpty() && !petata && glosita(glosoj, v))
+                const QString gloso = m.isEmpty() || petata ? QString() : glosita(glosoj, v);
+                if (!gloso.isEmpty()) {
                     m.clear();
-                if (!m.isEmpty() && akceptita(t.loko, v))
+                    uzitajGlosoj[t.glosSxlosilo].insert(gloso);
+                }
+                if (!m.isEmpty() && akceptita(t.loko, v, numero))
                     m.clear();
                 if (!m.isEmpty())
                     el << QStringLiteral("%1 %2: %3 (%4) in \"%5\"")
@@ -302,6 +311,12 @@ private slots:
             if (dupunkto > 0) {
                 a.loko = a.vorto.left(dupunkto);
                 a.vorto = a.vorto.mid(dupunkto + 1);
+                static const QRegularExpression leciono(QStringLiteral("^Lec(\\d\\d)\\.(.+)$"));
+                const auto m = leciono.match(a.loko);
+                if (m.hasMatch()) {
+                    a.leciono = m.captured(1).toInt();
+                    a.loko = m.captured(2);
+                }
             }
             a.vorto = a.vorto.toLower();
             QVERIFY2(!a.kialo.isEmpty(), qPrintable(QStringLiteral("no reason given: ") + l));
@@ -341,6 +356,13 @@ private slots:
                                                << "esperantista" << 7 << "the affix ist before lesson 9";
         QTest::newRow("compound of met words") << "ĉiu tago"
                                                << "ĉiutage" << 7 << "";
+        QTest::newRow("a met word takes an ending") << "apud"
+                                                    << "apuda" << 7 << "";
+        // A word built with a taught affix shows its root.
+        QTest::newRow("root behind a taught prefix") << "praavo"
+                                                     << "avo" << 8 << "";
+        QTest::newRow("root behind a suffix taught later") << "lernejo"
+                                                           << "lerni" << 4 << "not met yet";
         // Forms that come later whether the word was met or not.
         QTest::newRow("imperative") << "veni"
                                     << "venu" << 7 << "-u before lesson 10";
@@ -374,12 +396,36 @@ private slots:
         QFETCH(int, leciono);
         QFETCH(QString, manko);
         Vortscio s;
-        s.lernas(lernita);
+        s.lernas(lernita, leciono);
         const QStringList m = s.mankoj(vorto, leciono);
         if (manko.isEmpty())
             QVERIFY2(m.isEmpty(), qPrintable(m.join(QStringLiteral("; "))));
         else
             QVERIFY2(m.contains(manko), qPrintable(m.join(QStringLiteral("; "))));
+    }
+
+    void gloso_data()
+    {
+        QTest::addColumn<QString>("gloso");
+        QTest::addColumn<QString>("vorto");
+        QTest::addColumn<bool>("glosas");
+        QTest::newRow("the same word") << "sed"
+                                       << "sed" << true;
+        QTest::newRow("another ending") << "serĉi"
+                                        << "serĉis" << true;
+        QTest::newRow("built with affixes") << "veki"
+                                            << "vekiĝis" << true;
+        QTest::newRow("another root") << "veki"
+                                      << "vendis" << false;
+        QTest::newRow("a longer root") << "vekiĝi"
+                                       << "vekis" << false;
+    }
+    void gloso()
+    {
+        QFETCH(QString, gloso);
+        QFETCH(QString, vorto);
+        QFETCH(bool, glosas);
+        QCOMPARE(Vortscio::samaRadiko(vorto, gloso), glosas);
     }
 
     void leciono_data()
@@ -414,6 +460,40 @@ private slots:
         QVERIFY2(neuzataj.isEmpty(), qPrintable(QStringLiteral("listed in tests/instruordo_vortoj.txt but needed "
                                                                "nowhere: ")
                                                 + neuzataj.join(QStringLiteral(", "))));
+    }
+
+    void glosojEnTradukoj_data()
+    {
+        QTest::addColumn<QString>("dosiero");
+        // The Esperanto file explains in Esperanto: a gloss there would
+        // repeat the word.
+        for (const QString& d : testilo::sendatajTradukoj())
+            if (d != QLatin1String("angla.trd") && d != QLatin1String("esperanto.trd"))
+                QTest::newRow(qPrintable(d)) << d;
+    }
+    void glosojEnTradukoj()
+    {
+        // A hint or task of every language shows the glosses that the
+        // English one shows for a word not taught yet.
+        QFETCH(QString, dosiero);
+        if (uzitajGlosoj.isEmpty())
+            for (int n = 1; n <= 13; ++n)
+                mankoj(n);
+        IniDosiero trd(QStringLiteral(":/tradukoj/") + dosiero);
+        QStringList mankas;
+        for (auto it = uzitajGlosoj.constBegin(); it != uzitajGlosoj.constEnd(); ++it) {
+            const QString teksto = trd.value(it.key()).toString().toLower();
+            QSet<QString> vortoj;
+            for (const auto& v : esperantaj_tekstoj::vortoj(teksto))
+                for (const QString& f : v.formoj)
+                    vortoj.insert(f);
+            for (const QString& g : it.value())
+                if (!vortoj.contains(g))
+                    mankas << QStringLiteral("%1 (%2)").arg(it.key(), g);
+        }
+        mankas.sort();
+        QVERIFY2(mankas.isEmpty(), qPrintable(QStringLiteral("%1 lacks the glosses of the English hint: %2")
+                                                  .arg(dosiero, mankas.join(QStringLiteral(", ")))));
     }
 };
 

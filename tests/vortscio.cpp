@@ -104,7 +104,7 @@ QString Vortscio::radiko(const QString& vorto, QString* finajho, QStringList* al
     return QString();
 }
 
-void Vortscio::lernas(const QString& teksto)
+void Vortscio::lernas(const QString& teksto, int leciono)
 {
     static const QRegularExpression apartigo(QStringLiteral("[^\\p{L}]+"));
     for (const QString& vorto : teksto.toLower().split(apartigo, Qt::SkipEmptyParts)) {
@@ -115,10 +115,63 @@ void Vortscio::lernas(const QString& teksto)
         // tiu would give roots ki- and ti-.
         if (r.isEmpty() || f == QLatin1String("u") || f == QLatin1String("us"))
             continue;
+        const bool verbo = f == QLatin1String("i") || f.size() == 2;
         radikoj_.insert(r);
-        if (f == QLatin1String("i") || f.size() == 2)
+        if (verbo)
             verbaj_.insert(r);
+        lernasRadikojn(r, leciono, verbo);
     }
+}
+
+void Vortscio::lernasRadikojn(const QString& trunko, int leciono, bool verbo, int profundo)
+{
+    if (profundo >= 3)
+        return;
+    auto lernas = [&](const QString& r, bool verba) {
+        if (r.size() < 2)
+            return;
+        radikoj_.insert(r);
+        if (verba)
+            verbaj_.insert(r);
+        lernasRadikojn(r, leciono, verba, profundo + 1);
+    };
+    for (const QString& p : prefiksoj())
+        if (trunko.startsWith(p) && afiksaLeciono(p) <= leciono)
+            lernas(trunko.mid(p.size()), verbo);
+    // Behind a suffix the root may be of any kind (ŝlosilo: ŝlosi).
+    for (const QString& s : sufiksoj())
+        if (trunko.endsWith(s) && afiksaLeciono(s) <= leciono)
+            lernas(trunko.left(trunko.size() - s.size()), false);
+}
+
+bool Vortscio::samaRadiko(const QString& vorto, const QString& glosita)
+{
+    if (vorto == glosita)
+        return true;
+    const QString g = radiko(glosita);
+    QString r = radiko(vorto);
+    if (g.isEmpty() || r.isEmpty())
+        return false;
+    for (bool sxangxis = true; sxangxis;) {
+        if (r == g)
+            return true;
+        sxangxis = false;
+        for (const QString& p : prefiksoj())
+            if (r.startsWith(p) && r.size() - p.size() >= g.size()) {
+                r = r.mid(p.size());
+                sxangxis = true;
+                break;
+            }
+        if (sxangxis)
+            continue;
+        for (const QString& s : sufiksoj())
+            if (r.endsWith(s) && r.size() - s.size() >= g.size()) {
+                r.chop(s.size());
+                sxangxis = true;
+                break;
+            }
+    }
+    return false;
 }
 
 bool Vortscio::verba(const QString& trunko) const
@@ -133,7 +186,8 @@ bool Vortscio::verba(const QString& trunko) const
 
 bool Vortscio::konstruebla(const QString& trunko, QStringList* uzitaj, int profundo) const
 {
-    if (radikoj_.contains(trunko) || (profundo > 0 && vortoj_.contains(trunko)))
+    // A met word may take an ending of its own: apud, apuda; hodiaŭ, hodiaŭa.
+    if (radikoj_.contains(trunko) || vortoj_.contains(trunko))
         return true;
     if (profundo >= 4)
         return false;

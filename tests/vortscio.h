@@ -10,8 +10,10 @@
 class Vortscio
 {
 public:
-    // The words of a text that stands beside its meaning.
-    void lernas(const QString& teksto);
+    // The words of a text that stands beside its meaning on a page of
+    // lesson `leciono`; a word built with affixes taught by then also shows
+    // its root (praavo shows avo once pra- is taught).
+    void lernas(const QString& teksto, int leciono = 13);
 
     // Why `vorto` (one word, any case) cannot be read on a page of lesson
     // `leciono`, one entry per fault ("not met yet", "-u before lesson 10");
@@ -32,11 +34,17 @@ public:
     // that ending ("o", "as", ...); an empty stem where none is left.
     static QString radiko(const QString& vorto, QString* finajho = nullptr, QStringList* aliaj = nullptr);
 
+    // `vorto` is `glosita` (a word in its dictionary form) or built from it
+    // with affixes: "(veki)" glosses vekiĝis and vekis alike.
+    static bool samaRadiko(const QString& vorto, const QString& glosita);
+
 private:
     // A stem built of met roots and the affixes of `afiksoj` (appended).
     bool konstruebla(const QString& trunko, QStringList* afiksoj, int profundo = 0) const;
     // A met verb root, maybe behind the prefixes of negation and aspect.
     bool verba(const QString& trunko) const;
+    // The roots inside `trunko` behind the affixes lesson `leciono` teaches.
+    void lernasRadikojn(const QString& trunko, int leciono, bool verbo, int profundo = 0);
 
     QSet<QString> vortoj_;
     QSet<QString> radikoj_;
