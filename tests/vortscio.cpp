@@ -166,7 +166,8 @@ bool Vortscio::konstruebla(const QString& trunko, QStringList* uzitaj, int profu
 
 bool Vortscio::nombro(const QString& trunko) const
 {
-    static const QStringList nombroj{"unu", "du", "tri", "kvar", "kvin", "ses", "sep", "ok", "naŭ", "dek", "cent", "mil"};
+    static const QStringList nombroj{"unu", "du", "tri", "kvar", "kvin", "ses",
+                                     "sep", "ok", "naŭ", "dek",  "cent", "mil"};
     if (trunko.isEmpty())
         return false;
     for (const QString& n : nombroj)
