@@ -404,11 +404,11 @@ Leciono lec07()
     l.paghoj = {
         {"tab_3", "1", "leciono",
          "klakbutono_nova 12, neklakebla_nova 12, titolo 1, QLabel 13, label_sago_reversa 12, QScrollArea 1"},
-        {"tab_10", "2", "parolo", "klakbutono_nova 14, titolo 1, QLabel 15, mp3ludilo 1, QScrollArea 1"},
+        {"tab_10", "2", "parolo", "klakbutono_nova 17, titolo 1, QLabel 18, mp3ludilo 1, QScrollArea 1"},
         {"Sendas1_Lec07", "3", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
         {"tab_12", "4", "leciono",
          "klakbutono_nova 18, neklakebla_nova 18, titolo 1, QLabel 18, label_sago_reversa 18, QScrollArea 1"},
-        {"tab_19", "5", "parolo", "klakbutono_nova 20, titolo 1, QLabel 21, mp3ludilo 1, QScrollArea 1"},
+        {"tab_19", "5", "parolo", "klakbutono_nova 24, titolo 1, QLabel 25, mp3ludilo 1, QScrollArea 1"},
         {"Sendas2_Lec07", "6", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
         {"tab_21", "7", "leciono", "klakbutono_nova 5, titolo 1, QLabel 9, QScrollArea 1"},
         {"tab_22", "8", "leciono", "klakbutono_nova 10, QLabel 10, label_sago 1, QScrollArea 1"},
@@ -491,7 +491,7 @@ Leciono lec07()
          }},
     };
     l.eroj = {{"0701", 63, 63}, {"0702", 61, -1}, {"0709", 77, 21}, {"0703", 56, 0}};
-    l.etikedoj = 101;
+    l.etikedoj = 108;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab_3", "tab_10", "tab_19", "tab_21", "tab_22", "Sendas3_Lec07"};
     return l;

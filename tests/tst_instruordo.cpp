@@ -363,6 +363,21 @@ private slots:
                                                      << "avo" << 8 << "";
         QTest::newRow("root behind a suffix taught later") << "lernejo"
                                                            << "lerni" << 4 << "not met yet";
+        // A word without a vowel left is no root: pli and tri teach no pl-
+        // or tr-, so plu and tro are neither met nor imperatives.
+        QTest::newRow("plu is not built on pli") << "pli"
+                                                 << "plu" << 7 << "not met yet";
+        QTest::newRow("tro is not built on tri") << "tri"
+                                                 << "tro" << 7 << "not met yet";
+        // Ordinals: a met number with -a, from lesson 3.
+        QTest::newRow("ordinal of a met number") << "ok"
+                                                 << "oka" << 7 << "";
+        QTest::newRow("ordinal of a compound number") << "dek ses"
+                                                      << "deksesan" << 7 << "";
+        QTest::newRow("ordinal before lesson 3") << "ses"
+                                                 << "sesa" << 2 << "the ordinal before lesson 3";
+        QTest::newRow("ordinal of a number not met") << "ok"
+                                                     << "naŭa" << 7 << "not met yet";
         // Forms that come later whether the word was met or not.
         QTest::newRow("imperative") << "veni"
                                     << "venu" << 7 << "-u before lesson 10";

@@ -112,8 +112,10 @@ void Vortscio::lernas(const QString& teksto, int leciono)
         QString f;
         const QString r = radiko(vorto, &f);
         // The imperative and conditional are no way to learn a root: kiu and
-        // tiu would give roots ki- and ti-.
-        if (r.isEmpty() || f == QLatin1String("u") || f == QLatin1String("us"))
+        // tiu would give roots ki- and ti-. Nor is a stem without a vowel:
+        // pli and tri would give pl- and tr-, and plu and tro would pass.
+        static const QRegularExpression vokalo(QStringLiteral("[aeiou]"));
+        if (r.isEmpty() || f == QLatin1String("u") || f == QLatin1String("us") || !r.contains(vokalo))
             continue;
         const bool verbo = f == QLatin1String("i") || f.size() == 2;
         radikoj_.insert(r);
@@ -128,7 +130,8 @@ void Vortscio::lernasRadikojn(const QString& trunko, int leciono, bool verbo, in
     if (profundo >= 3)
         return;
     auto lernas = [&](const QString& r, bool verba) {
-        if (r.size() < 2)
+        static const QRegularExpression vokalo(QStringLiteral("[aeiou]"));
+        if (r.size() < 2 || !r.contains(vokalo))
             return;
         radikoj_.insert(r);
         if (verba)
@@ -216,6 +219,18 @@ bool Vortscio::konstruebla(const QString& trunko, QStringList* uzitaj, int profu
     return false;
 }
 
+bool Vortscio::nombro(const QString& trunko) const
+{
+    static const QStringList nombroj{"unu", "du", "tri", "kvar", "kvin", "ses",
+                                     "sep", "ok", "naŭ", "dek",  "cent", "mil"};
+    if (trunko.isEmpty())
+        return false;
+    for (const QString& n : nombroj)
+        if (trunko.startsWith(n) && vortoj_.contains(n) && (trunko.size() == n.size() || nombro(trunko.mid(n.size()))))
+            return true;
+    return false;
+}
+
 QStringList Vortscio::fruajFormoj(const QString& vorto, int leciono) const
 {
     const QString v = vorto.toLower();
@@ -268,6 +283,15 @@ QStringList Vortscio::mankoj(const QString& vorto, int leciono) const
     QString f;
     aliaj.clear();
     const QString r = radiko(v, &f, &aliaj);
+    // An ordinal: a met number with the adjective ending, which lesson 3
+    // teaches (oka, dekkvara, la sesan).
+    if (f == QLatin1String("a") && nombro(r)) {
+        for (const QString& a : qAsConst(aliaj))
+            finajho(a);
+        if (leciono < 3)
+            el << frua(QStringLiteral("the ordinal"), 3);
+        return el;
+    }
     QStringList uzitaj;
     if (r.isEmpty() || !konstruebla(r, &uzitaj)) {
         el << QStringLiteral("not met yet");

@@ -41,6 +41,8 @@ public:
 private:
     // A stem built of met roots and the affixes of `afiksoj` (appended).
     bool konstruebla(const QString& trunko, QStringList* afiksoj, int profundo = 0) const;
+    // A number made of met numbers: ok, dekok, dudek.
+    bool nombro(const QString& trunko) const;
     // A met verb root, maybe behind the prefixes of negation and aspect.
     bool verba(const QString& trunko) const;
     // The roots inside `trunko` behind the affixes lesson `leciono` teaches.
