@@ -200,7 +200,7 @@ Leciono lec04()
          "klakbutono_nova 12, neklakebla_nova 6, titolo 2, QLabel 13, label_sago 3, QScrollArea 1"},
         {"tab_36", "4", "leciono", "klakbutono_nova 4, titolo 1, QLabel 8, QScrollArea 1"},
         {"tab_37", "5", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
-        {"tab_38", "6", "parolo", "klakbutono_nova 7, titolo 2, QLabel 9, mp3ludilo 1, QScrollArea 1"},
+        {"tab_38", "6", "parolo", "klakbutono_nova 11, titolo 2, QLabel 13, mp3ludilo 1, QScrollArea 1"},
         {"Ekzerco7_Lec04", "Frazo", "", ""},
         {"Ekzerco1_Lec04", "7", "mikrofoneto", ""},
         {"Ekzerco2_Lec04", "8", "oreleto", ""},
@@ -265,7 +265,7 @@ Leciono lec04()
          }}};
     // 0402 is read by no frame (tst_lec04_legajho checks it).
     l.eroj = {{"0401", 63, 63}, {"0403", 48, 5}, {"0407", 16, 16}};
-    l.etikedoj = 99;
+    l.etikedoj = 103;
     l.fotoj = QStringList{"tab_33", "tab_35", "tab_38", "Sendas2_Lec04"};
     return l;
 }
