@@ -280,12 +280,12 @@ Leciono lec05()
     // The pages take the fonts the learner chose in the main window.
     l.tiparo = false;
     l.paghoj = {
-        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 23, QScrollArea 1"},
+        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 25, QScrollArea 1"},
         {"tab_3", "2", "leciono", "klakbutono_nova 10, QLabel 22, QScrollArea 1"},
         {"tab_5", "3", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
         {"tab_6", "4", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
         {"tab_7", "5", "leciono", "klakbutono_nova 3, titolo 1, QLabel 6, QScrollArea 1"},
-        {"tab_8", "6", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
+        {"tab_8", "6", "leciono", "klakbutono_nova 23, titolo 1, QLabel 23, QScrollArea 1"},
         {"Ekzerco1_Lec05", "7", "vortoludo", ""},
         {"Ekzerco2_Lec05", "8", "plenigas_spacon2", ""},
         {"Ekzerco3_Lec05", "9", "mikrofoneto", ""},
@@ -299,7 +299,7 @@ Leciono lec05()
                                   "pushButton_30", "pushButton_27", "pushButton_33", "pushButton_34"};
     for (const QString& a : qAsConst(l.aliajEtikedoj))
         l.tipoj << a + QStringLiteral("=afikso");
-    l.tipoj << QStringLiteral("frame_21=markebla");
+    l.tipoj << QStringLiteral("frame_21=markebla") << QStringLiteral("frame_23=markebla");
     // The heading of the page on ĉi, the word itself, untranslated.
     l.aliajEtikedoj << QStringLiteral("label_58");
     l.ekzercoj = {
@@ -328,7 +328,7 @@ Leciono lec05()
                  }}};
     // Three words of 0501 go by their button's number: their clips are named by it.
     l.eroj = {{"0501", 40, 3}, {"0502", 20, -1}, {"0507", 14, 14}};
-    l.etikedoj = 94;
+    l.etikedoj = 99;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_7", "Ekzerco2_Lec05"};
     return l;
