@@ -279,10 +279,10 @@ def pagho5(f):
 # ------------------------------------------------------------------ page 6
 TEKSTAJ_VORTOJ = [(472, "lerni", 420), (473, "tre", 421), (6, "antaŭ", 17), (475, "interŝanĝi", 423),
                   (477, "komenci", 425), (478, "facila", 426), (480, "alia", 428)]
-# Words of the text that no earlier page teaches, below the first ones in
-# their two columns: row layout, word button, word, meaning.
-ALDONAJ_VORTOJ = [[(365, 485, "nomo", 434), (366, 486, "monato", 435)],
-                  [(367, 487, "lingvo", 436), (368, 488, "kun", 437)]]
+# Words of the text that no earlier page teaches, after the first ones in the
+# order the text uses them: row layout, word button, word, meaning.
+ALDONAJ_VORTOJ = [(365, 485, "nomo", 434), (366, 486, "monato", 435), (367, 487, "lingvo", 436),
+                  (368, 488, "kun", 437)]
 
 
 def pagho6(f):
@@ -297,8 +297,8 @@ def pagho6(f):
     komenco = [kapo(f, 8), f.etikedo(418), legajho, ludilo, kapo(f, 9)]
     vorto_ecoj = [politiko("Maximum", "Fixed"), maks()]
     kolumnoj = []
-    for nomo, komenco_n, vicoj, aldonaj in (("verticalLayout_167", 354, TEKSTAJ_VORTOJ[:4], ALDONAJ_VORTOJ[0]),
-                                            ("verticalLayout_168", 358, TEKSTAJ_VORTOJ[4:], ALDONAJ_VORTOJ[1])):
+    for nomo, komenco_n, vicoj, aldonaj in (("verticalLayout_167", 354, TEKSTAJ_VORTOJ[:4], []),
+                                            ("verticalLayout_168", 358, TEKSTAJ_VORTOJ[4:], ALDONAJ_VORTOJ)):
         kolumnoj.append(vbox(nomo, [
             vico("horizontalLayout_%d" % (komenco_n + i), [f.vorto(n, t, ecoj=vorto_ecoj), f.signifo(m)])
             for i, (n, t, m) in enumerate(vicoj)] + [
