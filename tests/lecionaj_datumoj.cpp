@@ -129,7 +129,7 @@ Leciono lec03()
     l.tiparo = false;
     l.paghoj = {
         {"tab_24", "1", "leciono", "klakbutono_nova 8, titolo 1, QLabel 12, QScrollArea 1"},
-        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 44, QScrollArea 1"},
+        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 45, QScrollArea 1"},
         {"Ekzerco1_Lec03", "3", "numeraloj", ""},
         {"tab_27", "4", "leciono", "klakbutono_nova 13, titolo 2, QLabel 15, label_sago_reversa 5, QScrollArea 1"},
         {"tab_28", "5", "leciono", "klakbutono_nova 26, titolo 1, QLabel 26, QScrollArea 1"},
@@ -182,7 +182,7 @@ Leciono lec03()
          }}};
     l.eroj = {{"0301", 24, 0}, {"0302", 49, 0}, {"0303", 31, 31}, {"0307", 18, 18}};
     // 62 of the form and the title and instruction of the numerals frame.
-    l.etikedoj = 64;
+    l.etikedoj = 65;
     l.fotoj = QStringList{"tab_25", "Ekzerco1_Lec03", "tab_27", "tab_28", "Sendas1_Lec03"};
     return l;
 }
