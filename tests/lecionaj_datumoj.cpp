@@ -129,7 +129,7 @@ Leciono lec03()
     l.tiparo = false;
     l.paghoj = {
         {"tab_24", "1", "leciono", "klakbutono_nova 8, titolo 1, QLabel 12, QScrollArea 1"},
-        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 44, QScrollArea 1"},
+        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 45, QScrollArea 1"},
         {"Ekzerco1_Lec03", "3", "numeraloj", ""},
         {"tab_27", "4", "leciono", "klakbutono_nova 13, titolo 2, QLabel 15, label_sago_reversa 5, QScrollArea 1"},
         {"tab_28", "5", "leciono", "klakbutono_nova 26, titolo 1, QLabel 26, QScrollArea 1"},
@@ -182,7 +182,7 @@ Leciono lec03()
          }}};
     l.eroj = {{"0301", 24, 0}, {"0302", 49, 0}, {"0303", 31, 31}, {"0307", 18, 18}};
     // 62 of the form and the title and instruction of the numerals frame.
-    l.etikedoj = 64;
+    l.etikedoj = 65;
     l.fotoj = QStringList{"tab_25", "Ekzerco1_Lec03", "tab_27", "tab_28", "Sendas1_Lec03"};
     return l;
 }
@@ -200,7 +200,7 @@ Leciono lec04()
          "klakbutono_nova 12, neklakebla_nova 6, titolo 2, QLabel 13, label_sago 3, QScrollArea 1"},
         {"tab_36", "4", "leciono", "klakbutono_nova 4, titolo 1, QLabel 8, QScrollArea 1"},
         {"tab_37", "5", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
-        {"tab_38", "6", "parolo", "klakbutono_nova 7, titolo 2, QLabel 9, mp3ludilo 1, QScrollArea 1"},
+        {"tab_38", "6", "parolo", "klakbutono_nova 11, titolo 2, QLabel 13, mp3ludilo 1, QScrollArea 1"},
         {"Ekzerco7_Lec04", "Frazo", "", ""},
         {"Ekzerco1_Lec04", "7", "mikrofoneto", ""},
         {"Ekzerco2_Lec04", "8", "oreleto", ""},
@@ -265,7 +265,7 @@ Leciono lec04()
          }}};
     // 0402 is read by no frame (tst_lec04_legajho checks it).
     l.eroj = {{"0401", 63, 63}, {"0403", 48, 5}, {"0407", 16, 16}};
-    l.etikedoj = 99;
+    l.etikedoj = 103;
     l.fotoj = QStringList{"tab_33", "tab_35", "tab_38", "Sendas2_Lec04"};
     return l;
 }
@@ -280,12 +280,12 @@ Leciono lec05()
     // The pages take the fonts the learner chose in the main window.
     l.tiparo = false;
     l.paghoj = {
-        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 23, QScrollArea 1"},
+        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 25, QScrollArea 1"},
         {"tab_3", "2", "leciono", "klakbutono_nova 10, QLabel 22, QScrollArea 1"},
         {"tab_5", "3", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
         {"tab_6", "4", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
         {"tab_7", "5", "leciono", "klakbutono_nova 3, titolo 1, QLabel 6, QScrollArea 1"},
-        {"tab_8", "6", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
+        {"tab_8", "6", "leciono", "klakbutono_nova 23, titolo 1, QLabel 23, QScrollArea 1"},
         {"Ekzerco1_Lec05", "7", "vortoludo", ""},
         {"Ekzerco2_Lec05", "8", "plenigas_spacon2", ""},
         {"Ekzerco3_Lec05", "9", "mikrofoneto", ""},
@@ -299,7 +299,7 @@ Leciono lec05()
                                   "pushButton_30", "pushButton_27", "pushButton_33", "pushButton_34"};
     for (const QString& a : qAsConst(l.aliajEtikedoj))
         l.tipoj << a + QStringLiteral("=afikso");
-    l.tipoj << QStringLiteral("frame_21=markebla");
+    l.tipoj << QStringLiteral("frame_21=markebla") << QStringLiteral("frame_23=markebla");
     // The heading of the page on ĉi, the word itself, untranslated.
     l.aliajEtikedoj << QStringLiteral("label_58");
     l.ekzercoj = {
@@ -328,7 +328,7 @@ Leciono lec05()
                  }}};
     // Three words of 0501 go by their button's number: their clips are named by it.
     l.eroj = {{"0501", 40, 3}, {"0502", 20, -1}, {"0507", 14, 14}};
-    l.etikedoj = 94;
+    l.etikedoj = 99;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_7", "Ekzerco2_Lec05"};
     return l;

@@ -105,8 +105,8 @@ const Sekcio SEKCIOJ[] = {
      39,
      "",
      "0605",
-     {"aĉeti", "ami", "deziri", "gustumi", "havi", "klarigi", "kompreni", "koni", "legi", "manĝi", "porti", "renkonti",
-      "ricevi", "skribi", "trinki", "trovi", "vendi", "vidi"},
+     {"aĉeti", "ami", "deziri", "diri", "fari", "gustumi", "havi", "kompreni", "koni", "lavi", "manĝi", "porti",
+      "renkonti", "skribi", "trinki", "trovi", "vendi", "vidi"},
      {}},
 };
 

@@ -65,6 +65,19 @@ bool siFormo(const QString& v)
     return formoj.contains(v);
 }
 
+// Whether a met word takes the -j or -n it lacks: a word with an ending
+// in -o or -a, a correlative in -u (kiujn) or -e (kien), unu, a personal
+// pronoun (lin); "jen" is no "je" with -n, nor "nun" a "nu".
+bool fleksebla(const QString& vorto, const QStringList& aliaj)
+{
+    const bool o_a = vorto.endsWith(QLatin1Char('o')) || vorto.endsWith(QLatin1Char('a'));
+    const bool u = vorto.endsWith(QLatin1String("iu")) || vorto == QLatin1String("unu");
+    if (aliaj.contains(QLatin1String("j")))
+        return o_a || u;
+    static const QSet<QString> pronomoj{"mi", "vi", "li", "ŝi", "ĝi", "ni", "ili", "oni", "si"};
+    return o_a || u || vorto.endsWith(QLatin1String("ie")) || pronomoj.contains(vorto);
+}
+
 QString frua(const QString& kio, int leciono)
 {
     return QStringLiteral("%1 before lesson %2").arg(kio).arg(leciono);
@@ -244,9 +257,7 @@ QStringList Vortscio::fruajFormoj(const QString& vorto, int leciono) const
     const QString r = radiko(v, &f, &aliaj);
     if (r.isEmpty())
         return el;
-    // kiu, tiu, unu: met words, not an imperative of some root.
-    const bool konata = vortoj_.contains(v) || vortoj_.contains(v.left(v.size() - aliaj.size()));
-    if ((f == QLatin1String("u") || f == QLatin1String("us")) && !konata && verba(r) && leciono < finajhaLeciono(f))
+    if ((f == QLatin1String("u") || f == QLatin1String("us")) && verba(r) && leciono < finajhaLeciono(f))
         el << frua(QStringLiteral("-") + f, finajhaLeciono(f));
     for (const QString& p : participoj())
         if (r.endsWith(p) && r.size() > p.size() + 1 && verba(r.left(r.size() - p.size())) && leciono < 10)
@@ -275,7 +286,7 @@ QStringList Vortscio::mankoj(const QString& vorto, int leciono) const
             senFinoj.chop(1);
             aliaj.prepend(QLatin1String(f));
         }
-    if (vortoj_.contains(senFinoj)) {
+    if (vortoj_.contains(senFinoj) && fleksebla(senFinoj, aliaj)) {
         for (const QString& f : qAsConst(aliaj))
             finajho(f);
         return el;
