@@ -582,7 +582,7 @@ Leciono lec09()
          "titolo 1, QLabel 25, QLineEdit 12, cx_edit 4, sendas_butono 1, QScrollArea 1"},
         {"tab_6", "9", "leciono", "neklakebla_nova 9, titolo 1, QLabel 10, QScrollArea 1"},
         {"tab_7", "10", "leciono", "neklakebla_nova 11, QLabel 13, QScrollArea 1"},
-        {"tab_8", "11", "parolo", "neklakebla_nova 2, QLabel 7, mp3ludilo 1, QScrollArea 1"},
+        {"tab_8", "11", "parolo", "neklakebla_nova 11, QLabel 17, mp3ludilo 1, QScrollArea 1"},
         {"Sendas2_Lec09", "12", "sendas_24", "titolo 1, QLabel 4, korekta 1, cx_plainedit 1, sendujo 1, QScrollArea 1"},
     };
     // The suffixes beside their boxes, the words of the first send page and
@@ -651,7 +651,7 @@ Leciono lec09()
     verso.blokoj = false;
     l.sendoj = {derivitaj, verso};
     l.eroj = {{"0902", 29, -1}, {"0903", 80, 80}};
-    l.etikedoj = 143;
+    l.etikedoj = 153;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_8", "Sendas1_Lec09", "Sendas2_Lec09"};
     return l;
