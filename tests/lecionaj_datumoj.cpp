@@ -506,7 +506,7 @@ Leciono lec08()
     l.nunaPagho = 8;
     l.paghoj = {
         {"tab_11", "1", "leciono", "neklakebla_nova 9, titolo 1, QLabel 12, QScrollArea 1"},
-        {"tab_20", "2", "leciono", "neklakebla_nova 5, titolo 1, QLabel 7, QScrollArea 1"},
+        {"tab_20", "2", "leciono", "neklakebla_nova 6, titolo 1, QLabel 8, QScrollArea 1"},
         {"Ekzerco1_Plen_Lec08", "3", "plenigas_spacon2", ""},
         {"tab_26", "4", "leciono", "neklakebla_nova 16, titolo 1, QLabel 25, QScrollArea 1"},
         {"tab_29", "5", "leciono", "neklakebla_nova 18, QLabel 26, label_sago_reversa 5, QScrollArea 1"},
@@ -529,6 +529,7 @@ Leciono lec08()
         l.tipoj << a + QStringLiteral("=afikso");
     for (int n = 143; n <= 147; ++n)
         l.tipoj << QStringLiteral("Lec08_Label%1=suba").arg(n);
+    l.tipoj << QStringLiteral("Lec08_Label166=suba");
     l.ekzercoj = {
         {"Ekzerco1_Plen_Lec08", "plenigas_spacon", "Lec08_Ekzerco_0801"},
         {"Ekzerco2_Plen_Lec08", "plenigas_spacon", "Lec08B_Ekzerco_0802"},
@@ -552,7 +553,7 @@ Leciono lec08()
                      {"Lec08_Label310", "lineEdit_89", "label_8", "Mia avino legas pli ol mia bofilo."},
                  }}};
     l.eroj = {{"0801", 14, -1}, {"0802", 27, -1}, {"0803", 95, 95}, {"0805", 27, -1}};
-    l.etikedoj = 160;
+    l.etikedoj = 161;
     // The instructions of the two gap-filling frames; the "B" of the second
     // frame's name picks the second key.
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84", "Frame42.Label84"};
@@ -581,7 +582,7 @@ Leciono lec09()
          "titolo 1, QLabel 25, QLineEdit 12, cx_edit 4, sendas_butono 1, QScrollArea 1"},
         {"tab_6", "9", "leciono", "neklakebla_nova 9, titolo 1, QLabel 10, QScrollArea 1"},
         {"tab_7", "10", "leciono", "neklakebla_nova 11, QLabel 13, QScrollArea 1"},
-        {"tab_8", "11", "parolo", "neklakebla_nova 2, QLabel 7, mp3ludilo 1, QScrollArea 1"},
+        {"tab_8", "11", "parolo", "neklakebla_nova 11, QLabel 17, mp3ludilo 1, QScrollArea 1"},
         {"Sendas2_Lec09", "12", "sendas_24", "titolo 1, QLabel 4, korekta 1, cx_plainedit 1, sendujo 1, QScrollArea 1"},
     };
     // The suffixes beside their boxes, the words of the first send page and
@@ -650,7 +651,7 @@ Leciono lec09()
     verso.blokoj = false;
     l.sendoj = {derivitaj, verso};
     l.eroj = {{"0902", 29, -1}, {"0903", 80, 80}};
-    l.etikedoj = 143;
+    l.etikedoj = 153;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_8", "Sendas1_Lec09", "Sendas2_Lec09"};
     return l;

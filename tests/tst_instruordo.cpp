@@ -136,9 +136,12 @@ class TestoInstruordo : public QObject
         return nullptr;
     }
 
-    static QList<Teksto> eroj(const lecionaj_datumoj::Ekzerco& e)
+    static QList<Teksto> eroj(const Leciono& l, const lecionaj_datumoj::Ekzerco& e)
     {
         const QString kodo = lecionaj_datumoj::kodoDe(e);
+        // The accusative exercise shows the hints of the sentences it
+        // takes from a gap-filling exercise (0805 those of 0802).
+        const QString sugestoj = e.klaso == QLatin1String("akuzativo") && !l.akuzativo.isEmpty() ? l.akuzativo : kodo;
         QList<Teksto> el;
         // The alphabet's hear-and-pick words are heard, not read.
         if (kodo == QLatin1String("0101"))
@@ -156,8 +159,8 @@ class TestoInstruordo : public QObject
                 continue;
             Teksto t;
             t.loko = QStringLiteral("%1/%2").arg(kodo).arg(i);
-            t.glosoj = angla(QStringLiteral("Ekzerco-") + kodo, QString::number(i));
-            t.glosSxlosilo = QStringLiteral("Ekzerco-%1/%2").arg(kodo).arg(i);
+            t.glosoj = angla(QStringLiteral("Ekzerco-") + sugestoj, QString::number(i));
+            t.glosSxlosilo = QStringLiteral("Ekzerco-%1/%2").arg(sugestoj).arg(i);
             t.teksto = speco.isEmpty() ? d.at(i).join(QLatin1Char(' '))
                                        : esperantaj_tekstoj::frazo(speco, d.at(i), r.value(i), &t.truoj);
             el << t;
@@ -213,7 +216,7 @@ class TestoInstruordo : public QObject
             }
             for (const auto& e : l.ekzercoj)
                 if (e.pagho == p.nomo)
-                    p.kontrolataj << eroj(e);
+                    p.kontrolataj << eroj(l, e);
             for (const auto& s : l.sendoj) {
                 if (s.pagho != p.nomo)
                     continue;
@@ -453,6 +456,23 @@ private slots:
         QFETCH(QString, vorto);
         QFETCH(bool, glosas);
         QCOMPARE(Vortscio::samaRadiko(vorto, gloso), glosas);
+    }
+
+    void akuzativaSugesto()
+    {
+        // Lesson 8's accusative items are read against the hints that
+        // exercise shows, those of the gap-filling items 0802: a word
+        // glossed there is glossed here too.
+        const QString sugesto = angla(QStringLiteral("Ekzerco-0802"), QStringLiteral("0"));
+        QVERIFY(!sugesto.isEmpty());
+        bool trovita = false;
+        for (const Pagho& p : lecionoj.value(8))
+            for (const Teksto& t : p.kontrolataj)
+                if (t.loko == QLatin1String("0805/0")) {
+                    QCOMPARE(t.glosoj, sugesto);
+                    trovita = true;
+                }
+        QVERIFY(trovita);
     }
 
     void leciono_data()
