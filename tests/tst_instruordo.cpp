@@ -73,6 +73,20 @@ QString angla(const QString& sekcio, const QString& sxlosilo)
     return t;
 }
 
+// The exercise code whose English hints an exercise's items show: the
+// accusative exercise of a lesson may show the translations of another of
+// its exercises (lesson 10's 1005 shows those of 1001).
+QString aludaKodo(const lecionaj_datumoj::Ekzerco& e)
+{
+    const QString kodo = lecionaj_datumoj::kodoDe(e);
+    if (e.klaso == QLatin1String("akuzativo")) {
+        const LecionaDatumo* d = LecionaDatumoj(kodo.left(2).toInt());
+        if (d && !d->akuzativo.isEmpty())
+            return d->akuzativo;
+    }
+    return kodo;
+}
+
 // The words a hint or task shows in brackets: "(herbo)", "(meti: to put)".
 QSet<QString> glositaj(const QString& teksto)
 {
@@ -153,7 +167,7 @@ class TestoInstruordo : public QObject
                 continue;
             Teksto t;
             t.loko = QStringLiteral("%1/%2").arg(kodo).arg(i);
-            t.glosoj = angla(QStringLiteral("Ekzerco-") + kodo, QString::number(i));
+            t.glosoj = angla(QStringLiteral("Ekzerco-") + aludaKodo(e), QString::number(i));
             t.teksto = speco.isEmpty() ? d.at(i).join(QLatin1Char(' '))
                                        : esperantaj_tekstoj::frazo(speco, d.at(i), r.value(i), &t.truoj);
             el << t;
@@ -350,6 +364,12 @@ private slots:
                                               << "tiu" << 5 << "";
         QTest::newRow("unu is no imperative") << "unu"
                                               << "unu" << 3 << "";
+        QTest::newRow("a verb met in the imperative") << "Ni dormu"
+                                                      << "dormas" << 10 << "";
+        QTest::newRow("a verb met in the conditional") << "Mi vojaĝus"
+                                                       << "vojaĝos" << 10 << "";
+        QTest::newRow("tiu teaches no root ti-") << "tiu"
+                                                 << "tio" << 5 << "not met yet";
         QTest::newRow("conditional") << "povi"
                                      << "povus" << 6 << "-us before lesson 10";
         QTest::newRow("participle of a met verb") << "lerni"
@@ -380,6 +400,17 @@ private slots:
             QVERIFY2(m.isEmpty(), qPrintable(m.join(QStringLiteral("; "))));
         else
             QVERIFY2(m.contains(manko), qPrintable(m.join(QStringLiteral("; "))));
+    }
+
+    void akuzativajAludoj()
+    {
+        // The hints that gloss an accusative item are the ones its page
+        // shows, whichever exercise code holds them.
+        for (const Leciono& l : lecionaj_datumoj::lecionoj())
+            for (const auto& e : l.ekzercoj)
+                if (e.klaso == QLatin1String("akuzativo"))
+                    QVERIFY2(!angla(QStringLiteral("Ekzerco-") + aludaKodo(e), QStringLiteral("0")).isEmpty(),
+                             qPrintable(e.nomo));
     }
 
     void leciono_data()

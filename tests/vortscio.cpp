@@ -111,12 +111,16 @@ void Vortscio::lernas(const QString& teksto)
         vortoj_.insert(vorto);
         QString f;
         const QString r = radiko(vorto, &f);
-        // The imperative and conditional are no way to learn a root: kiu and
-        // tiu would give roots ki- and ti-.
-        if (r.isEmpty() || f == QLatin1String("u") || f == QLatin1String("us"))
+        // A verb shown in the imperative or the conditional ("FermU la
+        // pordon", "Ni dormu") is met like any other; the small words that
+        // only end like one are no verbs: kiu and tiu would give roots ki-
+        // and ti-.
+        static const QSet<QString> neVerbaj{"kiu", "tiu", "ĉiu", "neniu", "iu", "unu", "plu"};
+        if (r.isEmpty()
+            || ((f == QLatin1String("u") || f == QLatin1String("us")) && neVerbaj.contains(r + f)))
             continue;
         radikoj_.insert(r);
-        if (f == QLatin1String("i") || f.size() == 2)
+        if (f == QLatin1String("i") || f == QLatin1String("u") || f.size() == 2)
             verbaj_.insert(r);
     }
 }
