@@ -116,8 +116,7 @@ void Vortscio::lernas(const QString& teksto)
         // only end like one are no verbs: kiu and tiu would give roots ki-
         // and ti-.
         static const QSet<QString> neVerbaj{"kiu", "tiu", "ĉiu", "neniu", "iu", "unu", "plu"};
-        if (r.isEmpty()
-            || ((f == QLatin1String("u") || f == QLatin1String("us")) && neVerbaj.contains(r + f)))
+        if (r.isEmpty() || ((f == QLatin1String("u") || f == QLatin1String("us")) && neVerbaj.contains(r + f)))
             continue;
         radikoj_.insert(r);
         if (f == QLatin1String("i") || f == QLatin1String("u") || f.size() == 2)
