@@ -94,15 +94,17 @@ PT = {
     "Label21": "Seja na cidade, seja no campo, ela está sempre feliz.",
     "Label23": "Outras formas de perguntar",
     "Label870": (
-        "Uma pergunta de sim ou não costuma começar por ĉu. Também se pode transformar uma afirmação em "
-        "pergunta acrescentando “, ĉu ne?”, quando se espera a resposta sim, ou acrescentar “, ĉu?” a uma "
-        "afirmação negativa, quando se espera a resposta não."),
+        "Uma pergunta de sim ou não costuma começar por ĉu. Ĉu também pode fechar a frase, depois de uma "
+        "vírgula: a pergunta significa o mesmo e não espera nenhuma das duas respostas, tanto depois de uma "
+        "afirmação positiva como de uma negativa (“La skatolo ne estas blua, ĉu?” = “Ĉu la skatolo ne estas "
+        "blua?”). Acrescentar “, ĉu ne?” a uma afirmação é diferente: pede ao ouvinte que confirme o que você "
+        "pensa."),
     "Label871": "A caixa é azul?",
     "Label872": "A caixa é azul, não é?",
-    "Label873": "A caixa não é azul, é?",
+    "Label873": "A caixa não é azul?",
     "Label24": "Você vai ao cinema?",
     "Label25": "Você vai ao cinema, não vai?",
-    "Label26": "Você não vai ao cinema, vai?",
+    "Label26": "Você não vai ao cinema?",
     "Label4": "Interjeições",
     "Label27": "oh! (admiração, dor)",
     "Label28": "ah, é? sério? (surpresa)",
@@ -127,9 +129,10 @@ PT = {
     "Label46": "pós-escrito, P.S.",
     "Label10": "Três maneiras de fazer a mesma pergunta",
     "Label1": (
-        "Cada pergunta abaixo está numa das três formas da página 9: com ĉu, com “, ĉu ne?” ou negativa com "
-        "“, ĉu?”. Escreva-a nas outras duas formas, uma no campo a) e outra no campo b). O primeiro botão lá "
-        "embaixo mostra respostas-modelo; o segundo copia a página para o seu corretor."),
+        "Cada pergunta abaixo está numa das três formas da página 9: com ĉu no início, com “, ĉu ne?” no fim ou "
+        "com “, ĉu?” no fim. Escreva-a nas outras duas formas, uma no campo a) e outra no campo b), sem mudar a "
+        "afirmação (com ne, se ela tiver ne). O primeiro botão lá embaixo mostra respostas-modelo; o segundo "
+        "copia a página para o seu corretor."),
     "Label2": (
         "Escreva cada hora por extenso de duas maneiras diferentes, como na página 6 (por exemplo com kaj e "
         "com antaŭ ou post). O primeiro botão lá embaixo mostra respostas-modelo; o segundo copia a página "
@@ -351,19 +354,19 @@ def kampo(f, nomo_):
 DEMANDOJ_11 = [
     ("verticalLayout_36", "label_74", "1. Ĉu viaj fratoj ankoraŭ studas en la urbo?",
      [("horizontalLayout_143", "label_179", "lineEdit"), ("horizontalLayout_144", "label_180", "lineEdit_2")],
-     "label", "Viaj fratoj ankoraŭ studas en la urbo, ĉu ne? \nViaj fratoj ne plu studas en la urbo, ĉu?"),
+     "label", "Viaj fratoj ankoraŭ studas en la urbo, ĉu ne? \nViaj fratoj ankoraŭ studas en la urbo, ĉu?"),
     ("verticalLayout_37", "label_75", "2. La knabino ĵus eniris la domon, ĉu ne?",
      [("horizontalLayout_145", "label_181", "lineEdit_3"), ("horizontalLayout_146", "label_182", "lineEdit_4")],
-     "label_2", "Ĉu la knabino ĵus eniris la domon? \nLa knabino ankoraŭ ne eniris la domon, ĉu?"),
-    ("verticalLayout_38", "label_76", "3. Ĉu la trajno jam foriris?",
+     "label_2", "Ĉu la knabino ĵus eniris la domon? \nLa knabino ĵus eniris la domon, ĉu?"),
+    ("verticalLayout_38", "label_76", "3. Ĉu la instruisto jam foriris?",
      [("horizontalLayout_147", "label_183", "lineEdit_5"), ("horizontalLayout_148", "label_184", "lineEdit_6")],
-     "label_3", "La trajno jam foriris, ĉu ne? \nLa trajno ankoraŭ ne foriris, ĉu?"),
+     "label_3", "La instruisto jam foriris, ĉu ne? \nLa instruisto jam foriris, ĉu?"),
     ("verticalLayout_39", "label_77", "4. Vi ambaŭ ne estas geedzoj, ĉu?",
      [("horizontalLayout_149", "label_185", "lineEdit_7"), ("horizontalLayout_150", "label_186", "lineEdit_8")],
-     "label_4", "Ĉu vi ambaŭ estas geedzoj? \nVi ambaŭ estas geedzoj, ĉu ne?"),
+     "label_4", "Ĉu vi ambaŭ ne estas geedzoj? \nVi ambaŭ ne estas geedzoj, ĉu ne?"),
     ("verticalLayout_40", "label_78", "5. Via patro revenos morgaŭ, ĉu ne?",
      [("horizontalLayout_151", "label_187", "lineEdit_9"), ("horizontalLayout_152", "label_188", "lineEdit_10")],
-     "label_5", "Ĉu via patro revenos morgaŭ? \nVia patro ne revenos morgaŭ, ĉu?"),
+     "label_5", "Ĉu via patro revenos morgaŭ? \nVia patro revenos morgaŭ, ĉu?"),
 ]
 # (block, [(row layout, time label, its text, field)], model answer label, model answer)
 HOROJ_12 = [
