@@ -762,8 +762,8 @@ Leciono lec11()
     l.nunaPagho = 10;
     l.paghoj = {
         {"tab", "1", "leciono", "neklakebla_nova 10, titolo 1, QLabel 11, QScrollArea 1"},
-        {"tab_2", "2", "leciono", "neklakebla_nova 10, QLabel 10, QScrollArea 1"},
-        {"tab_3", "3", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 14, QLabel 14, QScrollArea 1"},
         {"tab_4", "4", "leciono", "neklakebla_nova 14, QLabel 15, QScrollArea 1"},
         {"Ekzerco1_Lec11", "5", "vortoludo", ""},
         {"tab_6", "6", "leciono", "neklakebla_nova 22, titolo 1, QLabel 12, QScrollArea 1"},
@@ -833,7 +833,7 @@ Leciono lec11()
     for (Sendo& sendo : l.sendoj)
         sendo.numeritaj = false;
     l.eroj = {{"1101", 14, -1}, {"1103", 22, 22}};
-    l.etikedoj = 104;
+    l.etikedoj = 108;
     l.fotoj = QStringList{"Ekzerco2_Lec11", "tab_10", "tab_5"};
     return l;
 }
