@@ -763,8 +763,8 @@ Leciono lec11()
     l.nunaPagho = 10;
     l.paghoj = {
         {"tab", "1", "leciono", "neklakebla_nova 10, titolo 1, QLabel 11, QScrollArea 1"},
-        {"tab_2", "2", "leciono", "neklakebla_nova 10, QLabel 10, QScrollArea 1"},
-        {"tab_3", "3", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 14, QLabel 14, QScrollArea 1"},
         {"tab_4", "4", "leciono", "neklakebla_nova 14, QLabel 15, QScrollArea 1"},
         {"Ekzerco1_Lec11", "5", "vortoludo", ""},
         {"tab_6", "6", "leciono", "neklakebla_nova 22, titolo 1, QLabel 12, QScrollArea 1"},
@@ -806,15 +806,15 @@ Leciono lec11()
                  "Lec11_Label10",
                  {
                      {"label_179", "lineEdit", "label", "Viaj fratoj ankoraŭ studas en la urbo, ĉu ne?"},
-                     {"label_180", "lineEdit_2", "label", "Viaj fratoj ne plu studas en la urbo, ĉu?"},
+                     {"label_180", "lineEdit_2", "label", "Viaj fratoj ankoraŭ studas en la urbo, ĉu?"},
                      {"label_181", "lineEdit_3", "label_2", "Ĉu la knabino ĵus eniris la domon?"},
-                     {"label_182", "lineEdit_4", "label_2", "La knabino ankoraŭ ne eniris la domon, ĉu?"},
-                     {"label_183", "lineEdit_5", "label_3", "La trajno jam foriris, ĉu ne?"},
-                     {"label_184", "lineEdit_6", "label_3", "La trajno ankoraŭ ne foriris, ĉu?"},
-                     {"label_185", "lineEdit_7", "label_4", "Ĉu vi ambaŭ estas geedzoj?"},
-                     {"label_186", "lineEdit_8", "label_4", "Vi ambaŭ estas geedzoj, ĉu ne?"},
+                     {"label_182", "lineEdit_4", "label_2", "La knabino ĵus eniris la domon, ĉu?"},
+                     {"label_183", "lineEdit_5", "label_3", "La instruisto jam foriris, ĉu ne?"},
+                     {"label_184", "lineEdit_6", "label_3", "La instruisto jam foriris, ĉu?"},
+                     {"label_185", "lineEdit_7", "label_4", "Ĉu vi ambaŭ ne estas geedzoj?"},
+                     {"label_186", "lineEdit_8", "label_4", "Vi ambaŭ ne estas geedzoj, ĉu ne?"},
                      {"label_187", "lineEdit_9", "label_5", "Ĉu via patro revenos morgaŭ?"},
-                     {"label_188", "lineEdit_10", "label_5", "Via patro ne revenos morgaŭ, ĉu?"},
+                     {"label_188", "lineEdit_10", "label_5", "Via patro revenos morgaŭ, ĉu?"},
                  }},
                 {"tab_5",
                  "frame_2",
@@ -834,7 +834,7 @@ Leciono lec11()
     for (Sendo& sendo : l.sendoj)
         sendo.numeritaj = false;
     l.eroj = {{"1101", 14, -1}, {"1103", 22, 22}};
-    l.etikedoj = 104;
+    l.etikedoj = 108;
     l.fotoj = QStringList{"Ekzerco2_Lec11", "tab_10", "tab_5"};
     return l;
 }

@@ -85,8 +85,8 @@ const Sekcio SEKCIOJ[] = {
      31,
      "1001",
      "1001",
-     {"aĉeti", "ami", "fari", "lavi", "manĝi", "rigardi", "sendi", "vidi", "viziti"},
-     {"fieri", "flugi", "iri", "kuri", "loĝi", "ludi", "paroli", "pensi", "sidi", "telefoni"}},
+     {"aĉeti", "ami", "fari", "lavi", "manĝi", "rigardi", "sendi", "skribi", "vidi", "viziti"},
+     {"dormi", "fieri", "iri", "kuri", "loĝi", "ludi", "paroli", "pensi", "sidi"}},
     // Lesson 12 teaches transitivity: its sentences use intransitive verbs
     // too. Vivi and danci stand among the transitive ones because they take
     // an object of their own kind (vivi feliĉan vivon, danci valson).

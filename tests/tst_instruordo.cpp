@@ -74,6 +74,20 @@ QString angla(const QString& sekcio, const QString& sxlosilo)
     return t;
 }
 
+// The exercise code whose English hints an exercise's items show: the
+// accusative exercise of a lesson may show the translations of another of
+// its exercises (lesson 10's 1005 shows those of 1001).
+QString aludaKodo(const lecionaj_datumoj::Ekzerco& e)
+{
+    const QString kodo = lecionaj_datumoj::kodoDe(e);
+    if (e.klaso == QLatin1String("akuzativo")) {
+        const LecionaDatumo* d = LecionaDatumoj(kodo.left(2).toInt());
+        if (d && !d->akuzativo.isEmpty())
+            return d->akuzativo;
+    }
+    return kodo;
+}
+
 // The words a hint or task shows in brackets: "(herbo)", "(meti: to put)".
 QSet<QString> glositaj(const QString& teksto)
 {
@@ -136,12 +150,9 @@ class TestoInstruordo : public QObject
         return nullptr;
     }
 
-    static QList<Teksto> eroj(const Leciono& l, const lecionaj_datumoj::Ekzerco& e)
+    static QList<Teksto> eroj(const lecionaj_datumoj::Ekzerco& e)
     {
         const QString kodo = lecionaj_datumoj::kodoDe(e);
-        // The accusative exercise shows the hints of the sentences it
-        // takes from a gap-filling exercise (0805 those of 0802).
-        const QString sugestoj = e.klaso == QLatin1String("akuzativo") && !l.akuzativo.isEmpty() ? l.akuzativo : kodo;
         QList<Teksto> el;
         // The alphabet's hear-and-pick words are heard, not read.
         if (kodo == QLatin1String("0101"))
@@ -159,8 +170,8 @@ class TestoInstruordo : public QObject
                 continue;
             Teksto t;
             t.loko = QStringLiteral("%1/%2").arg(kodo).arg(i);
-            t.glosoj = angla(QStringLiteral("Ekzerco-") + sugestoj, QString::number(i));
-            t.glosSxlosilo = QStringLiteral("Ekzerco-%1/%2").arg(sugestoj).arg(i);
+            t.glosoj = angla(QStringLiteral("Ekzerco-") + aludaKodo(e), QString::number(i));
+            t.glosSxlosilo = QStringLiteral("Ekzerco-%1/%2").arg(aludaKodo(e)).arg(i);
             t.teksto = speco.isEmpty() ? d.at(i).join(QLatin1Char(' '))
                                        : esperantaj_tekstoj::frazo(speco, d.at(i), r.value(i), &t.truoj);
             el << t;
@@ -216,7 +227,7 @@ class TestoInstruordo : public QObject
             }
             for (const auto& e : l.ekzercoj)
                 if (e.pagho == p.nomo)
-                    p.kontrolataj << eroj(l, e);
+                    p.kontrolataj << eroj(e);
             for (const auto& s : l.sendoj) {
                 if (s.pagho != p.nomo)
                     continue;
@@ -398,6 +409,12 @@ private slots:
                                               << "tiu" << 5 << "";
         QTest::newRow("unu is no imperative") << "unu"
                                               << "unu" << 3 << "";
+        QTest::newRow("a verb met in the imperative") << "Ni dormu"
+                                                      << "dormas" << 10 << "";
+        QTest::newRow("a verb met in the conditional") << "Mi vojaĝus"
+                                                       << "vojaĝos" << 10 << "";
+        QTest::newRow("tiu teaches no root ti-") << "tiu"
+                                                 << "tio" << 5 << "not met yet";
         QTest::newRow("conditional") << "povi"
                                      << "povus" << 6 << "-us before lesson 10";
         QTest::newRow("conditional met in a word box") << "povas povus"
@@ -473,6 +490,17 @@ private slots:
                     trovita = true;
                 }
         QVERIFY(trovita);
+    }
+
+    void akuzativajAludoj()
+    {
+        // The hints that gloss an accusative item are the ones its page
+        // shows, whichever exercise code holds them.
+        for (const Leciono& l : lecionaj_datumoj::lecionoj())
+            for (const auto& e : l.ekzercoj)
+                if (e.klaso == QLatin1String("akuzativo"))
+                    QVERIFY2(!angla(QStringLiteral("Ekzerco-") + aludaKodo(e), QStringLiteral("0")).isEmpty(),
+                             qPrintable(e.nomo));
     }
 
     void leciono_data()

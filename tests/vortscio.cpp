@@ -124,13 +124,17 @@ void Vortscio::lernas(const QString& teksto, int leciono)
         vortoj_.insert(vorto);
         QString f;
         const QString r = radiko(vorto, &f);
-        // The imperative and conditional are no way to learn a root: kiu and
-        // tiu would give roots ki- and ti-. Nor is a stem without a vowel:
-        // pli and tri would give pl- and tr-, and plu and tro would pass.
+        // A verb shown in the imperative or the conditional ("FermU la
+        // pordon", "Ni dormu") is met like any other; the small words that
+        // only end like one are no verbs: kiu and tiu would give roots ki-
+        // and ti-. Nor is a stem without a vowel a root: pli and tri would
+        // give pl- and tr-, and plu and tro would pass.
+        static const QSet<QString> neVerbaj{"kiu", "tiu", "ĉiu", "neniu", "iu", "unu", "plu"};
         static const QRegularExpression vokalo(QStringLiteral("[aeiou]"));
-        if (r.isEmpty() || f == QLatin1String("u") || f == QLatin1String("us") || !r.contains(vokalo))
+        if (r.isEmpty() || !r.contains(vokalo)
+            || ((f == QLatin1String("u") || f == QLatin1String("us")) && neVerbaj.contains(r + f)))
             continue;
-        const bool verbo = f == QLatin1String("i") || f.size() == 2;
+        const bool verbo = f == QLatin1String("i") || f == QLatin1String("u") || f.size() == 2;
         radikoj_.insert(r);
         if (verbo)
             verbaj_.insert(r);
