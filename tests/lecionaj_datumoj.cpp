@@ -852,11 +852,11 @@ Leciono lec12()
         {"Ekzerco1_Akuz_Lec12", "4", "akuzativo", ""},
         {"tab_5", "5", "leciono", "neklakebla_nova 5, titolo 1, QLabel 4, QScrollArea 1"},
         {"tab_6", "6", "leciono", "neklakebla_nova 13, QLabel 14, QScrollArea 1"},
-        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 3, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 7, label_sago_reversa 4, QScrollArea 1"},
         {"tab_8", "8", "muziko", "titolo 1, QLabel 11, mp3ludilo 1, QScrollArea 1"},
-        {"tab_9", "9", "leciono", "neklakebla_nova 14, titolo 1, QLabel 18, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 18, titolo 1, QLabel 22, QScrollArea 1"},
         {"Sendas1_Lec12", "10", "sendas_24",
-         "neklakebla_nova 14, titolo 1, QLabel 16, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+         "neklakebla_nova 16, titolo 1, QLabel 18, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
     };
     // The equals signs, the band's picture, the album list, the five links,
     // the song's title and its two verses, and the article.
@@ -875,7 +875,8 @@ Leciono lec12()
                     "Lec12_Label852>pushButton_16", "Lec12_Label853>pushButton_17", "Lec12_Label854>pushButton_18",
                     "Lec12_Label860>pushButton_19", "Lec12_Label855>pushButton_20", "Lec12_Label856>pushButton_21",
                     "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24",
-                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81"};
+                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81", "Lec12_Label865>pushButton_86",
+                    "Lec12_Label866>pushButton_87"};
     l.ekzercoj = {{"Ekzerco1_Akuz_Lec12", "akuzativo", "Lec12_Ekz_Akuz_1202"}};
     l.kuroj = QStringList{"Lec12_Ekz_Akuz_1202"};
     Sendo artikolo{"Sendas1_Lec12",
@@ -884,13 +885,13 @@ Leciono lec12()
                    {{"label_104", "plainTextEdit", "",
                      "The local Esperanto club proposed that the new town park should be named “Esperanto Park”. The "
                      "mayor supported the proposal, because by law all residents are equal, whatever language they "
-                     "speak, and the town aims to honour all its cultures. In the middle of the park a large stone "
-                     "with a green star has been placed, and the club has been given a room for its courses in the "
-                     "nearby library. The park will stay open to everyone, day and night."}}};
+                     "speak, and the town aims to honour all its languages. At the entrance of the park a large stone "
+                     "with a green star has been placed, and the club has been given a room for its lessons in the "
+                     "library next to the park. The park will stay open to everyone, day and night."}}};
     artikolo.numeritaj = false;
     l.sendoj = {artikolo};
     l.eroj = {{"1202", 65, -1}};
-    l.etikedoj = 90;
+    l.etikedoj = 100;
     l.akuzativo = QStringLiteral("1202");
     l.fotoj = QStringList{"tab_5", "tab_7", "tab_8", "tab_9", "Sendas1_Lec12"};
     return l;
