@@ -938,10 +938,10 @@ Leciono lec13()
             {"label_15", "lineEdit_11", "", "fratino"},
             {"label_16", "lineEdit_12", "", "knabino"},
             {"label_17", "lineEdit_13", "", "onklino"},
-            {"label_18", "lineEdit_14", "", "avino"},
+            {"label_18", "lineEdit_14", "", "filino"},
             {"label_19", "lineEdit_15", "", "reĝino"},
             {"label_20", "lineEdit_16", "", "instruistino"},
-            {"label_21", "lineEdit_17", "", "kuzino"},
+            {"label_21", "lineEdit_17", "", "sinjorino"},
             {"label_22", "lineEdit_18", "", "ĉevalino"},
             {"label_24", "lineEdit_19", "", "malfermi"},
             {"label_25", "lineEdit_20", "", "maljuna"},
@@ -964,12 +964,12 @@ Leciono lec13()
             {"Lec13_Label13", "lineEdit_41", "", "Kiun vi renkontis en la parko?"},
             {"Lec13_Label14", "lineEdit_42", "", "Li eniris en la domon."},
             {"Lec13_Label15", "lineEdit_43", "", "Ĉu vi parolas Esperanton?"},
-            {"label_64", "lineEdit_44", "", "Kio estas tiu granda objekto?"},
+            {"label_64", "lineEdit_44", "", "Kio estas tiu granda besto?"},
             {"label_66", "lineEdit_45", "", "Kiom da pomoj vi havas?"},
-            {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas kuracisto."},
+            {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas instruisto."},
             {"label_72", "lineEdit_48", "", "Kiam vi venos? — Morgaŭ."},
             {"label_74", "lineEdit_49", "", "Ĉiu lernanto ricevis libron."},
-            {"label_71", "lineEdit_47", "", "La libro kuŝas sur la tablo."},
+            {"label_71", "lineEdit_47", "", "La libro estas sur la tablo."},
             {"label_77", "lineEdit_50", "", "Niaj amikoj estas en la domo."},
             {"label_79", "lineEdit_51", "", "Mi iras al la lernejo ĉiun tagon."},
             {"label_81", "lineEdit_52", "", "Ni parolis pri la nova filmo."},
@@ -984,11 +984,12 @@ Leciono lec13()
              "vojaĝi kaj konatiĝi kun homoj el aliaj landoj. Ĉiun vesperon mi iom legas kaj lernas la novajn vortojn. "
              "Venontan someron mi iros al Esperanto-kongreso, kie mi esperas trovi multajn novajn amikojn."},
             {"label_104", "plainTextEdit_2", "",
-             "Dear friend, I was very glad when I received your first letter. My name is Andreo, I am twenty years old "
-             "and I study music at the town university. Six months ago I began to learn Esperanto through an online "
-             "course, and now I can already write to you in our common language! Do you like music? I play the guitar "
-             "and sing in a small band with three friends. Please tell me about your town, your family and your "
-             "hobbies. I look forward to your answer with great pleasure. With friendly greetings, Andreo"},
+             "Hello, my new friend! I was very glad when I received your first letter. My name is Andreo, I am twenty "
+             "years old, and I study music in the capital. Six months ago I began to learn Esperanto from a book, and "
+             "now I can already write to you in a language that we both understand! Do you like music? I play the "
+             "piano, and I often sing in cafés with three friends. Please write to me about your town, about your "
+             "parents, brothers and sisters, and about what you like doing most. I look forward to your answer with "
+             "great interest. With friendly greetings, Andreo"},
         }};
     ekzameno.aliajKampoj = {
         {"", "lineEdit_29", "", "Kio estas blanka?"},
