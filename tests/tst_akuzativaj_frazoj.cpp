@@ -97,9 +97,9 @@ const Sekcio SEKCIOJ[] = {
      {"aĉeti",   "atendi",   "bruligi", "danci",  "danki",    "fari",       "fini",      "helpi",   "honori", "kolekti",
       "komenci", "kreskigi", "lacigi",  "legi",   "malfermi", "malvarmigi", "plibonigi", "proponi", "pruvi",  "purigi",
       "rompi",   "sanigi",   "sekigi",  "skribi", "subteni",  "trinki",     "varmigi",   "veki",    "vidi",   "vivi"},
-     {"alveni", "brili",  "fariĝi",  "fermiĝi", "finiĝi",     "foriri",  "glaciiĝi", "heliĝi", "komenciĝi",
-      "kreski", "labori", "laciĝi",  "loĝi",    "malfermiĝi", "naskiĝi", "okazi",    "pensi",  "resaniĝi",
-      "resti",  "ridi",   "rompiĝi", "salti",   "sekiĝi",     "sidi",    "varmiĝi",  "vekiĝi", "ĝoji"}},
+     {"alveni",   "brili",     "edziniĝi", "ekdormi", "fariĝi", "fermiĝi", "finiĝi",     "foriri",  "glaciiĝi",
+      "heliĝi",   "komenciĝi", "kreski",   "labori",  "laciĝi", "loĝi",    "malfermiĝi", "okazi",   "pensi",
+      "resaniĝi", "resti",     "ridi",     "rompiĝi", "salti",  "sekiĝi",  "sidi",       "varmiĝi", "ĝoji"}},
     // Lesson 6 writes no sentence of its accusative exercise out elsewhere.
     {"0605",
      39,
