@@ -853,11 +853,11 @@ Leciono lec12()
         {"Ekzerco1_Akuz_Lec12", "4", "akuzativo", ""},
         {"tab_5", "5", "leciono", "neklakebla_nova 5, titolo 1, QLabel 4, QScrollArea 1"},
         {"tab_6", "6", "leciono", "neklakebla_nova 13, QLabel 14, QScrollArea 1"},
-        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 3, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 7, label_sago_reversa 4, QScrollArea 1"},
         {"tab_8", "8", "muziko", "titolo 1, QLabel 11, mp3ludilo 1, QScrollArea 1"},
-        {"tab_9", "9", "leciono", "neklakebla_nova 14, titolo 1, QLabel 18, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 18, titolo 1, QLabel 22, QScrollArea 1"},
         {"Sendas1_Lec12", "10", "sendas_24",
-         "neklakebla_nova 14, titolo 1, QLabel 16, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+         "neklakebla_nova 16, titolo 1, QLabel 18, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
     };
     // The equals signs, the band's picture, the album list, the five links,
     // the song's title and its two verses, and the article.
@@ -876,7 +876,8 @@ Leciono lec12()
                     "Lec12_Label852>pushButton_16", "Lec12_Label853>pushButton_17", "Lec12_Label854>pushButton_18",
                     "Lec12_Label860>pushButton_19", "Lec12_Label855>pushButton_20", "Lec12_Label856>pushButton_21",
                     "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24",
-                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81"};
+                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81", "Lec12_Label865>pushButton_86",
+                    "Lec12_Label866>pushButton_87"};
     l.ekzercoj = {{"Ekzerco1_Akuz_Lec12", "akuzativo", "Lec12_Ekz_Akuz_1202"}};
     l.kuroj = QStringList{"Lec12_Ekz_Akuz_1202"};
     Sendo artikolo{"Sendas1_Lec12",
@@ -885,13 +886,13 @@ Leciono lec12()
                    {{"label_104", "plainTextEdit", "",
                      "The local Esperanto club proposed that the new town park should be named “Esperanto Park”. The "
                      "mayor supported the proposal, because by law all residents are equal, whatever language they "
-                     "speak, and the town aims to honour all its cultures. In the middle of the park a large stone "
-                     "with a green star has been placed, and the club has been given a room for its courses in the "
-                     "nearby library. The park will stay open to everyone, day and night."}}};
+                     "speak, and the town aims to honour all its languages. At the entrance of the park a large stone "
+                     "with a green star has been placed, and the club has been given a room for its lessons in the "
+                     "library next to the park. The park will stay open to everyone, day and night."}}};
     artikolo.numeritaj = false;
     l.sendoj = {artikolo};
     l.eroj = {{"1202", 65, -1}};
-    l.etikedoj = 90;
+    l.etikedoj = 100;
     l.akuzativo = QStringLiteral("1202");
     l.fotoj = QStringList{"tab_5", "tab_7", "tab_8", "tab_9", "Sendas1_Lec12"};
     return l;
@@ -938,10 +939,10 @@ Leciono lec13()
             {"label_15", "lineEdit_11", "", "fratino"},
             {"label_16", "lineEdit_12", "", "knabino"},
             {"label_17", "lineEdit_13", "", "onklino"},
-            {"label_18", "lineEdit_14", "", "avino"},
+            {"label_18", "lineEdit_14", "", "filino"},
             {"label_19", "lineEdit_15", "", "reĝino"},
             {"label_20", "lineEdit_16", "", "instruistino"},
-            {"label_21", "lineEdit_17", "", "kuzino"},
+            {"label_21", "lineEdit_17", "", "sinjorino"},
             {"label_22", "lineEdit_18", "", "ĉevalino"},
             {"label_24", "lineEdit_19", "", "malfermi"},
             {"label_25", "lineEdit_20", "", "maljuna"},
@@ -964,12 +965,12 @@ Leciono lec13()
             {"Lec13_Label13", "lineEdit_41", "", "Kiun vi renkontis en la parko?"},
             {"Lec13_Label14", "lineEdit_42", "", "Li eniris en la domon."},
             {"Lec13_Label15", "lineEdit_43", "", "Ĉu vi parolas Esperanton?"},
-            {"label_64", "lineEdit_44", "", "Kio estas tiu granda objekto?"},
+            {"label_64", "lineEdit_44", "", "Kio estas tiu granda besto?"},
             {"label_66", "lineEdit_45", "", "Kiom da pomoj vi havas?"},
-            {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas kuracisto."},
+            {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas instruisto."},
             {"label_72", "lineEdit_48", "", "Kiam vi venos? — Morgaŭ."},
             {"label_74", "lineEdit_49", "", "Ĉiu lernanto ricevis libron."},
-            {"label_71", "lineEdit_47", "", "La libro kuŝas sur la tablo."},
+            {"label_71", "lineEdit_47", "", "La libro estas sur la tablo."},
             {"label_77", "lineEdit_50", "", "Niaj amikoj estas en la domo."},
             {"label_79", "lineEdit_51", "", "Mi iras al la lernejo ĉiun tagon."},
             {"label_81", "lineEdit_52", "", "Ni parolis pri la nova filmo."},
@@ -984,11 +985,12 @@ Leciono lec13()
              "vojaĝi kaj konatiĝi kun homoj el aliaj landoj. Ĉiun vesperon mi iom legas kaj lernas la novajn vortojn. "
              "Venontan someron mi iros al Esperanto-kongreso, kie mi esperas trovi multajn novajn amikojn."},
             {"label_104", "plainTextEdit_2", "",
-             "Dear friend, I was very glad when I received your first letter. My name is Andreo, I am twenty years old "
-             "and I study music at the town university. Six months ago I began to learn Esperanto through an online "
-             "course, and now I can already write to you in our common language! Do you like music? I play the guitar "
-             "and sing in a small band with three friends. Please tell me about your town, your family and your "
-             "hobbies. I look forward to your answer with great pleasure. With friendly greetings, Andreo"},
+             "Hello, my new friend! I was very glad when I received your first letter. My name is Andreo, I am twenty "
+             "years old, and I study music in the capital. Six months ago I began to learn Esperanto from a book, and "
+             "now I can already write to you in a language that we both understand! Do you like music? I play the "
+             "piano, and I often sing in cafés with three friends. Please write to me about your town, about your "
+             "parents, brothers and sisters, and about what you like doing most. I look forward to your answer with "
+             "great interest. With friendly greetings, Andreo"},
         }};
     ekzameno.aliajKampoj = {
         {"", "lineEdit_29", "", "Kio estas blanka?"},
