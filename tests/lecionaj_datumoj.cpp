@@ -129,7 +129,7 @@ Leciono lec03()
     l.tiparo = false;
     l.paghoj = {
         {"tab_24", "1", "leciono", "klakbutono_nova 8, titolo 1, QLabel 12, QScrollArea 1"},
-        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 44, QScrollArea 1"},
+        {"tab_25", "2", "leciono", "klakbutono_nova 44, titolo 1, QLabel 45, QScrollArea 1"},
         {"Ekzerco1_Lec03", "3", "numeraloj", ""},
         {"tab_27", "4", "leciono", "klakbutono_nova 13, titolo 2, QLabel 15, label_sago_reversa 5, QScrollArea 1"},
         {"tab_28", "5", "leciono", "klakbutono_nova 26, titolo 1, QLabel 26, QScrollArea 1"},
@@ -182,7 +182,7 @@ Leciono lec03()
          }}};
     l.eroj = {{"0301", 24, 0}, {"0302", 49, 0}, {"0303", 31, 31}, {"0307", 18, 18}};
     // 62 of the form and the title and instruction of the numerals frame.
-    l.etikedoj = 64;
+    l.etikedoj = 65;
     l.fotoj = QStringList{"tab_25", "Ekzerco1_Lec03", "tab_27", "tab_28", "Sendas1_Lec03"};
     return l;
 }
@@ -200,7 +200,7 @@ Leciono lec04()
          "klakbutono_nova 12, neklakebla_nova 6, titolo 2, QLabel 13, label_sago 3, QScrollArea 1"},
         {"tab_36", "4", "leciono", "klakbutono_nova 4, titolo 1, QLabel 8, QScrollArea 1"},
         {"tab_37", "5", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
-        {"tab_38", "6", "parolo", "klakbutono_nova 7, titolo 2, QLabel 9, mp3ludilo 1, QScrollArea 1"},
+        {"tab_38", "6", "parolo", "klakbutono_nova 11, titolo 2, QLabel 13, mp3ludilo 1, QScrollArea 1"},
         {"Ekzerco7_Lec04", "Frazo", "", ""},
         {"Ekzerco1_Lec04", "7", "mikrofoneto", ""},
         {"Ekzerco2_Lec04", "8", "oreleto", ""},
@@ -265,7 +265,7 @@ Leciono lec04()
          }}};
     // 0402 is read by no frame (tst_lec04_legajho checks it).
     l.eroj = {{"0401", 63, 63}, {"0403", 48, 5}, {"0407", 16, 16}};
-    l.etikedoj = 99;
+    l.etikedoj = 103;
     l.fotoj = QStringList{"tab_33", "tab_35", "tab_38", "Sendas2_Lec04"};
     return l;
 }
@@ -280,12 +280,12 @@ Leciono lec05()
     // The pages take the fonts the learner chose in the main window.
     l.tiparo = false;
     l.paghoj = {
-        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 23, QScrollArea 1"},
+        {"tab", "1", "leciono", "klakbutono_nova 10, titolo 1, QLabel 25, QScrollArea 1"},
         {"tab_3", "2", "leciono", "klakbutono_nova 10, QLabel 22, QScrollArea 1"},
         {"tab_5", "3", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
         {"tab_6", "4", "leciono", "klakbutono_nova 10, QLabel 12, QScrollArea 1"},
         {"tab_7", "5", "leciono", "klakbutono_nova 3, titolo 1, QLabel 6, QScrollArea 1"},
-        {"tab_8", "6", "leciono", "klakbutono_nova 20, titolo 1, QLabel 20, QScrollArea 1"},
+        {"tab_8", "6", "leciono", "klakbutono_nova 23, titolo 1, QLabel 23, QScrollArea 1"},
         {"Ekzerco1_Lec05", "7", "vortoludo", ""},
         {"Ekzerco2_Lec05", "8", "plenigas_spacon2", ""},
         {"Ekzerco3_Lec05", "9", "mikrofoneto", ""},
@@ -299,7 +299,7 @@ Leciono lec05()
                                   "pushButton_30", "pushButton_27", "pushButton_33", "pushButton_34"};
     for (const QString& a : qAsConst(l.aliajEtikedoj))
         l.tipoj << a + QStringLiteral("=afikso");
-    l.tipoj << QStringLiteral("frame_21=markebla");
+    l.tipoj << QStringLiteral("frame_21=markebla") << QStringLiteral("frame_23=markebla");
     // The heading of the page on ĉi, the word itself, untranslated.
     l.aliajEtikedoj << QStringLiteral("label_58");
     l.ekzercoj = {
@@ -328,7 +328,7 @@ Leciono lec05()
                  }}};
     // Three words of 0501 go by their button's number: their clips are named by it.
     l.eroj = {{"0501", 40, 3}, {"0502", 20, -1}, {"0507", 14, 14}};
-    l.etikedoj = 94;
+    l.etikedoj = 99;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_7", "Ekzerco2_Lec05"};
     return l;
@@ -404,11 +404,11 @@ Leciono lec07()
     l.paghoj = {
         {"tab_3", "1", "leciono",
          "klakbutono_nova 12, neklakebla_nova 12, titolo 1, QLabel 13, label_sago_reversa 12, QScrollArea 1"},
-        {"tab_10", "2", "parolo", "klakbutono_nova 14, titolo 1, QLabel 15, mp3ludilo 1, QScrollArea 1"},
+        {"tab_10", "2", "parolo", "klakbutono_nova 17, titolo 1, QLabel 18, mp3ludilo 1, QScrollArea 1"},
         {"Sendas1_Lec07", "3", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
         {"tab_12", "4", "leciono",
          "klakbutono_nova 18, neklakebla_nova 18, titolo 1, QLabel 18, label_sago_reversa 18, QScrollArea 1"},
-        {"tab_19", "5", "parolo", "klakbutono_nova 20, titolo 1, QLabel 21, mp3ludilo 1, QScrollArea 1"},
+        {"tab_19", "5", "parolo", "klakbutono_nova 24, titolo 1, QLabel 25, mp3ludilo 1, QScrollArea 1"},
         {"Sendas2_Lec07", "6", "sendas_24", "titolo 1, QLabel 7, korekta 6, cx_edit 6, sendujo 1, QScrollArea 1"},
         {"tab_21", "7", "leciono", "klakbutono_nova 5, titolo 1, QLabel 9, QScrollArea 1"},
         {"tab_22", "8", "leciono", "klakbutono_nova 10, QLabel 10, label_sago 1, QScrollArea 1"},
@@ -491,7 +491,7 @@ Leciono lec07()
          }},
     };
     l.eroj = {{"0701", 63, 63}, {"0702", 61, -1}, {"0709", 77, 21}, {"0703", 56, 0}};
-    l.etikedoj = 101;
+    l.etikedoj = 108;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab_3", "tab_10", "tab_19", "tab_21", "tab_22", "Sendas3_Lec07"};
     return l;
@@ -506,7 +506,7 @@ Leciono lec08()
     l.nunaPagho = 8;
     l.paghoj = {
         {"tab_11", "1", "leciono", "neklakebla_nova 9, titolo 1, QLabel 12, QScrollArea 1"},
-        {"tab_20", "2", "leciono", "neklakebla_nova 5, titolo 1, QLabel 7, QScrollArea 1"},
+        {"tab_20", "2", "leciono", "neklakebla_nova 6, titolo 1, QLabel 8, QScrollArea 1"},
         {"Ekzerco1_Plen_Lec08", "3", "plenigas_spacon2", ""},
         {"tab_26", "4", "leciono", "neklakebla_nova 16, titolo 1, QLabel 25, QScrollArea 1"},
         {"tab_29", "5", "leciono", "neklakebla_nova 18, QLabel 26, label_sago_reversa 5, QScrollArea 1"},
@@ -529,6 +529,7 @@ Leciono lec08()
         l.tipoj << a + QStringLiteral("=afikso");
     for (int n = 143; n <= 147; ++n)
         l.tipoj << QStringLiteral("Lec08_Label%1=suba").arg(n);
+    l.tipoj << QStringLiteral("Lec08_Label166=suba");
     l.ekzercoj = {
         {"Ekzerco1_Plen_Lec08", "plenigas_spacon", "Lec08_Ekzerco_0801"},
         {"Ekzerco2_Plen_Lec08", "plenigas_spacon", "Lec08B_Ekzerco_0802"},
@@ -552,7 +553,7 @@ Leciono lec08()
                      {"Lec08_Label310", "lineEdit_89", "label_8", "Mia avino legas pli ol mia bofilo."},
                  }}};
     l.eroj = {{"0801", 14, -1}, {"0802", 27, -1}, {"0803", 95, 95}, {"0805", 27, -1}};
-    l.etikedoj = 160;
+    l.etikedoj = 161;
     // The instructions of the two gap-filling frames; the "B" of the second
     // frame's name picks the second key.
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84", "Frame42.Label84"};
@@ -581,7 +582,7 @@ Leciono lec09()
          "titolo 1, QLabel 25, QLineEdit 12, cx_edit 4, sendas_butono 1, QScrollArea 1"},
         {"tab_6", "9", "leciono", "neklakebla_nova 9, titolo 1, QLabel 10, QScrollArea 1"},
         {"tab_7", "10", "leciono", "neklakebla_nova 11, QLabel 13, QScrollArea 1"},
-        {"tab_8", "11", "parolo", "neklakebla_nova 2, QLabel 7, mp3ludilo 1, QScrollArea 1"},
+        {"tab_8", "11", "parolo", "neklakebla_nova 11, QLabel 17, mp3ludilo 1, QScrollArea 1"},
         {"Sendas2_Lec09", "12", "sendas_24", "titolo 1, QLabel 4, korekta 1, cx_plainedit 1, sendujo 1, QScrollArea 1"},
     };
     // The suffixes beside their boxes, the words of the first send page and
@@ -650,7 +651,7 @@ Leciono lec09()
     verso.blokoj = false;
     l.sendoj = {derivitaj, verso};
     l.eroj = {{"0902", 29, -1}, {"0903", 80, 80}};
-    l.etikedoj = 143;
+    l.etikedoj = 153;
     l.ekstrajSxlosiloj = QStringList{"TFrame41.Label84"};
     l.fotoj = QStringList{"tab", "tab_6", "tab_8", "Sendas1_Lec09", "Sendas2_Lec09"};
     return l;
@@ -762,8 +763,8 @@ Leciono lec11()
     l.nunaPagho = 10;
     l.paghoj = {
         {"tab", "1", "leciono", "neklakebla_nova 10, titolo 1, QLabel 11, QScrollArea 1"},
-        {"tab_2", "2", "leciono", "neklakebla_nova 10, QLabel 10, QScrollArea 1"},
-        {"tab_3", "3", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_2", "2", "leciono", "neklakebla_nova 12, QLabel 12, QScrollArea 1"},
+        {"tab_3", "3", "leciono", "neklakebla_nova 14, QLabel 14, QScrollArea 1"},
         {"tab_4", "4", "leciono", "neklakebla_nova 14, QLabel 15, QScrollArea 1"},
         {"Ekzerco1_Lec11", "5", "vortoludo", ""},
         {"tab_6", "6", "leciono", "neklakebla_nova 22, titolo 1, QLabel 12, QScrollArea 1"},
@@ -805,15 +806,15 @@ Leciono lec11()
                  "Lec11_Label10",
                  {
                      {"label_179", "lineEdit", "label", "Viaj fratoj ankoraŭ studas en la urbo, ĉu ne?"},
-                     {"label_180", "lineEdit_2", "label", "Viaj fratoj ne plu studas en la urbo, ĉu?"},
+                     {"label_180", "lineEdit_2", "label", "Viaj fratoj ankoraŭ studas en la urbo, ĉu?"},
                      {"label_181", "lineEdit_3", "label_2", "Ĉu la knabino ĵus eniris la domon?"},
-                     {"label_182", "lineEdit_4", "label_2", "La knabino ankoraŭ ne eniris la domon, ĉu?"},
-                     {"label_183", "lineEdit_5", "label_3", "La trajno jam foriris, ĉu ne?"},
-                     {"label_184", "lineEdit_6", "label_3", "La trajno ankoraŭ ne foriris, ĉu?"},
-                     {"label_185", "lineEdit_7", "label_4", "Ĉu vi ambaŭ estas geedzoj?"},
-                     {"label_186", "lineEdit_8", "label_4", "Vi ambaŭ estas geedzoj, ĉu ne?"},
+                     {"label_182", "lineEdit_4", "label_2", "La knabino ĵus eniris la domon, ĉu?"},
+                     {"label_183", "lineEdit_5", "label_3", "La instruisto jam foriris, ĉu ne?"},
+                     {"label_184", "lineEdit_6", "label_3", "La instruisto jam foriris, ĉu?"},
+                     {"label_185", "lineEdit_7", "label_4", "Ĉu vi ambaŭ ne estas geedzoj?"},
+                     {"label_186", "lineEdit_8", "label_4", "Vi ambaŭ ne estas geedzoj, ĉu ne?"},
                      {"label_187", "lineEdit_9", "label_5", "Ĉu via patro revenos morgaŭ?"},
-                     {"label_188", "lineEdit_10", "label_5", "Via patro ne revenos morgaŭ, ĉu?"},
+                     {"label_188", "lineEdit_10", "label_5", "Via patro revenos morgaŭ, ĉu?"},
                  }},
                 {"tab_5",
                  "frame_2",
@@ -833,7 +834,7 @@ Leciono lec11()
     for (Sendo& sendo : l.sendoj)
         sendo.numeritaj = false;
     l.eroj = {{"1101", 14, -1}, {"1103", 22, 22}};
-    l.etikedoj = 104;
+    l.etikedoj = 108;
     l.fotoj = QStringList{"Ekzerco2_Lec11", "tab_10", "tab_5"};
     return l;
 }
@@ -852,11 +853,11 @@ Leciono lec12()
         {"Ekzerco1_Akuz_Lec12", "4", "akuzativo", ""},
         {"tab_5", "5", "leciono", "neklakebla_nova 5, titolo 1, QLabel 4, QScrollArea 1"},
         {"tab_6", "6", "leciono", "neklakebla_nova 13, QLabel 14, QScrollArea 1"},
-        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 3, label_sago_reversa 4, QScrollArea 1"},
+        {"tab_7", "7", "leciono", "neklakebla_nova 10, QLabel 7, label_sago_reversa 4, QScrollArea 1"},
         {"tab_8", "8", "muziko", "titolo 1, QLabel 11, mp3ludilo 1, QScrollArea 1"},
-        {"tab_9", "9", "leciono", "neklakebla_nova 14, titolo 1, QLabel 18, QScrollArea 1"},
+        {"tab_9", "9", "leciono", "neklakebla_nova 18, titolo 1, QLabel 22, QScrollArea 1"},
         {"Sendas1_Lec12", "10", "sendas_24",
-         "neklakebla_nova 14, titolo 1, QLabel 16, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
+         "neklakebla_nova 16, titolo 1, QLabel 18, QPlainTextEdit 1, sendas_butono 1, mp3ludilo 1, QScrollArea 1"},
     };
     // The equals signs, the band's picture, the album list, the five links,
     // the song's title and its two verses, and the article.
@@ -875,7 +876,8 @@ Leciono lec12()
                     "Lec12_Label852>pushButton_16", "Lec12_Label853>pushButton_17", "Lec12_Label854>pushButton_18",
                     "Lec12_Label860>pushButton_19", "Lec12_Label855>pushButton_20", "Lec12_Label856>pushButton_21",
                     "Lec12_Label857>pushButton_22", "Lec12_Label858>pushButton_23", "Lec12_Label861>pushButton_24",
-                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81"};
+                    "Lec12_Label862>pushButton_80", "Lec12_Label864>pushButton_81", "Lec12_Label865>pushButton_86",
+                    "Lec12_Label866>pushButton_87"};
     l.ekzercoj = {{"Ekzerco1_Akuz_Lec12", "akuzativo", "Lec12_Ekz_Akuz_1202"}};
     l.kuroj = QStringList{"Lec12_Ekz_Akuz_1202"};
     Sendo artikolo{"Sendas1_Lec12",
@@ -884,13 +886,13 @@ Leciono lec12()
                    {{"label_104", "plainTextEdit", "",
                      "The local Esperanto club proposed that the new town park should be named “Esperanto Park”. The "
                      "mayor supported the proposal, because by law all residents are equal, whatever language they "
-                     "speak, and the town aims to honour all its cultures. In the middle of the park a large stone "
-                     "with a green star has been placed, and the club has been given a room for its courses in the "
-                     "nearby library. The park will stay open to everyone, day and night."}}};
+                     "speak, and the town aims to honour all its languages. At the entrance of the park a large stone "
+                     "with a green star has been placed, and the club has been given a room for its lessons in the "
+                     "library next to the park. The park will stay open to everyone, day and night."}}};
     artikolo.numeritaj = false;
     l.sendoj = {artikolo};
     l.eroj = {{"1202", 65, -1}};
-    l.etikedoj = 90;
+    l.etikedoj = 100;
     l.akuzativo = QStringLiteral("1202");
     l.fotoj = QStringList{"tab_5", "tab_7", "tab_8", "tab_9", "Sendas1_Lec12"};
     return l;
@@ -937,10 +939,10 @@ Leciono lec13()
             {"label_15", "lineEdit_11", "", "fratino"},
             {"label_16", "lineEdit_12", "", "knabino"},
             {"label_17", "lineEdit_13", "", "onklino"},
-            {"label_18", "lineEdit_14", "", "avino"},
+            {"label_18", "lineEdit_14", "", "filino"},
             {"label_19", "lineEdit_15", "", "reĝino"},
             {"label_20", "lineEdit_16", "", "instruistino"},
-            {"label_21", "lineEdit_17", "", "kuzino"},
+            {"label_21", "lineEdit_17", "", "sinjorino"},
             {"label_22", "lineEdit_18", "", "ĉevalino"},
             {"label_24", "lineEdit_19", "", "malfermi"},
             {"label_25", "lineEdit_20", "", "maljuna"},
@@ -963,12 +965,12 @@ Leciono lec13()
             {"Lec13_Label13", "lineEdit_41", "", "Kiun vi renkontis en la parko?"},
             {"Lec13_Label14", "lineEdit_42", "", "Li eniris en la domon."},
             {"Lec13_Label15", "lineEdit_43", "", "Ĉu vi parolas Esperanton?"},
-            {"label_64", "lineEdit_44", "", "Kio estas tiu granda objekto?"},
+            {"label_64", "lineEdit_44", "", "Kio estas tiu granda besto?"},
             {"label_66", "lineEdit_45", "", "Kiom da pomoj vi havas?"},
-            {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas kuracisto."},
+            {"label_68", "lineEdit_46", "", "La viro, kiu loĝas apud ni, estas instruisto."},
             {"label_72", "lineEdit_48", "", "Kiam vi venos? — Morgaŭ."},
             {"label_74", "lineEdit_49", "", "Ĉiu lernanto ricevis libron."},
-            {"label_71", "lineEdit_47", "", "La libro kuŝas sur la tablo."},
+            {"label_71", "lineEdit_47", "", "La libro estas sur la tablo."},
             {"label_77", "lineEdit_50", "", "Niaj amikoj estas en la domo."},
             {"label_79", "lineEdit_51", "", "Mi iras al la lernejo ĉiun tagon."},
             {"label_81", "lineEdit_52", "", "Ni parolis pri la nova filmo."},
@@ -983,11 +985,12 @@ Leciono lec13()
              "vojaĝi kaj konatiĝi kun homoj el aliaj landoj. Ĉiun vesperon mi iom legas kaj lernas la novajn vortojn. "
              "Venontan someron mi iros al Esperanto-kongreso, kie mi esperas trovi multajn novajn amikojn."},
             {"label_104", "plainTextEdit_2", "",
-             "Dear friend, I was very glad when I received your first letter. My name is Andreo, I am twenty years old "
-             "and I study music at the town university. Six months ago I began to learn Esperanto through an online "
-             "course, and now I can already write to you in our common language! Do you like music? I play the guitar "
-             "and sing in a small band with three friends. Please tell me about your town, your family and your "
-             "hobbies. I look forward to your answer with great pleasure. With friendly greetings, Andreo"},
+             "Hello, my new friend! I was very glad when I received your first letter. My name is Andreo, I am twenty "
+             "years old, and I study music in the capital. Six months ago I began to learn Esperanto from a book, and "
+             "now I can already write to you in a language that we both understand! Do you like music? I play the "
+             "piano, and I often sing in cafés with three friends. Please write to me about your town, about your "
+             "parents, brothers and sisters, and about what you like doing most. I look forward to your answer with "
+             "great interest. With friendly greetings, Andreo"},
         }};
     ekzameno.aliajKampoj = {
         {"", "lineEdit_29", "", "Kio estas blanka?"},

@@ -4,9 +4,9 @@
 // (gap-filling items as their filled sentences, accusative items with the
 // endings their words take). Words the dictionary lacks but that are good
 // Esperanto are listed in tests/vortlisto_eo.txt.
+#include "esperantaj_tekstoj.h"
 #include "inidosiero.h"
 #include "lecionoj.h"
-#include "spacplenigilo.h"
 #include "testilo.h"
 
 #include <QDir>
@@ -15,7 +15,6 @@
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTextDocument>
 #include <algorithm>
 
 namespace {
@@ -27,71 +26,8 @@ struct Teksto
     QString teksto;
 };
 
-// A word as written and the forms that must all pass for it to be right.
-struct Vorto
-{
-    QString skribita;
-    QStringList formoj;
-    // Syllables written apart ("ĵur-NA-lo") also pass as one word.
-    QString kunigita;
-};
-
-QString plata(const QString& teksto)
-{
-    QString t = teksto;
-    if (Qt::mightBeRichText(t)) {
-        QTextDocument d;
-        d.setHtml(t);
-        t = d.toPlainText();
-    }
-    return t;
-}
-
-bool litero(const QString& t, int i)
-{
-    return i >= 0 && i < t.size() && t.at(i).isLetter();
-}
-
-// The words of a text. Endings and affixes written as such ("-as", "mal-")
-// are grammar, not words; a single letter is a letter; a Roman numeral
-// numbers a heading; a run of x holds a label's place until the program
-// fills it.
-QList<Vorto> vortoj(const QString& teksto)
-{
-    static const QRegularExpression vorto(QStringLiteral("\\p{L}+(?:-\\p{L}+)*"));
-    static const QRegularExpression romia(QStringLiteral("^[IVX]+$"));
-    static const QRegularExpression loktenilo(QStringLiteral("^x+$"));
-    const QString t = plata(teksto);
-    QList<Vorto> el;
-    auto it = vorto.globalMatch(t);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const int komenco = m.capturedStart();
-        const int fino = m.capturedEnd();
-        const bool afikso = (komenco > 0 && t.at(komenco - 1) == QLatin1Char('-') && !litero(t, komenco - 2))
-                            || (fino < t.size() && t.at(fino) == QLatin1Char('-') && !litero(t, fino + 1));
-        const QString v = m.captured();
-        if (afikso || v.size() < 2 || romia.match(v).hasMatch() || loktenilo.match(v).hasMatch())
-            continue;
-        Vorto w;
-        w.skribita = v;
-        w.formoj = v.split(QLatin1Char('-'));
-        // Capitals closing a word in lower case mark its ending for the eye
-        // ("insektoN", "PetrO", "estUS", "FermU"): the word is the same one in
-        // lower case.
-        static const QRegularExpression finajho(QStringLiteral("^\\p{Lu}?\\p{Ll}+\\p{Lu}+$"));
-        if (w.formoj.size() == 1 && finajho.match(v).hasMatch())
-            w.formoj = QStringList{v.left(1) + v.mid(1).toLower()};
-        // A noun whose -o gives way to an apostrophe ("monuj'", in verse) is
-        // the whole noun.
-        if (fino < t.size() && (t.at(fino) == QLatin1Char('\'') || t.at(fino) == QChar(0x2019)) && !litero(t, fino + 1))
-            w.formoj = QStringList{v + QLatin1Char('o')};
-        if (w.formoj.size() > 1)
-            w.kunigita = w.formoj.join(QString()).toLower();
-        el << w;
-    }
-    return el;
-}
+using esperantaj_tekstoj::Vorto;
+using esperantaj_tekstoj::vortoj;
 
 } // namespace
 
@@ -230,23 +166,6 @@ class TestoLiterumado : public QObject
         }
     }
 
-    // Rows "0", "1", ... of one section, each split into its fields.
-    static QList<QStringList> vicoj(IniDosiero& dat, const QString& sekcio)
-    {
-        QList<QStringList> el;
-        dat.beginGroup(sekcio);
-        for (const QString& k : dat.childKeys()) {
-            const QVariant v = dat.value(k);
-            const QString t = v.type() == QVariant::StringList ? v.toStringList().join(QLatin1Char(',')) : v.toString();
-            const int i = k.toInt();
-            while (el.size() <= i)
-                el << QStringList();
-            el[i] = t.split(QLatin1Char('~'));
-        }
-        dat.endGroup();
-        return el;
-    }
-
     // How the exercise of `kodo` reads its sections: from the frame that
     // reads it, or, for a lesson not built yet, from the sections' shape.
     QString speco(IniDosiero& dat, const QString& kodo) const
@@ -257,25 +176,10 @@ class TestoLiterumado : public QObject
         if (sekcioj.contains(kodo + QLatin1Char('K')))
             return QStringLiteral("akuzativo");
         if (sekcioj.contains(kodo + QLatin1Char('R')))
-            for (const QStringList& d : vicoj(dat, kodo + QLatin1Char('D')))
+            for (const QStringList& d : esperantaj_tekstoj::vicoj(dat, kodo + QLatin1Char('D')))
                 if (d.size() > 1)
                     return QStringLiteral("plenigas_spacon");
         return QString();
-    }
-
-    // The sentence of item i as the learner sees it once it is right.
-    static QString frazo(const QString& speco, const QStringList& d, const QStringList& r)
-    {
-        QString el;
-        if (speco == QLatin1String("akuzativo")) {
-            for (int k = 0; k < d.size(); ++k)
-                el +=
-                    d.at(k) + (r.value(k).trimmed() == QLatin1String("1") ? QStringLiteral("n ") : QStringLiteral(" "));
-        } else {
-            for (int j = 0; j < spacplenigilo::partoj; ++j)
-                el += d.value(j) + (j < spacplenigilo::spacoj ? r.value(j) : QString());
-        }
-        return el;
     }
 
     // The items the learner reads are the D sections; the other kinds are
@@ -294,11 +198,12 @@ class TestoLiterumado : public QObject
                     continue;
                 const QString kodo = s.chopped(1);
                 const QString sp = speco(dat, kodo);
-                const QList<QStringList> d = vicoj(dat, s);
-                const QList<QStringList> r = vicoj(dat, kodo + QLatin1Char('R'));
+                const QList<QStringList> d = esperantaj_tekstoj::vicoj(dat, s);
+                const QList<QStringList> r = esperantaj_tekstoj::vicoj(dat, kodo + QLatin1Char('R'));
                 for (int i = 0; i < d.size(); ++i)
                     el << Teksto{QStringLiteral("%1 [%2] %3").arg(nomo, s).arg(i),
-                                 sp.isEmpty() ? d.at(i).join(QLatin1Char(' ')) : frazo(sp, d.at(i), r.value(i))};
+                                 sp.isEmpty() ? d.at(i).join(QLatin1Char(' '))
+                                              : esperantaj_tekstoj::frazo(sp, d.at(i), r.value(i))};
             }
         }
         return el;

@@ -254,6 +254,7 @@ const QMap<QString, QString> AnglajVortoj{
     {"video", "English \"video\", not a form of Esperanto \"vid-\""},
     {"for", "English \"for\", not Esperanto \"for\" (away)"},
     {"do", "English \"do\", not Esperanto \"do\" (so)"},
+    {"zoo", "English \"zoo\", which a hint translates like any other word; Esperanto spells it alike"},
 };
 
 // A file's text that may differ from the English in one check, and why.

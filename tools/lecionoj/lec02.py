@@ -27,7 +27,7 @@ PT = {
     "Label136": "filha",
     "Label14": "pai",
     "Label137": "mãe",
-    "Label138": "As mulheres altas",
+    "Label138": "As mulheres grandes",
     "Label1": "A bela amiga",
     "Label16": "A boa mãe",
     # page 2: the accusative

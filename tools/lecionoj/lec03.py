@@ -29,6 +29,11 @@ PT = {
         "O advérbio costuma vir logo antes da palavra que ele modifica: Li sane vivas. Também pode vir depois"
         " do verbo (Li vivas sane); o sentido é o mesmo, só muda a ênfase."),
     "Label6": "Os números cardinais",
+    "Label311": (
+        "Os números de 1 a 10, cent (100) e mil (1000) são as peças. Uma peça multiplicada por um número menor "
+        "forma uma só palavra, o número menor primeiro: dudek (2 × 10 = 20), tricent (300). As partes que se "
+        "somam ficam separadas, a maior primeiro: dek du (12), dudek unu (21), mil naŭcent (1900). Mil fica "
+        "sempre separado: du mil (2000). Miliono (milhão) é um substantivo: unu miliono, du milionoj."),
     "Label7": "Números ordinais: a terminação -a",
     "Label261": (
         "Acrescente a terminação de adjetivo -a a um número e você obtém um ordinal: tri (três), tria "
@@ -184,7 +189,9 @@ def pagho2(f):
         prop("rowWrapPolicy", enum("QFormLayout::WrapLongRows")), prop("labelAlignment", "<set>%s</set>" % DEKSTRE),
         prop("formAlignment", "<set>Qt::AlignHCenter|Qt::AlignVCenter</set>"), prop("horizontalSpacing", num(12)),
         prop("verticalSpacing", num(9)), prop("topMargin", num(12))])
-    enhavo = vbox("verticalLayout_2", [titolo, kolumnoj, grandaj, f.spacer()])
+    # How the table's numbers are built, so that the learner can make the others.
+    regulo = etikedo(f, 311, pol=("Preferred", "Preferred"))
+    enhavo = vbox("verticalLayout_2", [titolo, regulo, kolumnoj, grandaj, f.spacer()])
     return tekstpagho("tab_25", "2", "verticalLayout_29", "scrollArea_2", "scrollAreaWidgetContents_2", 828, 841,
                       enhavo, pol=None)
 

@@ -100,6 +100,10 @@ PT = {
     "Label425": "começar",
     "Label426": "fácil",
     "Label428": "outro",
+    "Label434": "nome",
+    "Label435": "mês",
+    "Label436": "língua, idioma",
+    "Label437": "com",
     "Label5": "Traduza estas perguntas para o Esperanto. Não as responda, apenas traduza.",
     "Label385": "1. Seu pai coleciona selos?",
     "Label386": "2. O filho esqueceu o leite?",
@@ -275,6 +279,10 @@ def pagho5(f):
 # ------------------------------------------------------------------ page 6
 TEKSTAJ_VORTOJ = [(472, "lerni", 420), (473, "tre", 421), (6, "antaŭ", 17), (475, "interŝanĝi", 423),
                   (477, "komenci", 425), (478, "facila", 426), (480, "alia", 428)]
+# Words of the text that no earlier page teaches, after the first ones in the
+# order the text uses them: row layout, word button, word, meaning.
+ALDONAJ_VORTOJ = [(365, 485, "nomo", 434), (366, 486, "monato", 435), (367, 487, "lingvo", 436),
+                  (368, 488, "kun", 437)]
 
 
 def pagho6(f):
@@ -288,8 +296,15 @@ def pagho6(f):
         prop("frameShape", enum("QFrame::StyledPanel")), prop("frameShadow", enum("QFrame::Plain"))])
     komenco = [kapo(f, 8), f.etikedo(418), legajho, ludilo, kapo(f, 9)]
     vorto_ecoj = [politiko("Maximum", "Fixed"), maks()]
-    eroj = komenco + [vortarvicoj(f, "verticalLayout_167", 354, TEKSTAJ_VORTOJ[:4], 12, vorto_ecoj),
-                      vortarvicoj(f, "verticalLayout_168", 358, TEKSTAJ_VORTOJ[4:], 12, vorto_ecoj), f.spacer()]
+    kolumnoj = []
+    for nomo, komenco_n, vicoj, aldonaj in (("verticalLayout_167", 354, TEKSTAJ_VORTOJ[:4], []),
+                                            ("verticalLayout_168", 358, TEKSTAJ_VORTOJ[4:], ALDONAJ_VORTOJ)):
+        kolumnoj.append(vbox(nomo, [
+            vico("horizontalLayout_%d" % (komenco_n + i), [f.vorto(n, t, ecoj=vorto_ecoj), f.signifo(m)])
+            for i, (n, t, m) in enumerate(vicoj)] + [
+            vico("horizontalLayout_%d" % v, [f.vorto(n, t, ecoj=vorto_ecoj), f.signifo(m)])
+            for v, n, t, m in aldonaj], spacing=12))
+    eroj = komenco + kolumnoj + [f.spacer()]
     return teksta_pagho("tab_38", "6", 6, vbox("verticalLayout_2", eroj, spacing=12), ikono=":/ikonoj/parolo.png")
 
 

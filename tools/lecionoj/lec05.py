@@ -37,6 +37,12 @@ PT = {
     "Label26": "I- deixa em aberto: algum, alguém, algum lugar, alguma vez.",
     "Label27": "alguém, algum",
     "Label28": "Vieram algumas pessoas que eu não conheço.",
+    "Label475": "NENI- dispensa o ne",
+    "Label476": (
+        "Uma palavra NENI- já é negativa: o Esperanto não coloca ne ao lado dela. Neniu venis (ninguém veio), "
+        "Mi neniam vidis lin (nunca o vi). Um ne junto dela a anularia: Neniu ne venis quer dizer que todos "
+        "vieram. Em Ne, mi neniam vizitis tiun landon (página 3), o ne é a resposta não, separada da frase "
+        "pela vírgula."),
     # page 2: the ending -E
     "Label44": "A terminação -E indica um lugar.",
     "Label35": "KI- pergunta pelo lugar, ou liga uma oração a ele.",
@@ -116,6 +122,9 @@ PT = {
     "Label355": "alegria",
     "Label358": "já",
     "Label359": "ciumento",
+    "Label477": "saber",
+    "Label478": "mas",
+    "Label479": "procurar",
     # page 12: the send page
     "Label8": "Traduza estas frases para o Esperanto.",
     "Label464": "1. O que é aquilo?",
@@ -212,6 +221,10 @@ def pagho1(f):
     eroj = [kapo("Lec05_Label6", f.pt[f._sxlosilo(6)]), f.etikedo(1),
             finvico(f, None, "pushButton", "-U", 2)]
     eroj += [komencbloko(f, *b) for b in U_BLOKOJ]
+    # Learners whose languages double the negative need the rule said.
+    noto = vbox("verticalLayout_150", [f.etikedo(475, pol=("Preferred", "Maximum"), ecoj=[grasa()]), f.etikedo(476)],
+                spacing=5)
+    eroj.append(widget("QFrame", "frame_23", kadraj_ecoj("QFrame::Box") + [eco("tipo", "markebla")], noto))
     eroj.append(f.spacer())
     return tekstpagho5("tab", "1", "verticalLayout_44", "scrollArea", "scrollAreaWidgetContents", 992, 833,
                        vbox("verticalLayout_21", eroj))
@@ -304,12 +317,16 @@ VORTARO = [(410, "aĉeti", 337), (411, "al", 338), (412, "anonco", 339), (413, "
            (418, "danco", 345), (419, "de", 346), (420, "deziri", 347), (421, "domo", 348), (422, "edzo", 349),
            (423, "el", 350), (425, "loĝi", 352), (426, "geografio", 353), (427, "gustumi", 354),
            (428, "ĝojo", 355), (431, "jam", 358), (432, "ĵaluza", 359)]
+# Words the exercises use from this lesson on, after the list in its order.
+ALDONAJ_VORTOJ = [("horizontalLayout_21", 433, "scii", 477), ("horizontalLayout_22", 434, "sed", 478),
+                  ("horizontalLayout_23", 435, "serĉi", 479)]
 
 
 def pagho6(f):
     titolo = kapo("Lec05_Label18", f.pt[f._sxlosilo(18)])
     nomoj = ["horizontalLayout"] + ["horizontalLayout_%d" % i for i in range(2, 21)]
     vicoj = [vortvico(f, nomoj[i], n, v, m) for i, (n, v, m) in enumerate(VORTARO)]
+    vicoj += [vortvico(f, nomo, n, v, m) for nomo, n, v, m in ALDONAJ_VORTOJ]
     eroj = [titolo, vbox("verticalLayout_7", vicoj[:10]), vbox("verticalLayout_8", vicoj[10:]), f.spacer()]
     return tekstpagho5("tab_8", "6", "verticalLayout_63", "scrollArea_6", "scrollAreaWidgetContents_6", 1007, 660,
                        vbox("verticalLayout_9", eroj))

@@ -45,6 +45,9 @@ PT = {
     "Label510": "cadeira, assento",
     "Label511": "agradecer",
     "Label512": "visitar",
+    "Label581": "esperantista (quem fala Esperanto)",
+    "Label582": "clube",
+    "Label583": "motorista",
     # page 3: questions on the first reading
     "Label4": "Exercícios",
     "Label566": (
@@ -94,6 +97,10 @@ PT = {
     "Label544": "porque",
     "Label545": "automóvel, carro",
     "Label546": "jardim zoológico",
+    "Label584": "por muito tempo",
+    "Label585": "só, somente, apenas",
+    "Label586": "agora",
+    "Label587": "então, portanto",
     # page 6: questions on the second reading
     "Label7": "Exercícios",
     "Label568": (
@@ -184,7 +191,7 @@ def bloko(f, nomo, vico1, vico2, n, vorto, m, sago, ekzemplo, pol=False):
 PREPOZICIOJ_I = [
     ("verticalLayout_197", 371, 372, 500, "al", 487, 138, "Li venos al la urbo.  /  Ŝi parolas al ili."),
     ("verticalLayout_200", 373, 374, 501, "ĉe", 488, 140, "Ŝi atendas ĉe la lernejo.  /  Mi loĝas ĉe mia frato."),
-    ("verticalLayout_207", 375, 376, 502, "de", 489, 142, "Tio estas la libro de Petro.  /  Mi venas de la lernejo."),
+    ("verticalLayout_207", 375, 376, 502, "de", 489, 142, "Tio estas la libro de la instruisto.  /  Mi venas de la lernejo."),
     ("verticalLayout_208", 377, 378, 528, "da", 516, 144,
      "Mi aĉetis iom da sukero.  /  Ŝi trinkas tason da teo."),
     ("verticalLayout_209", 379, 380, 503, "dum", 490, 146,
@@ -267,33 +274,36 @@ def pagho4(f):
 
 # ------------------------------------------------------- pages 2 and 5
 LEGAJXO_2 = (
-    "Mi estas membro de la Junulara Esperantista Klubo de nia urbo. Kun miaj geamikoj el la klubo mi iris per "
-    "aŭtobuseto al la Esperanto-Kongreso, kiu okazis en San-Francisko. Ni vojaĝis dum tri tagoj kaj portis kun ni "
-    "multajn sandviĉojn, kiuj estis sub la seĝoj, sur kiuj ni sidis. Ĉiutage ni haltis por la tagmanĝo en malgranda "
-    "urbo kaj vizitis ĝin. Kiam ni finfine alvenis al San-Francisko, ni dankis la ŝoforon pro la bona vojaĝo.")
+    "Mi estas membro de la Junulara Esperantista Klubo de nia urbo. Kun miaj geamikoj el la klubo mi iris al la "
+    "Esperanto-Kongreso, kiu okazis en San-Francisko. Ni vojaĝis en aŭtobuseto dum tri tagoj kaj portis kun ni "
+    "sandviĉojn, kiuj estis sub la seĝoj, sur kiuj ni sidis. Ĉiutage ni haltis por la tagmanĝo en malgranda urbo kaj "
+    "vizitis ĝin. Kiam ni alvenis al San-Francisko, ni dankis la ŝoforon pro la bona vojaĝo.")
 LEGAJXO_3 = (
-    "Hieraŭ mi veturis per aŭtomobilo kun miaj fratoj al la zoo ekster la urbo. Tie vivas multaj bestoj el ĉiuj "
-    "kontinentoj. Apud la enirejo estas la ursoj, kiuj tre plaĉis al mia frato. La kaĝo de la nigra urso el "
-    "okcidenta Kanado estas inter la kaĝoj de la brunaj kaj blankaj ursoj. La blanka urso estas el Arkto. Ni longe "
-    "admiris la grandajn simiojn. Ili estas interesaj, ĉar ili tre similas al homoj. Unu tago ne sufiĉas por "
-    "kompleta vizito, do ni ofte revenos.")
+    "Hieraŭ mi veturis per aŭtomobilo kun mia frato al la zoo ekster la urbo. Tie vivas multaj bestoj el ĉiuj "
+    "kontinentoj. Apud la enirejo estas la ursoj, kiuj tre plaĉis al mia frato. La kaĝo de la nigra urso el Kanado "
+    "estas inter la kaĝoj de la brunaj kaj blankaj ursoj. La blanka urso estas el Arkto. Ni longe admiris la grandajn "
+    "simiojn. Ili estas interesaj, ĉar ili tre similas al homoj. Unu tago ne sufiĉas por kompleta vizito: ni vidis "
+    "nur la ursojn kaj la simiojn. Nun ni volas vidi la aliajn bestojn, do ni ofte iros al la zoo.")
 
 VORTARO_2 = [  # group, [(row layout, word label, word, meaning label)]
-    ("verticalLayout_219", [(396, 511, "membro", 499), (397, 512, "junularo", 500), (398, 513, "okazi", 501),
+    ("verticalLayout_219", [(396, 511, "membro", 499), (397, 512, "junularo", 500),
+                            (516, 579, "esperantisto", 581), (517, 580, "klubo", 582), (398, 513, "okazi", 501),
                             (399, 514, "aŭtobuseto", 502), (403, 515, "alveni al", 503),
                             (404, 516, "tagmanĝo", 504), (405, 517, "geamikoj", 505)]),
     ("verticalLayout_220", [(400, 519, "iri", 506), (401, 518, "kongreso", 507), (402, 520, "halti", 508),
                             (406, 521, "sidi", 509), (407, 522, "seĝo", 510), (408, 523, "danki", 511),
-                            (409, 524, "viziti", 512)]),
+                            (409, 524, "viziti", 512), (518, 581, "ŝoforo", 583)]),
 ]
 VORTARO_5 = [
     ("verticalLayout_222", [(411, 539, "veturi", 528), (412, 540, "urbo", 529), (413, 541, "multa", 530),
                             (414, 542, "besto", 531), (415, 543, "Arkto", 532), (416, 544, "kontinento", 533),
-                            (417, 545, "admiri", 534), (425, 547, "plaĉi al", 535), (426, 546, "urso", 536)]),
+                            (417, 545, "admiri", 534), (425, 547, "plaĉi al", 535), (426, 546, "urso", 536),
+                            (519, 582, "longe", 584), (520, 583, "nur", 585)]),
     ("verticalLayout_224", [(418, 548, "simili", 537), (419, 549, "enirejo", 538), (420, 550, "kaĝo", 539),
                             (421, 551, "simio", 540), (422, 552, "Kanado", 541), (423, 553, "ofte", 527),
                             (424, 554, "interesa", 542), (427, 556, "kompleta", 543), (428, 555, "ĉar", 544),
-                            (429, 557, "aŭtomobilo", 545), (430, 558, "zoo", 546)]),
+                            (429, 557, "aŭtomobilo", 545), (430, 558, "zoo", 546), (521, 584, "nun", 586),
+                            (522, 585, "do", 587)]),
 ]
 
 
@@ -361,7 +371,7 @@ DEMANDOJ_6 = [
      ["Al via frato tre plaĉis la ursoj apud la enirejo.", "La ursoj apud la enirejo tre plaĉis al via frato."]),
     ("verticalLayout_244", "Label388_8", "4. Kie estas la kaĝo de la nigra urso?", "lineEdit_78", "label_10",
      ["La kaĝo de la nigra urso estas inter la kaĝoj de la brunaj kaj blankaj ursoj."]),
-    ("verticalLayout_245", "Label389_6", "5. El kiu regiono estas la blanka urso?", "lineEdit_79", "label_11",
+    ("verticalLayout_245", "Label389_6", "5. De kie estas la blanka urso?", "lineEdit_79", "label_11",
      ["La blanka urso estas el Arkto."]),
     ("verticalLayout_246", "Label388_9", "6. Kiuj bestoj tre similas al homoj?", "lineEdit_80", "label_12",
      ["La grandaj simioj tre similas al la homoj."]),

@@ -87,7 +87,10 @@ SUPERLATIVO = [  # block, explanation; (pair, word box, sentence, translation)
         ("verticalLayout_3", 102, "La PLEJ belan knabinon ili elektis kiel reĝinon.", 145)]),
     ("verticalLayout_53", 141, [
         ("verticalLayout_5", 103, "La PLI forta el la manoj.", 146),
-        ("verticalLayout_4", 104, "La lernantoj PLI aĝaj instruis tiujn MALPLI aĝajn.", 147)]),
+        ("verticalLayout_4", 104, "La lernantoj PLI aĝaj instruis tiujn MALPLI aĝajn.", 147),
+        # A question between two: it brings in aŭ, which the exercise after
+        # this page uses.
+        ("verticalLayout_71", 121, "Kiu estas PLI alta: Johano AŬ Petro?", 166)]),
 ]
 
 

@@ -27,7 +27,7 @@ SXLOSILOJ = (
     [86, 91, 87, 89, 88, 90] +
     [13, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12] +
     [14, 15, 16, 17, 18, 26, 19, 20, 21, 22, 23, 24, 25] +
-    [27, 92, 37, 3, 28, 29] +
+    [27, 93, 94, 95, 96, 97, 98, 99, 100, 101, 102, 92, 37, 3, 28, 29] +
     [82, 81, 30, 80])
 PT = {"Label%d" % k: "TextLabel" for k in SXLOSILOJ}
 PT["Label657"] = PT["Label670"] = "parente por causa do casamento"
@@ -438,6 +438,21 @@ MODELO = "\n".join([
 ])
 
 
+# The words of the verse that no earlier page teaches, in the verse's order,
+# each beside its meaning: (row layout, word box, word, meaning label).
+VERSAJ_VORTOJ = [
+    ("horizontalLayout_14", 80, "ho", 94),
+    ("horizontalLayout_15", 81, "trezoro", 95),
+    ("horizontalLayout_16", 82, "koro", 96),
+    ("horizontalLayout_17", 83, "tuj", 97),
+    ("horizontalLayout_18", 84, "ŝati", 98),
+    ("horizontalLayout_19", 85, "sed", 99),
+    ("horizontalLayout_20", 86, "tenti", 100),
+    ("horizontalLayout_21", 87, "oro", 101),
+    ("horizontalLayout_22", 88, "taŭgi", 102),
+]
+
+
 def verso(nomo, poste=()):
     """The verse as a reading text (Esperanto, framed like every reading)."""
     return widget("QLabel", nomo, [
@@ -469,6 +484,9 @@ def pagho11(f):
         f.etikedo(27, pol=("Preferred", "Maximum")),
         verso("Memo1_Lec09"),
         ludilo(f),
+        vbox("verticalLayout_83", [
+            f.etikedo(93, wrap=False, pol=("Preferred", "Maximum"), ecoj=[aligno("Qt::AlignLeft|Qt::AlignBottom")])] + [
+            hbox(vico, [vorto(f, n, v, False), f.signifo(m)], spacing=12) for vico, n, v, m in VERSAJ_VORTOJ]),
         vbox("verticalLayout_18", [
             f.etikedo(92, wrap=False, pol=("Preferred", "Maximum"), ecoj=[aligno("Qt::AlignLeft|Qt::AlignBottom")]),
             grupkesto("groupBox_2", "", vbox("verticalLayout_8", [

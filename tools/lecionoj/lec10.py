@@ -108,10 +108,10 @@ PT = {
     "Label768": "juiz",
     "Label769": "afirmar",
     "Label770": "acusado, réu",
-    "Label771": "carteira, porta-moedas",
-    "Label772": "inocente",
+    "Label771": "bonde",
+    "Label772": "roubar",
     "Label773": "testemunha",
-    "Label774": "fazer vir, trazer",
+    "Label774": "olho",
     "Label775": "ceder",
     "Label776": "assento",
     "Label777": "cansado",
@@ -133,16 +133,16 @@ PT = {
     "Label10": "Traduza o texto para a sua língua",
     "Label779": "irritar, aborrecer",
     "Label780": "continuamente, sem parar",
-    "Label781": "mesmo (a si mesma, eu mesmo)",
-    "Label782": "crer, acreditar",
-    "Label783": "café (o lugar)",
+    "Label781": "também",
+    "Label782": "a minha (aqui: a minha esposa)",
+    "Label783": "escutar, ouvir com atenção",
     "Label784": "garçom",
     "Label785": "mosca",
-    "Label786": "ter medo, temer",
+    "Label786": "vez (la duan fojon: pela segunda vez)",
     "Label787": "já",
     "Label788": "conflito, briga",
     "Label789": "casal, marido e mulher",
-    "Label800": "viajar (num veículo)",
+    "Label800": "para casa",
     "Label801": "ficar calado",
     "Label790": "viagem de carro",
     "Label791": "passar por",
@@ -336,26 +336,26 @@ def pagho6(f):
 
 # ------------------------------------------------------------------ send pages
 LEGAJHO_4 = "\n".join([
-    "Juĝisto: Vi estas akuzata pri ŝtelo de monujo en la buso. Kion vi diras?",
-    "Akuzato: Mi asertas, ke mi estas senkulpa, sinjoro juĝisto.",
-    "Juĝisto: Sed tri atestantoj vidis, kiel vi prenis ĝin!",
-    "Akuzato: Nu, mi povus venigi cent atestantojn, kiuj ne vidis tion!",
+    "Juĝisto: Vi estas akuzata pri ŝtelo de monujo en la tramo. Kion vi diras?",
+    "Akuzato: Mi asertas, ke mi ne faris tion, sinjoro juĝisto.",
+    "Juĝisto: Tri atestantoj vidis, kiel vi ŝtelis ĝin!",
+    "Akuzato: Kaj mi povus venigi cent atestantojn, kiuj ne vidis tion!",
     EM * 12,
     "En tramo:",
     "Knabeto: Panjo, kial tiu sinjoro fermas la okulojn? Ĉu li dormas?",
-    "Patrino: Silentu, kara! Li certe estas tre laca.",
-    "Knabeto: Mi pensas, ke li ne dormas. Li fermis la okulojn, por ke li ne devu cedi al vi sian sidlokon.",
+    "Patrino: Ne parolu tiel laŭte, filo! Li estas tre laca.",
+    "Knabeto: Mi scias, ke li ne dormas. Li fermis la okulojn, ĉar li ne volas cedi al vi la sidlokon.",
 ])
 LEGAJHO_6 = "\n".join([
     EM + " Mia edzino tre incitas min: ŝi daŭre parolas al si mem.",
-    EM + " Ankaŭ la mia. Sed ŝi kredas, ke mi aŭskultas ŝin.",
+    EM + " Ankaŭ la mia. Kaj ŝi kredas, ke mi aŭskultas ŝin!",
     EM * 13,
     "En kafejo:",
     EM + " Kelnero, mi jam la duan fojon trovas muŝon en mia kafo!",
     EM + " Ne timu, sinjoro, ĝi ne trinkos multe.",
 ])
 LEGAJHO_8 = "\n".join([
-    "Post sia unua konflikto junaj geedzoj veturis hejmen. Dum la tuta aŭtoveturado ambaŭ silentis. Ili "
+    "Post sia unua konflikto junaj geedzoj veturis hejmen. Dum la aŭtoveturado ili silentis. Ili "
     "preterpasis kampon, sur kiu paŝtiĝis azenoj kaj porkoj. La edzo montris ilin kaj sarkasme demandis:",
     EM + " Ĉu viaj parencoj?",
     EM + " Jes, " + EM + " respondis la edzino, " + EM + " miaj boparencoj.",
@@ -363,14 +363,14 @@ LEGAJHO_8 = "\n".join([
 
 # (layout, word box, word, meaning label); each label's buddy is its word.
 VORTOJ_4 = [("horizontalLayout_%d" % (59 + i), "pushButton_%d" % (62 + i), v, 768 + i) for i, v in enumerate(
-    ["juĝisto", "aserti", "akuzato", "monujo", "senkulpa", "atestanto", "venigi", "cedi", "sidloko", "laca"])]
+    ["juĝisto", "aserti", "akuzato", "tramo", "ŝteli", "atestanto", "okulo", "cedi", "sidloko", "laca"])]
 VORTOJ_6 = [("horizontalLayout_%d" % h, "pushButton_%d" % b, v, n) for h, b, v, n in zip(
     [81, 82, 83, 84, 86, 87, 88, 89, 90], [80, 81, 82, 83, 85, 86, 87, 88, 89],
-    ["inciti", "daŭre", "mem", "kredi", "kafejo", "kelnero", "muŝo", "timi", "jam"], range(779, 788))]
+    ["inciti", "daŭre", "ankaŭ", "la mia", "aŭskulti", "kelnero", "muŝo", "fojo", "jam"], range(779, 788))]
 VORTOJ_8 = [
     ("horizontalLayout_91", "pushButton_84", "konflikto", 788),
     ("horizontalLayout_92", "pushButton_90", "geedzoj", 789),
-    ("horizontalLayout_93", "pushButton_91", "veturi", 800),
+    ("horizontalLayout_93", "pushButton_91", "hejmen", 800),
     ("horizontalLayout_94", "pushButton_92", "silenti", 801),
     ("horizontalLayout_100", "pushButton_98", "aŭtoveturado", 790),
     ("horizontalLayout_101", "pushButton_99", "preterpasi", 791),

@@ -109,6 +109,10 @@ PT = {
         "Também se formam palavras a partir de um grupo de palavras: uma preposição com o seu substantivo, um "
         "adjetivo com o seu substantivo, um número com o seu substantivo, até uma frase curta. O grupo vira uma "
         "só palavra com a terminação de que precisa: -a para um adjetivo, -o para um substantivo."),
+    "Label45": "As maçãs que estão na mesa são para você.",
+    "Label46": "Ela é mãe de muitos filhos.",
+    "Label47": "Fizemos uma viagem de duas semanas até o mar.",
+    "Label48": "Não acredite em qualquer boato!",
     # page 8: music
     "Label50": "Música em Esperanto",
     "Label49": (
@@ -137,6 +141,10 @@ PT = {
     "Label64": "infinito, o sem-fim",
     "Label66": "boca",
     "Label68": "cesto",
+    "Label82": "crescer",
+    "Label83": "coração",
+    "Label84": "gosto, sabor",
+    "Label85": "para casa",
     # page 10: the send page
     "Label4": "Traduza o texto para a sua língua",
     "Label859": (
@@ -157,6 +165,8 @@ PT = {
     "Label861": "biblioteca",
     "Label862": "segundo, de acordo com; ao longo de",
     "Label864": "estrela",
+    "Label865": "clube",
+    "Label866": "pedra",
 }
 
 class Nomoj:
@@ -302,29 +312,33 @@ def pagho6(f, n):
 
 
 # ------------------------------------------------------------------ page 7
-GRUPOJ = [  # group box, derivation, arrow row, arrow, sentence, equals row (spacing), sign, same sentence
+GRUPOJ = [  # group box, derivation, arrow row, arrow, sentence, equals row (spacing), sign, same sentence, meaning
     ("verticalLayout_43", ("pushButton_67", "sur la tablo → surtabla  "),
-     "horizontalLayout_91", "label_2", ("pushButton_68", "La surtabla lampo estas nova."),
-     ("horizontalLayout_89", None), "label_10", ("pushButton_77", "La lampo, kiu staras sur la tablo, estas nova.")),
-    ("verticalLayout_13", ("pushButton_69", "longa haro → longhara "),
-     "horizontalLayout_87", "label_4", ("pushButton_70", "Ŝi estas longhara knabino."),
-     ("horizontalLayout_85", 5), "label_5", ("pushButton_71", "Ŝi estas knabino, kiu havas longajn harojn.")),
+     "horizontalLayout_91", "label_2", ("pushButton_68", "La surtablaj pomoj estas por vi."),
+     ("horizontalLayout_89", None), "label_10", ("pushButton_77", "La pomoj, kiuj estas sur la tablo, estas por vi."),
+     45),
+    ("verticalLayout_13", ("pushButton_69", "multaj infanoj → multinfana "),
+     "horizontalLayout_87", "label_4", ("pushButton_70", "Ŝi estas multinfana patrino."),
+     ("horizontalLayout_85", 5), "label_5", ("pushButton_71", "Ŝi estas patrino, kiu havas multajn infanojn."), 46),
     ("verticalLayout_12", ("pushButton_72", "du semajnoj → dusemajna, du-semajna"),
-     "horizontalLayout_83", "label_8", ("pushButton_73", "Ni faris dusemajnan vojaĝon al la maro."), None, None, None),
+     "horizontalLayout_83", "label_8", ("pushButton_73", "Ni faris dusemajnan vojaĝon al la maro."), None, None, None,
+     47),
     ("verticalLayout", ("pushButton_74", "Oni diras → onidiro"),
-     "horizontalLayout_81", "label_9", ("pushButton_75", "Tio estas nur onidiro, ne la vero."), None, None, None),
+     "horizontalLayout_81", "label_9", ("pushButton_75", "Ne kredu ĉiun onidiron!"), None, None, None, 48),
 ]
 
 
 def pagho7(f):
+    enkonduko = f.etikedo(44, pol=("Preferred", "Maximum"))
     grupoj = []
-    for grupo, derivo, sagvico, sago, frazo, egalvico, signo, sama in GRUPOJ:
+    for grupo, derivo, sagvico, sago, frazo, egalvico, signo, sama, signifo in GRUPOJ:
         eroj = [ekzemplo(*derivo), hbox(sagvico, [sago_revena(sago, grandoj=False), ekzemplo(*frazo)], spacing=5)]
         if egalvico:
             eroj.append(hbox(egalvico[0], [egala(signo), ekzemplo(*sama)], spacing=egalvico[1]))
+        # What the example says, in the learner's language, under the group.
+        eroj.append(f.etikedo(signifo))
         grupoj.append(vbox(grupo, eroj, spacing=5))
-    enhavo = vbox("verticalLayout_48", [f.etikedo(44, pol=("Preferred", "Maximum"))] + grupoj + [f.spacer()],
-                  spacing=24)
+    enhavo = vbox("verticalLayout_48", [enkonduko] + grupoj + [f.spacer()], spacing=24)
     return pagho_("tab_7", "7", "verticalLayout_80", "scrollArea_7", "scrollAreaWidgetContents_7", 952, 635, enhavo)
 
 
@@ -388,7 +402,9 @@ KANTVORTOJ = [("pushButton", "frago", 54), ("pushButton_2", "pruvi", 55), ("push
               ("pushButton_6", "ĉielarko (ĉielo + arko)", 59), ("pushButton_7", "animo", 60),
               ("pushButton_8", "valoro", 61), ("pushButton_9", "vero", 62), ("pushButton_10", "lumo", 63),
               ("pushButton_11", "alveni (= veni al)", 65), ("pushButton_12", "senfino (sen + fino)", 64),
-              ("pushButton_78", "buŝo", 66), ("pushButton_79", "korbo", 68)]
+              ("pushButton_78", "buŝo", 66), ("pushButton_79", "korbo", 68), ("pushButton_82", "kreski", 82),
+              ("pushButton_83", "koro", 83), ("pushButton_84", "gusto", 84),
+              ("pushButton_85", "hejmen (= al la hejmo)", 85)]
 TITOLA_DOKUMENTO = (
     '<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd">\n'
     '<html><head><meta name="qrichtext" content="1" /><style type="text/css">\n'
@@ -410,7 +426,12 @@ def vortvico(f, nomo, skatolo, vorto, signifo, spacing=12, faldas=False, kamarad
     return hbox(nomo, [ekzemplo(skatolo, vorto, faldas=faldas), f.signifo(signifo, ecoj=ecoj)], spacing=spacing)
 
 
-def pagho9(f):
+def vicnomo(n, unua, i):
+    """The row's box: the first fourteen rows keep their old numbers, the later ones take new ones."""
+    return "horizontalLayout_%d" % (unua + i) if i < 14 else n("horizontal")
+
+
+def pagho9(f, n):
     komenco = [f.kapo(52), f.etikedo(53)]
     teksto = widget("QFrame", "frame", [
         politiko("Preferred", "Expanding"), prop("frameShape", enum("QFrame::Panel")),
@@ -419,7 +440,7 @@ def pagho9(f):
             widget("QLabel", "label", [grasa(), prop("styleSheet", s("color: blue;\nfont-size: 18px;\nfont-weight: bold;")),
                                        prop("text", s(TITOLA_DOKUMENTO)), aligno("Qt::AlignLeft|Qt::AlignVCenter")]),
             strofo("label_16", STROFO1), strofo("label_17", STROFO2)]))
-    vicoj = [vortvico(f, "horizontalLayout_%d" % (5 + i), b, v, k) for i, (b, v, k) in enumerate(KANTVORTOJ)]
+    vicoj = [vortvico(f, vicnomo(n, 5, i), b, v, k) for i, (b, v, k) in enumerate(KANTVORTOJ)]
     enhavo = vbox("verticalLayout_11", komenco + [teksto] + vicoj + [f.spacer()])
     return pagho_("tab_9", "9", "verticalLayout_82", "scrollArea_8", "scrollAreaWidgetContents_8", 937, 747, enhavo)
 
@@ -428,16 +449,18 @@ def pagho9(f):
 ARTIKOLO = (
     "La loka Esperanto-klubo proponis, ke la nova urba parko ricevu la nomon “Parko de Esperanto”. La urbestro "
     "subtenis la proponon, ĉar laŭ la leĝo ĉiuj loĝantoj estas egalaj, kiun ajn lingvon ili parolas, kaj la urbo "
-    "celas honori ĉiujn siajn kulturojn. Meze de la parko oni metis grandan ŝtonon kun verda stelo, kaj la klubo "
-    "ricevis ĉambron por siaj kursoj en la apuda biblioteko. La parko restos malfermita al ĉiuj, tage kaj nokte.")
+    "celas honori ĉiujn siajn lingvojn. Ĉe la enirejo de la parko oni metis grandan ŝtonon kun verda stelo, kaj la "
+    "klubo ricevis ĉambron por siaj lecionoj en la biblioteko apud la parko. La parko restos malfermita al ĉiuj, tage "
+    "kaj nokte.")
 ARTIKOLVORTOJ = [("pushButton_13", "parko", 850), ("pushButton_14", "ricevi", 851), ("pushButton_15", "loka", 863),
                  ("pushButton_16", "subteni (sub + teni)", 852), ("pushButton_17", "leĝo", 853),
                  ("pushButton_18", "proponi", 854), ("pushButton_19", "celi", 860), ("pushButton_20", "meti", 855),
                  ("pushButton_21", "egala", 856), ("pushButton_22", "honori", 857), ("pushButton_23", "resti", 858),
-                 ("pushButton_24", "biblioteko", 861), ("pushButton_80", "laŭ", 862), ("pushButton_81", "stelo", 864)]
+                 ("pushButton_24", "biblioteko", 861), ("pushButton_80", "laŭ", 862), ("pushButton_81", "stelo", 864),
+                 ("pushButton_86", "klubo", 865), ("pushButton_87", "ŝtono", 866)]
 
 
-def pagho10(f):
+def pagho10(f, n):
     komenco = [f.kapo(4), f.etikedo(859)]
     artikolo = widget("QLabel", "label_104", [
         prop("frameShape", enum("QFrame::Panel")), prop("frameShadow", enum("QFrame::Sunken")),
@@ -446,11 +469,11 @@ def pagho10(f):
     legajho = widget("mp3ludilo", "Lec12_memo10", [
         politiko("Fixed", "Minimum"), prop("minimumSize", size(100, 40)), prop("maximumSize", size(MAKS, MAKS)),
         prop("frameShape", enum("QFrame::StyledPanel")), prop("frameShadow", enum("QFrame::Plain"))])
-    vicoj = [vortvico(f, "horizontalLayout_%d" % (20 + i), b, v, k, faldas=True, kamaradas=True)
+    vicoj = [vortvico(f, vicnomo(n, 20, i), b, v, k, faldas=True, kamaradas=True)
              for i, (b, v, k) in enumerate(ARTIKOLVORTOJ)]
     enhavo = vbox("verticalLayout_15", komenco + [
         artikolo, legajho,
-        vbox("verticalLayout_16", vicoj[:7], spacing=6), vbox("verticalLayout_17", vicoj[7:], spacing=6),
+        vbox("verticalLayout_16", vicoj[:8], spacing=6), vbox("verticalLayout_17", vicoj[8:], spacing=6),
         f.respondo("plainTextEdit", klaso="QPlainTextEdit", ecoj=[politiko("Preferred", "Preferred")],
                    lingvo="traduko"),
         item(sendas_butono("pushButton_65"), "Qt::AlignHCenter"),
@@ -465,7 +488,7 @@ def formo():
     paghoj = [pagho1(f, n), pagho2(f, n), pagho3(f, n),
               ekzercpagho("Ekzerco1_Akuz_Lec12", "4", ":/ikonoj/akuzativo.png", "verticalLayout_2", "akuzativo",
                           "Lec12_Ekz_Akuz_1202"),
-              pagho5(f, n), pagho6(f, n), pagho7(f), pagho8(f), pagho9(f), pagho10(f)]
+              pagho5(f, n), pagho6(f, n), pagho7(f), pagho8(f), pagho9(f, n), pagho10(f, n)]
     # The reading stops when the page turns; the song plays on over the page with its words.
     f.konekto("Lec12", "currentChanged(int)", "Lec12_memo10", "PaghoShanghita(int)")
     f.konekto("Lec12", "currentChanged(int)", "Lec12_fragoj", "PaghoFragoj(int)")

@@ -98,7 +98,7 @@ VORTOTASKOJ = [
      [("horizontalLayout", "verticalLayout_5", "verticalLayout_2"),
       ("horizontalLayout_2", "verticalLayout_6", "verticalLayout_3"),
       ("horizontalLayout_3", "verticalLayout_10", "verticalLayout_4")], 4, 1),
-    ("verticalLayout_43", 2, ["patro", "frato", "knabo", "onklo", "avo", "reĝo", "instruisto", "kuzo", "ĉevalo"],
+    ("verticalLayout_43", 2, ["patro", "frato", "knabo", "onklo", "filo", "reĝo", "instruisto", "sinjoro", "ĉevalo"],
      [("horizontalLayout_5", "verticalLayout_7", "verticalLayout_8"),
       ("horizontalLayout_6", "verticalLayout_14", "verticalLayout_9"),
       ("horizontalLayout_7", "verticalLayout_39", "verticalLayout_38")], 14, 10),
@@ -161,12 +161,12 @@ def pagho2(f):
 
 
 # ------------------------------------------------------------------ page 3
-KORELATIVOJ = [("label_64", "a) (Tio) (Kio) estas tiu granda objekto?", "lineEdit_44"),
+KORELATIVOJ = [("label_64", "a) (Tio) (Kio) estas tiu granda besto?", "lineEdit_44"),
                ("label_66", "b) (Kiom) (Kiu) da pomoj vi havas?", "lineEdit_45"),
-               ("label_68", "c) La viro, (kiu) (kio) loĝas apud ni, estas kuracisto.", "lineEdit_46"),
+               ("label_68", "c) La viro, (kiu) (kio) loĝas apud ni, estas instruisto.", "lineEdit_46"),
                ("label_72", "d) (Kiam) (Kie) vi venos? — Morgaŭ.", "lineEdit_48"),
                ("label_74", "e) (Ĉiu) (Ĉiuj) lernanto ricevis libron.", "lineEdit_49")]
-PREPOZICIOJ = [("label_71", "a) La libro kuŝas (sur) (el) la tablo.", "lineEdit_47"),
+PREPOZICIOJ = [("label_71", "a) La libro estas (sur) (el) la tablo.", "lineEdit_47"),
                ("label_77", "b) Niaj amikoj estas (en) (ĝis) la domo.", "lineEdit_50"),
                ("label_79", "c) Mi iras (al) (pri) la lernejo ĉiun tagon.", "lineEdit_51"),
                ("label_81", "d) Ni parolis (pri) (sen) la nova filmo.", "lineEdit_52"),
@@ -210,12 +210,12 @@ def pagho4(f):
 
 # ------------------------------------------------------------------ page 5
 LETERO = (
-    "Kara amikino:\n\n"
-    "Mi tre ĝojis, kiam mi ricevis vian unuan leteron. Mi nomiĝas Andreo, mi havas dudek jarojn kaj mi studas "
-    "muzikon en la urba universitato. Antaŭ ses monatoj mi komencis lerni Esperanton per reta kurso, kaj nun mi jam "
-    "povas skribi al vi en nia komuna lingvo! Ĉu vi ŝatas muzikon? Mi ludas gitaron kaj kantas en malgranda muzika "
-    "grupo kun tri amikoj. Bonvolu rakonti al mi pri via urbo, via familio kaj viaj ŝatokupoj. Mi atendas vian "
-    "respondon kun granda plezuro.\n\n"
+    "Saluton, mia nova amikino!\n\n"
+    "Mi tre ĝojis, kiam mi ricevis vian unuan leteron. Mi nomiĝas Andreo, mi havas dudek jarojn, kaj mi lernas "
+    "muzikon en la ĉefurbo. Antaŭ ses monatoj mi komencis lerni Esperanton per libro, kaj nun mi jam povas skribi al "
+    "vi en lingvo, kiun ni ambaŭ komprenas! Ĉu vi ŝatas muzikon? Mi ludas pianon, kaj kun tri amikoj mi ofte kantas "
+    "en kafejoj. Bonvolu skribi al mi pri via urbo, pri viaj gepatroj kaj gefratoj kaj pri tio, kion vi plej ŝatas "
+    "fari. Mi atendas vian respondon kun granda intereso.\n\n"
     "Kun amikaj salutoj,\n\n"
     "Andreo")
 
