@@ -112,7 +112,8 @@ void mp3(const QString& nomo);
 // A recording or video of a page that the learner asked to play and that
 // cannot be played (missing, empty, damaged, unreadable, a FIFO or device
 // in its place) is told on the page's window with smNeLudebla, in a box that
-// does not hold the lesson up. Its player says it once.
+// does not hold the lesson up. Its player says it once, and tries the file
+// again on the next click.
 void DirasNeLudeblan(QWidget* ludilo);
 void Noteto(bool gxusta);
 void Jes();
