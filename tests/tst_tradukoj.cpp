@@ -1049,6 +1049,14 @@ private slots:
         QCOMPARE(tradukfontoj({QStringLiteral("reviziitaj"), germana, QStringLiteral("Lec01/Label10")}, &eligo), 0);
         QCOMPARE(Fontoj(germana).linioj(), QStringList());
         QCOMPARE(tradukfontoj({QStringLiteral("malnovaj"), germana}, &eligo), 0);
+
+        // A key new in angla.trd is listed for the translator who adds it,
+        // with nothing after "English now" to mistake for a translation.
+        nova.append("Label2=See you\r\n");
+        testilo::skribas(d.filePath(QStringLiteral("angla.trd")), nova);
+        QCOMPARE(tradukfontoj({QStringLiteral("malnovaj"), germana}, &eligo), 1);
+        QVERIFY2(eligo.contains(QStringLiteral("Lec02/Label2: not in the translation yet")), qPrintable(eligo));
+        QVERIFY2(eligo.contains(QStringLiteral("English now: See you\n  After review")), qPrintable(eligo));
     }
 
     // What the record says against angla.trd. The hashes of the fixture's

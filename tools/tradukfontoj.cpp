@@ -55,8 +55,9 @@ int malnovaj(const QStringList& dosieroj)
             continue;
         }
         const QString nomo = QFileInfo(dosiero).fileName();
-        const QStringList malnovaj = r.malnovaj(), sen = r.senRegistro(), restantaj = r.restantaj();
-        const int nombro = int(malnovaj.size() + sen.size() + restantaj.size());
+        const QStringList malnovaj = r.malnovaj(), sen = r.senRegistro(), restantaj = r.restantaj(),
+                          mankantaj = r.mankantaj();
+        const int nombro = int(malnovaj.size() + sen.size() + restantaj.size() + mankantaj.size());
         eligo() << nomo << ": " << nombro << (nombro == 1 ? " key" : " keys") << " to review\n";
         if (nombro == 0)
             continue;
@@ -68,11 +69,14 @@ int malnovaj(const QStringList& dosieroj)
                 if (!kunTekstoj)
                     continue;
                 eligo() << "    English now: " << linioj(r.angla(k)) << "\n";
+                if (mankantaj.contains(k))
+                    continue;
                 eligo() << "    " << nomo << ": " << linioj(r.traduko(k)) << "\n";
             }
         };
         listas(malnovaj, "the English changed since the text was made", true);
         listas(sen, "no record of the English the text was made from", true);
+        listas(mankantaj, "not in the translation yet (add it where angla.trd has it)", true);
         listas(restantaj, "recorded, but angla.trd has no such key", false);
         eligo() << "  After review: tradukfontoj reviziitaj " << dosiero << " KEY...\n";
     }

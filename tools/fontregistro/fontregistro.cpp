@@ -167,6 +167,15 @@ QStringList FontRegistro::restantaj() const
     return el;
 }
 
+QStringList FontRegistro::mankantaj() const
+{
+    QStringList el;
+    for (const QString& k : m_Ordo)
+        if (!m_Traduko.contains(k))
+            el << k;
+    return el;
+}
+
 bool FontRegistro::revizias(QStringList sxlosiloj)
 {
     if (!m_Eraro.isEmpty())
