@@ -184,6 +184,7 @@ const SamaVorto SamajVortoj[] = {
     {"ca", "present: -ata", "Catalan spells it so"},
     {"ca", "local", "Catalan spells it so"},
     {"ca", "corrector", "Catalan spells it so"},
+    {"ca", "club", "Catalan spells it so"},
     {"sv", "singular", "Swedish spells it so"},
     {"sv", "plural", "Swedish spells it so"},
     {"sv", "son", "Swedish spells it so"},
