@@ -165,6 +165,7 @@ const SamaVorto SamajVortoj[] = {
     {"nl", "pianist", "Dutch spells it so"},
     {"nl", "café", "Dutch spells it so"},
     {"nl", "park", "Dutch spells it so"},
+    {"nl", "tram", "Dutch spells it so"},
     {"nl", "corrector", "Dutch spells it so"},
     {"nl", "canada", "the country's name in Dutch"},
     {"nl", "esperanto", "the language's name, capitalised as in English"},
