@@ -291,6 +291,37 @@ QList<int> virgolojInterEsperantaj(const QString& teksto)
     return lokoj;
 }
 
+// The places of `teksto` where an Esperanto run closed by a left-to-right
+// mark is followed by blanks and an opening bracket whose content begins
+// with another such run, with no right-to-left mark between them: the
+// bracket stands between two left-to-right runs, and only the bidi rule for
+// bracket pairs (which looks inside the pair for the Arabic after the
+// Esperanto) keeps it right to left; a renderer without that rule joins
+// the two runs and their bracket into one, in the wrong order. The mark
+// after the closing one settles it on its own ("-O" + LRM + RLM + " (").
+QList<int> krampojInterEsperantaj(const QString& teksto)
+{
+    QList<int> lokoj;
+    for (int i = 0; i + 1 < teksto.size(); ++i) {
+        if (teksto.at(i) != QLatin1Char('(') || teksto.at(i + 1) != LRM.at(0))
+            continue;
+        int j = i - 1;
+        while (j >= 0 && teksto.at(j) == QLatin1Char(' '))
+            --j;
+        if (j == i - 1 || j < 0 || teksto.at(j) != LRM.at(0))
+            continue;
+        // The mark closes a run when the nearest strong letter before it is
+        // a left-to-right one (one that opens a run follows Arabic).
+        int k = j - 1;
+        while (k >= 0 && teksto.at(k).direction() != QChar::DirL && teksto.at(k).direction() != QChar::DirR
+               && teksto.at(k).direction() != QChar::DirAL)
+            --k;
+        if (k >= 0 && teksto.at(k).direction() == QChar::DirL)
+            lokoj << i;
+    }
+    return lokoj;
+}
+
 // The built-in translations that are written right to left.
 QStringList dekstrajTradukoj()
 {
@@ -397,6 +428,26 @@ private slots:
                                               + eraroj.join(QStringLiteral("; "))));
     }
 
+    // Every opening bracket of a right-to-left translation that stands
+    // between two Esperanto runs has a right-to-left mark before its blank.
+    void krampoj_data() { virgoloj_data(); }
+    void krampoj()
+    {
+        QFETCH(QString, dosiero);
+        QSettings ini(QStringLiteral(":/tradukoj/") + dosiero, QSettings::IniFormat);
+        ini.setIniCodec("UTF-8");
+        QStringList eraroj;
+        for (const QString& sxlosilo : ini.allKeys()) {
+            const QString t = ini.value(sxlosilo).toString();
+            for (const int i : krampojInterEsperantaj(t))
+                eraroj << QStringLiteral("%1: \"%2\"").arg(sxlosilo, nuda(t.mid(qMax(0, i - 12), 24)));
+        }
+        QVERIFY2(eraroj.isEmpty(), qPrintable(QString::number(eraroj.size())
+                                              + QStringLiteral(" brackets between Esperanto runs without a "
+                                                               "right-to-left mark before their blank (U+200F): ")
+                                              + eraroj.join(QStringLiteral("; "))));
+    }
+
     // Esperanto runs on either side of such a comma, or of a bracket, colon
     // or '=' between two of them, on their own lesson label: the earlier one
     // at the right, where a right-to-left line begins, and the two apart.
@@ -453,6 +504,13 @@ private slots:
                                                            << "Label141"
                                                            << "plej"
                                                            << "la pli forta el la du";
+        // A blank and a bracket between two runs, the bracket's content
+        // beginning with the second.
+        QTest::newRow("araba ilin (Ŝi vidas lin") << "araba.trd"
+                                                  << "Lec02"
+                                                  << "Label140"
+                                                  << "ilin"
+                                                  << "Ŝi vidas lin";
     }
     void virgolojLegataj()
     {
