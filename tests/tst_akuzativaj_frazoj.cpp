@@ -183,6 +183,9 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
 
     int subjektoj = 0, objektoj = 0, konjunkcioj = 0, neObjektoj = 0;
     QStringList verboj, infinitivoj, subjektaj, objektaj;
+    // A number above one before the noun it counts ("du leterojn"): the
+    // noun is plural, whatever its part of the sentence.
+    QString nombrilo;
     for (int i = 0; i < n; ++i) {
         QString vorto = vortoj.at(i).toLower();
         if (vorto.trimmed().isEmpty() || vorto.contains(QLatin1Char(' ')))
@@ -201,6 +204,14 @@ QString eraroDe(const QString& d, const QString& r, const QString& k, const QStr
         const QString f = flagoj.at(i);
         if (f != QLatin1String("") && f != QLatin1String("1"))
             return QStringLiteral("flag of word %1 is neither empty nor 1").arg(i);
+        if (e == Numeralo) {
+            nombrilo = vorto == QLatin1String("unu") ? QString() : vorto;
+        } else if ((e == Subjekto || e == Objekto || e == NeObjekto || e == PostPrepozicio)
+                   && estasSubstantivo(vorto)) {
+            if (!nombrilo.isEmpty() && !plurala(vorto))
+                return QStringLiteral("\"%1 %2\": a number above one counts a plural").arg(nombrilo, vorto);
+            nombrilo.clear();
+        }
         const bool akuzativo = e == Objekto || e == ObjektaParto || e == Saluto;
         if ((f == QLatin1String("1")) != akuzativo)
             return QStringLiteral("flag of \"%1\" disagrees with its explanation %2").arg(vorto).arg(e);
@@ -572,6 +583,11 @@ private slots:
                                                  << "0~3~2~5~4"
                                                  << "Mi lavas la novan tason."
                                                  << "a flag beyond";
+        QTest::newRow("number above one before a singular") << "Mi~lavas~du~taso"
+                                                            << "~~~1"
+                                                            << "0~3~10~4"
+                                                            << "Mi lavas du tason."
+                                                            << "a number above one counts a plural";
         QTest::newRow("-n after a question mark") << "Ĉu~vi~lavas~la~taso?"
                                                   << "~~~~1"
                                                   << "8~0~3~2~4"
