@@ -217,7 +217,8 @@ void lerbo::Traduku()
         {&smDevasSavi, QStringLiteral("smDevasSavi")}, {&smKoverto, QStringLiteral("smKoverto")},
         {&smDisketo, QStringLiteral("smDisketo")},     {&smPordo, QStringLiteral("smPordo")},
         {&smLigilo, QStringLiteral("smLigilo")},       {&Antauen, QStringLiteral("Antauen")},
-        {&Nuligi, QStringLiteral("Nuligi")},           {&smNeSono, QStringLiteral("smNeSono")}};
+        {&Nuligi, QStringLiteral("Nuligi")},           {&smNeSono, QStringLiteral("smNeSono")},
+        {&smNeLudebla, QStringLiteral("smNeLudebla")}};
     for (const auto& m : mesagxoj)
         *m.first = traduko.value(m.second, NeTradukita).toString();
     traduko.endGroup();

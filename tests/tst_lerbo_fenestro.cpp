@@ -184,7 +184,7 @@ private slots:
         w->Traduku();
         for (const QString* m :
              {&smRekomencu, &smGratulon, &smDenove, &smModifis, &smTondujo, &smDevasHaviKor, &smDevasSavi, &smKoverto,
-              &smDisketo, &smPordo, &smLigilo, &Antauen, &Nuligi, &smNeSono})
+              &smDisketo, &smPordo, &smLigilo, &Antauen, &Nuligi, &smNeSono, &smNeLudebla})
             QVERIFY(*m != NeTradukita && !m->isEmpty());
         QVERIFY(smDenove.endsWith(QLatin1Char('.'))); // a value with a comma comes through whole
         for (QLabel* l : w->findChildren<QLabel*>())

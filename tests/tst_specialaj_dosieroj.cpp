@@ -162,7 +162,7 @@ private slots:
             QCOMPARE(ami->text(), QStringLiteral("ami"));
             lNeSonoDirita = false;
             testilo::klakas(ami);
-            QTRY_COMPARE_WITH_TIMEOUT(videblajKestoj(), QStringList{smNeSono}, 20000);
+            QTRY_COMPARE_WITH_TIMEOUT(videblajKestoj(), QStringList{smNeLudebla}, 20000);
             for (QWidget* f : QApplication::topLevelWidgets())
                 if (auto* k = qobject_cast<QMessageBox*>(f))
                     k->close();

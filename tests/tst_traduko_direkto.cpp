@@ -9,13 +9,17 @@
 //
 // The texts are drawn onto a device that records each run of glyphs the
 // painter gets (its text, where it starts, how wide it is), so the checks
-// compare where the glyphs stand, not pictures.
+// compare where the glyphs stand, not pictures. With LERBO_EKRANKOPIOJ set
+// to a folder, the translation editor is saved there as each translation
+// of the test of the Esperanto buttons shows it ("tradukilo_persa.png").
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "lecionoj.h"
 #include "trad.h"
 #include "tst_lerbo_komuna.h"
 
+#include <QDialog>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -157,6 +161,18 @@ QList<QList<Ero>> linioj(QWidget* w, QList<QRectF>* bildoj = nullptr)
         rezulto.last().append(e);
     }
     return rezulto;
+}
+
+// With LERBO_EKRANKOPIOJ set to a folder, a picture of the window `w`
+// there, as "NAME.png", for a person to look at.
+void fotas(QWidget* w, const QString& nomo)
+{
+    const QString dosierujo = qEnvironmentVariable("LERBO_EKRANKOPIOJ");
+    if (dosierujo.isEmpty())
+        return;
+    QVERIFY(QDir().mkpath(dosierujo));
+    QTest::qWait(50);
+    QVERIFY2(w->grab().save(dosierujo + QLatin1Char('/') + nomo + QStringLiteral(".png")), qPrintable(nomo));
 }
 
 QString priskribas(const QList<Ero>& linio)
@@ -629,33 +645,42 @@ private slots:
         QVERIFY2(eraro.isEmpty(), qPrintable(eraro));
     }
 
-    // The settings page: its Esperanto buttons read left to right, their
-    // last mark at the right end, in a right-to-left translation as in a
-    // left-to-right one; the translator's button keeps its icon and text
-    // together in its middle.
+    // The settings page and the translation editor: their Esperanto buttons
+    // read left to right, their last mark at the right end, in a
+    // right-to-left translation as in a left-to-right one; the buttons with
+    // an icon (the translator's, the editor's close button) keep icon and
+    // text together in their middle.
     void esperantajButonoj_data()
     {
         QTest::addColumn<QString>("lingvo");
         QTest::addColumn<QString>("dosiero");
+        QTest::addColumn<bool>("redaktilo");
         QTest::addColumn<QString>("nomo");
         QTest::addColumn<QString>("unua");
         QTest::addColumn<QString>("lasta");
         QTest::addColumn<bool>("centrita");
         for (const QStringList& t :
-             {QStringList{"العربية — araba", "araba.trd"}, QStringList{"English — angla", "angla.trd"}}) {
+             {QStringList{"العربية — araba", "araba.trd"}, QStringList{"فارسی — persa", "persa.trd"},
+              QStringList{"English — angla", "angla.trd"}}) {
             QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" translate the course")))
-                << t.at(0) << t.at(1) << "tradukilo"
+                << t.at(0) << t.at(1) << false << "tradukilo"
                 << "Traduku"
                 << "!" << true;
-            QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" letter system"))) << t.at(0) << t.at(1) << "radioButton"
-                                                                                  << "Unikodo"
-                                                                                  << ")" << false;
+            QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" letter system")))
+                << t.at(0) << t.at(1) << false << "radioButton"
+                << "Unikodo"
+                << ")" << false;
+            QTest::newRow(qPrintable(t.at(1) + QStringLiteral(" close the editor")))
+                << t.at(0) << t.at(1) << true << "pushButton"
+                << "Fermi"
+                << "tradukilon" << true;
         }
     }
     void esperantajButonoj()
     {
         QFETCH(QString, lingvo);
         QFETCH(QString, dosiero);
+        QFETCH(bool, redaktilo);
         QFETCH(QString, nomo);
         QFETCH(QString, unua);
         QFETCH(QString, lasta);
@@ -663,7 +688,16 @@ private slots:
         lerbotesto::purigas();
         lerbotesto::lernantoKun(lingvo, dosiero);
         auto w = lerbotesto::kreas();
-        auto* b = testilo::trovas<QAbstractButton>(w.get(), nomo);
+        QWidget* radiko = w.get();
+        if (redaktilo) {
+            QVERIFY(lerbotesto::montras(w.get()));
+            lerbotesto::el<QAbstractButton>(w.get(), "Konfigurado")->click();
+            lerbotesto::el<QAbstractButton>(w.get(), "tradukilo")->click();
+            radiko = w->findChild<QDialog*>(QStringLiteral("traduko"));
+            QVERIFY(radiko && radiko->isVisible());
+            fotas(radiko, QStringLiteral("tradukilo_") + dosiero.section(QLatin1Char('.'), 0, 0));
+        }
+        auto* b = testilo::trovas<QAbstractButton>(radiko, nomo);
         // As wide as the settings page makes it, wider than its contents.
         b->resize(b->sizeHint().width() + 200, b->sizeHint().height());
         QList<QRectF> bildoj;

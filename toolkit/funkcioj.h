@@ -39,7 +39,8 @@ extern QString smKoverto;
 extern QString smDisketo;
 extern QString smPordo;
 extern QString smLigilo;
-extern QString smNeSono;
+extern QString smNeSono; // no sound device
+extern QString smNeLudebla; // this recording cannot be played, and what brings it back
 extern QString Antauen;
 extern QString Nuligi;
 
@@ -62,7 +63,7 @@ extern int LastaPagxo;
 extern int Ofteco; // ms per blink phase
 extern int NumSec; // seconds a blink lasts
 extern int iLastaFojo; // praise word spoken last
-extern bool lNeSonoDirita; // smNeSono was shown in this run
+extern bool lNeSonoDirita; // a clip of the main player was told unplayable in this run
 
 // Every wait of the course (Pauzu, blinking, feedback pauses, the farewell)
 // is multiplied by this. The program keeps 1; tests shrink it so that a run
@@ -103,13 +104,16 @@ class QMediaPlayer;
 // course plays, and only while that window is the active window; the player
 // is asked for when a sound plays, so the window may make it late.
 void RegistrasLudilon(QWidget* fenestro, std::function<QMediaPlayer*()> ludilo);
-// Tells the learner, once per run, when a clip on this player cannot be played.
+// Tells the learner, once per run, when a clip on this player cannot be
+// played: with smNeSono, since with a file that is there the fault may be
+// the sound device's; mp3() tells a missing or empty file with smNeLudebla.
 void GardasLudilon(QMediaPlayer* ludilo);
 void mp3(const QString& nomo);
 // A recording or video of a page that the learner asked to play and that
 // cannot be played (missing, empty, damaged, unreadable, a FIFO or device
-// in its place) is told on the page's window with smNeSono, in a box that
-// does not hold the lesson up. Its player says it once.
+// in its place) is told on the page's window with smNeLudebla, in a box that
+// does not hold the lesson up. Its player says it once, and tries the file
+// again on the next click.
 void DirasNeLudeblan(QWidget* ludilo);
 void Noteto(bool gxusta);
 void Jes();

@@ -20,14 +20,15 @@ QPointer<QWidget> cxefaFenestro;
 std::function<QMediaPlayer*()> cxefaLudilo;
 } // namespace
 
-// A clip that cannot be played (no media folder, an empty or damaged file)
-// is told once per run, so that silence is not taken for the exercise.
-static void NeSono()
+// A clip that cannot be played (no media folder, an empty or damaged file,
+// no sound device) is told once per run, so that silence is not taken for
+// the exercise.
+static void NeSono(const QString& teksto)
 {
     if (lNeSonoDirita || !cxefaFenestro)
         return;
     lNeSonoDirita = true;
-    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), TekstoDirekto::tradukita(smNeSono), QMessageBox::Ok,
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), TekstoDirekto::tradukita(teksto), QMessageBox::Ok,
                                   cxefaFenestro);
     kesto->setAttribute(Qt::WA_DeleteOnClose);
     kesto->open();
@@ -37,8 +38,8 @@ void DirasNeLudeblan(QWidget* ludilo)
 {
     if (!ludilo)
         return;
-    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), TekstoDirekto::tradukita(smNeSono), QMessageBox::Ok,
-                                  ludilo->window());
+    auto* kesto = new QMessageBox(QMessageBox::Warning, QString(), TekstoDirekto::tradukita(smNeLudebla),
+                                  QMessageBox::Ok, ludilo->window());
     kesto->setAttribute(Qt::WA_DeleteOnClose);
     kesto->open();
 }
@@ -54,11 +55,11 @@ void GardasLudilon(QMediaPlayer* ludilo)
     QObject::connect(ludilo, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), ludilo,
                      [](QMediaPlayer::Error e) {
                          if (e != QMediaPlayer::NoError)
-                             NeSono();
+                             NeSono(smNeSono);
                      });
     QObject::connect(ludilo, &QMediaPlayer::mediaStatusChanged, ludilo, [](QMediaPlayer::MediaStatus s) {
         if (s == QMediaPlayer::InvalidMedia)
-            NeSono();
+            NeSono(smNeSono);
     });
 }
 
@@ -72,11 +73,13 @@ void mp3(const QString& nomo)
     if (!ludilo)
         return;
     const QString vojo = mrLoko + nomo.toLower();
+    // A missing or empty file may never make the player report an error.
+    // Told before the player tries it: the error it may report then would
+    // blame the sound device.
+    if (!klipoj::ludebla(vojo))
+        NeSono(smNeLudebla);
     ludilo->setMedia(klipoj::adreso(vojo));
     ludilo->play();
-    // A missing or empty file may never make the player report an error.
-    if (!klipoj::ludebla(vojo))
-        NeSono();
 }
 
 void Noteto(bool gxusta)

@@ -26,6 +26,7 @@ QString smDisketo;
 QString smPordo;
 QString smLigilo;
 QString smNeSono;
+QString smNeLudebla;
 QString Antauen;
 QString Nuligi;
 

@@ -29,7 +29,8 @@ public slots:
 
 private:
     bool ludas() const;
-    // Back to stopped, with play alone showing; told once.
+    // Back to stopped, with play alone showing; told once. Play tries the
+    // file again, which may have been made or mended meanwhile.
     void neLudebla();
     // Made on the first press of play: a lesson shows many readings, and a
     // media player for each would slow its first opening.

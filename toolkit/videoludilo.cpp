@@ -79,14 +79,27 @@ void videoludilo::mousePressEvent(QMouseEvent* e)
         return;
     }
     if (ludilo->state() != QMediaPlayer::PlayingState) {
-        // A missing or empty file may never make the player report an error,
-        // and one that failed as it was loaded has nothing to show.
-        if (ludilo->state() == QMediaPlayer::StoppedState
-            && (!klipoj::ludebla(mrLoko + vojo()) || ludilo->error() != QMediaPlayer::NoError
-                || ludilo->mediaStatus() == QMediaPlayer::InvalidMedia)) {
-            neLudebla();
-            e->accept();
-            return;
+        if (ludilo->state() == QMediaPlayer::StoppedState) {
+            const QString dosiero = mrLoko + vojo();
+            // A missing or empty file may never make the player report an
+            // error.
+            if (!klipoj::ludebla(dosiero)) {
+                neLudebla();
+                e->accept();
+                return;
+            }
+            // The media folder may have been made or mended since the file
+            // failed, or since the page was shown with something else in its
+            // place: the player takes the file afresh. A player that failed
+            // on a file (when told to play, or as it loaded the file behind
+            // the poster), or was handed one that was missing, would not try
+            // it again.
+            const QUrl adreso = klipoj::adreso(dosiero);
+            if (malsukcesis || ludilo->error() != QMediaPlayer::NoError
+                || ludilo->mediaStatus() == QMediaPlayer::InvalidMedia || ludilo->media().request().url() != adreso) {
+                ludilo->setMedia(adreso);
+                malsukcesis = false;
+            }
         }
         ui->startilo->hide();
         setStyleSheet(kLudanta);
@@ -119,6 +132,7 @@ void videoludilo::finite()
 
 void videoludilo::neLudebla()
 {
+    malsukcesis = true;
     ludilo->stop();
     ujo->hide();
     setStyleSheet(kPostera);

@@ -11,7 +11,8 @@ class videoludilo;
 
 // The video of lesson 2: a poster until the learner clicks, then the video in
 // its place; a further click pauses, and the poster returns at the end, or
-// at once, with a word to the learner, when the video cannot be played.
+// at once, with a word to the learner, when the video cannot be played. The
+// next click tries the file again.
 class videoludilo : public QFrame
 {
     Q_OBJECT
@@ -41,4 +42,5 @@ private:
     QScrollArea* rulumejo = nullptr; // the page's scroll area, found on the first show
     bool preta = false; // the media has been set
     bool neLudeblaDirita = false; // the learner has been told it cannot play
+    bool malsukcesis = false; // the file failed since the media was last set
 };

@@ -4,6 +4,7 @@
 #include "filedownloader.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
+#include "tekstodirekto.h"
 #include "tradukdosiernomo.h"
 
 #include <QApplication>
@@ -40,6 +41,9 @@ traduko::traduko(QWidget* parent)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Tradukilo"));
+    // Its Esperanto keeps its own order in a right-to-left translation, as
+    // the settings page's button that opens the editor does.
+    ui->pushButton->setText(TekstoDirekto::esperanta(ui->pushButton->text()));
     QScroller::grabGesture(ui->scrollArea->viewport(), QScroller::LeftMouseButtonGesture);
     connect(ui->scrollArea->verticalScrollBar(), &QScrollBar::rangeChanged, this, &traduko::moveScrollBarToBottom);
     ui->Listo->addItems(TradukModelo::Sekcioj());

@@ -39,10 +39,10 @@ PT = {
     "Label28": "Vieram algumas pessoas que eu não conheço.",
     "Label475": "NENI- dispensa o ne",
     "Label476": (
-        "Uma palavra NENI- já é negativa: o Esperanto não coloca ne ao lado dela. Neniu venis (ninguém veio), "
-        "Mi neniam vidis lin (nunca o vi). Um ne junto dela a anularia: Neniu ne venis quer dizer que todos "
-        "vieram. Em Ne, mi neniam vizitis tiun landon (página 3), o ne é a resposta não, separada da frase "
-        "pela vírgula."),
+        "Uma palavra NENI- já é negativa: o Esperanto não coloca “ne” ao lado dela. “Neniu venis” (ninguém "
+        "veio), “Mi neniam vidis lin” (nunca o vi). Um “ne” junto dela a anularia: “Neniu ne venis” quer dizer "
+        "que todos vieram. Em “Ne, mi neniam vizitis tiun landon” (página 3), o “ne” é a resposta não, "
+        "separada da frase pela vírgula."),
     # page 2: the ending -E
     "Label44": "A terminação -E indica um lugar.",
     "Label35": "KI- pergunta pelo lugar, ou liga uma oração a ele.",

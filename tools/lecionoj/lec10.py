@@ -348,7 +348,7 @@ LEGAJHO_4 = "\n".join([
 ])
 LEGAJHO_6 = "\n".join([
     EM + " Mia edzino tre incitas min: ŝi daŭre parolas al si mem.",
-    EM + " Ankaŭ la mia. Kaj ŝi kredas, ke mi aŭskultas ŝin!",
+    EM + " Ankaŭ la mia. Sed ŝi kredas, ke mi aŭskultas ŝin.",
     EM * 13,
     "En kafejo:",
     EM + " Kelnero, mi jam la duan fojon trovas muŝon en mia kafo!",

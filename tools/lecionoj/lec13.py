@@ -210,7 +210,7 @@ def pagho4(f):
 
 # ------------------------------------------------------------------ page 5
 LETERO = (
-    "Saluton, mia nova amikino!\n\n"
+    "Kara amikino:\n\n"
     "Mi tre ĝojis, kiam mi ricevis vian unuan leteron. Mi nomiĝas Andreo, mi havas dudek jarojn, kaj mi lernas "
     "muzikon en la ĉefurbo. Antaŭ ses monatoj mi komencis lerni Esperanton per libro, kaj nun mi jam povas skribi al "
     "vi en lingvo, kiun ni ambaŭ komprenas! Ĉu vi ŝatas muzikon? Mi ludas pianon, kaj kun tri amikoj mi ofte kantas "
