@@ -322,6 +322,21 @@ QList<int> krampojInterEsperantaj(const QString& teksto)
     return lokoj;
 }
 
+// Each place that `trovas` finds in the built-in copy of `dosiero`, as
+// "Section/Key: \"…text around it…\"".
+QStringList senMarkoj(const QString& dosiero, QList<int> (*trovas)(const QString&))
+{
+    QSettings ini(QStringLiteral(":/tradukoj/") + dosiero, QSettings::IniFormat);
+    ini.setIniCodec("UTF-8");
+    QStringList eraroj;
+    for (const QString& sxlosilo : ini.allKeys()) {
+        const QString t = ini.value(sxlosilo).toString();
+        for (const int i : trovas(t))
+            eraroj << QStringLiteral("%1: \"%2\"").arg(sxlosilo, nuda(t.mid(qMax(0, i - 12), 24)));
+    }
+    return eraroj;
+}
+
 // The built-in translations that are written right to left.
 QStringList dekstrajTradukoj()
 {
@@ -414,14 +429,7 @@ private slots:
     void virgoloj()
     {
         QFETCH(QString, dosiero);
-        QSettings ini(QStringLiteral(":/tradukoj/") + dosiero, QSettings::IniFormat);
-        ini.setIniCodec("UTF-8");
-        QStringList eraroj;
-        for (const QString& sxlosilo : ini.allKeys()) {
-            const QString t = ini.value(sxlosilo).toString();
-            for (const int i : virgolojInterEsperantaj(t))
-                eraroj << QStringLiteral("%1: \"%2\"").arg(sxlosilo, nuda(t.mid(qMax(0, i - 12), 24)));
-        }
+        const QStringList eraroj = senMarkoj(dosiero, virgolojInterEsperantaj);
         QVERIFY2(eraroj.isEmpty(), qPrintable(QString::number(eraroj.size())
                                               + QStringLiteral(" commas between Esperanto runs without a "
                                                                "right-to-left mark after them (U+200F): ")
@@ -434,14 +442,7 @@ private slots:
     void krampoj()
     {
         QFETCH(QString, dosiero);
-        QSettings ini(QStringLiteral(":/tradukoj/") + dosiero, QSettings::IniFormat);
-        ini.setIniCodec("UTF-8");
-        QStringList eraroj;
-        for (const QString& sxlosilo : ini.allKeys()) {
-            const QString t = ini.value(sxlosilo).toString();
-            for (const int i : krampojInterEsperantaj(t))
-                eraroj << QStringLiteral("%1: \"%2\"").arg(sxlosilo, nuda(t.mid(qMax(0, i - 12), 24)));
-        }
+        const QStringList eraroj = senMarkoj(dosiero, krampojInterEsperantaj);
         QVERIFY2(eraroj.isEmpty(), qPrintable(QString::number(eraroj.size())
                                               + QStringLiteral(" brackets between Esperanto runs without a "
                                                                "right-to-left mark before their blank (U+200F): ")
