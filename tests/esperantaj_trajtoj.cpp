@@ -146,6 +146,9 @@ Trajtoj trajtoj(const QList<Vorto>& vortoj)
         if (v.teksto.size() > 3 && v.teksto.endsWith(QLatin1String("os")) && v.finoSkribita(2)
             && !substantiva(v.teksto))
             ++t.futuro;
+        if (v.teksto.size() > 3 && v.teksto.endsWith(QLatin1String("is")) && v.finoSkribita(2)
+            && !substantiva(v.teksto))
+            ++t.preterito;
         if (esti.match(v.teksto).hasMatch())
             postEsti = true;
         if (v.teksto == QLatin1String("ne"))
@@ -201,6 +204,7 @@ Trajtoj komunaj(const QList<Trajtoj>& respondoj)
         t.laNominativa = qMin(t.laNominativa, r.laNominativa);
         t.pluralo = qMin(t.pluralo, r.pluralo);
         t.futuro = qMin(t.futuro, r.futuro);
+        t.preterito = qMin(t.preterito, r.preterito);
         QStringList ambaux;
         for (const QString& s : qAsConst(t.singularaj))
             if (r.singularaj.contains(s))

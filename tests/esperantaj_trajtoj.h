@@ -1,6 +1,6 @@
 #pragma once
 // What a learner's Esperanto answer needs its hint to show, read from the
-// Esperanto alone: the articles, the plurals, the future and the singular
+// Esperanto alone: the articles, the plurals, the past, the future and the singular
 // nouns the learner has to write. The hint of a translation (a language
 // without an article, without number or without tense) shows them by a
 // mark of its own; tst_traduko_markiloj checks that it does.
@@ -34,6 +34,8 @@ struct Trajtoj
     int pluralo = 0;
     // The verbs in -os.
     int futuro = 0;
+    // The verbs in -is.
+    int preterito = 0;
     // The stems of the singular nouns whose ending the learner writes
     // ("frat" for frato): a hint word that reads as several when it stands
     // bare needs a mark of one for these.
