@@ -128,8 +128,16 @@ const Markilo Markiloj[] = {
     // Turkish keeps the singular; -lar/-ler shows the plural.
     {"turka.trd",      Trajto::LaNominativa, "(belirli)", "belirli"},
     {"turka.trd",      Trajto::Pluralo,      "(çoğul)", "çoğul|l[ae]r"},
-    // Persian: (معین) after the noun, را after a definite object.
+    // Persian: (معین) after the noun, را after a definite object; (جمع)
+    // after a bare noun that stands for several, where Persian may keep the
+    // singular. The plural endings -ها (-های before an ezafe or a
+    // possessive), -ان and -ات, numerals and words of quantity show it too
+    // (a word that merely ends in ان counts as well: the check stays on the
+    // lenient side there).
     {"persa.trd",      Trajto::La,           "(معین)", "معین|(?<!\\S)را(?!\\S)"},
+    {"persa.trd",      Trajto::Pluralo,      "(جمع)",
+     "جمع|ها(?:ی|یی|یم|یت|یش|یمان|یتان|یشان)?(?!\\p{L})|\\p{L}{2,}(?:ان|ات)(?!\\p{L})|[۲-۹2-9]"
+     "|(?<!\\p{L})(?:دو|سه|چهار|پنج|شش|ده|چند|همه|همهٔ|بسیاری|خیلی|تمام|برخی|بعضی)(?!\\p{L})"},
     // Finnish: (määr.) after the noun ([Lec01] Label39), (futuuri) where the
     // present would hide the future; tulla + -maan and the future time
     // words show it too.
@@ -139,6 +147,10 @@ const Markilo Markiloj[] = {
     // "that" in brackets before it ([Lec01] Label39).
     {"ceha.trd",       Trajto::La,           "(urč.)", "\\(urč\\.\\)"},
     {"slovaka.trd",    Trajto::La,           "(urč.)", "\\(urč\\.\\)"},
+    // Czech and Slovak: (jednotné číslo) on a noun whose form is the same
+    // in both numbers (hmyz, noviny; Plursencaj below).
+    {"ceha.trd",       Trajto::Singularo,    "(jednotné číslo)", "\\(jednotné číslo\\)|\\(množné číslo\\)"},
+    {"slovaka.trd",    Trajto::Singularo,    "(jednotné číslo)", "\\(jednotné číslo\\)|\\(množné číslo\\)"},
     {"pola.trd",       Trajto::La,           "(ten)", "\\((?:ten|ta|to|ci|te|tego|tej|temu|tę|tym|tą|tych|tymi)\\)"},
     {"rusa.trd",       Trajto::La,           "(опр.)", "\\(опр\\.\\)|\\(определ"},
     {"rusa2.trd",      Trajto::La,           "(опр.)", "\\(опр\\.\\)|\\(определ"},
@@ -165,6 +177,10 @@ const Plursenca Plursencaj[] = {
     {"japana.trd", "姉妹", "fratin", "sisters: the file writes 姉妹（一人） for one"},
     {"china.trd",  "兄弟", "frat",   "brothers: the file writes 兄弟（单数） for one"},
     {"china.trd",  "姐妹", "fratin", "sisters: the file writes 姐妹（单数） for one"},
+    {"ceha.trd",    "hmyz",   "insekt", "insect and insects alike"},
+    {"ceha.trd",    "noviny", "ĵurnal", "a newspaper and newspapers alike"},
+    {"slovaka.trd", "hmyz",   "insekt", "insect and insects alike"},
+    {"slovaka.trd", "noviny", "ĵurnal", "a newspaper and newspapers alike"},
 };
 // clang-format on
 
@@ -473,6 +489,23 @@ private slots:
         QTest::newRow("vi: đã") << "vjetnama.trd"
                                 << "La kato mortigis la birdon."
                                 << "Con mèo ấy đã giết con chim ấy." << QStringList();
+        QTest::newRow("cs: hmyz bare") << "ceha.trd"
+                                       << "La bela birdo kaptis malgrandan insekton."
+                                       << "Krásný pták (urč.) chytil malý hmyz." << QStringList{"singular"};
+        QTest::newRow("cs: hmyz (jednotné číslo)") << "ceha.trd"
+                                                   << "La bela birdo kaptis malgrandan insekton."
+                                                   << "Krásný pták (urč.) chytil malý hmyz (jednotné číslo)."
+                                                   << QStringList();
+        QTest::newRow("fa: a bare noun for several")
+            << "persa.trd"
+            << "Ĉu via patro kolektas poŝtmarkojn?"
+            << "آیا پدرت تمبر گردآوری می‌کند؟" << QStringList{"plural"};
+        QTest::newRow("fa: (جمع)") << "persa.trd"
+                                  << "Ĉu via patro kolektas poŝtmarkojn?"
+                                  << "آیا پدرت تمبر (جمع) گردآوری می‌کند؟" << QStringList();
+        QTest::newRow("fa: the ending -ها") << "persa.trd"
+                                           << "Ĉu via patro kolektas poŝtmarkojn?"
+                                           << "آیا پدرت تمبرها را گردآوری می‌کند؟" << QStringList();
         QTest::newRow("a file without rows needs nothing")
             << "germana.trd" << instruisto << "Der Lehrer traf neue Freunde." << QStringList();
     }
