@@ -492,20 +492,22 @@ private slots:
         QTest::newRow("cs: hmyz bare") << "ceha.trd"
                                        << "La bela birdo kaptis malgrandan insekton."
                                        << "Krásný pták (urč.) chytil malý hmyz." << QStringList{"singular"};
-        QTest::newRow("cs: hmyz (jednotné číslo)") << "ceha.trd"
-                                                   << "La bela birdo kaptis malgrandan insekton."
-                                                   << "Krásný pták (urč.) chytil malý hmyz (jednotné číslo)."
-                                                   << QStringList();
+        QTest::newRow("cs: hmyz (jednotné číslo)")
+            << "ceha.trd"
+            << "La bela birdo kaptis malgrandan insekton."
+            << "Krásný pták (urč.) chytil malý hmyz (jednotné číslo)." << QStringList();
         QTest::newRow("fa: a bare noun for several")
             << "persa.trd"
             << "Ĉu via patro kolektas poŝtmarkojn?"
             << "آیا پدرت تمبر گردآوری می‌کند؟" << QStringList{"plural"};
         QTest::newRow("fa: (جمع)") << "persa.trd"
-                                  << "Ĉu via patro kolektas poŝtmarkojn?"
-                                  << "آیا پدرت تمبر (جمع) گردآوری می‌کند؟" << QStringList();
-        QTest::newRow("fa: the ending -ها") << "persa.trd"
-                                           << "Ĉu via patro kolektas poŝtmarkojn?"
-                                           << "آیا پدرت تمبرها را گردآوری می‌کند؟" << QStringList();
+                                   << "Ĉu via patro kolektas poŝtmarkojn?"
+                                   << "آیا پدرت تمبر (جمع) گردآوری می‌کند؟"
+                                   << QStringList();
+        QTest::newRow("fa: the ending -ها")
+            << "persa.trd"
+            << "Ĉu via patro kolektas poŝtmarkojn?"
+            << "آیا پدرت تمبرها را گردآوری می‌کند؟" << QStringList();
         QTest::newRow("a file without rows needs nothing")
             << "germana.trd" << instruisto << "Der Lehrer traf neue Freunde." << QStringList();
     }
