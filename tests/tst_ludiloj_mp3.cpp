@@ -69,10 +69,11 @@ class TestoMp3 : public QObject
     // by initTestCase().
     static QString memo3() { return mrLoko + QStringLiteral("sonoj/lec09/memo3.oga"); }
 
-    // An unplayable recording of the kind `kio` at memo3(), and its player on
+    // The row's kind of unplayable recording at memo3(), and its player on
     // its page; false where the test function must end.
-    bool konstruasNeludeblan(const QString& kio, std::unique_ptr<FifoGardisto>* gardisto)
+    bool konstruasNeludeblan(std::unique_ptr<FifoGardisto>* gardisto)
     {
+        QFETCH(QString, kio);
         if (!neludeblaj_registrajhoj::metas(memo3(), kio, QStringLiteral(":/fiksajhoj/ludiloj_longa.oga"), gardisto))
             return false;
         konstruas(QStringLiteral("Lec09_memo3"), SLOT(PaghoShanghita(int)));
@@ -206,9 +207,8 @@ private slots:
     void neludebla()
     {
         const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This recording cannot be played."));
-        QFETCH(QString, kio);
         std::unique_ptr<FifoGardisto> gardisto;
-        if (!konstruasNeludeblan(kio, &gardisto))
+        if (!konstruasNeludeblan(&gardisto))
             return;
         const QString vojo = memo3();
 
@@ -240,9 +240,8 @@ private slots:
     void ludeblaPoste()
     {
         const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This recording cannot be played."));
-        QFETCH(QString, kio);
         std::unique_ptr<FifoGardisto> gardisto;
-        if (!konstruasNeludeblan(kio, &gardisto))
+        if (!konstruasNeludeblan(&gardisto))
             return;
         const QString vojo = memo3();
         butono("Ludu")->click();

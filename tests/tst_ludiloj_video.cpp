@@ -62,6 +62,18 @@ class TestoVideo : public QObject
         rulumejo->resize(500, 400);
     }
 
+    // The row's kind of unplayable video in place, and the frame showing;
+    // false where the test function must end.
+    bool montrasNeludeblan(std::unique_ptr<FifoGardisto>* gardisto)
+    {
+        QFETCH(QString, kio);
+        if (!neludeblaj_registrajhoj::metas(vojo(), kio, bona(), gardisto))
+            return false;
+        konstruas();
+        rulumejo->show();
+        return true;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -158,12 +170,9 @@ private slots:
     void neludebla()
     {
         const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This video cannot be played."));
-        QFETCH(QString, kio);
         std::unique_ptr<FifoGardisto> gardisto;
-        if (!neludeblaj_registrajhoj::metas(vojo(), kio, bona(), &gardisto))
+        if (!montrasNeludeblan(&gardisto))
             return;
-        konstruas();
-        rulumejo->show();
         QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
 
         if (gardisto) {
@@ -202,12 +211,9 @@ private slots:
     void ludeblaPoste()
     {
         const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This video cannot be played."));
-        QFETCH(QString, kio);
         std::unique_ptr<FifoGardisto> gardisto;
-        if (!neludeblaj_registrajhoj::metas(vojo(), kio, bona(), &gardisto))
+        if (!montrasNeludeblan(&gardisto))
             return;
-        konstruas();
-        rulumejo->show();
         QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
         premas(Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(testilo::videblajKestoj(), QStringList{smNeLudebla}, 20000);
