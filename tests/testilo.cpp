@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -181,6 +182,22 @@ void tajpas(QWidget* w, const QString& teksto)
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+QStringList videblajKestoj()
+{
+    QStringList tekstoj;
+    for (QWidget* f : QApplication::topLevelWidgets())
+        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
+            tekstoj << k->text();
+    return tekstoj;
+}
+
+void fermasKestojn()
+{
+    for (QWidget* f : QApplication::topLevelWidgets())
+        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
+            k->close();
 }
 
 int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo)

@@ -44,6 +44,13 @@ void tajpas(QWidget* w, const QString& teksto);
 // to `respondo` (which should close it). Returns how many modal windows came.
 int kunModalo(const std::function<void()>& ago, const std::function<void(QWidget*)>& respondo = {});
 
+// The texts of the message boxes standing open now, for a test that looks
+// while a box still waits for the learner.
+QStringList videblajKestoj();
+
+// Closes the message boxes standing open now, as the learner would.
+void fermasKestojn();
+
 // Copies a fixture translation from ":/fiksajhoj/tradukoj/" into the
 // writable folder, where the program finds downloaded ones: the tests'
 // translations stay out of the program's built-in folder.

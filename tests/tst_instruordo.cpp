@@ -13,9 +13,9 @@
 #include "lecionilo.h"
 #include "lecionoj.h"
 #include "testilo.h"
+#include "vortlistoj.h"
 #include "vortscio.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMap>
@@ -313,16 +313,13 @@ private slots:
     {
         const QString fonto = qEnvironmentVariable("LERBO_FONTO");
         QVERIFY2(!fonto.isEmpty(), "LERBO_FONTO names the source tree");
-        QFile f(fonto + QStringLiteral("/tests/instruordo_vortoj.txt"));
-        QVERIFY2(f.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(f.fileName()));
-        for (const QString& linio : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
-            const QString l = linio.trimmed();
-            if (l.isEmpty() || l.startsWith(QLatin1Char('#')))
-                continue;
-            const int spaco = l.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        const QString listo = fonto + QStringLiteral("/tests/instruordo_vortoj.txt");
+        QList<vortlistoj::Ero> eroj;
+        QVERIFY2(vortlistoj::legas(listo, &eroj), qPrintable(listo));
+        for (const vortlistoj::Ero& e : qAsConst(eroj)) {
             Akceptita a;
-            a.vorto = spaco < 0 ? l : l.left(spaco);
-            a.kialo = spaco < 0 ? QString() : l.mid(spaco).trimmed();
+            a.vorto = e.vorto;
+            a.kialo = e.kialo;
             const int dupunkto = a.vorto.lastIndexOf(QLatin1Char(':'));
             if (dupunkto > 0) {
                 a.loko = a.vorto.left(dupunkto);
@@ -335,7 +332,7 @@ private slots:
                 }
             }
             a.vorto = a.vorto.toLower();
-            QVERIFY2(!a.kialo.isEmpty(), qPrintable(QStringLiteral("no reason given: ") + l));
+            QVERIFY2(!a.kialo.isEmpty(), qPrintable(QStringLiteral("no reason given: ") + e.linio));
             akceptitaj << a;
         }
         for (const Leciono& l : lecionaj_datumoj::lecionoj())

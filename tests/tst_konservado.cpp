@@ -32,12 +32,7 @@ QString konservita(const QString& sxlosilo)
     return IniDosiero(agordoVojo()).value(sxlosilo).toString();
 }
 
-void fermasKestojn()
-{
-    for (QWidget* f : QApplication::topLevelWidgets())
-        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-            k->close();
-}
+using testilo::fermasKestojn;
 
 } // namespace
 

@@ -102,16 +102,7 @@ inline void lernantoKun(const QString& lingvo, const QString& dosiero)
                     QStringLiteral("09.07.2020")}});
 }
 
-// The texts of the message boxes standing open now, for a test that looks
-// while the box still waits for the learner.
-inline QStringList videblajKestoj()
-{
-    QStringList tekstoj;
-    for (QWidget* f : QApplication::topLevelWidgets())
-        if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-            tekstoj << k->text();
-    return tekstoj;
-}
+using testilo::videblajKestoj;
 
 // Runs `ago`, closing every message box and dialog it opens; the texts of
 // the message boxes, in order.

@@ -8,13 +8,12 @@
 #include "inidosiero.h"
 #include "lecionoj.h"
 #include "testilo.h"
+#include "vortlistoj.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QMap>
 #include <QProcess>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -224,16 +223,12 @@ private slots:
             LERBO_MANKAS("hunspell has no Esperanto dictionary (Debian: apt-get install myspell-eo)");
         QVERIFY2(nekonata.isEmpty(), "the Esperanto dictionary does not read UTF-8 words");
 
-        QFile f(fonto + QStringLiteral("/tests/vortlisto_eo.txt"));
-        QVERIFY2(f.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(f.fileName()));
-        for (const QString& linio : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
-            const QString l = linio.trimmed();
-            if (l.isEmpty() || l.startsWith(QLatin1Char('#')))
-                continue;
-            const int spaco = l.indexOf(QRegularExpression(QStringLiteral("\\s")));
-            const QString v = spaco < 0 ? l : l.left(spaco);
-            QVERIFY2(!vortlisto.contains(v), qPrintable(QStringLiteral("listed twice: ") + v));
-            vortlisto.insert(v, spaco < 0 ? QString() : l.mid(spaco).trimmed());
+        const QString listo = fonto + QStringLiteral("/tests/vortlisto_eo.txt");
+        QList<vortlistoj::Ero> eroj;
+        QVERIFY2(vortlistoj::legas(listo, &eroj), qPrintable(listo));
+        for (const vortlistoj::Ero& e : qAsConst(eroj)) {
+            QVERIFY2(!vortlisto.contains(e.vorto), qPrintable(QStringLiteral("listed twice: ") + e.vorto));
+            vortlisto.insert(e.vorto, e.kialo);
         }
         legasLecionojn();
     }

@@ -1,21 +1,15 @@
 #include "funkcioj.h"
 #include "mp3ludilo.h"
+#include "neludeblaj_registrajhoj.h"
 #include "testilo.h"
-#include "tst_fifogardisto.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QMediaPlayer>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <utility>
 
 // The music player frame: play, pause and stop on a player of its own, and
 // stopping when its lesson turns the page.
@@ -42,22 +36,6 @@ class TestoMp3 : public QObject
         if (!butono("Chesu")->isHidden())
             s += QLatin1Char('C');
         return s;
-    }
-
-    // The texts of the message boxes standing open now.
-    static QStringList kestoj()
-    {
-        QStringList tekstoj;
-        for (QWidget* f : QApplication::topLevelWidgets())
-            if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-                tekstoj << k->text();
-        return tekstoj;
-    }
-    static void fermasKestojn()
-    {
-        for (QWidget* f : QApplication::topLevelWidgets())
-            if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-                k->close();
     }
 
     static void kopias(const QString& fonto, const QString& celo)
@@ -87,45 +65,20 @@ class TestoMp3 : public QObject
         leciono->show();
     }
 
-    // What stands where the recording should be: nothing, or a file that
-    // cannot be played.
-    static void metasNeludeblan(const QString& vojo, const QString& kio, std::unique_ptr<FifoGardisto>* gardisto)
-    {
-        forigas(vojo);
-        QDir().mkpath(QFileInfo(vojo).path());
-        if (kio == QLatin1String("malplena")) {
-            testilo::skribas(vojo, QByteArray());
-        } else if (kio == QLatin1String("difektita")) {
-            testilo::skribas(vojo, QByteArray(4096, '\x5a') + "\x01\x02\x03");
-        } else if (kio == QLatin1String("FIFO")) {
-            QVERIFY(::mkfifo(QFile::encodeName(vojo).constData(), 0600) == 0);
-            gardisto->reset(new FifoGardisto(QFile::encodeName(vojo)));
-        } else if (kio == QLatin1String("dosierujo")) {
-            QVERIFY(QDir().mkpath(vojo));
-        } else if (kio == QLatin1String("nelegebla")) {
-            QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_longa.oga"), vojo));
-            QVERIFY(QFile::setPermissions(vojo, QFileDevice::WriteOwner));
-        }
-    }
-    static void forigas(const QString& vojo)
-    {
-        QFile::setPermissions(vojo, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QDir(vojo).removeRecursively();
-        QFile::remove(vojo);
-    }
+    // Where the reading of lesson 9 is looked for, with nothing put there
+    // by initTestCase().
+    static QString memo3() { return mrLoko + QStringLiteral("sonoj/lec09/memo3.oga"); }
 
-    // The notice of a recording that cannot be played, and the sound
-    // device's, each its own text for the test.
-    struct Tekstoj
+    // The row's kind of unplayable recording at memo3(), and its player on
+    // its page; false where the test function must end.
+    bool konstruasNeludeblan(std::unique_ptr<FifoGardisto>* gardisto)
     {
-        const QString neLudebla = std::exchange(smNeLudebla, QStringLiteral("This recording cannot be played."));
-        const QString neSono = std::exchange(smNeSono, QStringLiteral("No sound device was found."));
-        ~Tekstoj()
-        {
-            smNeLudebla = neLudebla;
-            smNeSono = neSono;
-        }
-    };
+        QFETCH(QString, kio);
+        if (!neludeblaj_registrajhoj::metas(memo3(), kio, QStringLiteral(":/fiksajhoj/ludiloj_longa.oga"), gardisto))
+            return false;
+        konstruas(QStringLiteral("Lec09_memo3"), SLOT(PaghoShanghita(int)));
+        return true;
+    }
 
 private slots:
     void initTestCase()
@@ -250,48 +203,34 @@ private slots:
     // only play showing, and says so on its page once, however often the
     // learner presses play, with the notice of a recording, not of the
     // sound device; the player never opens a FIFO in its place.
-    void neludebla_data()
-    {
-        QTest::addColumn<QString>("kio");
-        QTest::newRow("missing") << "mankas";
-        QTest::newRow("empty") << "malplena";
-        QTest::newRow("damaged") << "difektita";
-        QTest::newRow("a FIFO") << "FIFO";
-        QTest::newRow("a folder") << "dosierujo";
-        QTest::newRow("unreadable") << "nelegebla";
-    }
+    void neludebla_data() { neludeblaj_registrajhoj::vicoj(); }
     void neludebla()
     {
-        QFETCH(QString, kio);
-        if (kio == QLatin1String("nelegebla") && ::geteuid() == 0)
-            QSKIP("root reads a file of any mode");
-        const QString vojo = mrLoko + QStringLiteral("sonoj/lec09/memo3.oga");
+        const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This recording cannot be played."));
         std::unique_ptr<FifoGardisto> gardisto;
-        metasNeludeblan(vojo, kio, &gardisto);
-        if (QTest::currentTestFailed())
+        if (!konstruasNeludeblan(&gardisto))
             return;
-        const Tekstoj tekstoj;
-        konstruas(QStringLiteral("Lec09_memo3"), SLOT(PaghoShanghita(int)));
+        const QString vojo = memo3();
 
         butono("Ludu")->click();
         QTRY_COMPARE_WITH_TIMEOUT(videblaj(), QStringLiteral("L"), 20000);
         QCOMPARE(stato(), QMediaPlayer::StoppedState);
-        QTRY_COMPARE_WITH_TIMEOUT(kestoj(), QStringList{smNeLudebla}, 20000);
-        fermasKestojn();
+        QTRY_COMPARE_WITH_TIMEOUT(testilo::videblajKestoj(), QStringList{smNeLudebla}, 20000);
+        testilo::fermasKestojn();
 
         // Pressed again: the same, and nothing more is said.
         butono("Ludu")->click();
         QTRY_COMPARE_WITH_TIMEOUT(videblaj(), QStringLiteral("L"), 20000);
         QCOMPARE(stato(), QMediaPlayer::StoppedState);
         QCoreApplication::processEvents();
-        QCOMPARE(kestoj(), QStringList());
+        QCOMPARE(testilo::videblajKestoj(), QStringList());
 
         if (gardisto) {
             QVERIFY(!medio() || medio()->media().request().url().toLocalFile() != vojo);
             QVERIFY2(!gardisto->malfermita(), "the FIFO was opened");
         }
         gardisto.reset();
-        forigas(vojo);
+        neludeblaj_registrajhoj::forigas(vojo);
     }
 
     // A recording that failed is tried again on the next press of play: a
@@ -300,23 +239,18 @@ private slots:
     void ludeblaPoste_data() { neludebla_data(); }
     void ludeblaPoste()
     {
-        QFETCH(QString, kio);
-        if (kio == QLatin1String("nelegebla") && ::geteuid() == 0)
-            QSKIP("root reads a file of any mode");
-        const QString vojo = mrLoko + QStringLiteral("sonoj/lec09/memo3.oga");
+        const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This recording cannot be played."));
         std::unique_ptr<FifoGardisto> gardisto;
-        metasNeludeblan(vojo, kio, &gardisto);
-        if (QTest::currentTestFailed())
+        if (!konstruasNeludeblan(&gardisto))
             return;
-        const Tekstoj tekstoj;
-        konstruas(QStringLiteral("Lec09_memo3"), SLOT(PaghoShanghita(int)));
+        const QString vojo = memo3();
         butono("Ludu")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(kestoj(), QStringList{smNeLudebla}, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(testilo::videblajKestoj(), QStringList{smNeLudebla}, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(videblaj(), QStringLiteral("L"), 20000);
-        fermasKestojn();
+        testilo::fermasKestojn();
 
         gardisto.reset();
-        forigas(vojo);
+        neludeblaj_registrajhoj::forigas(vojo);
         QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_longa.oga"), vojo));
         QVERIFY(QFile::setPermissions(vojo, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         butono("Ludu")->click();
@@ -327,9 +261,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(medio()->mediaStatus(), QMediaPlayer::BufferedMedia, 20000);
         QCOMPARE(stato(), QMediaPlayer::PlayingState);
         QCOMPARE(medio()->error(), QMediaPlayer::NoError);
-        QCOMPARE(kestoj(), QStringList());
+        QCOMPARE(testilo::videblajKestoj(), QStringList());
         butono("Chesu")->click();
-        forigas(vojo);
+        neludeblaj_registrajhoj::forigas(vojo);
     }
 };
 

@@ -1,22 +1,17 @@
 #include "funkcioj.h"
+#include "neludeblaj_registrajhoj.h"
 #include "testilo.h"
-#include "tst_fifogardisto.h"
 #include "videoludilo.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMediaPlayer>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <utility>
 
 namespace {
 // Counts the presses that reach it from the video frame.
@@ -43,67 +38,17 @@ class TestoVideo : public QObject
     QLabel* afisho() const { return video->findChild<QLabel*>(QStringLiteral("startilo")); }
     QMediaPlayer* medio() const { return video->findChild<QMediaPlayer*>(); }
 
-    // The texts of the message boxes standing open now.
-    static QStringList kestoj()
-    {
-        QStringList tekstoj;
-        for (QWidget* f : QApplication::topLevelWidgets())
-            if (auto* k = qobject_cast<QMessageBox*>(f); k && k->isVisible())
-                tekstoj << k->text();
-        return tekstoj;
-    }
-
     static QString vojo() { return mrLoko + QStringLiteral("video/lec02/ziv_video.ogv"); }
+    // The backend knows a recording by its content, so a short sound stands
+    // in for the video and reaches its end at once.
+    static QString bona() { return QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"); }
     static void metasBonan()
     {
-        QFile::setPermissions(vojo(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QDir(vojo()).removeRecursively();
-        QFile::remove(vojo());
-        QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), vojo()));
+        neludeblaj_registrajhoj::forigas(vojo());
+        QVERIFY(QFile::copy(bona(), vojo()));
     }
 
     void premas(Qt::MouseButton b) { QTest::mousePress(video, b, Qt::NoModifier, QPoint(20, 20)); }
-
-    // What stands where the video should be: nothing, or a file that cannot
-    // be played.
-    static void metasNeludeblan(const QString& kio, std::unique_ptr<FifoGardisto>* gardisto)
-    {
-        QFile::setPermissions(vojo(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QDir(vojo()).removeRecursively();
-        QFile::remove(vojo());
-        if (kio == QLatin1String("malplena")) {
-            testilo::skribas(vojo(), QByteArray());
-        } else if (kio == QLatin1String("difektita")) {
-            testilo::skribas(vojo(), QByteArray(4096, '\x5a') + "\x01\x02\x03");
-        } else if (kio == QLatin1String("FIFO")) {
-            QVERIFY(::mkfifo(QFile::encodeName(vojo()).constData(), 0600) == 0);
-            gardisto->reset(new FifoGardisto(QFile::encodeName(vojo())));
-        } else if (kio == QLatin1String("dosierujo")) {
-            QVERIFY(QDir().mkpath(vojo()));
-        } else if (kio == QLatin1String("nelegebla")) {
-            QVERIFY(QFile::copy(QStringLiteral(":/fiksajhoj/ludiloj_mallonga.oga"), vojo()));
-            QVERIFY(QFile::setPermissions(vojo(), QFileDevice::WriteOwner));
-        }
-    }
-    static void fermasKestojn()
-    {
-        for (QWidget* f : QApplication::topLevelWidgets())
-            if (auto* k = qobject_cast<QMessageBox*>(f))
-                k->close();
-    }
-
-    // The notice of a recording that cannot be played, and the sound
-    // device's, each its own text for the test.
-    struct Tekstoj
-    {
-        const QString neLudebla = std::exchange(smNeLudebla, QStringLiteral("This video cannot be played."));
-        const QString neSono = std::exchange(smNeSono, QStringLiteral("No sound device was found."));
-        ~Tekstoj()
-        {
-            smNeLudebla = neLudebla;
-            smNeSono = neSono;
-        }
-    };
 
     void konstruas()
     {
@@ -117,12 +62,22 @@ class TestoVideo : public QObject
         rulumejo->resize(500, 400);
     }
 
+    // The row's kind of unplayable video in place, and the frame showing;
+    // false where the test function must end.
+    bool montrasNeludeblan(std::unique_ptr<FifoGardisto>* gardisto)
+    {
+        QFETCH(QString, kio);
+        if (!neludeblaj_registrajhoj::metas(vojo(), kio, bona(), gardisto))
+            return false;
+        konstruas();
+        rulumejo->show();
+        return true;
+    }
+
 private slots:
     void initTestCase()
     {
         Q_INIT_RESOURCE(ludiloj);
-        // The backend knows a recording by its content, so a short sound
-        // stands in for the video and reaches its end at once.
         testilo::skribas(vojo(), QByteArray());
         metasBonan();
     }
@@ -211,28 +166,13 @@ private slots:
     // seems to play), and says so on its page once, however often it is
     // clicked, with the notice of a recording, not of the sound device; a
     // FIFO in its place is never opened, so the window never waits on it.
-    void neludebla_data()
-    {
-        QTest::addColumn<QString>("kio");
-        QTest::newRow("missing") << "mankas";
-        QTest::newRow("empty") << "malplena";
-        QTest::newRow("damaged") << "difektita";
-        QTest::newRow("a FIFO") << "FIFO";
-        QTest::newRow("a folder") << "dosierujo";
-        QTest::newRow("unreadable") << "nelegebla";
-    }
+    void neludebla_data() { neludeblaj_registrajhoj::vicoj(); }
     void neludebla()
     {
-        QFETCH(QString, kio);
-        if (kio == QLatin1String("nelegebla") && ::geteuid() == 0)
-            QSKIP("root reads a file of any mode");
+        const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This video cannot be played."));
         std::unique_ptr<FifoGardisto> gardisto;
-        metasNeludeblan(kio, &gardisto);
-        if (QTest::currentTestFailed())
+        if (!montrasNeludeblan(&gardisto))
             return;
-        const Tekstoj tekstoj;
-        konstruas();
-        rulumejo->show();
         QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
 
         if (gardisto) {
@@ -246,16 +186,16 @@ private slots:
 
         premas(Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(kestoj(), QStringList{smNeLudebla}, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(testilo::videblajKestoj(), QStringList{smNeLudebla}, 20000);
         QCOMPARE(video->styleSheet(), QStringLiteral("border: 8px solid Black; "));
         QVERIFY(medio()->state() != QMediaPlayer::PlayingState);
-        fermasKestojn();
+        testilo::fermasKestojn();
 
         // Clicked again: the poster stays, and nothing more is said.
         premas(Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
         QCoreApplication::processEvents();
-        QCOMPARE(kestoj(), QStringList());
+        QCOMPARE(testilo::videblajKestoj(), QStringList());
         QVERIFY(medio()->state() != QMediaPlayer::PlayingState);
 
         if (gardisto)
@@ -270,21 +210,15 @@ private slots:
     void ludeblaPoste_data() { neludebla_data(); }
     void ludeblaPoste()
     {
-        QFETCH(QString, kio);
-        if (kio == QLatin1String("nelegebla") && ::geteuid() == 0)
-            QSKIP("root reads a file of any mode");
+        const neludeblaj_registrajhoj::Avizoj avizoj(QStringLiteral("This video cannot be played."));
         std::unique_ptr<FifoGardisto> gardisto;
-        metasNeludeblan(kio, &gardisto);
-        if (QTest::currentTestFailed())
+        if (!montrasNeludeblan(&gardisto))
             return;
-        const Tekstoj tekstoj;
-        konstruas();
-        rulumejo->show();
         QVERIFY(QTest::qWaitForWindowExposed(rulumejo));
         premas(Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(kestoj(), QStringList{smNeLudebla}, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(testilo::videblajKestoj(), QStringList{smNeLudebla}, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(!afisho()->isHidden(), 20000);
-        fermasKestojn();
+        testilo::fermasKestojn();
 
         gardisto.reset();
         metasBonan();
@@ -301,7 +235,7 @@ private slots:
         QVERIFY2(sinsekvo.contains(QMediaPlayer::EndOfMedia) && !sinsekvo.contains(QMediaPlayer::InvalidMedia),
                  qPrintable(QStringLiteral("statuses: ") + QTest::toString(sinsekvo)));
         QCOMPARE(medio()->error(), QMediaPlayer::NoError);
-        QCOMPARE(kestoj(), QStringList());
+        QCOMPARE(testilo::videblajKestoj(), QStringList());
     }
 
     // Where the platform has no player the frame shows its poster only.

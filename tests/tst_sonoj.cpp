@@ -2,6 +2,7 @@
 // program's own forms, the voicing script tools/sonoj.sh, the completeness
 // check tools/sonkontrolo.sh, and a generated clip played to its end through
 // the program's own player.
+#include "esperantaj_tekstoj.h"
 #include "funkcioj.h"
 #include "inidosiero.h"
 #include "klakbutono_nova.h"
@@ -21,7 +22,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTextDocument>
 
 namespace {
 
@@ -76,15 +76,11 @@ class TestoSonoj : public QObject
         return lancxu(QStringLiteral("bash"), QStringList{fonto + QStringLiteral("/tools/") + nomo} + args, medio);
     }
 
+    // A label's text as it is voiced: without the left-to-right marks that
+    // right-to-left translations add.
     static QString plata(const QString& teksto)
     {
-        QString t = teksto;
-        if (Qt::mightBeRichText(t)) {
-            QTextDocument d;
-            d.setHtml(t);
-            t = d.toPlainText();
-        }
-        return t.remove(QChar(0x200E)).simplified();
+        return esperantaj_tekstoj::plata(teksto).remove(QChar(0x200E)).simplified();
     }
 
     static bool ekzistas(int leciono)
