@@ -143,12 +143,13 @@ Trajtoj trajtoj(const QList<Vorto>& vortoj)
             if (postEsti)
                 postEsti = false;
         }
-        if (v.teksto.size() > 3 && v.teksto.endsWith(QLatin1String("os")) && v.finoSkribita(2)
-            && !substantiva(v.teksto))
-            ++t.futuro;
-        if (v.teksto.size() > 3 && v.teksto.endsWith(QLatin1String("is")) && v.finoSkribita(2)
-            && !substantiva(v.teksto))
-            ++t.preterito;
+        // A tense ending the learner typed.
+        if (v.teksto.size() > 3 && v.finoSkribita(2) && !substantiva(v.teksto)) {
+            if (v.teksto.endsWith(QLatin1String("os")))
+                ++t.futuro;
+            else if (v.teksto.endsWith(QLatin1String("is")))
+                ++t.preterito;
+        }
         if (esti.match(v.teksto).hasMatch())
             postEsti = true;
         if (v.teksto == QLatin1String("ne"))
